@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QString>
+
+#include <cstdint>
+#include <optional>
+
+// Keyless scrambling of stored passwords, compatible with texts scrambled by the Windows program:
+// each character becomes a pair of characters whose codes carry its decimal digits, and passwords
+// of up to 8 characters are padded to 18 characters with an end marker and random filler.
+//
+// Character codes are those of CP932 read as signed 16-bit numbers, so only codes 0..129 survive;
+// PasswordSurvivesScrambling tells callers (the dialogs refuse such passwords).
+
+// seed: the random source is seeded afresh per call from the clock unless a seed is given (tests).
+QString EncryptPassword(const QString& password, std::optional<std::uint32_t> seed = std::nullopt);
+
+// Restores a scrambled text. A text that breaks off after the first character of a pair gives
+// std::nullopt.
+std::optional<QString> DecryptPassword(const QString& scrambled);
+
+bool PasswordSurvivesScrambling(const QString& password);

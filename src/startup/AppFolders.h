@@ -1,0 +1,33 @@
+#pragma once
+
+#include "startup/StartupMode.h"
+
+#include <QString>
+
+// The folders the program reads and writes, resolved once from the start-up mode.
+class AppFolders {
+public:
+    AppFolders(StartupOptions options, QString programFolder, QString appDataFolder);
+
+    // The running executable's folder (symlinks resolved) and $XDG_CONFIG_HOME or ~/.config.
+    static AppFolders forThisProcess(const QString& argumentText);
+    static QString defaultAppDataFolder();
+
+    const StartupOptions& options() const { return m_options; }
+    bool isSingleUser() const { return m_options.mode == StartupMode::SingleUser; }
+    QString programFolder() const { return m_programFolder; }
+    QString settingsFolder() const;
+    QString iniPath() const;
+    QString runLogPath() const;
+    QString pageDumpPath() const;
+    QString imagesFolder() const;
+
+    // Creates the settings folder when missing, one level deep; a failure is silent and shows
+    // later as a write that fails.
+    void ensureSettingsFolder() const;
+
+private:
+    StartupOptions m_options;
+    QString m_programFolder;
+    QString m_appDataFolder;
+};

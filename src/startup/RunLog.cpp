@@ -1,0 +1,18 @@
+#include "startup/RunLog.h"
+
+#include <QFile>
+
+using namespace Qt::StringLiterals;
+
+QString FormatRunLogLine(const QDateTime& when, QStringView tag, const QString& text)
+{
+    return when.toString(u"yyyy/MM/dd HH:mm:ss"_s) + tag.toString() + text + u"\r\n"_s;
+}
+
+void WriteRunLogLine(const QString& logPath, const QDateTime& when, QStringView tag, const QString& text)
+{
+    QFile log(logPath);
+    if (!log.open(QIODevice::WriteOnly | QIODevice::Append))
+        return;
+    log.write(FormatRunLogLine(when, tag, text).toUtf8());
+}

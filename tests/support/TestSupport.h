@@ -1,0 +1,39 @@
+#pragma once
+
+#include "startup/Clock.h"
+#include "startup/UserPrompter.h"
+
+#include <QByteArray>
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+// A clock that stands still until a test moves it.
+class FakeClock final : public Clock {
+public:
+    explicit FakeClock(QDateTime start = QDateTime(QDate(2026, 12, 7), QTime(10, 23, 0)))
+        : m_now(std::move(start))
+    {
+    }
+    QDateTime now() const override { return m_now; }
+    void set(const QDateTime& when) { m_now = when; }
+    void advanceSecs(qint64 seconds) { m_now = m_now.addSecs(seconds); }
+
+private:
+    QDateTime m_now;
+};
+
+// Answers questions from a script and records what was asked.
+class ScriptedPrompter final : public UserPrompter {
+public:
+    QList<bool> yesNoAnswers;                // taken from the front; No when empty
+    QList<RetryAnswer> retryAnswers;         // taken from the front; Cancel when empty
+    QStringList asked;                       // every text shown, in order
+
+    bool askYesNo(const QString& text) override;
+    RetryAnswer askRetryCancel(const QString& title, const QString& text) override;
+    void showWarning(const QString& title, const QString& text) override;
+};
+
+QByteArray ReadFileBytes(const QString& path);
+void WriteFileBytes(const QString& path, const QByteArray& bytes);
