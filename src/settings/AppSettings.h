@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QString>
-
 #include <cstdint>
 
 // Every user preference, named after its INI key (plus AutoRun and ReloadPhase). A plain value

@@ -9,27 +9,22 @@ using namespace Qt::StringLiterals;
 AppFolders::AppFolders(StartupOptions options, QString programFolder, QString appDataFolder)
     : m_options(std::move(options))
     , m_programFolder(std::move(programFolder))
-    , m_appDataFolder(std::move(appDataFolder))
-{
-}
+    , m_appDataFolder(std::move(appDataFolder)) {}
 
-AppFolders AppFolders::forThisProcess(const QString& argumentText)
-{
+AppFolders AppFolders::forThisProcess(const QString& argumentText) {
     const QString executable = QFileInfo(QCoreApplication::applicationFilePath()).canonicalFilePath();
     return AppFolders(ParseStartupArguments(argumentText), QFileInfo(executable).absolutePath(),
                       defaultAppDataFolder());
 }
 
-QString AppFolders::defaultAppDataFolder()
-{
+QString AppFolders::defaultAppDataFolder() {
     const QString configHome = qEnvironmentVariable("XDG_CONFIG_HOME");
     if (!configHome.isEmpty())
         return configHome;
     return QDir::homePath() + u"/.config"_s;
 }
 
-QString AppFolders::settingsFolder() const
-{
+QString AppFolders::settingsFolder() const {
     switch (m_options.mode) {
     case StartupMode::SingleUser:
         return m_programFolder;
@@ -41,28 +36,23 @@ QString AppFolders::settingsFolder() const
     return m_appDataFolder + u"/kwSorvanta"_s;
 }
 
-QString AppFolders::iniPath() const
-{
+QString AppFolders::iniPath() const {
     return settingsFolder() + u"/Sorvanta.ini"_s;
 }
 
-QString AppFolders::runLogPath() const
-{
+QString AppFolders::runLogPath() const {
     return m_programFolder + u"/~sorvanta.log"_s;
 }
 
-QString AppFolders::pageDumpPath() const
-{
+QString AppFolders::pageDumpPath() const {
     return m_programFolder + u"/~http.tmp"_s;
 }
 
-QString AppFolders::imagesFolder() const
-{
+QString AppFolders::imagesFolder() const {
     return m_programFolder + u"/Images"_s;
 }
 
-void AppFolders::ensureSettingsFolder() const
-{
+void AppFolders::ensureSettingsFolder() const {
     const QString folder = settingsFolder();
     if (!QFileInfo(folder).isDir())
         QDir().mkdir(folder);

@@ -2,7 +2,6 @@
 
 #include <QLockFile>
 #include <QString>
-
 #include <memory>
 
 // Tells whether another instance was already running when this one started. The first instance

@@ -15,8 +15,7 @@ private slots:
     void argumentTextJoinsWords();
 };
 
-void TestStartupMode::modeFromArgumentText_data()
-{
+void TestStartupMode::modeFromArgumentText_data() {
     QTest::addColumn<QString>("text");
     QTest::addColumn<int>("mode");
     QTest::addColumn<QString>("id");
@@ -35,8 +34,7 @@ void TestStartupMode::modeFromArgumentText_data()
     QTest::newRow("unknown switch") << "/debug" << perUser << "";
 }
 
-void TestStartupMode::modeFromArgumentText()
-{
+void TestStartupMode::modeFromArgumentText() {
     QFETCH(QString, text);
     QFETCH(int, mode);
     QFETCH(QString, id);
@@ -45,18 +43,20 @@ void TestStartupMode::modeFromArgumentText()
     QCOMPARE(options.settingsId, id);
 }
 
-void TestStartupMode::settingsFolderPerMode_data()
-{
+void TestStartupMode::settingsFolderPerMode_data() {
     QTest::addColumn<QString>("text");
     QTest::addColumn<QString>("folder");
-    QTest::newRow("per-user") << "" << "/home/u/.config/kwSorvanta";
-    QTest::newRow("single-user") << "/singleuser" << "/opt/sorvanta";
-    QTest::newRow("per-id") << "/id=Kitchen" << "/opt/sorvanta/Settings/Kitchen";
-    QTest::newRow("empty id is the Settings folder") << "/id=" << "/opt/sorvanta/Settings";
+    QTest::newRow("per-user") << ""
+                              << "/home/u/.config/kwSorvanta";
+    QTest::newRow("single-user") << "/singleuser"
+                                 << "/opt/sorvanta";
+    QTest::newRow("per-id") << "/id=Kitchen"
+                            << "/opt/sorvanta/Settings/Kitchen";
+    QTest::newRow("empty id is the Settings folder") << "/id="
+                                                     << "/opt/sorvanta/Settings";
 }
 
-void TestStartupMode::settingsFolderPerMode()
-{
+void TestStartupMode::settingsFolderPerMode() {
     QFETCH(QString, text);
     QFETCH(QString, folder);
     const AppFolders folders(ParseStartupArguments(text), u"/opt/sorvanta"_s, u"/home/u/.config"_s);
@@ -65,8 +65,7 @@ void TestStartupMode::settingsFolderPerMode()
     QCOMPARE(folders.runLogPath(), u"/opt/sorvanta/~sorvanta.log"_s);
 }
 
-void TestStartupMode::argumentTextJoinsWords()
-{
+void TestStartupMode::argumentTextJoinsWords() {
     QCOMPARE(ArgumentText({u"sorvanta"_s, u"/id=a"_s, u"b"_s}), u"/id=a b"_s);
     QCOMPARE(ArgumentText({u"sorvanta"_s}), QString());
 }

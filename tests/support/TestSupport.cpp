@@ -4,31 +4,26 @@
 
 using namespace Qt::StringLiterals;
 
-bool ScriptedPrompter::askYesNo(const QString& text)
-{
+bool ScriptedPrompter::askYesNo(const QString& text) {
     asked.append(text);
     return yesNoAnswers.isEmpty() ? false : yesNoAnswers.takeFirst();
 }
 
-UserPrompter::RetryAnswer ScriptedPrompter::askRetryCancel(const QString& title, const QString& text)
-{
+UserPrompter::RetryAnswer ScriptedPrompter::askRetryCancel(const QString& title, const QString& text) {
     asked.append(title + u'|' + text);
     return retryAnswers.isEmpty() ? RetryAnswer::Cancel : retryAnswers.takeFirst();
 }
 
-void ScriptedPrompter::showWarning(const QString& title, const QString& text)
-{
+void ScriptedPrompter::showWarning(const QString& title, const QString& text) {
     asked.append(title + u'|' + text);
 }
 
-QByteArray ReadFileBytes(const QString& path)
-{
+QByteArray ReadFileBytes(const QString& path) {
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
-void WriteFileBytes(const QString& path, const QByteArray& bytes)
-{
+void WriteFileBytes(const QString& path, const QByteArray& bytes) {
     QFile file(path);
     if (file.open(QIODevice::WriteOnly | QIODevice::Truncate))
         file.write(bytes);

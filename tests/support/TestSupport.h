@@ -12,9 +12,7 @@
 class FakeClock final : public Clock {
 public:
     explicit FakeClock(QDateTime start = QDateTime(QDate(2026, 12, 7), QTime(10, 23, 0)))
-        : m_now(std::move(start))
-    {
-    }
+        : m_now(std::move(start)) {}
     QDateTime now() const override { return m_now; }
     void set(const QDateTime& when) { m_now = when; }
     void advanceSecs(qint64 seconds) { m_now = m_now.addSecs(seconds); }
@@ -26,9 +24,9 @@ private:
 // Answers questions from a script and records what was asked.
 class ScriptedPrompter final : public UserPrompter {
 public:
-    QList<bool> yesNoAnswers;                // taken from the front; No when empty
-    QList<RetryAnswer> retryAnswers;         // taken from the front; Cancel when empty
-    QStringList asked;                       // every text shown, in order
+    QList<bool> yesNoAnswers;        // taken from the front; No when empty
+    QList<RetryAnswer> retryAnswers; // taken from the front; Cancel when empty
+    QStringList asked;               // every text shown, in order
 
     bool askYesNo(const QString& text) override;
     RetryAnswer askRetryCancel(const QString& title, const QString& text) override;

@@ -1,0 +1,43 @@
+#pragma once
+
+#include "retrieval/DataTable.h"
+#include "startup/AppFolders.h"
+#include "startup/UserPrompter.h"
+
+#include <QObject>
+#include <QStringList>
+
+// The three tables read from url.txt, filter.txt and keywords.txt.
+struct DataSet {
+    DataTable pages{PageField::Count};
+    DataTable rules{RuleField::Count};
+    QStringList keywords;
+
+    bool operator==(const DataSet&) const = default;
+};
+
+// Loads and writes the data files of the settings folder, choosing between the user's copy and a
+// newer copy installed in the program folder. prompter may be null: then nothing is asked and the
+// user's copy is read (the headless tool).
+class DataFiles : public QObject {
+    Q_OBJECT
+public:
+    DataFiles(AppFolders folders, UserPrompter* prompter, QObject* parent = nullptr);
+    Q_DISABLE_COPY_MOVE(DataFiles)
+
+    // Reads url.txt, filter.txt and keywords.txt, replaces the tables and emits tablesReplaced.
+    void LoadDataFiles();
+    const DataSet& tables() const { return m_tables; }
+
+    // Replaces fileName in the settings folder with text, atomically. On failure asks
+    // Retry/Cancel; returns false when the user cancelled (nothing written).
+    bool WriteSettingsFile(const QString& fileName, const QString& text);
+
+signals:
+    void tablesReplaced();
+
+private:
+    AppFolders m_folders;
+    UserPrompter* m_prompter;
+    DataSet m_tables;
+};

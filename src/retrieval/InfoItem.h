@@ -1,0 +1,19 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+
+// One item on show: the text and where it came from. page is the record number in the page list
+// (0 for the default message); rule is the rule's record number, WholePageRule for a page's whole
+// text, 0 for the default message.
+struct InfoItem {
+    static constexpr int WholePageRule = -1;
+
+    QString text;
+    int page = 0;
+    int rule = 0;
+
+    bool operator==(const InfoItem&) const = default;
+};
+
+using InfoItems = QList<InfoItem>;

@@ -1,0 +1,18 @@
+#pragma once
+
+#include "retrieval/DataTable.h"
+#include "retrieval/InfoItem.h"
+
+#include <QString>
+
+struct ExtractionOptions {
+    bool ignoreCase = false;   // IgnoreCase
+    bool ignoreQuote = false;  // IgnoreQuote
+    bool ignoreExcept = false; // IgnoreExcept
+};
+
+// Cuts every stretch between each enabled rule's header and footer out of pageText and appends
+// the surviving fragments to items. pageText itself is upper-cased / stripped of quotes as the
+// options say. Returns true when any non-empty fragment was found, excluded or not.
+bool ExtractItems(QString& pageText, int pageNumber, const DataTable& rules, const ExtractionOptions& options,
+                  InfoItems& items);

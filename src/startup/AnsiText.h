@@ -1,0 +1,13 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+// The text files of the Windows program are in CP932. We read a UTF-8 BOM or valid UTF-8 as
+// UTF-8 and anything else as CP932, so files from Windows load unchanged; we write UTF-8.
+QString DecodeAnsiText(const QByteArray& bytes);
+QByteArray EncodeAnsiText(const QString& text);
+
+// CP932 conversion. EncodeCp932 sets *lossless to false when a character has no CP932 code.
+QString DecodeCp932(const QByteArray& bytes);
+QByteArray EncodeCp932(const QString& text, bool* lossless = nullptr);
