@@ -4,11 +4,11 @@
 
 using namespace Qt::StringLiterals;
 
-QString FormatRunLogLine(const QDateTime& when, QStringView tag, const QString& text) {
-    return when.toString(u"yyyy/MM/dd HH:mm:ss"_s) + tag.toString() + text + u"\r\n"_s;
+QString FormatRunLogLine(const QDateTime& when, const QString& tag, const QString& text) {
+    return when.toString(u"yyyy/MM/dd HH:mm:ss"_s) + tag + text + u"\r\n"_s;
 }
 
-void WriteRunLogLine(const QString& logPath, const QDateTime& when, QStringView tag, const QString& text) {
+void WriteRunLogLine(const QString& logPath, const QDateTime& when, const QString& tag, const QString& text) {
     QFile log(logPath);
     if (!log.open(QIODevice::WriteOnly | QIODevice::Append))
         return;

@@ -1,6 +1,9 @@
 #include "startup/AppFolders.h"
 #include "startup/StartupMode.h"
 
+#include <QDir>
+#include <QFileInfo>
+#include <QTemporaryDir>
 #include <QTest>
 
 using namespace Qt::StringLiterals;
@@ -13,6 +16,7 @@ private slots:
     void settingsFolderPerMode_data();
     void settingsFolderPerMode();
     void argumentTextJoinsWords();
+    void settingsFolderIsCreatedOneLevelDeep();
 };
 
 void TestStartupMode::modeFromArgumentText_data() {
@@ -68,6 +72,25 @@ void TestStartupMode::settingsFolderPerMode() {
 void TestStartupMode::argumentTextJoinsWords() {
     QCOMPARE(ArgumentText({u"sorvanta"_s, u"/id=a"_s, u"b"_s}), u"/id=a b"_s);
     QCOMPARE(ArgumentText({u"sorvanta"_s}), QString());
+}
+
+void TestStartupMode::settingsFolderIsCreatedOneLevelDeep() {
+    QTemporaryDir dir;
+    const QString program = dir.filePath(u"program"_s);
+    const QString appData = dir.filePath(u"config"_s);
+    QVERIFY(QDir().mkpath(program));
+    QVERIFY(QDir().mkpath(appData));
+
+    AppFolders(ParseStartupArguments(QString()), program, appData).ensureSettingsFolder();
+    QVERIFY(QFileInfo(appData + u"/kwSorvanta"_s).isDir());
+
+    // Without the program folder's Settings folder an id folder cannot be made; nothing else is created.
+    const AppFolders kitchen(ParseStartupArguments(u"/id=Kitchen"_s), program, appData);
+    kitchen.ensureSettingsFolder();
+    QVERIFY(!QFileInfo::exists(program + u"/Settings"_s));
+    QVERIFY(QDir().mkdir(program + u"/Settings"_s));
+    kitchen.ensureSettingsFolder();
+    QVERIFY(QFileInfo(kitchen.settingsFolder()).isDir());
 }
 
 QTEST_GUILESS_MAIN(TestStartupMode)
