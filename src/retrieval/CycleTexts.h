@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QString>
+
+// The texts the update cycle shows and logs.
+namespace CycleTexts {
+
+// Error block for a page whose text did not arrive: "エラー : " CR LF URL " が正常に…" CR LF CR LF.
+QString EmptyPageError(const QString& url);
+// Error block for a step that failed outright, with its number and description.
+QString FailedStepError(int number, const QString& description, const QString& url);
+// The stored page password could not be restored.
+QString BrokenPasswordError(const QString& url);
+
+QString NoInformation();               // "情報はありません"
+QString NothingExtracted();            // "抽出された情報はありません"
+QString ItemCount(int count);          // N + "件の情報があります"
+QString Cancelled();                   // "ダウンロードを中止しました。"
+QString Completed();                   // "ダウンロードは完了しました。"
+QString Offline();                     // the message box text when there is no connection
+QString Updating(const QString& name); // "'" name "' を更新中"
+QString Progress(int page, int pages); // "k / n"
+QString ByteCount(qint64 count);       // "1,234 バイト"
+
+} // namespace CycleTexts

@@ -1,0 +1,37 @@
+#pragma once
+
+#include "retrieval/DataTable.h"
+#include "retrieval/InfoItem.h"
+#include "retrieval/ItemExtractor.h"
+#include "retrieval/PageFetcher.h"
+
+#include <QString>
+#include <functional>
+#include <memory>
+
+using Fetcher = std::function<FetchResult(const FetchRequest&, const StopSignal&, const ProgressSignal&)>;
+
+// Everything a worker needs to download and cut up one page, without touching shared state.
+struct PageTask {
+    int page = 0; // record number in the page list
+    FetchRequest request;
+    QString passwordError; // set when the stored page password could not be restored
+    std::shared_ptr<const DataTable> rules;
+    ExtractionOptions extraction;
+    bool showTextInstead = false;
+    bool keepPageText = false; // the Debug page dump wants the normalised text
+};
+
+// What the cycle does with one page, in page order, on its own thread.
+struct PageOutcome {
+    int page = 0;
+    QString errorText; // error blocks in the order they arose
+    qint64 textLength = 0;
+    InfoItems items;
+    QString pageText; // the normalised text, only when kept for the dump
+    bool abandoned = false;
+};
+
+// Restores the password, fetches, normalises and extracts one page. Runs on a worker thread.
+PageOutcome RunPageTask(PageTask task, const Fetcher& fetcher, const StopSignal& shouldStop,
+                        const ProgressSignal& progress);

@@ -1,0 +1,216 @@
+#include "retrieval/UpdateCycle.h"
+
+#include "retrieval/Connectivity.h"
+#include "retrieval/CycleTexts.h"
+#include "retrieval/PageDump.h"
+#include "settings/PasswordScrambler.h"
+#include "startup/RunLog.h"
+
+#include <QTimer>
+#include <QUrl>
+
+namespace {
+
+constexpr int MaxDownloads = 8;
+constexpr int MaxDownloadsPerHost = 6;
+
+QString StatusFor(const InfoItems& items, const QString& defaultMessage) {
+    if (items.isEmpty())
+        return CycleTexts::NoInformation();
+    if (items.first().text != defaultMessage)
+        return CycleTexts::ItemCount(int(items.size()));
+    return CycleTexts::NothingExtracted();
+}
+
+} // namespace
+
+UpdateCycle::UpdateCycle(AppFolders folders, const Clock& clock, QObject* parent)
+    : QObject(parent)
+    , m_folders(std::move(folders))
+    , m_clock(clock)
+    , m_fetcher(FetchPage)
+    , m_isOnline(HasNetworkRoute) {
+    m_pool.setMaxThreadCount(MaxDownloads);
+}
+
+UpdateCycle::~UpdateCycle() {
+    if (m_stop)
+        m_stop->store(true);
+    m_pool.waitForDone();
+}
+
+bool UpdateCycle::start(const DataSet& tables, const AppSettings& settings) {
+    if (m_running)
+        return false;
+    QList<int> pages;
+    for (int page = 1; page <= tables.pages.recordCount(); ++page) {
+        if (IsFlagOn(tables.pages.value(PageField::Enabled, page)))
+            pages.append(page);
+    }
+    if (pages.isEmpty())
+        return false;
+
+    m_tables = tables;
+    m_rules = std::make_shared<const DataTable>(tables.rules);
+    m_settings = settings;
+    m_pages = pages;
+    m_waiting.clear();
+    m_head = 0;
+    m_downloadTotal = 0;
+    m_cancelRequested = false;
+    m_errorReported = false;
+    m_result = {};
+    m_stop = std::make_shared<std::atomic<bool>>(false);
+    m_running = true;
+    const int generation = ++m_generation;
+    emit started(int(pages.size()));
+
+    if (m_settings.AutoDialing && !m_isOnline()) {
+        QTimer::singleShot(0, this, [this, generation] {
+            if (generation == m_generation && m_running)
+                finish(CycleResult::Outcome::Offline);
+        });
+        return true;
+    }
+
+    m_tasks.clear();
+    QStringList hosts;
+    for (int page : std::as_const(m_pages)) {
+        m_tasks.append(makeTask(page));
+        hosts.append(QUrl(m_tasks.last().request.url).host());
+    }
+    m_scheduler.emplace(hosts, MaxDownloads, MaxDownloadsPerHost);
+    announceHead();
+    launchReadyDownloads();
+    return true;
+}
+
+void UpdateCycle::takeOver() {
+    if (m_running)
+        finish(CycleResult::Outcome::TakenOver);
+}
+
+PageTask UpdateCycle::makeTask(int page) const {
+    PageTask task;
+    task.page = page;
+    FetchRequest& request = task.request;
+    request.url = m_tables.pages.value(PageField::URL, page);
+    request.userName = m_tables.pages.value(PageField::UserName, page);
+    const QString storedPassword = m_tables.pages.value(PageField::Password, page);
+    if (!storedPassword.isEmpty()) {
+        const std::optional<QString> password = DecryptPassword(storedPassword);
+        if (password)
+            request.password = *password;
+        else
+            task.passwordError = CycleTexts::BrokenPasswordError(request.url);
+    }
+    if (m_settings.UseProxy)
+        request.proxy = m_settings.Proxy;
+    request.proxyUserName = m_settings.UserName;
+    request.proxyPassword = DecryptPassword(m_settings.Password);
+    request.debugAgent = m_settings.Debug;
+    request.hideErrorDialog = m_settings.HideErrorDialog;
+    task.rules = m_rules;
+    task.extraction = {m_settings.IgnoreCase, m_settings.IgnoreQuote, m_settings.IgnoreExcept};
+    task.showTextInstead = m_settings.ShowTextInstead;
+    task.keepPageText = m_settings.Debug;
+    return task;
+}
+
+void UpdateCycle::launchReadyDownloads() {
+    const int generation = m_generation;
+    for (int index = m_scheduler->startNext(); index >= 0; index = m_scheduler->startNext()) {
+        const std::shared_ptr<std::atomic<bool>> stop = m_stop;
+        m_pool.start([this, generation, index, stop, task = m_tasks[index], fetcher = m_fetcher] {
+            const StopSignal shouldStop = [stop] { return stop->load(); };
+            PageOutcome outcome = RunPageTask(task, fetcher, shouldStop, {});
+            QMetaObject::invokeMethod(
+                this,
+                [this, generation, index, outcome = std::move(outcome)]() mutable {
+                    acceptOutcome(generation, index, std::move(outcome));
+                },
+                Qt::QueuedConnection);
+        });
+    }
+}
+
+void UpdateCycle::acceptOutcome(int generation, int position, PageOutcome outcome) {
+    if (generation != m_generation || !m_running)
+        return;
+    m_scheduler->finished(position);
+    m_waiting.insert(position, std::move(outcome));
+    takeInOutcomes();
+    if (m_running)
+        launchReadyDownloads();
+}
+
+void UpdateCycle::takeInOutcomes() {
+    while (m_running && m_waiting.contains(m_head)) {
+        const PageOutcome outcome = m_waiting.take(m_head);
+        takeIn(outcome);
+        ++m_head;
+        emit pageHandled(m_head);
+        if (m_cancelRequested) {
+            m_cancelRequested = false;
+            finish(CycleResult::Outcome::Cancelled);
+            return;
+        }
+        if (!m_result.errorLog.isEmpty() && !m_errorReported) {
+            m_errorReported = true;
+            emit firstErrorReported();
+        }
+        if (m_head == m_pages.size())
+            finish(CycleResult::Outcome::Completed);
+        else
+            announceHead();
+    }
+}
+
+void UpdateCycle::takeIn(const PageOutcome& outcome) {
+    const QString url = m_tasks[m_head].request.url;
+    if (!outcome.errorText.isEmpty()) {
+        m_result.errorLog += outcome.errorText;
+        emit errorAppended(outcome.errorText);
+    }
+    if (m_settings.Debug) {
+        const QDateTime now = m_clock.now();
+        AppendPageDump(m_folders.pageDumpPath(), now, url, outcome.pageText);
+        WriteRunLogLine(m_folders.runLogPath(), now, RunLogTag::Get, url);
+    }
+    if (outcome.textLength > 0) {
+        m_downloadTotal += outcome.textLength;
+        emit downloadTotalChanged(m_downloadTotal);
+    }
+    m_result.items += outcome.items;
+}
+
+void UpdateCycle::announceHead() {
+    const int page = m_pages[m_head];
+    emit pageStarted(m_head + 1, int(m_pages.size()), m_tables.pages.value(PageField::Name, page),
+                     m_tables.pages.value(PageField::URL, page));
+}
+
+void UpdateCycle::finish(CycleResult::Outcome outcome) {
+    m_running = false;
+    m_stop->store(true);
+    m_waiting.clear();
+    m_result.outcome = outcome;
+    switch (outcome) {
+    case CycleResult::Outcome::Completed:
+        if (m_result.items.isEmpty() && !m_settings.DefaultMSG.isEmpty() && m_settings.ShowDefaultMSG)
+            m_result.items.append({m_settings.DefaultMSG, 0, 0});
+        m_result.infoExpires = m_clock.now().addSecs(qint64(m_settings.DefaultExpiresMinute) * 60);
+        m_result.status = StatusFor(m_result.items, m_settings.DefaultMSG);
+        break;
+    case CycleResult::Outcome::Cancelled:
+        m_result.status = StatusFor(m_result.items, m_settings.DefaultMSG);
+        break;
+    case CycleResult::Outcome::Offline:
+        m_result.status = CycleTexts::NoInformation();
+        break;
+    case CycleResult::Outcome::TakenOver:
+        m_result.items.clear();
+        break;
+    }
+    emit finished(m_result);
+}

@@ -1,0 +1,92 @@
+#pragma once
+
+#include "retrieval/DataFiles.h"
+#include "retrieval/DownloadScheduler.h"
+#include "retrieval/InfoItem.h"
+#include "retrieval/PageJob.h"
+#include "settings/AppSettings.h"
+#include "startup/AppFolders.h"
+#include "startup/Clock.h"
+
+#include <QDateTime>
+#include <QMap>
+#include <QObject>
+#include <QThreadPool>
+#include <atomic>
+#include <memory>
+#include <optional>
+
+struct CycleResult {
+    enum class Outcome { Completed, Cancelled, Offline, TakenOver };
+
+    Outcome outcome = Outcome::Completed;
+    InfoItems items;
+    QString status;                       // for the tray tip, the tooltip and the menu
+    std::optional<QDateTime> infoExpires; // only when the cycle ran through all pages
+    QString errorLog;
+};
+
+// One update: every enabled page of a snapshot is downloaded (several at once, on worker
+// threads), normalised and cut into items; the results are taken in strictly in page order, so
+// items, error log, progress and cancel behave as in a serial cycle. Progress is reported through
+// signals; the window drives its lamp, tray, menus and progress dialog from them.
+class UpdateCycle : public QObject {
+    Q_OBJECT
+public:
+    UpdateCycle(AppFolders folders, const Clock& clock, QObject* parent = nullptr);
+    ~UpdateCycle() override;
+    Q_DISABLE_COPY_MOVE(UpdateCycle)
+
+    void setFetcher(Fetcher fetcher) { m_fetcher = std::move(fetcher); }
+    void setConnectivityCheck(std::function<bool()> isOnline) { m_isOnline = std::move(isOnline); }
+
+    // Starts a cycle over copies of the tables and settings. With no enabled page nothing at all
+    // happens and false is returned. The outcome always arrives through finished().
+    bool start(const DataSet& tables, const AppSettings& settings);
+    bool isRunning() const { return m_running; }
+
+    // The user's cancel: the cycle stops after the page being taken in and publishes what it has.
+    void cancel() { m_cancelRequested = true; }
+    // Someone else took the display over: stop at once and publish nothing.
+    void takeOver();
+
+signals:
+    void started(int pageCount);
+    void pageStarted(int position, int pageCount, const QString& name, const QString& url);
+    void downloadTotalChanged(qint64 characters);
+    void errorAppended(const QString& text);
+    void firstErrorReported();
+    void pageHandled(int handledCount);
+    void finished(const CycleResult& result);
+
+private:
+    void launchReadyDownloads();
+    void acceptOutcome(int generation, int position, PageOutcome outcome);
+    void takeInOutcomes();
+    void takeIn(const PageOutcome& outcome);
+    void announceHead();
+    void finish(CycleResult::Outcome outcome);
+    PageTask makeTask(int page) const;
+
+    AppFolders m_folders;
+    const Clock& m_clock;
+    Fetcher m_fetcher;
+    std::function<bool()> m_isOnline;
+
+    DataSet m_tables;
+    std::shared_ptr<const DataTable> m_rules;
+    AppSettings m_settings;
+    QList<int> m_pages; // record numbers of the enabled pages, in order
+    QList<PageTask> m_tasks;
+    std::optional<DownloadScheduler> m_scheduler;
+    QMap<int, PageOutcome> m_waiting;
+    int m_head = 0;
+    int m_generation = 0;
+    bool m_running = false;
+    bool m_cancelRequested = false;
+    bool m_errorReported = false;
+    CycleResult m_result;
+    qint64 m_downloadTotal = 0;
+    std::shared_ptr<std::atomic<bool>> m_stop;
+    QThreadPool m_pool;
+};

@@ -1,0 +1,53 @@
+#include "retrieval/DownloadScheduler.h"
+
+#include <QTest>
+
+using namespace Qt::StringLiterals;
+
+class TestDownloadScheduler : public QObject {
+    Q_OBJECT
+private slots:
+    void limits_data();
+    void limits();
+    void finishedDownloadMakesRoom();
+};
+
+void TestDownloadScheduler::limits_data() {
+    QTest::addColumn<QStringList>("hosts");
+    QTest::addColumn<QList<int>>("startedFirst");
+    const QStringList oneHost(10, u"a"_s);
+    QTest::newRow("one host: six at once") << oneHost << QList<int>{0, 1, 2, 3, 4, 5};
+    QStringList twoHosts(7, u"a"_s);
+    twoHosts << u"b"_s << u"b"_s << u"b"_s;
+    QTest::newRow("a later host fills the free slots") << twoHosts << QList<int>{0, 1, 2, 3, 4, 5, 7, 8};
+    QStringList many;
+    for (int i = 0; i < 12; ++i)
+        many << QString::number(i);
+    QTest::newRow("eight at once over many hosts") << many << QList<int>{0, 1, 2, 3, 4, 5, 6, 7};
+    QTest::newRow("fewer pages than slots") << QStringList{u"a"_s, u"b"_s} << QList<int>{0, 1};
+}
+
+void TestDownloadScheduler::limits() {
+    QFETCH(QStringList, hosts);
+    QFETCH(QList<int>, startedFirst);
+    DownloadScheduler scheduler(hosts);
+    QList<int> started;
+    for (int index = scheduler.startNext(); index >= 0; index = scheduler.startNext())
+        started.append(index);
+    QCOMPARE(started, startedFirst);
+}
+
+void TestDownloadScheduler::finishedDownloadMakesRoom() {
+    DownloadScheduler scheduler(QStringList(8, u"a"_s), 8, 6);
+    for (int i = 0; i < 6; ++i)
+        QCOMPARE(scheduler.startNext(), i);
+    QCOMPARE(scheduler.startNext(), -1);
+    scheduler.finished(3);
+    QCOMPARE(scheduler.startNext(), 6);
+    scheduler.finished(3); // a second report of the same page changes nothing
+    QCOMPARE(scheduler.startNext(), -1);
+    QCOMPARE(scheduler.running(), 6);
+}
+
+QTEST_GUILESS_MAIN(TestDownloadScheduler)
+#include "tst_downloadscheduler.moc"
