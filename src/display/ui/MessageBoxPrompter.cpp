@@ -1,0 +1,31 @@
+#include "display/ui/MessageBoxPrompter.h"
+
+#include <QMessageBox>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+QMessageBox::StandardButton Ask(QWidget* parent, QMessageBox::Icon icon, const QString& title,
+                                const QString& text, QMessageBox::StandardButtons buttons) {
+    QMessageBox box(icon, title, text, buttons, parent);
+    box.setWindowFlag(Qt::WindowStaysOnTopHint);
+    return QMessageBox::StandardButton(box.exec());
+}
+
+} // namespace
+
+bool MessageBoxPrompter::askYesNo(const QString& text) {
+    return Ask(m_parent, QMessageBox::Warning, u"Sorvanta"_s, text, QMessageBox::Yes | QMessageBox::No) ==
+           QMessageBox::Yes;
+}
+
+UserPrompter::RetryAnswer MessageBoxPrompter::askRetryCancel(const QString& title, const QString& text) {
+    const auto answer =
+        Ask(m_parent, QMessageBox::Critical, title, text, QMessageBox::Retry | QMessageBox::Cancel);
+    return answer == QMessageBox::Retry ? RetryAnswer::Retry : RetryAnswer::Cancel;
+}
+
+void MessageBoxPrompter::showWarning(const QString& title, const QString& text) {
+    Ask(m_parent, QMessageBox::Warning, title, text, QMessageBox::Ok);
+}
