@@ -37,6 +37,10 @@ signals:
     void tablesReplaced();
 
 private:
+    // The path to read fileName from: the user's copy, or the program folder's when the user has
+    // none, when running single-user, or when the user takes a newer installed copy.
+    QString chooseCopy(const QString& fileName, const QString& newerCopyQuestion) const;
+
     AppFolders m_folders;
     UserPrompter* m_prompter;
     DataSet m_tables;

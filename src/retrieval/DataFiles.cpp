@@ -1,0 +1,129 @@
+#include "retrieval/DataFiles.h"
+
+#include "retrieval/TableCodec.h"
+#include "startup/AnsiText.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QRegularExpression>
+#include <QSaveFile>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+const QString PagesFile = u"url.txt"_s;
+const QString RulesFile = u"filter.txt"_s;
+const QString KeywordsFile = u"keywords.txt"_s;
+
+const QString PagesQuestion =
+    u"新しい URL.TXT がインストールされました。\r\n\r\n新しい設定に置き換えますか?"_s;
+const QString RulesQuestion =
+    u"新しい filter.txt がインストールされました。\r\n\r\n新しい設定に置き換えますか？"_s;
+const QString KeywordsQuestion =
+    u"新しい keywords.txt がインストールされました。\r\n\r\n新しい設定に置き換えますか？"_s;
+
+const QString ErrorTitle = u"エラー"_s;
+const QString ChangesLostMessage =
+    u"設定の変更は反映されません。\r\n必要な場合は、もう一度設定しなおしてください。"_s;
+
+// The Windows program's file names were case-blind; here "URL.txt" must find an existing
+// "url.txt" (or "Url.TXT" copied over from Windows) rather than start a second file.
+QString PathInFolder(const QString& folder, const QString& fileName) {
+    const QDir dir(folder);
+    const QString canonical = fileName.toLower();
+    if (QFileInfo::exists(dir.filePath(canonical)))
+        return dir.filePath(canonical);
+    const QStringList entries = dir.entryList(QDir::AllEntries | QDir::Hidden | QDir::System, QDir::Name);
+    for (const QString& entry : entries) {
+        if (entry.compare(canonical, Qt::CaseInsensitive) == 0)
+            return dir.filePath(entry);
+    }
+    return dir.filePath(canonical);
+}
+
+// Files edited on Linux may end their lines with LF alone; the codec splits at CR LF.
+QString WithCrLfLineEnds(QString text) {
+    static const QRegularExpression loneLineFeed(u"(?<!\r)\n"_s);
+    return text.replace(loneLineFeed, u"\r\n"_s);
+}
+
+// A file that cannot be read counts as empty; reading never bothers the user.
+QString ReadText(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    return WithCrLfLineEnds(DecodeAnsiText(file.readAll()));
+}
+
+QStringList SplitKeywords(const QString& text) {
+    if (text.isEmpty())
+        return {};
+    return text.split(u"\r\n"_s);
+}
+
+bool IsNewer(const QFileInfo& candidate, const QFileInfo& reference) {
+    return candidate.isFile() && candidate.lastModified() > reference.lastModified();
+}
+
+// Writes through a temporary file in the same folder that replaces the old file only when
+// complete, so a full disk or a crash never leaves a cut-off list behind. Unbuffered, because a
+// write that fails while QSaveFile flushes its buffer in commit() goes unnoticed (Qt 6.4).
+bool WriteWhole(const QString& path, const QString& text) {
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
+        return false;
+    const QByteArray bytes = EncodeAnsiText(text);
+    if (file.write(bytes) != bytes.size())
+        return false;
+    return file.commit();
+}
+
+} // namespace
+
+DataFiles::DataFiles(AppFolders folders, UserPrompter* prompter, QObject* parent)
+    : QObject(parent)
+    , m_folders(std::move(folders))
+    , m_prompter(prompter) {}
+
+void DataFiles::LoadDataFiles() {
+    DataSet tables;
+    ParseTable(ReadText(chooseCopy(PagesFile, PagesQuestion)), tables.pages);
+    ParseTable(ReadText(chooseCopy(RulesFile, RulesQuestion)), tables.rules);
+    tables.keywords = SplitKeywords(ReadText(chooseCopy(KeywordsFile, KeywordsQuestion)));
+    m_tables = std::move(tables);
+    emit tablesReplaced();
+}
+
+QString DataFiles::chooseCopy(const QString& fileName, const QString& newerCopyQuestion) const {
+    const QString programCopy = PathInFolder(m_folders.programFolder(), fileName);
+    if (m_folders.isSingleUser())
+        return programCopy;
+    m_folders.ensureSettingsFolder();
+    const QString userCopy = PathInFolder(m_folders.settingsFolder(), fileName);
+    const QFileInfo userFile(userCopy);
+    if (!userFile.isFile())
+        return programCopy;
+    // Nothing is copied: answering No keeps the user's list, and the question comes back at the
+    // next load until the user saves that list.
+    if (m_prompter && IsNewer(QFileInfo(programCopy), userFile) && m_prompter->askYesNo(newerCopyQuestion))
+        return programCopy;
+    return userCopy;
+}
+
+bool DataFiles::WriteSettingsFile(const QString& fileName, const QString& text) {
+    for (;;) {
+        m_folders.ensureSettingsFolder();
+        const QString path = PathInFolder(m_folders.settingsFolder(), fileName);
+        if (WriteWhole(path, text))
+            return true;
+        if (!m_prompter)
+            return false;
+        const QString question = u"ファイル '"_s + QDir::toNativeSeparators(path) + u"' に書き込めません。"_s;
+        if (m_prompter->askRetryCancel(ErrorTitle, question) == UserPrompter::RetryAnswer::Cancel) {
+            m_prompter->showWarning(ErrorTitle, ChangesLostMessage);
+            return false;
+        }
+    }
+}
