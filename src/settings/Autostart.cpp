@@ -1,0 +1,78 @@
+#include "settings/Autostart.h"
+
+#include "settings/IniFile.h"
+#include "startup/AppFolders.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+#include <algorithm>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+const QString EntryGroup = u"Desktop Entry"_s;
+
+// Characters that oblige an Exec argument to be quoted.
+bool IsReserved(QChar c) {
+    return u" \t\n\"'\\><~|&;$*?#()`"_s.contains(c);
+}
+
+QString QuoteArgument(const QString& argument) {
+    if (std::ranges::none_of(argument, IsReserved))
+        return argument;
+    QString quoted = u"\""_s;
+    for (QChar c : argument) {
+        if (c == u'"' || c == u'`' || c == u'$' || c == u'\\')
+            quoted += u'\\';
+        quoted += c;
+    }
+    return quoted + u'"';
+}
+
+// The escapes of every string value, applied after the quoting of the argument.
+QString EscapeStringValue(QString value) {
+    return value.replace(u'\\', u"\\\\"_s)
+        .replace(u'\n', u"\\n"_s)
+        .replace(u'\t', u"\\t"_s)
+        .replace(u'\r', u"\\r"_s);
+}
+
+} // namespace
+
+QString AutorunEntryPath() {
+    return AppFolders::defaultAppDataFolder() + u"/autostart/kwSorvanta.desktop"_s;
+}
+
+QString AutorunExecValue(const QString& programPath) {
+    return EscapeStringValue(QuoteArgument(programPath).replace(u'%', u"%%"_s));
+}
+
+void ReadAutorunState(AppSettings& settings) {
+    const std::optional<IniFile> entry = IniFile::load(AutorunEntryPath());
+    if (!entry) {
+        settings.AutoRun = false;
+        return;
+    }
+    const bool hasExec = !entry->value(EntryGroup, u"Exec").value_or(QString()).isEmpty();
+    const bool hidden = entry->value(EntryGroup, u"Hidden") == u"true"_s;
+    settings.AutoRun = hasExec && !hidden;
+}
+
+void RegisterAutorun(const QString& programPath) {
+    const QString path = AutorunEntryPath();
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return;
+    const QString text = u"[Desktop Entry]\nType=Application\nName=Sorvanta\nExec="_s +
+                         AutorunExecValue(programPath) + u"\n"_s;
+    file.write(text.toUtf8());
+    file.commit();
+}
+
+void UnregisterAutorun() {
+    QFile::remove(AutorunEntryPath());
+}

@@ -1,0 +1,62 @@
+#pragma once
+
+#include "settings/AppSettings.h"
+#include "startup/AppFolders.h"
+#include "startup/Clock.h"
+
+#include <QObject>
+#include <QString>
+#include <functional>
+
+// The settings record and its INI file "Sorvanta.ini", section "Sorvanta 1.00".
+
+// The key's text, read whole; an empty or missing value gives defaultText.
+QString ReadIniValue(const AppFolders& folders, const QString& key, const QString& defaultText);
+
+// Creates the settings folder (one level) when missing, then writes the key. A failure loses the
+// value without a message.
+void WriteIniValue(const AppFolders& folders, const QString& key, const QString& value);
+
+// "yes" / "no" in any letter case; anything else gives defaultValue.
+bool YesNoToBool(const QString& text, bool defaultValue);
+QString BoolToYesNo(bool value);
+
+// 12 points on a 96-dpi screen, scaled so the message keeps its pixel size: "10" at 120 dpi.
+QString FontSizeDefaultText(double screenDpi);
+
+// Reads every key with its default and applies the clamps; ReloadPhase is seeded from the clock.
+// AutoRun is left false: ReadAutorunState fills it from the autostart entry.
+// Number texts: a decimal number ("." separator; "," too for XPosR and YPosR) rounded to the
+// nearest whole number with halves to even; a text that is not a number, or a whole number beyond
+// the field's 16- or 32-bit range, gives the key's default.
+// onClampsApplied runs between the clamps and the seeding of ReloadPhase.
+AppSettings LoadSettings(const AppFolders& folders, const Clock& clock, double screenDpi,
+                         const std::function<void()>& onClampsApplied = {});
+
+// Writes the 51 saved keys in their fixed order in one rewrite of the file, with the same result as
+// writing them one by one. Keys that are only read (Debug, Top, Left, ...) keep the user's text.
+void SaveSettings(const AppFolders& folders, const AppSettings& settings);
+
+// The store as the windows use it: loading announces itself so the taskbar switching can start.
+class SettingsStore : public QObject {
+    Q_OBJECT
+    Q_DISABLE_COPY_MOVE(SettingsStore)
+public:
+    // The clock must outlive the store.
+    SettingsStore(AppFolders folders, const Clock& clock, double screenDpi, QObject* parent = nullptr);
+
+    const AppFolders& folders() const { return m_folders; }
+    void setScreenDpi(double screenDpi) { m_screenDpi = screenDpi; }
+
+    AppSettings LoadSettings();
+    void SaveSettings(const AppSettings& settings) const;
+
+signals:
+    // Emitted by every LoadSettings once the clamps are applied, before it returns.
+    void settingsLoaded();
+
+private:
+    AppFolders m_folders;
+    const Clock& m_clock;
+    double m_screenDpi;
+};
