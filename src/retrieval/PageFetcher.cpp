@@ -114,6 +114,7 @@ private:
     enum class Next { Retry, Finish, Abandon };
 
     void configure();
+    void configureTransfer();
     Next handleStatus(long status);
     Next answerPageChallenge();
     Next answerProxyChallenge();
@@ -174,26 +175,33 @@ void PageDownload::configure() {
     // libcurl writes the Host line itself from the URL, for https too.
     m_curl.setHeaders(
         {"Accept: */*"_ba, "Accept-Language: ja,en"_ba, "Cache-Control: no-cache"_ba, "Pragma: no-cache"_ba});
-    m_curl.set(CURLOPT_NOSIGNAL, 1L);
     m_curl.setText(CURLOPT_PROTOCOLS_STR, "http,https"_ba);
     m_curl.setText(CURLOPT_REDIR_PROTOCOLS_STR, "http,https"_ba);
     m_curl.set(CURLOPT_FOLLOWLOCATION, 1L);
     m_curl.set(CURLOPT_MAXREDIRS, kMaxRedirects);
-    m_curl.set(CURLOPT_CONNECTTIMEOUT_MS, long(m_request.limits.connectTimeout.count()));
-    m_curl.set(CURLOPT_LOW_SPEED_LIMIT, 1L);
-    m_curl.set(CURLOPT_LOW_SPEED_TIME, long(m_request.limits.receiveTimeout.count()));
-    m_curl.set(CURLOPT_MAXFILESIZE_LARGE, curl_off_t(m_request.limits.maxBytes));
-    m_curl.set(CURLOPT_WRITEFUNCTION, &WriteBody);
-    m_curl.set(CURLOPT_WRITEDATA, &m_sink);
+    // Cookies live for this one download only: enough for sites that set one and redirect.
+    m_curl.setText(CURLOPT_COOKIEFILE, QByteArray(""));
     // Basic only: the credentials go out with the next request itself, one request per attempt.
     m_curl.set(CURLOPT_HTTPAUTH, long(CURLAUTH_BASIC));
     m_curl.set(CURLOPT_PROXYAUTH, long(CURLAUTH_BASIC));
+    configureTransfer();
     // Without a proxy text libcurl follows http_proxy, https_proxy and no_proxy from the
     // environment; an empty choice for this scheme means a direct connection.
     if (!m_request.proxy.trimmed().isEmpty()) {
         const QString scheme = parsed.scheme().isEmpty() ? u"http"_s : parsed.scheme().toLower();
         m_curl.setText(CURLOPT_PROXY, ProxyForScheme(m_request.proxy, scheme).toUtf8());
     }
+}
+
+void PageDownload::configureTransfer() {
+    m_curl.set(CURLOPT_NOSIGNAL, 1L);
+    m_curl.set(CURLOPT_CONNECTTIMEOUT_MS, long(m_request.limits.connectTimeout.count()));
+    // The receive time-out: the transfer ends after this long without a single byte.
+    m_curl.set(CURLOPT_LOW_SPEED_LIMIT, 1L);
+    m_curl.set(CURLOPT_LOW_SPEED_TIME, long(m_request.limits.receiveTimeout.count()));
+    m_curl.set(CURLOPT_MAXFILESIZE_LARGE, curl_off_t(m_request.limits.maxBytes));
+    m_curl.set(CURLOPT_WRITEFUNCTION, &WriteBody);
+    m_curl.set(CURLOPT_WRITEDATA, &m_sink);
 }
 
 PageDownload::Next PageDownload::handleStatus(long status) {

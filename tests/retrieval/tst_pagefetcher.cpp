@@ -78,6 +78,7 @@ private slots:
     void otherStatusesGiveNothing();
     void redirectFollowed();
     void redirectLoopCannotOpen();
+    void cookieKeptAcrossRedirect();
     void oversizedPage_data();
     void oversizedPage();
     void proxyTextChoosesRoute_data();
@@ -436,6 +437,17 @@ void TestPageFetcher::redirectLoopCannotOpen() {
     QVERIFY(result.body.isEmpty());
     QCOMPARE(result.errorText, CannotOpenLine(url));
     QCOMPARE(server.requestCount(), 11); // the first request and ten redirections
+}
+
+void TestPageFetcher::cookieKeptAcrossRedirect() {
+    TestHttpServer server;
+    server.route("/login", Reply::redirect(302, "/page").withHeader("Set-Cookie", "session=42; Path=/"));
+    server.route("/page", Reply::ok("in"));
+    QCOMPARE(FetchPage(RequestFor(server.url(u"/login"_s))).body, "in"_ba);
+    QCOMPARE(server.requests().value(1).header("Cookie"), "session=42"_ba);
+    // Nothing carries over to the next download.
+    QCOMPARE(FetchPage(RequestFor(server.url(u"/page"_s))).body, "in"_ba);
+    QVERIFY(!server.requests().value(2).hasHeader("Cookie"));
 }
 
 void TestPageFetcher::oversizedPage_data() {
