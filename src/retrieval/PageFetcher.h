@@ -3,8 +3,16 @@
 #include <QByteArray>
 #include <QString>
 #include <atomic>
+#include <chrono>
 #include <functional>
 #include <optional>
+
+// Limits of one download. The defaults are the program's; tests shrink them.
+struct FetchLimits {
+    std::chrono::milliseconds connectTimeout{15000};
+    std::chrono::seconds receiveTimeout{15}; // longest stretch without any data, not a total limit
+    qint64 maxBytes = qint64(32) * 1024 * 1024;
+};
 
 // What one page download needs to know.
 struct FetchRequest {
@@ -16,6 +24,7 @@ struct FetchRequest {
     std::optional<QString> proxyPassword; // restored Password setting; nullopt when it could not be restored
     bool debugAgent = false;              // the Debug setting: the browser-like user agent
     bool hideErrorDialog = false;
+    FetchLimits limits;
 };
 
 struct FetchResult {
@@ -31,6 +40,14 @@ using StopSignal = std::function<bool()>;
 using ProgressSignal = std::function<void(qint64 bytes)>;
 
 // Downloads one page. Blocking; meant for a worker thread. Never throws.
+//
+// One request per attempt. A 401 or 407 answer uses up one of five attempts shared by page and
+// proxy authentication and, while attempts remain, is answered 300 ms later by a new request with
+// the page's (401) or the proxy's (407) credentials as basic authentication; a server that always
+// answers 401 therefore sees five requests, the last four with credentials.
+//
+// Error lines: authentication failures always; 404, connection failures and oversized pages
+// unless hideErrorDialog. A stopped download has no error line and no body.
 FetchResult FetchPage(const FetchRequest& request, const StopSignal& shouldStop = {},
                       const ProgressSignal& progress = {});
 

@@ -1,0 +1,58 @@
+#pragma once
+
+#include <QByteArray>
+#include <QList>
+#include <curl/curl.h>
+#include <functional>
+#include <optional>
+
+// How a transfer ended, as far as the page fetcher cares. Every CURLcode maps to one of these in
+// TransferErrorFor, so the error lines depend on one table only.
+enum class TransferError {
+    None,       // the transfer completed; look at the status code
+    CannotOpen, // name resolution, connection, TLS, time-out, broken connection, redirect loop, bad URL
+    TooLarge,   // the body exceeded the size cap
+};
+
+TransferError TransferErrorFor(CURLcode code);
+
+// One libcurl easy handle with its request header list, driven through a private multi handle so
+// that a transfer can be stopped promptly while it waits for data. Move-only.
+class CurlEasy {
+public:
+    CurlEasy();
+    ~CurlEasy();
+    CurlEasy(CurlEasy&& other) noexcept;
+    CurlEasy& operator=(CurlEasy&& other) noexcept;
+    CurlEasy(const CurlEasy&) = delete;
+    CurlEasy& operator=(const CurlEasy&) = delete;
+
+    // False when libcurl could not be initialised or a handle could not be made.
+    bool isValid() const { return m_easy != nullptr && m_multi != nullptr; }
+    CURL* handle() const { return m_easy; }
+
+    template <typename T> CURLcode set(CURLoption option, T value) {
+        return curl_easy_setopt(m_easy, option, value);
+    }
+    // Text options: libcurl keeps its own copy.
+    CURLcode setText(CURLoption option, const QByteArray& text) {
+        return curl_easy_setopt(m_easy, option, text.constData());
+    }
+    // Replaces the extra request header lines ("Name: value").
+    void setHeaders(const QList<QByteArray>& lines);
+
+    // Runs the configured transfer to its end. Checks shouldStop at least every 50 ms, also while
+    // nothing arrives; returns std::nullopt when it stopped the transfer.
+    std::optional<CURLcode> perform(const std::function<bool()>& shouldStop);
+
+    long responseCode() const;
+    long connectResponseCode() const; // status of a proxy's answer to CONNECT
+    QByteArray contentType() const;
+
+private:
+    void release();
+
+    CURL* m_easy = nullptr;
+    CURLM* m_multi = nullptr;
+    curl_slist* m_headers = nullptr;
+};

@@ -1,0 +1,594 @@
+#include "retrieval/PageFetcher.h"
+#include "support/TestHttpServer.h"
+
+#include <QTest>
+
+using namespace Qt::StringLiterals;
+using namespace std::chrono_literals;
+
+Q_DECLARE_METATYPE(Reply)
+Q_DECLARE_METATYPE(Reply::Framing)
+
+namespace {
+
+const QString kUrlMarker = u"<URL>"_s;
+
+FetchRequest RequestFor(const QString& url) {
+    FetchRequest request;
+    request.url = url;
+    return request;
+}
+
+QString CannotOpenLine(const QString& url) {
+    return u"'"_s + url +
+           u"' が開けません。ダウンロードを中止しました。\r\nダウンロードの設定が正しいか確認してください。\r\n\r\n"_s;
+}
+
+QByteArray Pattern(qsizetype size) {
+    QByteArray bytes(size, Qt::Uninitialized);
+    for (qsizetype i = 0; i < size; ++i)
+        bytes[i] = char('a' + i % 26);
+    return bytes;
+}
+
+Reply Pieces(Reply reply, qsizetype pieceSize, std::chrono::milliseconds pause = 0ms) {
+    reply.pieceSize = pieceSize;
+    reply.pieceDelay = pause;
+    return reply;
+}
+
+Reply Framed(Reply reply, Reply::Framing framing) {
+    reply.framing = framing;
+    return reply;
+}
+
+QByteArray BasicCredentials(const QByteArray& user, const QByteArray& password) {
+    return "Basic " + (user + ':' + password).toBase64();
+}
+
+} // namespace
+
+class TestPageFetcher : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase();
+    void emptyUrlDoesNothing();
+    void requestHeaders_data();
+    void requestHeaders();
+    void urlWithoutPathFetchesRoot();
+    void urlTextIsPercentEncoded();
+    void bodyDelivered_data();
+    void bodyDelivered();
+    void progressCountsBytes();
+    void finalContentTypeReturned();
+    void resetMidBody_data();
+    void resetMidBody();
+    void cannotOpen_data();
+    void cannotOpen();
+    void silenceEndsDownload();
+    void pageAuthentication_data();
+    void pageAuthentication();
+    void pageAndProxyChallengesShareAttempts();
+    void proxyAuthentication_data();
+    void proxyAuthentication();
+    void unrestorableProxyPassword();
+    void notFound_data();
+    void notFound();
+    void otherStatusesGiveNothing_data();
+    void otherStatusesGiveNothing();
+    void redirectFollowed();
+    void redirectLoopCannotOpen();
+    void cookieKeptAcrossRedirect();
+    void oversizedPage_data();
+    void oversizedPage();
+    void proxyTextChoosesRoute_data();
+    void proxyTextChoosesRoute();
+    void environmentProxyUsedWithoutProxyText();
+    void stopWhileReceiving();
+    void stopWhileWaitingForReply();
+    void stopDuringRetryPause();
+    void httpStatusText_data();
+    void httpStatusText();
+};
+
+void TestPageFetcher::initTestCase() {
+    // The tests talk to their own server directly unless a test sets a proxy itself.
+    for (const char* name :
+         {"http_proxy", "https_proxy", "HTTPS_PROXY", "all_proxy", "ALL_PROXY", "no_proxy", "NO_PROXY"})
+        qunsetenv(name);
+}
+
+void TestPageFetcher::emptyUrlDoesNothing() {
+    const FetchResult result = FetchPage(RequestFor({}));
+    QVERIFY(result.body.isEmpty());
+    QVERIFY(result.errorText.isEmpty());
+    QVERIFY(!result.abandoned);
+}
+
+void TestPageFetcher::requestHeaders_data() {
+    QTest::addColumn<bool>("debugAgent");
+    QTest::addColumn<QByteArray>("agent");
+    QTest::newRow("own agent") << false << "Mozilla/4.0 (Sorvanta/2.0)"_ba;
+    QTest::newRow("debug agent") << true << "Mozilla/4.0 (compatible; MSIE 5.01; Windows 98)"_ba;
+}
+
+void TestPageFetcher::requestHeaders() {
+    QFETCH(bool, debugAgent);
+    QFETCH(QByteArray, agent);
+    TestHttpServer server;
+    server.route("/page", Reply::ok("hello"));
+    FetchRequest request = RequestFor(server.url(u"/page"_s));
+    request.debugAgent = debugAgent;
+    const FetchResult result = FetchPage(request);
+    QCOMPARE(result.body, "hello"_ba);
+    const QList<RecordedRequest> seen = server.requests();
+    QCOMPARE(seen.size(), 1);
+    const RecordedRequest& sent = seen.first();
+    QCOMPARE(sent.method, "GET"_ba);
+    QCOMPARE(sent.target, "/page"_ba);
+    QCOMPARE(sent.header("User-Agent"), agent);
+    QCOMPARE(sent.header("Accept"), "*/*"_ba);
+    QCOMPARE(sent.header("Accept-Language"), "ja,en"_ba);
+    QCOMPARE(sent.header("Referer"), server.url(u"/page"_s).toUtf8());
+    QCOMPARE(sent.header("Host"), "127.0.0.1:" + QByteArray::number(server.port()));
+    QCOMPARE(sent.header("Cache-Control"), "no-cache"_ba);
+    QCOMPARE(sent.header("Pragma"), "no-cache"_ba);
+    QVERIFY(!sent.hasHeader("Authorization"));
+}
+
+void TestPageFetcher::urlWithoutPathFetchesRoot() {
+    TestHttpServer server;
+    server.route("/", Reply::ok("root"));
+    const FetchResult result = FetchPage(RequestFor(server.url({})));
+    QCOMPARE(result.body, "root"_ba);
+    QCOMPARE(server.requests().value(0).target, "/"_ba);
+    QCOMPARE(server.requests().value(0).header("Host"), "127.0.0.1:" + QByteArray::number(server.port()));
+}
+
+void TestPageFetcher::urlTextIsPercentEncoded() {
+    TestHttpServer server;
+    server.route("/a%20b/%E6%97%A5%E6%9C%AC?q=1", Reply::ok("encoded"));
+    const FetchResult result = FetchPage(RequestFor(server.url(u"/a b/日本?q=1"_s)));
+    QCOMPARE(result.body, "encoded"_ba);
+    QVERIFY(result.errorText.isEmpty());
+}
+
+void TestPageFetcher::bodyDelivered_data() {
+    QTest::addColumn<Reply>("reply");
+    QTest::newRow("content length known") << Reply::ok("<html>known</html>");
+    QTest::newRow("length unknown, ends at close")
+        << Framed(Reply::ok(Pattern(5000)), Reply::Framing::CloseDelimited);
+    QTest::newRow("chunked") << Pieces(Framed(Reply::ok(Pattern(3000)), Reply::Framing::Chunked), 700);
+    QTest::newRow("exactly 32767 bytes") << Reply::ok(Pattern(32767));
+    QTest::newRow("over 64 KiB in pieces") << Pieces(Reply::ok(Pattern(200'000)), 16'384, 2ms);
+    QTest::newRow("over 64 KiB chunked, no length")
+        << Pieces(Framed(Reply::ok(Pattern(150'001)), Reply::Framing::Chunked), 32'767);
+    QTest::newRow("empty page") << Reply::ok({});
+}
+
+void TestPageFetcher::bodyDelivered() {
+    QFETCH(Reply, reply);
+    TestHttpServer server;
+    server.route("/page", reply);
+    const FetchResult result = FetchPage(RequestFor(server.url(u"/page"_s)));
+    QCOMPARE(result.body.size(), reply.body.size());
+    QCOMPARE(result.body, reply.body);
+    QCOMPARE(result.errorText, QString());
+    QVERIFY(!result.abandoned);
+}
+
+void TestPageFetcher::progressCountsBytes() {
+    TestHttpServer server;
+    const QByteArray body = Pattern(100'000);
+    server.route("/page", Pieces(Reply::ok(body), 10'000, 5ms));
+    QList<qint64> reports;
+    const FetchResult result =
+        FetchPage(RequestFor(server.url(u"/page"_s)), {}, [&](qint64 bytes) { reports.append(bytes); });
+    QCOMPARE(result.body, body);
+    QVERIFY(reports.size() >= 2);
+    QVERIFY(std::is_sorted(reports.begin(), reports.end()));
+    QCOMPARE(reports.last(), body.size());
+}
+
+void TestPageFetcher::finalContentTypeReturned() {
+    TestHttpServer server;
+    server.route("/old",
+                 Reply::redirect(302, "/new").withHeader("Content-Type", "text/plain; charset=UTF-8"));
+    server.route("/new", Reply::ok("<p>x</p>", "text/html; charset=EUC-JP"));
+    const FetchResult result = FetchPage(RequestFor(server.url(u"/old"_s)));
+    QCOMPARE(result.body, "<p>x</p>"_ba);
+    QCOMPARE(result.contentType, "text/html; charset=EUC-JP"_ba);
+}
+
+void TestPageFetcher::resetMidBody_data() {
+    QTest::addColumn<Reply::Framing>("framing");
+    QTest::newRow("with content length") << Reply::Framing::ContentLength;
+    QTest::newRow("chunked") << Reply::Framing::Chunked;
+    QTest::newRow("without length") << Reply::Framing::CloseDelimited;
+}
+
+void TestPageFetcher::resetMidBody() {
+    QFETCH(Reply::Framing, framing);
+    TestHttpServer server;
+    Reply reply = Pieces(Framed(Reply::ok(Pattern(100'000)), framing), 10'000, 20ms);
+    reply.resetAfter = 40'000;
+    server.route("/page", reply);
+    const QString url = server.url(u"/page"_s);
+    const FetchResult result = FetchPage(RequestFor(url));
+    // A cut-off page is not a page: nothing is handed on, and the user is told.
+    QVERIFY(result.body.isEmpty());
+    QCOMPARE(result.errorText, CannotOpenLine(url));
+    QVERIFY(!result.abandoned);
+}
+
+void TestPageFetcher::cannotOpen_data() {
+    QTest::addColumn<QString>("url");
+    QTest::addColumn<bool>("hide");
+    const QString refused = u"http://127.0.0.1:%1/page"_s.arg(TestHttpServer::unusedPort());
+    QTest::newRow("connection refused") << refused << false;
+    QTest::newRow("connection refused, errors hidden") << refused << true;
+    QTest::newRow("unsupported scheme") << u"file:///etc/hostname"_s << false;
+    QTest::newRow("malformed address") << u"http://[::1/"_s << false;
+}
+
+void TestPageFetcher::cannotOpen() {
+    QFETCH(QString, url);
+    QFETCH(bool, hide);
+    FetchRequest request = RequestFor(url);
+    request.hideErrorDialog = hide;
+    const FetchResult result = FetchPage(request);
+    QVERIFY(result.body.isEmpty());
+    QCOMPARE(result.errorText, hide ? QString() : CannotOpenLine(url));
+    QVERIFY(!result.abandoned);
+}
+
+void TestPageFetcher::silenceEndsDownload() {
+    TestHttpServer server;
+    Reply slow = Reply::ok("late");
+    slow.delay = 20s;
+    server.route("/page", slow);
+    FetchRequest request = RequestFor(server.url(u"/page"_s));
+    request.limits.receiveTimeout = 1s;
+    const FetchResult result = FetchPage(request);
+    QVERIFY(result.body.isEmpty());
+    QCOMPARE(result.errorText, CannotOpenLine(request.url));
+}
+
+void TestPageFetcher::pageAuthentication_data() {
+    QTest::addColumn<QList<Reply>>("replies");
+    QTest::addColumn<QString>("userName");
+    QTest::addColumn<bool>("hide");
+    QTest::addColumn<int>("requestCount");
+    QTest::addColumn<QByteArray>("body");
+    QTest::addColumn<QString>("errorText");
+    const QList<Reply> always401{Reply::withStatus(401)};
+    const QString failed =
+        u"エラー : 401 Authorization Required\r\n'<URL>' の認証に失敗しました。ユーザー名とパスワードが正しいか確認してください。\r\n\r\n"_s;
+    const QString needed =
+        u"エラー : 401 Authorization Required\r\n'<URL>' のダウンロードには認証が必要です。ユーザー名とパスワードを指定してください。\r\n\r\n"_s;
+    QTest::newRow("always 401 without user name")
+        << always401 << QString() << false << 5 << QByteArray() << needed;
+    QTest::newRow("always 401 with user name, line even when hidden")
+        << always401 << u"taro"_s << true << 5 << QByteArray() << failed;
+    QTest::newRow("401 then 200") << QList<Reply>{Reply::withStatus(401), Reply::ok("secret")} << u"taro"_s
+                                  << false << 2 << "secret"_ba << QString();
+}
+
+void TestPageFetcher::pageAuthentication() {
+    QFETCH(QList<Reply>, replies);
+    QFETCH(QString, userName);
+    QFETCH(bool, hide);
+    QFETCH(int, requestCount);
+    QFETCH(QByteArray, body);
+    QFETCH(QString, errorText);
+    TestHttpServer server;
+    server.route("/private", replies);
+    FetchRequest request = RequestFor(server.url(u"/private"_s));
+    request.userName = userName;
+    request.password = u"pa:ss"_s;
+    request.hideErrorDialog = hide;
+    const FetchResult result = FetchPage(request);
+    QCOMPARE(result.body, body);
+    QCOMPARE(result.errorText, errorText.replace(kUrlMarker, request.url));
+    const QList<RecordedRequest> seen = server.requests();
+    QCOMPARE(seen.size(), requestCount);
+    // The first request goes out bare; every retry carries the page's credentials, if it has any.
+    QVERIFY(!seen.first().hasHeader("Authorization"));
+    for (qsizetype i = 1; i < seen.size(); ++i)
+        QCOMPARE(seen.at(i).header("Authorization"),
+                 userName.isEmpty() ? QByteArray() : BasicCredentials("taro", "pa:ss"));
+}
+
+void TestPageFetcher::pageAndProxyChallengesShareAttempts() {
+    TestHttpServer server;
+    server.route("/page", QList<Reply>{Reply::withStatus(401), Reply::withStatus(407)});
+    FetchRequest request = RequestFor(server.url(u"/page"_s));
+    request.userName = u"taro"_s;
+    request.proxyPassword = QString();
+    const FetchResult result = FetchPage(request);
+    QCOMPARE(server.requestCount(), 5);
+    QVERIFY(result.body.isEmpty());
+    QCOMPARE(
+        result.errorText,
+        u"エラー :407 Proxy Authentication Required\r\nプロキシ認証が必要です。ユーザー名とパスワードを指定してください。\r\n\r\n"_s);
+}
+
+void TestPageFetcher::proxyAuthentication_data() {
+    QTest::addColumn<QString>("url");
+    QTest::addColumn<QString>("proxyUser");
+    QTest::addColumn<QString>("proxyPassword");
+    QTest::addColumn<bool>("hide");
+    QTest::addColumn<int>("requestCount");
+    QTest::addColumn<QByteArray>("body");
+    QTest::addColumn<QString>("errorText");
+    const QString failed =
+        u"エラー :407 Proxy Authentication Required\r\nプロキシ認証に失敗しました。ユーザー名とパスワードが正しいか確認してください。\r\n\r\n"_s;
+    const QString needed =
+        u"エラー :407 Proxy Authentication Required\r\nプロキシ認証が必要です。ユーザー名とパスワードを指定してください。\r\n\r\n"_s;
+    const QString page = u"http://origin.test/news"_s;
+    QTest::newRow("right credentials")
+        << page << u"proxyuser"_s << u"proxypass"_s << false << 2 << "via proxy"_ba << QString();
+    QTest::newRow("wrong password, line even when hidden")
+        << page << u"proxyuser"_s << u"wrong"_s << true << 5 << QByteArray() << failed;
+    QTest::newRow("no user name") << page << QString() << QString() << false << 5 << QByteArray() << needed;
+    QTest::newRow("https tunnel refused")
+        << u"https://origin.test/news"_s << QString() << QString() << false << 5 << QByteArray() << needed;
+}
+
+void TestPageFetcher::proxyAuthentication() {
+    QFETCH(QString, url);
+    QFETCH(QString, proxyUser);
+    QFETCH(QString, proxyPassword);
+    QFETCH(bool, hide);
+    QFETCH(int, requestCount);
+    QFETCH(QByteArray, body);
+    QFETCH(QString, errorText);
+    TestHttpServer proxy;
+    proxy.requireProxyAuth("proxyuser", "proxypass");
+    proxy.route("/news", Reply::ok("via proxy"));
+    FetchRequest request = RequestFor(url);
+    request.proxy = proxy.proxyAddress();
+    request.proxyUserName = proxyUser;
+    request.proxyPassword = proxyPassword;
+    request.hideErrorDialog = hide;
+    const FetchResult result = FetchPage(request);
+    QCOMPARE(result.body, body);
+    QCOMPARE(result.errorText, errorText);
+    const QList<RecordedRequest> seen = proxy.requests();
+    QCOMPARE(seen.size(), requestCount);
+    QVERIFY(seen.first().isProxyRequest());
+    QVERIFY(!seen.first().hasHeader("Proxy-Authorization"));
+    const QByteArray expected =
+        proxyUser.isEmpty() ? QByteArray() : BasicCredentials(proxyUser.toUtf8(), proxyPassword.toUtf8());
+    QCOMPARE(seen.last().header("Proxy-Authorization"), expected);
+}
+
+void TestPageFetcher::unrestorableProxyPassword() {
+    TestHttpServer proxy;
+    proxy.requireProxyAuth("proxyuser", "proxypass");
+    FetchRequest request = RequestFor(u"http://origin.test/news"_s);
+    request.proxy = proxy.proxyAddress();
+    request.proxyUserName = u"proxyuser"_s;
+    request.hideErrorDialog = true;
+    const FetchResult result = FetchPage(request);
+    QCOMPARE(proxy.requestCount(), 1);
+    QVERIFY(result.body.isEmpty());
+    QCOMPARE(
+        result.errorText,
+        u"エラー5 : プロシージャの呼び出し、または引数が不正です。\r\nhttp://origin.test/news が正常にダウンロードできませんでした。\r\n\r\n"_s);
+}
+
+void TestPageFetcher::notFound_data() {
+    QTest::addColumn<bool>("hide");
+    QTest::newRow("shown") << false;
+    QTest::newRow("hidden") << true;
+}
+
+void TestPageFetcher::notFound() {
+    QFETCH(bool, hide);
+    TestHttpServer server;
+    FetchRequest request = RequestFor(server.url(u"/missing"_s));
+    request.hideErrorDialog = hide;
+    const FetchResult result = FetchPage(request);
+    QVERIFY(result.body.isEmpty());
+    const QString line =
+        u"エラー :404 Not Found\r\n'"_s + request.url + u"' が正常にダウンロードできませんでした。\r\n\r\n"_s;
+    QCOMPARE(result.errorText, hide ? QString() : line);
+    QCOMPARE(server.requestCount(), 1);
+}
+
+void TestPageFetcher::otherStatusesGiveNothing_data() {
+    QTest::addColumn<int>("status");
+    QTest::newRow("500") << 500;
+    QTest::newRow("403") << 403;
+    QTest::newRow("redirect without location") << 302;
+    QTest::newRow("204 no content") << 204;
+}
+
+void TestPageFetcher::otherStatusesGiveNothing() {
+    QFETCH(int, status);
+    TestHttpServer server;
+    server.route("/page", Reply::withStatus(status));
+    const FetchResult result = FetchPage(RequestFor(server.url(u"/page"_s)));
+    QVERIFY(result.body.isEmpty());
+    QCOMPARE(result.errorText, QString());
+    QVERIFY(!result.abandoned);
+    QCOMPARE(server.requestCount(), 1);
+}
+
+void TestPageFetcher::redirectFollowed() {
+    TestHttpServer server;
+    server.route("/moved", Reply::redirect(301, "/here"));
+    server.route("/here", Reply::ok("arrived"));
+    const FetchResult result = FetchPage(RequestFor(server.url(u"/moved"_s)));
+    QCOMPARE(result.body, "arrived"_ba);
+    QCOMPARE(result.errorText, QString());
+    const QList<RecordedRequest> seen = server.requests();
+    QCOMPARE(seen.size(), 2);
+    QCOMPARE(seen.at(1).target, "/here"_ba);
+}
+
+void TestPageFetcher::redirectLoopCannotOpen() {
+    TestHttpServer server;
+    server.route("/a", Reply::redirect(302, "/b"));
+    server.route("/b", Reply::redirect(302, "/a"));
+    const QString url = server.url(u"/a"_s);
+    const FetchResult result = FetchPage(RequestFor(url));
+    QVERIFY(result.body.isEmpty());
+    QCOMPARE(result.errorText, CannotOpenLine(url));
+    QCOMPARE(server.requestCount(), 11); // the first request and ten redirections
+}
+
+void TestPageFetcher::cookieKeptAcrossRedirect() {
+    TestHttpServer server;
+    server.route("/login", Reply::redirect(302, "/page").withHeader("Set-Cookie", "session=42; Path=/"));
+    server.route("/page", Reply::ok("in"));
+    QCOMPARE(FetchPage(RequestFor(server.url(u"/login"_s))).body, "in"_ba);
+    QCOMPARE(server.requests().value(1).header("Cookie"), "session=42"_ba);
+    // Nothing carries over to the next download.
+    QCOMPARE(FetchPage(RequestFor(server.url(u"/page"_s))).body, "in"_ba);
+    QVERIFY(!server.requests().value(2).hasHeader("Cookie"));
+}
+
+void TestPageFetcher::oversizedPage_data() {
+    QTest::addColumn<Reply>("reply");
+    QTest::addColumn<bool>("hide");
+    QTest::addColumn<bool>("tooLarge");
+    Reply announced = Reply::ok(Pattern(100));
+    announced.announcedLength = 5000;
+    QTest::newRow("announced length above the cap") << announced << false << true;
+    QTest::newRow("chunked beyond the cap")
+        << Pieces(Framed(Reply::ok(Pattern(5000)), Reply::Framing::Chunked), 300) << false << true;
+    QTest::newRow("unannounced beyond the cap")
+        << Framed(Reply::ok(Pattern(1001)), Reply::Framing::CloseDelimited) << false << true;
+    QTest::newRow("beyond the cap, errors hidden") << Reply::ok(Pattern(5000)) << true << true;
+    QTest::newRow("exactly the cap") << Pieces(Reply::ok(Pattern(1000)), 300) << false << false;
+}
+
+void TestPageFetcher::oversizedPage() {
+    QFETCH(Reply, reply);
+    QFETCH(bool, hide);
+    QFETCH(bool, tooLarge);
+    TestHttpServer server;
+    server.route("/big", reply);
+    FetchRequest request = RequestFor(server.url(u"/big"_s));
+    request.limits.maxBytes = 1000;
+    request.hideErrorDialog = hide;
+    const FetchResult result = FetchPage(request);
+    QCOMPARE(result.body, tooLarge ? QByteArray() : reply.body);
+    const QString line = u"'"_s + request.url +
+                         u"' は大きすぎるため、ダウンロードを中止しました。\r\n(上限 1000 バイト)\r\n\r\n"_s;
+    QCOMPARE(result.errorText, tooLarge && !hide ? line : QString());
+}
+
+void TestPageFetcher::proxyTextChoosesRoute_data() {
+    QTest::addColumn<QString>("proxyText");
+    QTest::addColumn<bool>("proxied");
+    const QString dead = u"127.0.0.1:%1"_s.arg(TestHttpServer::unusedPort());
+    QTest::newRow("host and port") << u"<PROXY>"_s << true;
+    QTest::newRow("per-scheme list") << u"https="_s + dead + u";http=<PROXY>"_s << true;
+    QTest::newRow("list without an http entry goes direct") << u"https=<PROXY>"_s << false;
+}
+
+void TestPageFetcher::proxyTextChoosesRoute() {
+    QFETCH(QString, proxyText);
+    QFETCH(bool, proxied);
+    TestHttpServer server;
+    server.route("/page", Reply::ok("page"));
+    FetchRequest request = RequestFor(server.url(u"/page"_s));
+    request.proxy = proxyText.replace(u"<PROXY>"_s, server.proxyAddress());
+    const FetchResult result = FetchPage(request);
+    QCOMPARE(result.body, "page"_ba);
+    QCOMPARE(server.requests().value(0).isProxyRequest(), proxied);
+}
+
+void TestPageFetcher::environmentProxyUsedWithoutProxyText() {
+    TestHttpServer proxy;
+    proxy.route("/news", Reply::ok("from the environment's proxy"));
+    qputenv("http_proxy", proxy.proxyAddress().toUtf8());
+    const FetchResult result = FetchPage(RequestFor(u"http://origin.test/news"_s));
+    qunsetenv("http_proxy");
+    QCOMPARE(result.body, "from the environment's proxy"_ba);
+    QCOMPARE(proxy.requests().value(0).target, "http://origin.test/news"_ba);
+}
+
+void TestPageFetcher::stopWhileReceiving() {
+    TestHttpServer server;
+    // Ten minutes of body at this pace: only the stop signal can end the download in time.
+    server.route("/slow", Pieces(Reply::ok(Pattern(60'000)), 10, 100ms));
+    qint64 received = 0;
+    const FetchResult result = FetchPage(
+        RequestFor(server.url(u"/slow"_s)), [&] { return received >= 30; },
+        [&](qint64 bytes) { received = bytes; });
+    QVERIFY(result.abandoned);
+    QVERIFY(result.body.isEmpty());
+    QCOMPARE(result.errorText, QString());
+    QVERIFY(received >= 30);
+}
+
+void TestPageFetcher::stopWhileWaitingForReply() {
+    TestHttpServer server;
+    Reply late = Reply::ok("late");
+    late.delay = 60s;
+    server.route("/late", late);
+    const FetchResult result =
+        FetchPage(RequestFor(server.url(u"/late"_s)), [&] { return server.requestCount() > 0; });
+    QVERIFY(result.abandoned);
+    QVERIFY(result.body.isEmpty());
+    QCOMPARE(result.errorText, QString());
+}
+
+void TestPageFetcher::stopDuringRetryPause() {
+    TestHttpServer server;
+    server.route("/private", Reply::withStatus(401));
+    FetchRequest request = RequestFor(server.url(u"/private"_s));
+    request.userName = u"taro"_s;
+    const FetchResult result = FetchPage(request, [&] { return server.requestCount() > 0; });
+    QVERIFY(result.abandoned);
+    QCOMPARE(result.errorText, QString());
+    QCOMPARE(server.requestCount(), 1);
+}
+
+void TestPageFetcher::httpStatusText_data() {
+    QTest::addColumn<int>("status");
+    QTest::addColumn<QString>("text");
+    const QList<std::pair<int, QString>> table{
+        {400, u"Bad Request"_s},
+        {401, u"Unauthorized"_s},
+        {402, u"Payment Required"_s},
+        {403, u"Forbidden"_s},
+        {404, u"Not Found"_s},
+        {405, u"Method Not Allowed"_s},
+        {406, u"Not Acceptable"_s},
+        {407, u"Proxy Authentication Required"_s},
+        {408, u"Request Time - out"_s},
+        {409, u"Conflict"_s},
+        {410, u"Gone"_s},
+        {411, u"Length Required"_s},
+        {412, u"Precondition Failed"_s},
+        {413, u"Request Entity Too Large"_s},
+        {414, u"Request-URI Too Large"_s},
+        {415, u"Unsupported Media Type"_s},
+        {500, u"Internal Server Error"_s},
+        {501, u"Not Implemented"_s},
+        {502, u"Bad Gateway"_s},
+        {503, u"Service Unavailable"_s},
+        {504, u"Gateway Time - out"_s},
+        {505, u"HTTP Not Version"_s},
+        {200, u"(不明なエラー)"_s},
+        {416, u"(不明なエラー)"_s},
+        {0, u"(不明なエラー)"_s},
+        {-1, u"(不明なエラー)"_s},
+    };
+    for (const auto& [status, text] : table)
+        QTest::addRow("%d", status) << status << text;
+}
+
+void TestPageFetcher::httpStatusText() {
+    QFETCH(int, status);
+    QFETCH(QString, text);
+    QCOMPARE(HttpStatusText(status), text);
+}
+
+QTEST_GUILESS_MAIN(TestPageFetcher)
+#include "tst_pagefetcher.moc"
