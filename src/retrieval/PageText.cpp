@@ -46,6 +46,11 @@ void WidenKanaAndSqueeze(QString& text) {
     bool pendingSpace = false;
     for (const char16_t* in = begin; in < end; ++in) {
         char16_t c = *in;
+        const bool plain = c > u' ' && (c < HalfWidthFirst || c > HalfWidthLast);
+        if (plain && !pendingSpace) {
+            *out++ = c;
+            continue;
+        }
         if (c == u'\r' || c == u'\n' || c == u'\t')
             continue;
         if (c == u' ') {
@@ -105,9 +110,8 @@ void DecodeReferences(QString& text) {
     char16_t* out = begin + at;
     const char16_t* in = out;
     while (in < end) {
-        const char16_t* amp = in;
-        while (amp < end && *amp != u'&')
-            ++amp;
+        const qsizetype next = QStringView(in, end).indexOf(u'&');
+        const char16_t* amp = next < 0 ? end : in + next;
         if (out != in)
             std::memmove(out, in, size_t(amp - in) * sizeof(char16_t));
         out += amp - in;

@@ -219,6 +219,7 @@ void TestPageDecoder::decodesEveryEncoding_data() {
     QTest::newRow("UTF-16 header, little-endian BOM")
         << Utf16WithBom(Sample, true) << QByteArray("text/html; charset=UTF-16") << Sample;
     // The server's word is taken even against the bytes: EUC-JP "かな" read as Shift_JIS.
+    QTest::newRow("UTF-16 cut mid-character") << Utf16WithBom(u"ab"_s, true) + 'c' << none << u"ab\uFFFD"_s;
     QTest::newRow("wrong header wins")
         << EncodeWithIcu(u"かな"_s, "EUC-JP") << QByteArray("text/html; charset=Shift_JIS") << u"､ｫ､ﾊ"_s;
     QTest::newRow("unknown header charset falls back")
