@@ -13,6 +13,7 @@ struct ExtractionOptions {
 
 // Cuts every stretch between each enabled rule's header and footer out of pageText and appends
 // the surviving fragments to items. pageText itself is upper-cased / stripped of quotes as the
-// options say. Returns true when any non-empty fragment was found, excluded or not.
+// options say. Returns true when any non-empty fragment was found, excluded or not. Touches nothing
+// but its arguments, so it may run on a worker thread.
 bool ExtractItems(QString& pageText, int pageNumber, const DataTable& rules, const ExtractionOptions& options,
                   InfoItems& items);

@@ -3,11 +3,14 @@
 #include <QByteArray>
 #include <QString>
 
-// Turns a downloaded page into one line of Unicode text: charset from the Content-Type header,
-// then <meta>, then a BOM, then detection (Shift_JIS/CP932, EUC-JP, ISO-2022-JP, UTF-8); half-width
-// katakana widened; CR, LF and TAB deleted; space pairs removed in one pass; twelve character
-// references decoded. An empty or undecodable page gives an empty text.
+// Turns a downloaded page into one line of Unicode text: decoded with the charset of the
+// Content-Type header, else of a <meta>, else of a BOM, else the detected one (see PageDecoder.h;
+// an 8-bit page ends at its first NUL byte); half-width katakana widened, a following voiced mark
+// joined to its letter; CR, LF and TAB deleted; space pairs removed in one pass; then "&lt;",
+// "&gt;", "&amp;", "&apos;", "&quot;", "&nbsp;", "&#60;", "&#62;", "&#38;", "&#39;", "&#34;" and
+// "&#160;" decoded in that order, case-sensitively. An empty or undecodable page gives an empty text.
 QString NormalisePageText(const QByteArray& bytes, const QByteArray& contentType = {});
 
-// The visible text of a page: tags, comments, style and script blocks and the title dropped.
+// The visible text of a page: tags, comments, style and script blocks and the title dropped,
+// as is everything before the first ">". Nothing is put between the texts of adjacent elements.
 QString StripPageText(const QString& text);

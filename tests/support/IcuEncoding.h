@@ -1,0 +1,8 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+// Encodes text with an ICU converter ("windows-31j", "EUC-JP", "ISO-2022-JP", "UTF-8",
+// "UTF-16LE", ...), so tests build pages in any encoding from readable Unicode.
+QByteArray EncodeWithIcu(const QString& text, const char* converterName);
