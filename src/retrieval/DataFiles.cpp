@@ -2,12 +2,12 @@
 
 #include "retrieval/TableCodec.h"
 #include "startup/AnsiText.h"
+#include "startup/AtomicFile.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QRegularExpression>
-#include <QSaveFile>
 
 using namespace Qt::StringLiterals;
 
@@ -67,19 +67,6 @@ bool IsNewer(const QFileInfo& candidate, const QFileInfo& reference) {
     return candidate.isFile() && candidate.lastModified() > reference.lastModified();
 }
 
-// Writes through a temporary file in the same folder that replaces the old file only when
-// complete, so a full disk or a crash never leaves a cut-off list behind. Unbuffered, because a
-// write that fails while QSaveFile flushes its buffer in commit() goes unnoticed (Qt 6.4).
-bool WriteWhole(const QString& path, const QString& text) {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
-        return false;
-    const QByteArray bytes = EncodeAnsiText(text);
-    if (file.write(bytes) != bytes.size())
-        return false;
-    return file.commit();
-}
-
 } // namespace
 
 DataFiles::DataFiles(AppFolders folders, UserPrompter* prompter, QObject* parent)
@@ -116,7 +103,7 @@ bool DataFiles::WriteSettingsFile(const QString& fileName, const QString& text) 
     for (;;) {
         m_folders.ensureSettingsFolder();
         const QString path = PathInFolder(m_folders.settingsFolder(), fileName);
-        if (WriteWhole(path, text))
+        if (WriteFileAtomically(path, EncodeAnsiText(text)))
             return true;
         if (!m_prompter)
             return false;

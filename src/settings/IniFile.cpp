@@ -1,10 +1,10 @@
 #include "settings/IniFile.h"
 
 #include "startup/AnsiText.h"
+#include "startup/AtomicFile.h"
 
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 using namespace Qt::StringLiterals;
 
@@ -156,11 +156,6 @@ QString IniFile::toText() const {
 }
 
 bool IniFile::save(const QString& path) const {
-    QSaveFile file(path);
     // Only where the folder does not let us create the temporary file do we write in place.
-    file.setDirectWriteFallback(true);
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
-    file.write(EncodeAnsiText(toText()));
-    return file.commit();
+    return WriteFileAtomically(path, EncodeAnsiText(toText()), true);
 }

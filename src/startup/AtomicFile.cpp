@@ -1,0 +1,15 @@
+#include "startup/AtomicFile.h"
+
+#include <QSaveFile>
+
+bool WriteFileAtomically(const QString& path, const QByteArray& bytes, bool allowDirectWrite) {
+    QSaveFile file(path);
+    file.setDirectWriteFallback(allowDirectWrite);
+    // Unbuffered: Qt 6.4 misses a write that fails while commit() flushes the buffer and renames
+    // the cut-off file over the old one.
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
+        return false;
+    if (file.write(bytes) != bytes.size())
+        return false;
+    return file.commit();
+}
