@@ -209,6 +209,8 @@ PageEncoding EucJpOrShiftJis(QByteArrayView bytes) {
 }
 
 QByteArrayView UpToFirstNul(QByteArrayView bytes) {
+    if (bytes.isEmpty())
+        return bytes;
     const void* nul = std::memchr(bytes.data(), 0, size_t(bytes.size()));
     return nul ? bytes.first(static_cast<const char*>(nul) - bytes.data()) : bytes;
 }

@@ -102,7 +102,7 @@ int ReferenceAt(std::u16string_view rest, int after) {
 // reference applies; when it yields an ampersand again, only references later in the order can
 // apply to that ampersand and the text behind it. The text only shrinks, so it works in place.
 void DecodeReferences(QString& text) {
-    qsizetype at = text.indexOf(u'&');
+    const qsizetype at = text.indexOf(u'&');
     if (at < 0)
         return;
     char16_t* const begin = reinterpret_cast<char16_t*>(text.data());

@@ -143,6 +143,9 @@ void TestPageDecoder::detectEncoding_data() {
     QTest::newRow("EUC-JP with a broken byte")
         << EncodeWithIcu(u"本日は晴天なり、ただいまマイクのテスト中です。"_s, "EUC-JP") + "\x80"
         << Code(PageEncoding::EucJp);
+    QTest::newRow("EUC-JP after a long ASCII head")
+        << QByteArray(400 * 1024, 'x') + EncodeWithIcu(u"ただいま遅れが出ています"_s, "EUC-JP")
+        << Code(PageEncoding::EucJp);
     QTest::newRow("UTF-8 overlong form is not UTF-8")
         << QByteArray("\xC0\xAF") + EncodeWithIcu(u"ひらがな"_s, "windows-31j")
         << Code(PageEncoding::ShiftJis);
