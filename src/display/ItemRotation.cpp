@@ -1,0 +1,75 @@
+#include "display/ItemRotation.h"
+
+#include "display/DisplayTexts.h"
+#include "retrieval/CycleTexts.h"
+#include "retrieval/UpdateCycle.h"
+
+namespace {
+
+int NextPosition(int current, int step, int count) {
+    if (step == 0)
+        return 1;
+    if (step > 0) {
+        const int next = current + 1;
+        return (next > count || next < 1) ? 1 : next;
+    }
+    const int previous = current - 1;
+    return (previous < 1 || previous > count) ? count : previous;
+}
+
+} // namespace
+
+std::optional<InfoItem> ItemRotation::current() const {
+    if (m_current < 1 || m_current > m_items.size())
+        return std::nullopt;
+    return m_items.at(m_current - 1);
+}
+
+bool ItemRotation::isStale() const {
+    // Whole seconds count, so the very moment of expiry is still fresh.
+    return !m_infoExpires || m_clock.now().secsTo(*m_infoExpires) < 0;
+}
+
+RotationAction ItemRotation::ShowNextItem(bool byUser, int step, bool scrolling) {
+    if (m_items.isEmpty())
+        return {};
+    if (!byUser && scrolling)
+        return {};
+    if (isStale())
+        return ShowStatusOnly(QString());
+    m_current = NextPosition(m_current, step, int(m_items.size()));
+    return {RotationAction::Kind::RenderItem, QString(), m_current};
+}
+
+RotationAction ItemRotation::ShowStatusOnly(const QString& text) {
+    m_items.clear();
+    m_current = 0;
+    return {RotationAction::Kind::ShowStatus, text.isEmpty() ? DisplayTexts::NotUpdated() : text, 0};
+}
+
+RotationAction ItemRotation::ApplyCycleResult(const CycleResult& result, bool notify) {
+    using Outcome = CycleResult::Outcome;
+    if (result.outcome == Outcome::Offline || result.outcome == Outcome::TakenOver) {
+        // Nothing was taken in: the window reports the lost connection, or whoever took the
+        // display over has already set it.
+        m_items.clear();
+        m_current = 0;
+        return {};
+    }
+    if (result.infoExpires)
+        m_infoExpires = result.infoExpires;
+    if (result.items.isEmpty())
+        return ShowStatusOnly(CycleTexts::NoInformation());
+    m_items = result.items;
+    if (!notify) {
+        m_current = int(m_items.size());
+        return {};
+    }
+    m_current = 1;
+    return {RotationAction::Kind::RenderItem, QString(), m_current};
+}
+
+void ItemRotation::StepBackForOpenMenu() {
+    if (m_current > 1)
+        --m_current;
+}

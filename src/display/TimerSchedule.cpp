@@ -1,0 +1,47 @@
+#include "display/TimerSchedule.h"
+
+namespace TimerSchedule {
+
+bool IsRotationMoment(const QTime& time, int showInfoDelay) {
+    if (showInfoDelay <= 0 || !time.isValid())
+        return false;
+    const int secondOfTenMinutes = (time.minute() % 10) * 60 + time.second();
+    return secondOfTenMinutes % showInfoDelay == 0;
+}
+
+bool RotationDue(const QTime& time, const AppSettings& settings, bool itemsExist) {
+    return settings.ShowInfo && itemsExist && IsRotationMoment(time, settings.ShowInfoDelay);
+}
+
+bool IsUpdateMoment(const QTime& time, int autoReloadDelay, int reloadPhase) {
+    if (autoReloadDelay <= 0 || !time.isValid())
+        return false;
+    return time.minute() % autoReloadDelay == reloadPhase;
+}
+
+bool UpdateDue(const QTime& time, const AppSettings& settings) {
+    return settings.AutoReload && IsUpdateMoment(time, settings.AutoReloadDelay, settings.ReloadPhase);
+}
+
+bool IsQuietHour(int hour, int from, int to) {
+    if (from < to)
+        return from < hour && hour < to;
+    return hour > from || hour < to;
+}
+
+bool UpdateAllowed(const QTime& time, const AppSettings& settings) {
+    return !settings.AutoReloadOff ||
+           !IsQuietHour(time.hour(), settings.AutoReloadOffFrom, settings.AutoReloadOffTo);
+}
+
+int ScrollPauseMs(int scrollDelay) {
+    return (scrollDelay >= 1 && scrollDelay <= 5000) ? scrollDelay : 500;
+}
+
+LampStep NextLampStep(bool litNow) {
+    if (litNow)
+        return {false, std::chrono::milliseconds(250)};
+    return {true, std::chrono::milliseconds(1000)};
+}
+
+} // namespace TimerSchedule
