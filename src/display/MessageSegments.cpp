@@ -1,0 +1,70 @@
+#include "display/MessageSegments.h"
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+// The first keyword, in list order, that stands in text at position.
+const QString* KeywordAt(const QString& text, qsizetype position, const QStringList& keywords) {
+    const QStringView rest = QStringView(text).mid(position);
+    for (const QString& keyword : keywords) {
+        if (!keyword.isEmpty() && rest.startsWith(keyword, Qt::CaseSensitive))
+            return &keyword;
+    }
+    return nullptr;
+}
+
+} // namespace
+
+KeywordColouring ColourKeywords(const QString& label, const QString& text, const QStringList& keywords) {
+    KeywordColouring result;
+    if (!label.isEmpty())
+        result.runs.append({label, RunRole::Label});
+    qsizetype plainStart = 0;
+    auto flushPlain = [&](qsizetype end) {
+        if (end > plainStart)
+            result.runs.append({text.mid(plainStart, end - plainStart), RunRole::Plain});
+    };
+    qsizetype position = 0;
+    while (position < text.size()) {
+        const QString* keyword = KeywordAt(text, position, keywords);
+        if (!keyword) {
+            ++position;
+            continue;
+        }
+        flushPlain(position);
+        result.runs.append({*keyword, RunRole::Keyword});
+        result.keywordFound = true;
+        position += keyword->size();
+        plainStart = position;
+    }
+    flushPlain(text.size());
+    return result;
+}
+
+QString MessageText(const InfoItem& item, const DataTable& rules, const AppSettings& settings) {
+    if (settings.ShowFilter && item.rule > 0)
+        return rules.value(RuleField::Name, item.rule) + item.text;
+    return item.text;
+}
+
+QString MessageLabel(const InfoItem& item, const DataTable& pages, const AppSettings& settings) {
+    // The default message's page number 0 lies outside the table and reads as no label.
+    return settings.ShowTitle ? pages.value(PageField::Label, item.page) : QString();
+}
+
+KeywordColouring ColourItem(const InfoItem& item, const DataSet& tables, const AppSettings& settings) {
+    return ColourKeywords(MessageLabel(item, tables.pages, settings),
+                          MessageText(item, tables.rules, settings), tables.keywords);
+}
+
+QString ScrollCaption(const InfoItem& item, const DataTable& pages, const AppSettings& settings) {
+    return MessageLabel(item, pages, settings) + item.text;
+}
+
+QString MessageToolTip(const InfoItem& item, int position, int itemCount, const DataTable& pages) {
+    if (item.rule == 0)
+        return item.text;
+    return u"("_s + QString::number(position) + u"/"_s + QString::number(itemCount) + u") ["_s +
+           pages.value(PageField::Name, item.page) + u"] "_s + item.text;
+}

@@ -1,0 +1,51 @@
+#pragma once
+
+#include "retrieval/DataFiles.h"
+#include "retrieval/InfoItem.h"
+#include "settings/AppSettings.h"
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+// What a stretch of the message is; it decides the stretch's colour on the sign.
+enum class RunRole { Label, Keyword, Plain };
+
+struct MessageRun {
+    QString text;
+    RunRole role = RunRole::Plain;
+
+    bool operator==(const MessageRun&) const = default;
+};
+
+// An item cut into coloured runs: the page label first (when there is one), then the text with
+// every keyword occurrence as a run of its own and the characters between merged into plain runs.
+struct KeywordColouring {
+    QList<MessageRun> runs;
+    bool keywordFound = false; // decides the item sound
+
+    bool operator==(const KeywordColouring&) const = default;
+};
+
+// Walks text from its first character: at each position the keywords are tried in list order and
+// the first one whose text stands there exactly (case-sensitive) wins; the walk goes on after it.
+// Where none matches, one character is plain and the walk moves on by one. An empty keyword never
+// matches.
+KeywordColouring ColourKeywords(const QString& label, const QString& text, const QStringList& keywords);
+
+// The item's text with the rule's name in front, without a separator, when ShowFilter is on and
+// the item came from a rule (the default message and whole-page texts get no prefix).
+QString MessageText(const InfoItem& item, const DataTable& rules, const AppSettings& settings);
+
+// The page's label when ShowTitle is on, else empty. The default message has no page, so no label.
+QString MessageLabel(const InfoItem& item, const DataTable& pages, const AppSettings& settings);
+
+// Label, text and keywords of an item taken together.
+KeywordColouring ColourItem(const InfoItem& item, const DataSet& tables, const AppSettings& settings);
+
+// The taskbar caption while the item scrolls: its own text, the page label in front with ShowTitle.
+QString ScrollCaption(const InfoItem& item, const DataTable& pages, const AppSettings& settings);
+
+// The message panel's tooltip: "(3/12) [Weather] text" for items of rules and whole pages, the
+// bare text for the default message. position is 1-based.
+QString MessageToolTip(const InfoItem& item, int position, int itemCount, const DataTable& pages);

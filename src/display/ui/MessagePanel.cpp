@@ -1,0 +1,63 @@
+#include "display/ui/MessagePanel.h"
+
+#include "display/LedPalette.h"
+#include "display/ui/LedRenderer.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+
+MessagePanel::MessagePanel(QWidget* parent)
+    : QWidget(parent)
+    , m_image(PanelSize, QImage::Format_RGB32) {
+    setObjectName(QStringLiteral("picMsg"));
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    resize(PanelSize);
+    clear();
+}
+
+namespace {
+
+QRgb BackgroundRgb() {
+    return qRgb(LedPalette::Background.red, LedPalette::Background.green, LedPalette::Background.blue);
+}
+
+} // namespace
+
+void MessagePanel::clear() {
+    m_image.fill(BackgroundRgb());
+    update();
+}
+
+void MessagePanel::clearColumn(int x) {
+    if (x < 0 || x >= m_image.width())
+        return;
+    for (int y = 0; y < m_image.height(); ++y)
+        m_image.setPixel(x, y, BackgroundRgb());
+    update();
+}
+
+void MessagePanel::placeFrame(const QImage& frame, int x) {
+    BlitCopy(m_image, frame, x);
+    update();
+}
+
+void MessagePanel::setVisible(bool visible) {
+    QWidget::setVisible(visible);
+    if (!visible)
+        emit hidden();
+}
+
+void MessagePanel::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    // Nearest neighbour when the device pixel ratio scales the image: LED dots keep hard edges.
+    painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
+    painter.drawImage(rect(), m_image);
+}
+
+void MessagePanel::mouseReleaseEvent(QMouseEvent* event) {
+    emit mouseReleased(event->button());
+}
+
+void MessagePanel::mouseDoubleClickEvent(QMouseEvent*) {
+    emit doubleClicked();
+}
