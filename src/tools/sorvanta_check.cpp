@@ -1,0 +1,76 @@
+// sorvanta-check: one update cycle without the window. Prints one line per item
+// ("page<TAB>rule<TAB>text", UTF-8, LF) and the error log on standard error.
+#include "retrieval/CycleTexts.h"
+#include "retrieval/DataFiles.h"
+#include "retrieval/UpdateCycle.h"
+#include "settings/SettingsStore.h"
+#include "startup/AppFolders.h"
+#include "startup/Clock.h"
+
+#include <QCoreApplication>
+#include <QTextStream>
+#include <cstdio>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+enum ExitCode { Ran = 0, NoEnabledPage = 1, UsageError = 2 };
+
+const char Usage[] = "Usage: sorvanta-check [/singleuser | /id=NAME]\n"
+                     "\n"
+                     "Runs one update over the enabled pages of the Sorvanta settings folder chosen\n"
+                     "by the argument (as for the ticker itself) and prints one line per item:\n"
+                     "  <page number>\\t<rule number>\\t<item text>\n"
+                     "Download errors go to standard error. Exit status: 0 the update ran,\n"
+                     "1 no page is enabled, 2 usage error.\n";
+
+QString WithLineFeeds(QString text) {
+    return text.replace(u"\r\n"_s, u"\n"_s);
+}
+
+} // namespace
+
+int main(int argc, char* argv[]) {
+    QCoreApplication app(argc, argv);
+    const QStringList arguments = app.arguments();
+    if (arguments.size() == 2 && arguments[1] == u"--help") {
+        std::fputs(Usage, stdout);
+        return Ran;
+    }
+    for (const QString& argument : arguments.mid(1)) {
+        if (argument.startsWith(u'-')) {
+            std::fprintf(stderr, "sorvanta-check: unknown option '%s'\n\n%s", qUtf8Printable(argument),
+                         Usage);
+            return UsageError;
+        }
+    }
+
+    const AppFolders folders = AppFolders::forThisProcess(ArgumentText(arguments));
+    DataFiles files(folders, nullptr);
+    files.LoadDataFiles();
+    SystemClock clock;
+    const AppSettings settings = LoadSettings(folders, clock, 96);
+
+    QTextStream out(stdout);
+    QTextStream err(stderr);
+    UpdateCycle cycle(folders, clock);
+    QObject::connect(&cycle, &UpdateCycle::errorAppended, [&err](const QString& text) {
+        err << WithLineFeeds(text);
+        err.flush();
+    });
+    QObject::connect(&cycle, &UpdateCycle::finished, [&](const CycleResult& result) {
+        if (result.outcome == CycleResult::Outcome::Offline)
+            err << WithLineFeeds(CycleTexts::Offline()) << u'\n';
+        for (const InfoItem& item : result.items)
+            out << item.page << u'\t' << item.rule << u'\t' << item.text << u'\n';
+        out.flush();
+        err.flush();
+        app.exit(result.outcome == CycleResult::Outcome::Offline ? NoEnabledPage : Ran);
+    });
+    if (!cycle.start(files.tables(), settings)) {
+        err << u"有効なページがありません。"_s << u'\n';
+        return NoEnabledPage;
+    }
+    return app.exec();
+}

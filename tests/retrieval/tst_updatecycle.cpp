@@ -1,0 +1,279 @@
+#include "retrieval/CycleTexts.h"
+#include "retrieval/UpdateCycle.h"
+#include "settings/PasswordScrambler.h"
+#include "support/TestSupport.h"
+
+#include <QMutex>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QThread>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+// Serves scripted pages by URL from any thread and records what was asked.
+class FakeWeb {
+public:
+    struct Page {
+        QByteArray body;
+        QString error;
+        int delayMs = 0;
+    };
+    void add(const QString& url, Page page) { m_pages.insert(url, std::move(page)); }
+
+    Fetcher fetcher() {
+        return [this](const FetchRequest& request, const StopSignal& stop, const ProgressSignal&) {
+            {
+                QMutexLocker lock(&m_mutex);
+                m_requests.append(request);
+            }
+            const Page page = m_pages.value(request.url);
+            for (int waited = 0; waited < page.delayMs; waited += 5) {
+                if (stop && stop())
+                    return FetchResult{{}, {}, {}, true};
+                QThread::msleep(5);
+            }
+            return FetchResult{page.body, "text/html; charset=utf-8", page.error, false};
+        };
+    }
+    QList<FetchRequest> requests() const {
+        QMutexLocker lock(&m_mutex);
+        return m_requests;
+    }
+
+private:
+    QMap<QString, Page> m_pages;
+    mutable QMutex m_mutex;
+    QList<FetchRequest> m_requests;
+};
+
+DataSet Tables(int pageCount, const QList<int>& disabled = {}) {
+    DataSet tables;
+    tables.pages = DataTable(PageField::Count);
+    for (int i = 1; i <= pageCount; ++i) {
+        const QString n = QString::number(i);
+        QStringList record{disabled.contains(i) ? u"0"_s : u"1"_s,
+                           u"http://h"_s + n + u".test/p"_s,
+                           u"ページ"_s + n,
+                           u"L"_s + n,
+                           QString(),
+                           QString()};
+        if (i == 1)
+            tables.pages.setValue(PageField::Enabled, 1, record[0]);
+        if (i == 1) {
+            for (int f = 1; f <= PageField::Count; ++f)
+                tables.pages.setValue(f, 1, record[f - 1]);
+        } else {
+            tables.pages.appendRecord(record);
+        }
+    }
+    for (int f = 1; f <= RuleField::Count; ++f)
+        tables.rules.setValue(f, 1, QStringList{u"1"_s, u"太字"_s, u"<b>"_s, QString(), QString()}[f - 1]);
+    return tables;
+}
+
+QString Url(int page) {
+    return u"http://h"_s + QString::number(page) + u".test/p"_s;
+}
+
+struct Fixture {
+    QTemporaryDir dir;
+    FakeClock clock;
+    AppFolders folders{ParseStartupArguments(u"/singleuser"_s), dir.path(), dir.path()};
+    FakeWeb web;
+    AppSettings settings;
+    UpdateCycle cycle{folders, clock};
+
+    Fixture() {
+        cycle.setFetcher(web.fetcher());
+        cycle.setConnectivityCheck([] { return true; });
+    }
+    CycleResult run(const DataSet& tables) {
+        QSignalSpy finished(&cycle, &UpdateCycle::finished);
+        if (!cycle.start(tables, settings))
+            return {};
+        if (finished.isEmpty())
+            finished.wait(10000);
+        return finished.isEmpty() ? CycleResult{} : finished.first().first().value<CycleResult>();
+    }
+};
+
+} // namespace
+
+Q_DECLARE_METATYPE(CycleResult)
+
+class TestUpdateCycle : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase() { qRegisterMetaType<CycleResult>(); }
+    void noEnabledPageDoesNothing();
+    void failingPageIsReportedAndOthersPublished();
+    void resultsComeInPageOrder();
+    void cancelAfterSecondOfFivePages();
+    void defaultMessageWhenNothingExtracted_data();
+    void defaultMessageWhenNothingExtracted();
+    void wholePageTextWhenNothingExtracted();
+    void debugWritesPageDumpAndRunLog();
+    void takeOverPublishesNothing();
+    void offlineFetchesNothing();
+    void brokenPasswordIsReportedAndPageStillFetched();
+};
+
+void TestUpdateCycle::noEnabledPageDoesNothing() {
+    Fixture f;
+    QSignalSpy started(&f.cycle, &UpdateCycle::started);
+    QVERIFY(!f.cycle.start(Tables(2, {1, 2}), f.settings));
+    QVERIFY(!f.cycle.isRunning());
+    QCOMPARE(started.count(), 0);
+    QVERIFY(f.web.requests().isEmpty());
+}
+
+void TestUpdateCycle::failingPageIsReportedAndOthersPublished() {
+    Fixture f;
+    const QString notFound =
+        u"エラー :404 Not Found\r\n'"_s + Url(1) + u"' が正常にダウンロードできませんでした。\r\n\r\n"_s;
+    f.web.add(Url(1), {{}, notFound});
+    f.web.add(Url(2), {"<p><b>運転見合わせ</b> <b>遅延</b></p>", {}});
+    QSignalSpy firstError(&f.cycle, &UpdateCycle::firstErrorReported);
+
+    const CycleResult result = f.run(Tables(2));
+    QCOMPARE(int(result.outcome), int(CycleResult::Outcome::Completed));
+    QCOMPARE(result.errorLog, notFound + CycleTexts::EmptyPageError(Url(1)));
+    QCOMPARE(result.items, (InfoItems{{u"運転見合わせ"_s, 2, 1}, {u"遅延"_s, 2, 1}}));
+    QCOMPARE(result.status, u"2件の情報があります"_s);
+    QCOMPARE(result.infoExpires, f.clock.now().addSecs(15 * 60));
+    QCOMPARE(firstError.count(), 1);
+}
+
+void TestUpdateCycle::resultsComeInPageOrder() {
+    Fixture f;
+    const int pages = 6;
+    for (int i = 1; i <= pages; ++i) // later pages answer first
+        f.web.add(Url(i), {"<b>" + QByteArray::number(i) + "</b>", {}, (pages - i) * 40});
+    QSignalSpy pageStarted(&f.cycle, &UpdateCycle::pageStarted);
+    QSignalSpy handled(&f.cycle, &UpdateCycle::pageHandled);
+
+    const CycleResult result = f.run(Tables(pages));
+    QCOMPARE(result.items.size(), pages);
+    for (int i = 0; i < pages; ++i) {
+        QCOMPARE(result.items[i].page, i + 1);
+        QCOMPARE(pageStarted[i][0].toInt(), i + 1);
+        QCOMPARE(pageStarted[i][1].toInt(), pages);
+        QCOMPARE(pageStarted[i][2].toString(), u"ページ"_s + QString::number(i + 1));
+        QCOMPARE(handled[i][0].toInt(), i + 1);
+    }
+}
+
+void TestUpdateCycle::cancelAfterSecondOfFivePages() {
+    Fixture f;
+    for (int i = 1; i <= 5; ++i)
+        f.web.add(Url(i), {"<b>item" + QByteArray::number(i) + "</b>", {}, i * 30});
+    f.settings.DefaultMSG = u"既定"_s;
+    connect(&f.cycle, &UpdateCycle::pageStarted, &f.cycle, [&f](int position) {
+        if (position == 2)
+            f.cycle.cancel();
+    });
+
+    const CycleResult result = f.run(Tables(5));
+    QCOMPARE(int(result.outcome), int(CycleResult::Outcome::Cancelled));
+    QCOMPARE(result.items, (InfoItems{{u"item1"_s, 1, 1}, {u"item2"_s, 2, 1}}));
+    QVERIFY(!result.infoExpires.has_value());
+    QCOMPARE(result.status, u"2件の情報があります"_s);
+    QVERIFY(!f.cycle.isRunning());
+}
+
+void TestUpdateCycle::defaultMessageWhenNothingExtracted_data() {
+    QTest::addColumn<bool>("showDefault");
+    QTest::addColumn<QString>("message");
+    QTest::addColumn<int>("itemCount");
+    QTest::addColumn<QString>("status");
+    QTest::newRow("default message shown")
+        << true << u"現在、遅れに関する情報はありません。"_s << 1 << u"抽出された情報はありません"_s;
+    QTest::newRow("switched off") << false << u"現在、遅れに関する情報はありません。"_s << 0
+                                  << u"情報はありません"_s;
+    QTest::newRow("empty message") << true << QString() << 0 << u"情報はありません"_s;
+}
+
+void TestUpdateCycle::defaultMessageWhenNothingExtracted() {
+    QFETCH(bool, showDefault);
+    QFETCH(QString, message);
+    QFETCH(int, itemCount);
+    QFETCH(QString, status);
+    Fixture f;
+    f.settings.ShowTextInstead = false;
+    f.settings.ShowDefaultMSG = showDefault;
+    f.settings.DefaultMSG = message;
+    f.web.add(Url(1), {"<p>nothing bold</p>", {}});
+    const CycleResult result = f.run(Tables(1));
+    QCOMPARE(result.items.size(), itemCount);
+    if (itemCount == 1)
+        QCOMPARE(result.items.first(), (InfoItem{message, 0, 0}));
+    QCOMPARE(result.status, status);
+}
+
+void TestUpdateCycle::wholePageTextWhenNothingExtracted() {
+    Fixture f;
+    f.settings.ShowTextInstead = true;
+    f.web.add(Url(1), {"<html><title>T</title><p>平常運転</p></html>", {}});
+    f.web.add(Url(2), {"<p>a <b>b</b></p>", {}});
+    const CycleResult result = f.run(Tables(2));
+    QCOMPARE(result.items, (InfoItems{{u"平常運転"_s, 1, InfoItem::WholePageRule}, {u"b"_s, 2, 1}}));
+}
+
+void TestUpdateCycle::debugWritesPageDumpAndRunLog() {
+    Fixture f;
+    f.settings.Debug = true;
+    f.web.add(Url(1), {"<b>x</b>", {}});
+    f.web.add(Url(2), {"<b>y</b>", {}});
+    f.run(Tables(2));
+    const QString dump = QString::fromUtf8(ReadFileBytes(f.folders.pageDumpPath()));
+    QCOMPARE(dump.count(u"\r\n"_s), 8);
+    QVERIFY(dump.startsWith(u"<!-- 07/Dec/2026:10:23:00 -->\r\n<!-- saved from url="_s + Url(1) +
+                            u" -->\r\n<b>x</b>\r\n\r\n"_s));
+    const QString log = QString::fromUtf8(ReadFileBytes(f.folders.runLogPath()));
+    QCOMPARE(log, u"2026/12/07 10:23:00 [Get] "_s + Url(1) + u"\r\n2026/12/07 10:23:00 [Get] "_s + Url(2) +
+                      u"\r\n"_s);
+    QVERIFY(f.web.requests().first().debugAgent);
+}
+
+void TestUpdateCycle::takeOverPublishesNothing() {
+    Fixture f;
+    f.web.add(Url(1), {"<b>x</b>", {}, 2000});
+    QSignalSpy finished(&f.cycle, &UpdateCycle::finished);
+    QVERIFY(f.cycle.start(Tables(1), f.settings));
+    f.cycle.takeOver();
+    QCOMPARE(finished.count(), 1);
+    const CycleResult result = finished.first().first().value<CycleResult>();
+    QCOMPARE(int(result.outcome), int(CycleResult::Outcome::TakenOver));
+    QVERIFY(result.items.isEmpty());
+    QVERIFY(!f.cycle.isRunning());
+    QTest::qWait(50); // the abandoned download reports nothing more
+    QCOMPARE(finished.count(), 1);
+}
+
+void TestUpdateCycle::offlineFetchesNothing() {
+    Fixture f;
+    f.settings.AutoDialing = true;
+    f.cycle.setConnectivityCheck([] { return false; });
+    const CycleResult result = f.run(Tables(2));
+    QCOMPARE(int(result.outcome), int(CycleResult::Outcome::Offline));
+    QCOMPARE(result.status, u"情報はありません"_s);
+    QVERIFY(f.web.requests().isEmpty());
+}
+
+void TestUpdateCycle::brokenPasswordIsReportedAndPageStillFetched() {
+    Fixture f;
+    DataSet tables = Tables(1);
+    tables.pages.setValue(PageField::UserName, 1, u"user"_s);
+    tables.pages.setValue(PageField::Password, 1, u"PQR"_s); // breaks off inside a pair
+    f.web.add(Url(1), {"<b>x</b>", {}});
+    const CycleResult result = f.run(tables);
+    QCOMPARE(result.errorLog, CycleTexts::BrokenPasswordError(Url(1)));
+    QCOMPARE(f.web.requests().size(), 1);
+    QCOMPARE(result.items.size(), 1);
+}
+
+QTEST_GUILESS_MAIN(TestUpdateCycle)
+#include "tst_updatecycle.moc"
