@@ -1,0 +1,26 @@
+#pragma once
+
+#include "display/ClockFace.h"
+
+#include <QImage>
+#include <QWidget>
+#include <array>
+
+// picTime: four LED digits and the colon, 64 x 16.
+class ClockPanel : public QWidget {
+    Q_OBJECT
+public:
+    explicit ClockPanel(QWidget* parent = nullptr);
+    Q_DISABLE_COPY_MOVE(ClockPanel)
+
+    void showCells(const ClockFace::Cells& cells);
+    const ClockFace::Cells& cells() const { return m_cells; }
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    std::array<QImage, 10> m_digits;
+    QImage m_colon;
+    ClockFace::Cells m_cells{QString(), {ClockFace::Dark, ClockFace::Dark, ClockFace::Dark, ClockFace::Dark}};
+};

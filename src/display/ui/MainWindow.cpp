@@ -1,0 +1,184 @@
+#include "display/ui/MainWindow.h"
+
+#include "display/LedPalette.h"
+#include "display/ui/ClockPanel.h"
+#include "display/ui/MessagePanel.h"
+#include "resources/builtin/BuiltinImages.h"
+
+#include <QCloseEvent>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QWheelEvent>
+#include <QWindow>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+QWidget* LedPanel(QWidget* parent, const QString& name) {
+    auto* panel = new QWidget(parent);
+    panel->setObjectName(name);
+    panel->setAutoFillBackground(true);
+    QPalette palette = panel->palette();
+    palette.setColor(QPalette::Window, QColor::fromRgb(LedPalette::Background.rgb()));
+    panel->setPalette(palette);
+    return panel;
+}
+
+} // namespace
+
+MainWindow::MainWindow(QWidget* parent)
+    : QWidget(parent, Qt::Window | Qt::FramelessWindowHint)
+    , m_skin(builtinImagePath(BuiltinImage::Skin))
+    , m_caption(new QLabel(this))
+    , m_clock(new ClockPanel(this))
+    , m_line(LedPanel(this, u"picLine"_s))
+    , m_lamp(new QLabel(LedPanel(this, u"picWarnBackground"_s)))
+    , m_message(new MessagePanel(this))
+    , m_lampPicture(QPixmap::fromImage(QImage(builtinImagePath(BuiltinImage::Lamp)))) {
+    setObjectName(u"frmMain"_s);
+    setWindowTitle(u"Sorvanta"_s);
+    setWindowIcon(QIcon(builtinImagePath(BuiltinImage::App)));
+    setFocusPolicy(Qt::StrongFocus);
+    m_caption->setObjectName(u"picDest"_s);
+    m_caption->setPixmap(QPixmap::fromImage(QImage(builtinImagePath(BuiltinImage::Caption))));
+    m_caption->setGeometry(0, 0, 96, 16);
+    m_lamp->setObjectName(u"picWarn"_s);
+    m_lamp->setFixedSize(160, 16);
+    m_lamp->parentWidget()->hide();
+    m_message->setObjectName(u"picMsg"_s);
+    m_message->hide();
+    for (QWidget* panel : {static_cast<QWidget*>(m_caption), static_cast<QWidget*>(m_clock), m_line,
+                           static_cast<QWidget*>(m_lamp)})
+        panel->installEventFilter(this);
+    installEventFilter(this);
+    connect(m_message, &MessagePanel::doubleClicked, this, &MainWindow::doubleClicked);
+    connect(m_message, &MessagePanel::mouseReleased, this, [this](Qt::MouseButton button) {
+        if (button == Qt::RightButton)
+            emit menuRequested(QCursor::pos());
+        else
+            m_message->hide(); // a click on the moving message ends it
+    });
+    setSkin(m_skin);
+    layOutPanels(31, 39);
+}
+
+void MainWindow::setSkin(const QImage& skin) {
+    m_skin = skin;
+    setFixedSize(m_skin.size());
+    update();
+}
+
+void MainWindow::layOutPanels(int left, int top) {
+    const QRect panel(left, top, 160, 16);
+    m_line->setGeometry(panel);
+    m_lamp->parentWidget()->setGeometry(panel);
+    m_message->setGeometry(panel);
+    m_clock->move(96, 0);
+    m_message->raise();
+}
+
+void MainWindow::showClock(const ClockFace::Cells& cells) {
+    m_clock->showCells(cells);
+}
+
+void MainWindow::setLampVisible(bool visible) {
+    m_lamp->parentWidget()->setVisible(visible);
+    if (!visible)
+        setLampLit(false);
+}
+
+void MainWindow::setLampLit(bool lit) {
+    m_lampLit = lit;
+    if (lit)
+        m_lamp->setPixmap(m_lampPicture);
+    else
+        m_lamp->clear();
+}
+
+void MainWindow::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    painter.drawImage(0, 0, m_skin);
+}
+
+void MainWindow::keyPressEvent(QKeyEvent* event) {
+    switch (event->key()) {
+    case Qt::Key_F5:
+        emit updateKey();
+        break;
+    case Qt::Key_Escape:
+        emit escapeKey();
+        break;
+    case Qt::Key_Space:
+        emit spaceKey();
+        break;
+    case Qt::Key_Right:
+    case Qt::Key_Down:
+        emit stepRequested(+1);
+        break;
+    case Qt::Key_Left:
+    case Qt::Key_Up:
+        emit stepRequested(-1);
+        break;
+    default:
+        QWidget::keyPressEvent(event);
+    }
+}
+
+void MainWindow::wheelEvent(QWheelEvent* event) {
+    // A turn that arrives while the last one is still being handled is dropped.
+    if (m_handlingWheel)
+        return;
+    const int delta = event->angleDelta().y();
+    if (delta == 0)
+        return;
+    m_handlingWheel = true;
+    emit stepRequested(delta > 0 ? -1 : +1);
+    m_handlingWheel = false;
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+    event->ignore();
+    emit closeRequested();
+}
+
+bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (handleMouse(watched, event))
+        return true;
+    return QWidget::eventFilter(watched, event);
+}
+
+bool MainWindow::handleMouse(QObject* watched, QEvent* event) {
+    switch (event->type()) {
+    case QEvent::MouseButtonPress:
+        m_dragging = false;
+        return false;
+    case QEvent::MouseMove:
+        if ((static_cast<QMouseEvent*>(event)->buttons() & Qt::LeftButton) && windowHandle()) {
+            m_dragging = true;
+            windowHandle()->startSystemMove();
+            return true;
+        }
+        return false;
+    case QEvent::MouseButtonRelease: {
+        const auto* mouse = static_cast<QMouseEvent*>(event);
+        if (mouse->button() == Qt::RightButton) {
+            emit menuRequested(mouse->globalPosition().toPoint());
+        } else if (mouse->button() == Qt::LeftButton && !m_dragging) {
+            if (watched == m_caption)
+                emit captionClicked();
+            else
+                emit leftClicked();
+        }
+        m_dragging = false;
+        return true;
+    }
+    case QEvent::MouseButtonDblClick:
+        emit doubleClicked();
+        return true;
+    default:
+        return false;
+    }
+}

@@ -1,0 +1,63 @@
+#pragma once
+
+#include "display/ClockFace.h"
+
+#include <QWidget>
+
+class ClockPanel;
+class MessagePanel;
+class QLabel;
+
+// frmMain: the LED sign drawn from bitmaps. It lays out its panels and turns the user's keys,
+// clicks, drags and wheel turns into signals; the ticker decides what they do.
+class MainWindow : public QWidget {
+    Q_OBJECT
+public:
+    explicit MainWindow(QWidget* parent = nullptr);
+    Q_DISABLE_COPY_MOVE(MainWindow)
+
+    // The skin is the window's background; the window takes its size.
+    void setSkin(const QImage& skin);
+    // The message, blank and lamp panels at (left, top), 160 x 16; the clock at (96, 0).
+    void layOutPanels(int left, int top);
+    void showClock(const ClockFace::Cells& cells);
+    void setLampVisible(bool visible);
+    void setLampLit(bool lit);
+    bool isLampLit() const { return m_lampLit; }
+
+    MessagePanel* messagePanel() const { return m_message; }
+    ClockPanel* clockPanel() const { return m_clock; }
+    QSize skinSize() const { return m_skin.size(); }
+
+signals:
+    void updateKey();             // F5
+    void escapeKey();             // Esc
+    void spaceKey();              // Space
+    void stepRequested(int step); // arrow keys and the wheel, by the user
+    void leftClicked();           // left button released on the sign (not after a drag)
+    void captionClicked();        // left click on the caption panel
+    void menuRequested(QPoint globalPosition);
+    void doubleClicked();
+    void closeRequested(); // the desktop asks the window to close
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void wheelEvent(QWheelEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    bool handleMouse(QObject* watched, QEvent* event);
+
+    QImage m_skin;
+    QLabel* m_caption;
+    ClockPanel* m_clock;
+    QWidget* m_line;
+    QLabel* m_lamp;
+    MessagePanel* m_message;
+    QPixmap m_lampPicture;
+    bool m_lampLit = false;
+    bool m_dragging = false;
+    bool m_handlingWheel = false;
+};

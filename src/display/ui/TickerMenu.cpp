@@ -1,0 +1,101 @@
+#include "display/ui/TickerMenu.h"
+
+#include "display/DisplayTexts.h"
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+QAction* Entry(QMenu* menu, const QString& name, const QString& caption, bool enabled = true) {
+    QAction* action = menu->addAction(caption);
+    action->setObjectName(name);
+    action->setEnabled(enabled);
+    return action;
+}
+
+QAction* Separator(QMenu* menu, const QString& name, bool visible) {
+    QAction* separator = menu->addSeparator();
+    separator->setObjectName(name);
+    separator->setVisible(visible);
+    return separator;
+}
+
+// Page names are shown as they are: "&" would otherwise mark a shortcut.
+QString MenuCaption(const QString& text) {
+    return QString(text).replace(u"&"_s, u"&&"_s);
+}
+
+} // namespace
+
+TickerMenu::TickerMenu(QObject* parent)
+    : QObject(parent)
+    , m_menu(std::make_unique<QMenu>(u"メニュー(&M)"_s)) {
+    QMenu* menu = m_menu.get();
+    menu->setObjectName(u"mnuMenus"_s);
+    m_showNews = Entry(menu, u"mnuShowNews"_s, DisplayTexts::NotDownloaded(), false);
+    menu->setDefaultAction(m_showNews);
+    Entry(menu, u"mnuPause"_s, u"中止(&P)"_s);
+    m_reload = Entry(menu, u"mnuReload"_s, u"更新(&R)"_s);
+    m_reload->setShortcut(Qt::Key_F5);
+    Separator(menu, u"mnuBar2"_s, false);
+    // The page list, options and skin dialogs are not part of this build yet.
+    Entry(menu, u"mnuSetDownload"_s, u"更新の設定(&P)"_s, false);
+    m_browse = menu->addMenu(u"ブラウザで開く(&B)"_s);
+    m_browse->menuAction()->setObjectName(u"mnuTitleBrowse"_s);
+    m_download = menu->addMenu(QString());
+    m_download->menuAction()->setObjectName(u"mnuEmpty"_s);
+    m_download->menuAction()->setVisible(false);
+    Separator(menu, u"mnuBar4"_s, false);
+    Separator(menu, u"mnuBar5"_s, false);
+    Separator(menu, u"mnuBar6"_s, true);
+    Entry(menu, u"mnuSelectSkin"_s, u"スキン(&S)..."_s, false);
+    Separator(menu, u"mnuBar7"_s, false);
+    Entry(menu, u"mnuOption"_s, u"オプション(&O)..."_s, false);
+    Separator(menu, u"mnuBar3"_s, true);
+    Entry(menu, u"mnuHelp"_s, u"サポート情報(&U)"_s)->setVisible(false);
+    QAction* about = Entry(menu, u"mnuVerInfo"_s, u"バージョン情報(&A)..."_s);
+    Separator(menu, u"mnuBar1"_s, true);
+    Entry(menu, u"mnuMinWindow"_s, u"ウィンドウを表示しない(&H)"_s)->setVisible(false);
+    m_exit = Entry(menu, u"mnuExit"_s, u"終了(&X)"_s);
+
+    connect(m_showNews, &QAction::triggered, this, &TickerMenu::showNewsTriggered);
+    connect(m_reload, &QAction::triggered, this, &TickerMenu::reloadTriggered);
+    connect(about, &QAction::triggered, this, &TickerMenu::aboutTriggered);
+    connect(m_exit, &QAction::triggered, this, &TickerMenu::exitTriggered);
+    connect(m_browse, &QMenu::triggered, this, [this](QAction* action) {
+        if (!action->data().toString().isEmpty())
+            emit browseTriggered(action->data().toString());
+    });
+    connect(m_download, &QMenu::triggered, this, [this](QAction* action) {
+        if (action->property("page").toInt() > 0)
+            emit downloadToggled(action->property("page").toInt());
+    });
+    setPages({});
+}
+
+TickerMenu::~TickerMenu() = default;
+
+void TickerMenu::setPages(const PageMenus& pages) {
+    fillPageMenu(m_download, pages.download, true);
+    fillPageMenu(m_browse, pages.browse, false);
+}
+
+void TickerMenu::setShowNews(const QString& caption, bool enabled) {
+    m_showNews->setText(MenuCaption(caption));
+    m_showNews->setEnabled(enabled);
+}
+
+void TickerMenu::fillPageMenu(QMenu* menu, const QList<PageMenuEntry>& entries, bool checkable) {
+    menu->clear();
+    if (entries.isEmpty()) {
+        menu->addAction(NoPagesCaption())->setObjectName(checkable ? u"mnuDownload0"_s : u"mnuBrowse0"_s);
+        return;
+    }
+    for (const PageMenuEntry& entry : entries) {
+        QAction* action = menu->addAction(MenuCaption(entry.caption));
+        action->setData(entry.url);
+        action->setProperty("page", entry.page);
+        action->setCheckable(checkable);
+        action->setChecked(checkable && entry.checked);
+    }
+}

@@ -1,0 +1,47 @@
+#include "startup/ui/TickerApp.h"
+
+#include "display/ui/MainWindow.h"
+#include "display/ui/Ticker.h"
+#include "startup/RunLog.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QScreen>
+
+namespace {
+
+double ScreenDpi() {
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    return screen ? screen->logicalDotsPerInchY() : 96.0;
+}
+
+} // namespace
+
+TickerApp::TickerApp(const QString& argumentText, const QString& lockPath)
+    : m_lock(lockPath)
+    , m_folders(AppFolders::forThisProcess(argumentText))
+    , m_dataFiles(m_folders, &m_prompter)
+    , m_store(m_folders, m_clock, ScreenDpi()) {}
+
+TickerApp::~TickerApp() = default;
+
+void TickerApp::Main() {
+    QDir::setCurrent(m_folders.programFolder());
+    m_dataFiles.LoadDataFiles();
+    const AppSettings settings = m_store.LoadSettings();
+    if (settings.Debug)
+        WriteRunLogLine(m_folders.runLogPath(), m_clock.now(), RunLogTag::Run);
+
+    // A later instance leaves the window where the desktop puts it, unless it has its own id.
+    const bool restorePosition =
+        m_folders.options().mode == StartupMode::PerId || !m_lock.otherInstanceWasRunning();
+    m_ticker = std::make_unique<Ticker>(Ticker::Services{m_folders, m_clock, m_store, m_dataFiles, m_sound,
+                                                         m_prompter, m_lock.otherInstanceWasRunning()},
+                                        settings);
+    m_prompter.setParent(m_ticker->window());
+    QObject::connect(m_ticker.get(), &Ticker::shutdownFinished, qApp, &QCoreApplication::quit,
+                     Qt::QueuedConnection);
+    m_ticker->showWindow(restorePosition);
+    if (settings.LoadAtFirst)
+        m_ticker->StartUpdate();
+}

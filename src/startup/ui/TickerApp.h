@@ -1,0 +1,36 @@
+#pragma once
+
+#include "display/ui/MessageBoxPrompter.h"
+#include "retrieval/DataFiles.h"
+#include "settings/SettingsStore.h"
+#include "settings/ui/SystemSoundPlayer.h"
+#include "startup/AppFolders.h"
+#include "startup/Clock.h"
+#include "startup/InstanceLock.h"
+
+#include <memory>
+
+class Ticker;
+
+// The program from start to exit: folders, data files, settings, the run log and the sign.
+class TickerApp {
+public:
+    explicit TickerApp(const QString& argumentText,
+                       const QString& lockPath = InstanceLock::defaultLockPath());
+    ~TickerApp();
+    Q_DISABLE_COPY_MOVE(TickerApp)
+
+    // Loads everything and shows the sign; the program then lives in its timers.
+    void Main();
+    Ticker* ticker() const { return m_ticker.get(); }
+
+private:
+    SystemClock m_clock;
+    InstanceLock m_lock;
+    AppFolders m_folders;
+    MessageBoxPrompter m_prompter;
+    SystemSoundPlayer m_sound;
+    DataFiles m_dataFiles;
+    SettingsStore m_store;
+    std::unique_ptr<Ticker> m_ticker;
+};
