@@ -35,3 +35,12 @@ public:
 
 QByteArray ReadFileBytes(const QString& path);
 void WriteFileBytes(const QString& path, const QByteArray& bytes);
+
+#include "settings/SoundPlayer.h"
+
+// Records the sounds that would have played.
+class RecordingSoundPlayer final : public SoundPlayer {
+public:
+    QStringList played;
+    void PlaySoundFile(const QString& path) override { played.append(path); }
+};

@@ -43,8 +43,10 @@ Ticker::Ticker(Services services, const AppSettings& settings, QObject* parent)
         {&m_clockTimer, "tmrClock3"}, {&m_rotationTimer, "tmrClock"}, {&m_updateTimer, "tmrClock2"},
         {&m_httpTimer, "tmrHTTP"},    {&m_scrollTimer, "tmrScroll"},  {&m_lampTimer, "tmrWarn"},
         {&m_endTimer, "tmrEnd"},      {&m_switchTimer, "tmrSwitch"}};
-    for (const auto& [timer, name] : timers)
+    for (const auto& [timer, name] : timers) {
         timer->setObjectName(QString::fromLatin1(name));
+        timer->setParent(this);
+    }
     for (QTimer* oneShot :
          {&m_rotationTimer, &m_updateTimer, &m_httpTimer, &m_scrollTimer, &m_endTimer, &m_switchTimer})
         oneShot->setSingleShot(true);
@@ -236,7 +238,7 @@ void Ticker::endTick() {
 }
 
 void Ticker::ShowNextItem(bool byUser, int step) {
-    carryOut(m_rotation.ShowNextItem(byUser, step, m_window->messagePanel()->isVisible()));
+    carryOut(m_rotation.ShowNextItem(byUser, step, !m_window->messagePanel()->isHidden()));
 }
 
 void Ticker::ShowStatusOnly(const QString& text) {
@@ -400,7 +402,7 @@ void Ticker::applyCycleEnd(const CycleResult& result) {
 
 void Ticker::ShutdownApp(bool force) {
     if (!force) {
-        if (m_window->messagePanel()->isVisible()) {
+        if (!m_window->messagePanel()->isHidden()) {
             m_window->hide();
             m_window->messagePanel()->hide();
             m_endTimer.start(500ms);

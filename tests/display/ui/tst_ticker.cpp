@@ -1,0 +1,257 @@
+#include "display/ui/ClockPanel.h"
+#include "display/ui/MainWindow.h"
+#include "display/ui/MessagePanel.h"
+#include "display/ui/Ticker.h"
+#include "display/ui/TickerMenu.h"
+#include "display/ui/TrayStatus.h"
+#include "retrieval/TableCodec.h"
+#include "support/TestSupport.h"
+
+#include <QApplication>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+// A ticker over a temporary single-user folder whose pages are served by a fake fetcher.
+struct Fixture {
+    QTemporaryDir dir;
+    FakeClock clock{QDateTime(QDate(2026, 12, 7), QTime(10, 23, 0))};
+    AppFolders folders{ParseStartupArguments(u"/singleuser"_s), dir.path(), dir.path()};
+    ScriptedPrompter prompter;
+    RecordingSoundPlayer sound;
+    DataFiles dataFiles{folders, &prompter};
+    SettingsStore store{folders, clock, 96};
+    std::unique_ptr<Ticker> ticker;
+    QMap<QString, QByteArray> pages;
+
+    explicit Fixture(const QString& ini = {}, bool otherInstance = false) {
+        WriteFileBytes(dir.filePath(u"url.txt"_s), "\"1\",\"http://a.test/\",\"運行\",\"JR\",\"\",\"\"\r\n"
+                                                   "\"0\",\"http://b.test/\",\"天気\",\"\",\"\",\"\"\r\n");
+        WriteFileBytes(dir.filePath(u"filter.txt"_s), "\"1\",\"太字\",\"<b>\",\"\",\"\"\r\n");
+        WriteFileBytes(dir.filePath(u"keywords.txt"_s), "遅れ");
+        WriteFileBytes(dir.filePath(u"Sorvanta.ini"_s), "[Sorvanta 1.00]\r\n" + ini.toUtf8());
+        dataFiles.LoadDataFiles();
+        ticker = std::make_unique<Ticker>(
+            Ticker::Services{folders, clock, store, dataFiles, sound, prompter, otherInstance},
+            store.LoadSettings());
+        ticker->cycle().setConnectivityCheck([] { return true; });
+        ticker->cycle().setFetcher(
+            [this](const FetchRequest& request, const StopSignal&, const ProgressSignal&) {
+                return FetchResult{pages.value(request.url), "text/html; charset=utf-8", {}, false};
+            });
+    }
+
+    void runCycle() {
+        QSignalSpy finished(&ticker->cycle(), &UpdateCycle::finished);
+        ticker->httpTick();
+        QVERIFY(finished.count() == 1 || finished.wait(5000));
+    }
+    QString ini() const { return QString::fromUtf8(ReadFileBytes(folders.iniPath())); }
+};
+
+} // namespace
+
+class TestTicker : public QObject {
+    Q_OBJECT
+private slots:
+    void clockDigits_data();
+    void clockDigits();
+    void captionsAfterACycle();
+    void defaultMessageAfterACycle();
+    void rotationFollowsTheWallClock();
+    void automaticStepWaitsForTheScroll();
+    void updateMomentsFollowThePhase();
+    void quietHourStartsNoCycle();
+    void staleItemsShowNotUpdated();
+    void exitWaitsForTheScrollThenSaves();
+    void exitGivesARunningUpdateAGracePeriod();
+    void laterInstanceSavesNothing();
+    void downloadMenuTogglesAPage();
+    void escapeStopsTheScroll();
+};
+
+void TestTicker::clockDigits_data() {
+    QTest::addColumn<QTime>("time");
+    QTest::addColumn<QList<int>>("digits");
+    const int dark = ClockFace::Dark;
+    QTest::newRow("09:05 leading zero dark") << QTime(9, 5) << QList<int>{dark, 9, 0, 5};
+    QTest::newRow("10:00 all lit") << QTime(10, 0) << QList<int>{1, 0, 0, 0};
+    QTest::newRow("00:00") << QTime(0, 0) << QList<int>{dark, 0, 0, 0};
+}
+
+void TestTicker::clockDigits() {
+    QFETCH(QTime, time);
+    QFETCH(QList<int>, digits);
+    Fixture f;
+    f.clock.set(QDateTime(QDate(2026, 12, 7), time));
+    f.ticker->clockTick();
+    const auto& shown = f.ticker->window()->clockPanel()->cells().digits;
+    QCOMPARE(QList<int>(shown.begin(), shown.end()), digits);
+}
+
+void TestTicker::captionsAfterACycle() {
+    Fixture f;
+    f.pages[u"http://a.test/"_s] = "<b>山手線 遅れ</b><b>中央線</b><b>京浜東北線</b>";
+    f.runCycle();
+    QCOMPARE(f.ticker->menu()->showNews()->text(), u"情報を表示(全3件)"_s);
+    QVERIFY(f.ticker->menu()->showNews()->isEnabled());
+    QVERIFY(f.ticker->menu()->reload()->isEnabled());
+    QCOMPARE(f.ticker->window()->windowTitle(), u"3件の情報があります"_s);
+    QCOMPARE(f.ticker->tray()->notice().tip, u"Sorvanta 2.52\r\n3件の情報があります"_s);
+    QCOMPARE(f.ticker->tray()->notice().balloonText, u"3件の情報があります"_s);
+    // Notify is on: the first item is rendered at once and starts scrolling.
+    QCOMPARE(f.ticker->rotation().currentItem(), 1);
+    QVERIFY(f.ticker->timer("tmrScroll").isActive());
+    QVERIFY(f.ticker->timer("tmrClock2").isActive());
+    QVERIFY(!f.ticker->window()->isLampLit());
+}
+
+void TestTicker::defaultMessageAfterACycle() {
+    Fixture f(u"ShowTextInstead=No\r\nNotify=No\r\n"_s);
+    f.pages[u"http://a.test/"_s] = "<p>平常</p>";
+    f.runCycle();
+    QCOMPARE(f.ticker->menu()->showNews()->text(), u"情報を表示(全1件)"_s);
+    QCOMPARE(f.ticker->tray()->notice().tip, u"Sorvanta 2.52\r\n抽出された情報はありません"_s);
+    QVERIFY(f.ticker->tray()->notice().balloonText.isEmpty());
+    // Without Notify the position is the last item, so the next step shows the first.
+    QCOMPARE(f.ticker->rotation().currentItem(), 1);
+    QVERIFY(!f.ticker->timer("tmrScroll").isActive());
+}
+
+void TestTicker::rotationFollowsTheWallClock() {
+    Fixture f(u"Notify=No\r\nShowInfoDelay=120\r\n"_s);
+    f.pages[u"http://a.test/"_s] = "<b>一</b><b>二</b><b>三</b>";
+    f.runCycle();
+    QCOMPARE(f.ticker->rotation().currentItem(), 3);
+    f.clock.set(QDateTime(QDate(2026, 12, 7), QTime(10, 23, 1)));
+    f.ticker->rotationTick();
+    QCOMPARE(f.ticker->rotation().currentItem(), 3);
+    f.clock.set(QDateTime(QDate(2026, 12, 7), QTime(10, 24, 0)));
+    f.ticker->rotationTick();
+    QCOMPARE(f.ticker->rotation().currentItem(), 1);
+}
+
+void TestTicker::automaticStepWaitsForTheScroll() {
+    Fixture f(u"ShowInfoDelay=1\r\n"_s);
+    f.pages[u"http://a.test/"_s] = "<b>一</b><b>二</b>";
+    f.runCycle();
+    f.ticker->scrollTick();
+    QVERIFY(!f.ticker->window()->messagePanel()->isHidden());
+    f.ticker->rotationTick();
+    QCOMPARE(f.ticker->rotation().currentItem(), 1);
+    f.ticker->ShowNextItem(true, +1); // the user's step cuts the scroll short
+    QCOMPARE(f.ticker->rotation().currentItem(), 2);
+    QVERIFY(!!f.ticker->window()->messagePanel()->isHidden());
+}
+
+void TestTicker::updateMomentsFollowThePhase() {
+    Fixture f(u"AutoReloadDelay=5\r\n"_s); // loaded at 10:23: phase 3
+    f.clock.set(QDateTime(QDate(2026, 12, 7), QTime(10, 27, 0)));
+    f.ticker->updateTick();
+    QVERIFY(!f.ticker->timer("tmrHTTP").isActive());
+    f.clock.set(QDateTime(QDate(2026, 12, 7), QTime(10, 28, 0)));
+    f.ticker->updateTick();
+    QVERIFY(f.ticker->timer("tmrHTTP").isActive());
+}
+
+void TestTicker::quietHourStartsNoCycle() {
+    Fixture f(
+        u"AutoReloadOff=Yes\r\nAutoReloadOffFrom=22\r\nAutoReloadOffTo=6\r\nPlaySound1=Yes\r\nSoundFile1=/s.wav\r\n"_s);
+    QSignalSpy started(&f.ticker->cycle(), &UpdateCycle::started);
+    f.clock.set(QDateTime(QDate(2026, 12, 7), QTime(23, 10, 0)));
+    f.ticker->httpTick();
+    QCOMPARE(started.count(), 0);
+    QVERIFY(f.sound.played.isEmpty());
+    f.clock.set(QDateTime(QDate(2026, 12, 7), QTime(22, 10, 0)));
+    f.runCycle();
+    QCOMPARE(started.count(), 1);
+    QCOMPARE(f.sound.played, QStringList{u"/s.wav"_s});
+}
+
+void TestTicker::staleItemsShowNotUpdated() {
+    Fixture f(u"DefaultExpiresMinute=15\r\n"_s);
+    f.pages[u"http://a.test/"_s] = "<b>一</b>";
+    f.runCycle();
+    f.clock.advanceSecs(16 * 60);
+    f.ticker->ShowNextItem(true, +1);
+    QCOMPARE(f.ticker->menu()->showNews()->text(), u"未更新"_s);
+    QVERIFY(!f.ticker->menu()->showNews()->isEnabled());
+    QCOMPARE(f.ticker->window()->windowTitle(), u"未更新"_s);
+    QCOMPARE(f.ticker->rotation().currentItem(), 0);
+}
+
+void TestTicker::exitWaitsForTheScrollThenSaves() {
+    Fixture f(u"Debug=Yes\r\nTop=40\r\n"_s);
+    f.pages[u"http://a.test/"_s] = "<b>一</b>";
+    f.runCycle();
+    QVERIFY(QFile::exists(f.folders.pageDumpPath()));
+    f.ticker->scrollTick();
+    QSignalSpy finished(f.ticker.get(), &Ticker::shutdownFinished);
+    f.ticker->ShutdownApp(false);
+    QCOMPARE(finished.count(), 0);
+    QVERIFY(!!f.ticker->window()->messagePanel()->isHidden());
+    QCOMPARE(f.ticker->timer("tmrEnd").interval(), 500);
+    QVERIFY(f.ticker->timer("tmrEnd").isActive());
+    f.ticker->endTick();
+    QCOMPARE(finished.count(), 1);
+    QVERIFY(f.ini().contains(u"XPosR="_s));
+    QVERIFY(f.ini().contains(u"Top=40"_s)); // keys that are only read stay as the user wrote them
+    QVERIFY(!QFile::exists(f.folders.pageDumpPath()));
+    QVERIFY(QString::fromUtf8(ReadFileBytes(f.folders.runLogPath())).endsWith(u" [End]\r\n"_s));
+}
+
+void TestTicker::exitGivesARunningUpdateAGracePeriod() {
+    Fixture f;
+    f.ticker->cycle().setFetcher([](const FetchRequest&, const StopSignal& stop, const ProgressSignal&) {
+        while (!stop())
+            QThread::msleep(5);
+        return FetchResult{{}, {}, {}, true};
+    });
+    f.ticker->httpTick();
+    QVERIFY(f.ticker->cycle().isRunning());
+    QVERIFY(!f.ticker->menu()->reload()->isEnabled());
+    f.ticker->ShutdownApp(false);
+    QVERIFY(!f.ticker->cycle().isRunning());
+    QCOMPARE(f.ticker->timer("tmrEnd").interval(), 3000);
+    QVERIFY(f.ticker->menu()->reload()->isEnabled());
+    QVERIFY(!f.ticker->window()->isLampLit());
+}
+
+void TestTicker::laterInstanceSavesNothing() {
+    Fixture f({}, true);
+    QSignalSpy finished(f.ticker.get(), &Ticker::shutdownFinished);
+    f.ticker->ShutdownApp(true);
+    QCOMPARE(finished.count(), 1);
+    QVERIFY(!f.ini().contains(u"XPosR"_s));
+}
+
+void TestTicker::downloadMenuTogglesAPage() {
+    Fixture f;
+    QList<QAction*> entries = f.ticker->menu()->downloadMenu()->actions();
+    QCOMPARE(entries.size(), 2);
+    QVERIFY(!entries[1]->isChecked());
+    QCOMPARE(f.ticker->menu()->browseMenu()->actions().size(), 1);
+    entries[1]->trigger();
+    DataTable pages(PageField::Count);
+    ParseTable(QString::fromUtf8(ReadFileBytes(f.dir.filePath(u"url.txt"_s))), pages);
+    QCOMPARE(pages.value(PageField::Enabled, 2), u"1"_s);
+    QVERIFY(f.ticker->menu()->downloadMenu()->actions()[1]->isChecked());
+    QCOMPARE(f.ticker->menu()->browseMenu()->actions().size(), 2);
+}
+
+void TestTicker::escapeStopsTheScroll() {
+    Fixture f;
+    f.pages[u"http://a.test/"_s] = "<b>一</b>";
+    f.runCycle();
+    f.ticker->scrollTick();
+    QVERIFY(!f.ticker->window()->messagePanel()->isHidden());
+    emit f.ticker->window()->escapeKey();
+    QVERIFY(!!f.ticker->window()->messagePanel()->isHidden());
+}
+
+QTEST_MAIN(TestTicker)
+#include "tst_ticker.moc"
