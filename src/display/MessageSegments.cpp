@@ -57,14 +57,3 @@ KeywordColouring ColourItem(const InfoItem& item, const DataSet& tables, const A
     return ColourKeywords(MessageLabel(item, tables.pages, settings),
                           MessageText(item, tables.rules, settings), tables.keywords);
 }
-
-QString ScrollCaption(const InfoItem& item, const DataTable& pages, const AppSettings& settings) {
-    return MessageLabel(item, pages, settings) + item.text;
-}
-
-QString MessageToolTip(const InfoItem& item, int position, int itemCount, const DataTable& pages) {
-    if (item.rule == 0)
-        return item.text;
-    return u"("_s + QString::number(position) + u"/"_s + QString::number(itemCount) + u") ["_s +
-           pages.value(PageField::Name, item.page) + u"] "_s + item.text;
-}

@@ -42,10 +42,3 @@ QString MessageLabel(const InfoItem& item, const DataTable& pages, const AppSett
 
 // Label, text and keywords of an item taken together.
 KeywordColouring ColourItem(const InfoItem& item, const DataSet& tables, const AppSettings& settings);
-
-// The taskbar caption while the item scrolls: its own text, the page label in front with ShowTitle.
-QString ScrollCaption(const InfoItem& item, const DataTable& pages, const AppSettings& settings);
-
-// The message panel's tooltip: "(3/12) [Weather] text" for items of rules and whole pages, the
-// bare text for the default message. position is 1-based.
-QString MessageToolTip(const InfoItem& item, int position, int itemCount, const DataTable& pages);

@@ -43,9 +43,6 @@ private slots:
     void keywords();
     void itemPrefixes_data();
     void itemPrefixes();
-    void scrollCaption();
-    void toolTip_data();
-    void toolTip();
     void colours_data();
     void colours();
     void layerBackgrounds();
@@ -123,32 +120,6 @@ void TestMessageSegments::itemPrefixes() {
     const KeywordColouring colouring = ColourItem({u"列車に遅れ"_s, page, rule}, Tables(), settings);
     QCOMPARE(Layout(colouring), layout);
     QVERIFY(colouring.keywordFound);
-}
-
-void TestMessageSegments::scrollCaption() {
-    const DataSet tables = Tables();
-    AppSettings settings;
-    settings.ShowFilter = true;
-    const InfoItem item{u"列車に遅れ"_s, 1, 2};
-    QCOMPARE(ScrollCaption(item, tables.pages, settings), u"列車に遅れ"_s); // never the rule name
-    settings.ShowTitle = true;
-    QCOMPARE(ScrollCaption(item, tables.pages, settings), u"天気列車に遅れ"_s);
-}
-
-void TestMessageSegments::toolTip_data() {
-    QTest::addColumn<int>("page");
-    QTest::addColumn<int>("rule");
-    QTest::addColumn<QString>("tip");
-    QTest::newRow("rule item names position, count and page") << 1 << 2 << u"(3/12) [Weather] 晴れ"_s;
-    QTest::newRow("whole-page text is named like a rule item") << 2 << -1 << u"(3/12) [Trains] 晴れ"_s;
-    QTest::newRow("default message shows only its text") << 0 << 0 << u"晴れ"_s;
-}
-
-void TestMessageSegments::toolTip() {
-    QFETCH(int, page);
-    QFETCH(int, rule);
-    QFETCH(QString, tip);
-    QCOMPARE(MessageToolTip({u"晴れ"_s, page, rule}, 3, 12, Tables().pages), tip);
 }
 
 void TestMessageSegments::colours_data() {
