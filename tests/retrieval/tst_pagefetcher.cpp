@@ -552,33 +552,13 @@ void TestPageFetcher::stopDuringRetryPause() {
 void TestPageFetcher::httpStatusText_data() {
     QTest::addColumn<int>("status");
     QTest::addColumn<QString>("text");
+    // The odd spellings are the ones Windows users know from the program's messages.
     const QList<std::pair<int, QString>> table{
-        {400, u"Bad Request"_s},
-        {401, u"Unauthorized"_s},
-        {402, u"Payment Required"_s},
-        {403, u"Forbidden"_s},
-        {404, u"Not Found"_s},
-        {405, u"Method Not Allowed"_s},
-        {406, u"Not Acceptable"_s},
-        {407, u"Proxy Authentication Required"_s},
-        {408, u"Request Time - out"_s},
-        {409, u"Conflict"_s},
-        {410, u"Gone"_s},
-        {411, u"Length Required"_s},
-        {412, u"Precondition Failed"_s},
-        {413, u"Request Entity Too Large"_s},
-        {414, u"Request-URI Too Large"_s},
-        {415, u"Unsupported Media Type"_s},
-        {500, u"Internal Server Error"_s},
-        {501, u"Not Implemented"_s},
-        {502, u"Bad Gateway"_s},
-        {503, u"Service Unavailable"_s},
-        {504, u"Gateway Time - out"_s},
-        {505, u"HTTP Not Version"_s},
-        {200, u"(不明なエラー)"_s},
-        {416, u"(不明なエラー)"_s},
-        {0, u"(不明なエラー)"_s},
-        {-1, u"(不明なエラー)"_s},
+        {401, u"Unauthorized"_s},       {407, u"Proxy Authentication Required"_s},
+        {408, u"Request Time - out"_s}, {414, u"Request-URI Too Large"_s},
+        {504, u"Gateway Time - out"_s}, {505, u"HTTP Not Version"_s},
+        {200, u"(不明なエラー)"_s},     {416, u"(不明なエラー)"_s},
+        {0, u"(不明なエラー)"_s},       {-1, u"(不明なエラー)"_s},
     };
     for (const auto& [status, text] : table)
         QTest::addRow("%d", status) << status << text;
