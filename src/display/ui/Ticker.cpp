@@ -63,8 +63,13 @@ Ticker::Ticker(Services services, const AppSettings& settings, QObject* parent)
     connect(&m_lampTimer, &QTimer::timeout, this, &Ticker::lampTick);
     connect(&m_endTimer, &QTimer::timeout, this, &Ticker::endTick);
     connect(&m_switchTimer, &QTimer::timeout, this, [this] {
+        // A tool window has no taskbar entry. Changing the flag hides the window: show it again.
+        if (m_window->testAttribute(Qt::WA_WState_Created) &&
+            m_window->windowFlags().testFlag(Qt::Tool) == !m_settings.ShowInTaskbar)
+            return;
+        const bool visible = m_window->isVisible();
         m_window->setWindowFlag(Qt::Tool, !m_settings.ShowInTaskbar);
-        if (!m_window->isHidden() || m_window->testAttribute(Qt::WA_WState_ExplicitShowHide))
+        if (visible)
             m_window->show();
     });
     connect(&m_services.store, &SettingsStore::settingsLoaded, this, &Ticker::onSettingsLoaded);
@@ -342,7 +347,7 @@ void Ticker::connectCycle() {
 void Ticker::onCycleStarted(int pageCount) {
     m_updateTimer.stop();
     m_window->messagePanel()->hide();
-    m_menu->setShowNews(m_menu->showNews()->text(), false);
+    m_menu->showNews()->setEnabled(false);
     m_menu->reload()->setEnabled(false);
     m_progress->hide();
     m_progress->reset(pageCount);
