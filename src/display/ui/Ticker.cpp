@@ -64,8 +64,7 @@ Ticker::Ticker(Services services, const AppSettings& settings, QObject* parent)
     connect(&m_endTimer, &QTimer::timeout, this, &Ticker::endTick);
     connect(&m_switchTimer, &QTimer::timeout, this, [this] {
         // A tool window has no taskbar entry. Changing the flag hides the window: show it again.
-        if (m_window->testAttribute(Qt::WA_WState_Created) &&
-            m_window->windowFlags().testFlag(Qt::Tool) == !m_settings.ShowInTaskbar)
+        if (m_window->windowFlags().testFlag(Qt::Tool) == !m_settings.ShowInTaskbar)
             return;
         const bool visible = m_window->isVisible();
         m_window->setWindowFlag(Qt::Tool, !m_settings.ShowInTaskbar);
