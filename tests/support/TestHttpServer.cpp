@@ -126,6 +126,7 @@ bool RecordedRequest::isProxyRequest() const {
 }
 
 struct TestHttpServer::State {
+    QByteArray address;
     int listenFd = -1;
     quint16 port = 0;
     std::atomic<bool> stopping{false};
@@ -303,14 +304,15 @@ bool TestHttpServer::State::pause(std::chrono::milliseconds duration) const {
     return !stopping;
 }
 
-TestHttpServer::TestHttpServer()
+TestHttpServer::TestHttpServer(const QByteArray& bindAddress)
     : d(std::make_unique<State>()) {
+    d->address = bindAddress;
     d->listenFd = ::socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
     sockaddr_in address{};
     address.sin_family = AF_INET;
-    address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
     socklen_t length = sizeof address;
-    if (d->listenFd < 0 || ::bind(d->listenFd, reinterpret_cast<sockaddr*>(&address), length) != 0 ||
+    if (d->listenFd < 0 || ::inet_pton(AF_INET, bindAddress.constData(), &address.sin_addr) != 1 ||
+        ::bind(d->listenFd, reinterpret_cast<sockaddr*>(&address), length) != 0 ||
         ::listen(d->listenFd, 64) != 0 ||
         ::getsockname(d->listenFd, reinterpret_cast<sockaddr*>(&address), &length) != 0)
         return;
@@ -337,11 +339,11 @@ quint16 TestHttpServer::port() const {
 }
 
 QString TestHttpServer::url(const QString& path) const {
-    return QStringLiteral("http://127.0.0.1:%1").arg(d->port) + path;
+    return QStringLiteral("http://%1:%2").arg(QString::fromLatin1(d->address)).arg(d->port) + path;
 }
 
 QString TestHttpServer::proxyAddress() const {
-    return QStringLiteral("127.0.0.1:%1").arg(d->port);
+    return QStringLiteral("%1:%2").arg(QString::fromLatin1(d->address)).arg(d->port);
 }
 
 void TestHttpServer::route(const QByteArray& path, Reply reply) {

@@ -51,8 +51,8 @@ struct RecordedRequest {
     bool isProxyRequest() const; // an absolute target or CONNECT
 };
 
-// A scripted HTTP/1.1 server on 127.0.0.1 at a free port, serving from its own threads (one per
-// connection, keep-alive honoured) while the test thread blocks in a client.
+// A scripted HTTP/1.1 server on a loopback address (127.0.0.1 unless told) at a free port, serving from its
+// own threads (one per connection, keep-alive honoured) while the test thread blocks in a client.
 //
 // Answers are scripted per path: route() with one reply answers every request for that path;
 // with a list, the n-th request gets the n-th reply and the last one repeats. Unrouted paths get
@@ -64,15 +64,17 @@ struct RecordedRequest {
 // as if forwarded. CONNECT gets 407 or, once authorised, 502 (no tunnels).
 class TestHttpServer {
 public:
-    TestHttpServer();
+    // bindAddress: an IPv4 address in dotted form; any of 127.0.0.0/8 is loopback on Linux, so
+    // several servers can stand for several hosts.
+    explicit TestHttpServer(const QByteArray& bindAddress = "127.0.0.1");
     ~TestHttpServer();
     TestHttpServer(const TestHttpServer&) = delete;
     TestHttpServer& operator=(const TestHttpServer&) = delete;
 
     bool isListening() const;
     quint16 port() const;
-    QString url(const QString& path) const; // "http://127.0.0.1:<port>" + path
-    QString proxyAddress() const;           // "127.0.0.1:<port>", for use as a proxy text
+    QString url(const QString& path) const; // "http://<address>:<port>" + path
+    QString proxyAddress() const;           // "<address>:<port>", for use as a proxy text
 
     void route(const QByteArray& path, Reply reply);
     void route(const QByteArray& path, QList<Reply> sequence);
