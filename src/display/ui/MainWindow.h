@@ -60,4 +60,5 @@ private:
     bool m_lampLit = false;
     bool m_dragging = false;
     bool m_handlingWheel = false;
+    bool m_painted = false;
 };

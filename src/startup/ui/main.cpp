@@ -7,7 +7,16 @@ int main(int argc, char* argv[]) {
     // Window position and always-on-top need X11; under Wayland we go through XWayland.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && !qEnvironmentVariableIsEmpty("DISPLAY"))
         qputenv("QT_QPA_PLATFORM", "xcb");
+    // The message panel repaints its 160 x 16 strip up to 80 times a second. Through X shared memory
+    // every repaint of a strip just sent first waits for a round trip to the X server; sending the
+    // 10 KB strip over the socket costs less. Qt reads the switch when it connects, so it is taken
+    // back at once and not handed on to the programs we start.
+    const bool shmSwitchGiven = qEnvironmentVariableIsSet("QT_XCB_NO_MITSHM");
+    if (!shmSwitchGiven)
+        qputenv("QT_XCB_NO_MITSHM", "1");
     QApplication application(argc, argv);
+    if (!shmSwitchGiven)
+        qunsetenv("QT_XCB_NO_MITSHM");
     QApplication::setApplicationName(QStringLiteral("Sorvanta"));
     QApplication::setQuitOnLastWindowClosed(false);
 
