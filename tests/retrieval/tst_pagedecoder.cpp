@@ -24,11 +24,6 @@ const QString JisSample = u"<p>山手線は平常どおり運転しています�
 // Row 13 of CP932 (NEC special characters) and an IBM extension kanji.
 const QString Cp932Extensions = u"①②Ⅲ㈱㍻№髙﨑"_s;
 
-QByteArray Utf16WithBom(const QString& text, bool littleEndian) {
-    const QByteArray bom = littleEndian ? QByteArray("\xFF\xFE") : QByteArray("\xFE\xFF");
-    return bom + EncodeWithIcu(text, littleEndian ? "UTF-16LE" : "UTF-16BE");
-}
-
 } // namespace
 
 class TestPageDecoder : public QObject {

@@ -28,11 +28,6 @@ const QString NormalisedPage = u"<html><body><p>ダイヤ乱れ&遅延</p><b>運
 const QString RawJisPage = u"<p>ダイヤ\r\n  乱れ&lt;遅延&gt;</p>"_s;
 const QString NormalisedJisPage = u"<p>ダイヤ乱れ<遅延></p>"_s;
 
-QByteArray Utf16WithBom(const QString& text, bool littleEndian) {
-    const QByteArray bom = littleEndian ? QByteArray("\xFF\xFE") : QByteArray("\xFE\xFF");
-    return bom + EncodeWithIcu(text, littleEndian ? "UTF-16LE" : "UTF-16BE");
-}
-
 } // namespace
 
 class TestPageText : public QObject {

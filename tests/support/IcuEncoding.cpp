@@ -21,3 +21,8 @@ QByteArray EncodeWithIcu(const QString& text, const char* converterName) {
     bytes.truncate(length);
     return bytes;
 }
+
+QByteArray Utf16WithBom(const QString& text, bool littleEndian) {
+    const QByteArray bom = littleEndian ? QByteArray("\xFF\xFE") : QByteArray("\xFE\xFF");
+    return bom + EncodeWithIcu(text, littleEndian ? "UTF-16LE" : "UTF-16BE");
+}
