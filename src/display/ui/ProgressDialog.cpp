@@ -8,6 +8,7 @@
 #include <QPlainTextEdit>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QTextCursor>
 #include <QVBoxLayout>
 
 using namespace Qt::StringLiterals;
@@ -100,7 +101,10 @@ void ProgressDialog::setHandled(int handledCount) {
 }
 
 void ProgressDialog::appendError(const QString& text) {
-    m_errors->setPlainText(m_errors->toPlainText() + QString(text).remove(u'\r'));
+    // Appended at the end without re-setting the whole log, which grows with every failing page.
+    QTextCursor end(m_errors->document());
+    end.movePosition(QTextCursor::End);
+    end.insertText(QString(text).remove(u'\r'));
 }
 
 void ProgressDialog::enlarge() {

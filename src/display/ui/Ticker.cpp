@@ -93,10 +93,12 @@ const QTimer& Ticker::timer(const char* name) const {
 }
 
 void Ticker::showWindow(bool restorePosition) {
-    QImage skin(m_services.folders.imagesFolder() + u'/' + m_settings.ImageDir + u'/' +
-                m_settings.ImageTitle);
-    if (!m_settings.ImageTitle.isEmpty() && !skin.isNull())
-        m_window->setSkin(skin);
+    if (!m_settings.ImageTitle.isEmpty()) {
+        const QImage skin(m_services.folders.imagesFolder() + u'/' + m_settings.ImageDir + u'/' +
+                          m_settings.ImageTitle);
+        if (!skin.isNull())
+            m_window->setSkin(skin);
+    }
     m_window->layOutPanels(m_settings.Left, m_settings.Top);
     m_window->setWindowFlag(Qt::WindowStaysOnTopHint, m_settings.TopMost);
     m_window->setWindowFlag(Qt::Tool, !m_settings.ShowInTaskbar);
