@@ -1,7 +1,7 @@
 #pragma once
 
+#include "base/Clock.h"
 #include "retrieval/InfoItem.h"
-#include "startup/Clock.h"
 
 #include <QDateTime>
 #include <QString>

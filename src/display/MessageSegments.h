@@ -1,6 +1,6 @@
 #pragma once
 
-#include "retrieval/DataFiles.h"
+#include "retrieval/DataSet.h"
 #include "retrieval/InfoItem.h"
 #include "settings/AppSettings.h"
 

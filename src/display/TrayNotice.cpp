@@ -1,8 +1,8 @@
 #include "display/TrayNotice.h"
 
 #include "display/DisplayTexts.h"
+#include "retrieval/CycleResult.h"
 #include "retrieval/CycleTexts.h"
-#include "retrieval/UpdateCycle.h"
 
 namespace TrayNotices {
 

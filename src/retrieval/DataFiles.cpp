@@ -1,8 +1,8 @@
 #include "retrieval/DataFiles.h"
 
+#include "base/AnsiText.h"
+#include "base/AtomicFile.h"
 #include "retrieval/TableCodec.h"
-#include "startup/AnsiText.h"
-#include "startup/AtomicFile.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,20 +1,11 @@
 #pragma once
 
-#include "retrieval/DataTable.h"
+#include "base/UserPrompter.h"
+#include "retrieval/DataSet.h"
 #include "startup/AppFolders.h"
-#include "startup/UserPrompter.h"
 
 #include <QObject>
 #include <QStringList>
-
-// The three tables read from url.txt, filter.txt and keywords.txt.
-struct DataSet {
-    DataTable pages{PageField::Count};
-    DataTable rules{RuleField::Count};
-    QStringList keywords;
-
-    bool operator==(const DataSet&) const = default;
-};
 
 // Loads and writes the data files of the settings folder, choosing between the user's copy and a
 // newer copy installed in the program folder. prompter may be null: then nothing is asked and the

@@ -1,12 +1,13 @@
 #pragma once
 
-#include "retrieval/DataFiles.h"
+#include "base/Clock.h"
+#include "retrieval/CycleResult.h"
+#include "retrieval/DataSet.h"
 #include "retrieval/DownloadScheduler.h"
 #include "retrieval/InfoItem.h"
 #include "retrieval/PageJob.h"
 #include "settings/AppSettings.h"
 #include "startup/AppFolders.h"
-#include "startup/Clock.h"
 
 #include <QDateTime>
 #include <QMap>
@@ -15,16 +16,6 @@
 #include <atomic>
 #include <memory>
 #include <optional>
-
-struct CycleResult {
-    enum class Outcome { Completed, Cancelled, Offline, TakenOver };
-
-    Outcome outcome = Outcome::Completed;
-    InfoItems items;
-    QString status;                       // for the tray tip, the tooltip and the menu
-    std::optional<QDateTime> infoExpires; // only when the cycle ran through all pages
-    QString errorLog;
-};
 
 // One update: every enabled page of a snapshot is downloaded (several at once, on worker
 // threads), normalised and cut into items; the results are taken in strictly in page order, so

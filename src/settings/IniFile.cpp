@@ -1,7 +1,7 @@
 #include "settings/IniFile.h"
 
-#include "startup/AnsiText.h"
-#include "startup/AtomicFile.h"
+#include "base/AnsiText.h"
+#include "base/AtomicFile.h"
 
 #include <QFile>
 #include <QFileInfo>

@@ -1,6 +1,6 @@
 #include "settings/PasswordScrambler.h"
 
-#include "startup/AnsiText.h"
+#include "base/AnsiText.h"
 
 #include <algorithm>
 #include <atomic>

@@ -1,8 +1,8 @@
 #pragma once
 
+#include "base/Clock.h"
 #include "settings/AppSettings.h"
 #include "startup/AppFolders.h"
-#include "startup/Clock.h"
 
 #include <QObject>
 #include <QString>

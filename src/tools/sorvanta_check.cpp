@@ -1,11 +1,11 @@
 // sorvanta-check: one update cycle without the window. Prints one line per item
 // ("page<TAB>rule<TAB>text", UTF-8, LF) and the error log on standard error.
+#include "base/Clock.h"
 #include "retrieval/CycleTexts.h"
 #include "retrieval/DataFiles.h"
 #include "retrieval/UpdateCycle.h"
 #include "settings/SettingsStore.h"
 #include "startup/AppFolders.h"
-#include "startup/Clock.h"
 
 #include <QCoreApplication>
 #include <QTextStream>

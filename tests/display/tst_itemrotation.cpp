@@ -1,5 +1,5 @@
 #include "display/ItemRotation.h"
-#include "retrieval/UpdateCycle.h"
+#include "retrieval/CycleResult.h"
 #include "support/TestSupport.h"
 
 #include <QTest>

@@ -1,5 +1,5 @@
 #include "display/TrayNotice.h"
-#include "retrieval/UpdateCycle.h"
+#include "retrieval/CycleResult.h"
 
 #include <QTest>
 

@@ -86,23 +86,23 @@ void TestResources::picturesLoadWithTheirSizes_data() {
     QTest::addColumn<BuiltinImage>("image");
     QTest::addColumn<QString>("alias");
     QTest::addColumn<QSize>("size");
-    QTest::newRow("colon") << BuiltinImage::Colon << u":/images/colon.png"_s << QSize(4, 16);
-    QTest::newRow("caption") << BuiltinImage::Caption << u":/images/caption.png"_s << QSize(96, 16);
-    QTest::newRow("lamp") << BuiltinImage::Lamp << u":/images/lamp.png"_s << QSize(160, 16);
-    QTest::newRow("skin") << BuiltinImage::Skin << u":/images/skin.png"_s << QSize(222, 65);
-    QTest::newRow("tray idle") << BuiltinImage::TrayIdle << u":/images/tray-idle.png"_s << QSize(32, 32);
-    QTest::newRow("tray idle small") << BuiltinImage::TrayIdleSmall << u":/images/tray-idle-16.png"_s
+    QTest::newRow("colon") << BuiltinImage::Colon << u":/pictures/colon.png"_s << QSize(4, 16);
+    QTest::newRow("caption") << BuiltinImage::Caption << u":/pictures/caption.png"_s << QSize(96, 16);
+    QTest::newRow("lamp") << BuiltinImage::Lamp << u":/pictures/lamp.png"_s << QSize(160, 16);
+    QTest::newRow("skin") << BuiltinImage::Skin << u":/pictures/skin.png"_s << QSize(222, 65);
+    QTest::newRow("tray idle") << BuiltinImage::TrayIdle << u":/pictures/tray-idle.png"_s << QSize(32, 32);
+    QTest::newRow("tray idle small") << BuiltinImage::TrayIdleSmall << u":/pictures/tray-idle-16.png"_s
                                      << QSize(16, 16);
-    QTest::newRow("tray updating") << BuiltinImage::TrayUpdating << u":/images/tray-updating.png"_s
+    QTest::newRow("tray updating") << BuiltinImage::TrayUpdating << u":/pictures/tray-updating.png"_s
                                    << QSize(32, 32);
     QTest::newRow("tray updating small")
-        << BuiltinImage::TrayUpdatingSmall << u":/images/tray-updating-16.png"_s << QSize(16, 16);
-    QTest::newRow("tray info") << BuiltinImage::TrayInfo << u":/images/tray-info.png"_s << QSize(32, 32);
-    QTest::newRow("tray info small") << BuiltinImage::TrayInfoSmall << u":/images/tray-info-16.png"_s
+        << BuiltinImage::TrayUpdatingSmall << u":/pictures/tray-updating-16.png"_s << QSize(16, 16);
+    QTest::newRow("tray info") << BuiltinImage::TrayInfo << u":/pictures/tray-info.png"_s << QSize(32, 32);
+    QTest::newRow("tray info small") << BuiltinImage::TrayInfoSmall << u":/pictures/tray-info-16.png"_s
                                      << QSize(16, 16);
-    QTest::newRow("app") << BuiltinImage::App << u":/images/app.png"_s << QSize(64, 64);
-    QTest::newRow("app small") << BuiltinImage::AppSmall << u":/images/app-48.png"_s << QSize(48, 48);
-    QTest::newRow("app large") << BuiltinImage::AppLarge << u":/images/app-128.png"_s << QSize(128, 128);
+    QTest::newRow("app") << BuiltinImage::App << u":/pictures/app.png"_s << QSize(64, 64);
+    QTest::newRow("app small") << BuiltinImage::AppSmall << u":/pictures/app-48.png"_s << QSize(48, 48);
+    QTest::newRow("app large") << BuiltinImage::AppLarge << u":/pictures/app-128.png"_s << QSize(128, 128);
 }
 
 void TestResources::picturesLoadWithTheirSizes() {
@@ -117,7 +117,7 @@ void TestResources::picturesLoadWithTheirSizes() {
 
 void TestResources::digitsLoadWithTheirSizes() {
     for (int digit = 0; digit <= 9; ++digit) {
-        QCOMPARE(builtinDigitPath(digit), u":/images/digit%1.png"_s.arg(digit));
+        QCOMPARE(builtinDigitPath(digit), u":/pictures/digit%1.png"_s.arg(digit));
         QCOMPARE(QImage(builtinDigitPath(digit)).size(), QSize(11, 16));
     }
 }

@@ -1,5 +1,5 @@
+#include "base/AnsiText.h"
 #include "settings/SettingsStore.h"
-#include "startup/AnsiText.h"
 #include "support/TestSupport.h"
 
 #include <QDir>

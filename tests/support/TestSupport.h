@@ -1,7 +1,7 @@
 #pragma once
 
-#include "startup/Clock.h"
-#include "startup/UserPrompter.h"
+#include "base/Clock.h"
+#include "base/UserPrompter.h"
 
 #include <QByteArray>
 #include <QList>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "startup/UserPrompter.h"
+#include "base/UserPrompter.h"
 
 class QWidget;
 

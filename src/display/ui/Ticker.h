@@ -1,5 +1,7 @@
 #pragma once
 
+#include "base/Clock.h"
+#include "base/UserPrompter.h"
 #include "display/ClockFace.h"
 #include "display/ItemRotation.h"
 #include "display/ui/LedRenderer.h"
@@ -9,8 +11,6 @@
 #include "settings/SettingsStore.h"
 #include "settings/SoundPlayer.h"
 #include "startup/AppFolders.h"
-#include "startup/Clock.h"
-#include "startup/UserPrompter.h"
 
 #include <QObject>
 #include <QTimer>

@@ -49,11 +49,11 @@ QString fileName(BuiltinImage image) {
 
 QString builtinImagePath(BuiltinImage image) {
     registerPictures();
-    return u":/images/"_s + fileName(image);
+    return u":/pictures/"_s + fileName(image);
 }
 
 QString builtinDigitPath(int digit) {
     Q_ASSERT(digit >= 0 && digit <= 9);
     registerPictures();
-    return u":/images/digit%1.png"_s.arg(digit);
+    return u":/pictures/digit%1.png"_s.arg(digit);
 }

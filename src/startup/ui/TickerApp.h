@@ -1,11 +1,11 @@
 #pragma once
 
+#include "base/Clock.h"
 #include "display/ui/MessageBoxPrompter.h"
 #include "retrieval/DataFiles.h"
 #include "settings/SettingsStore.h"
 #include "settings/ui/SystemSoundPlayer.h"
 #include "startup/AppFolders.h"
-#include "startup/Clock.h"
 #include "startup/InstanceLock.h"
 
 #include <memory>

@@ -1,4 +1,4 @@
-#include "startup/AnsiText.h"
+#include "base/AnsiText.h"
 
 #include <QStringDecoder>
 #include <memory>

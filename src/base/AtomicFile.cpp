@@ -1,4 +1,4 @@
-#include "startup/AtomicFile.h"
+#include "base/AtomicFile.h"
 
 #include <QSaveFile>
 

@@ -1,0 +1,18 @@
+#pragma once
+
+#include "retrieval/InfoItem.h"
+
+#include <QDateTime>
+#include <QString>
+#include <optional>
+
+// What one update cycle leaves behind for the display.
+struct CycleResult {
+    enum class Outcome { Completed, Cancelled, Offline, TakenOver };
+
+    Outcome outcome = Outcome::Completed;
+    InfoItems items;
+    QString status;                       // for the tray tip, the tooltip and the menu
+    std::optional<QDateTime> infoExpires; // only when the cycle ran through all pages
+    QString errorLog;
+};
