@@ -3,8 +3,8 @@
 #include <QByteArray>
 #include <QString>
 
-// The text files of the Windows program are in CP932. We read a UTF-8 BOM or valid UTF-8 as
-// UTF-8 and anything else as CP932, so files from Windows load unchanged; we write UTF-8.
+// Settings and data files come in CP932 or UTF-8. We read a UTF-8 BOM or valid UTF-8 as UTF-8 and
+// anything else as CP932, so CP932 files with CR LF line ends load unchanged; we write UTF-8.
 QString DecodeAnsiText(const QByteArray& bytes);
 QByteArray EncodeAnsiText(const QString& text);
 

@@ -16,7 +16,7 @@ QString FailedStepError(int number, const QString& description, const QString& u
 }
 
 QString BrokenPasswordError(const QString& url) {
-    // The Windows program reported this as its run-time error 5, with that error's text.
+    // Reported as error 5, with the text users know for it.
     return FailedStepError(5, u"プロシージャの呼び出し、または引数が不正です。"_s, url);
 }
 

@@ -28,8 +28,8 @@ const QString ErrorTitle = u"エラー"_s;
 const QString ChangesLostMessage =
     u"設定の変更は反映されません。\r\n必要な場合は、もう一度設定しなおしてください。"_s;
 
-// The Windows program's file names were case-blind; here "URL.txt" must find an existing
-// "url.txt" (or "Url.TXT" copied over from Windows) rather than start a second file.
+// Data file names are matched without case: "URL.txt" must find an existing "url.txt" (or a
+// copied "Url.TXT") rather than start a second file.
 QString PathInFolder(const QString& folder, const QString& fileName) {
     const QDir dir(folder);
     const QString canonical = fileName.toLower();

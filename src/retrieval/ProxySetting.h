@@ -3,7 +3,7 @@
 #include <QString>
 
 // Picks the proxy for one URL scheme from the proxy text of the settings, which takes the forms
-// the Windows proxy settings use:
+// these forms:
 //   "host:port"                       every scheme through that proxy
 //   "http=host:port"                  only http through it; other schemes go direct
 //   "http=h1:p1;https=h2:p2"          one entry per scheme (";" or white space between entries)

@@ -23,8 +23,8 @@ QList<Line> SplitLines(const QString& text, const QString& lineEnd) {
     return lines;
 }
 
-// Reads records the way the Windows program did, so that files it wrote, and files edited by hand
-// for it, load with the same values.
+// Reads records with the quirks of existing CP932 data files, so that files written earlier, and
+// files edited by hand, load with the same values.
 class TableParser {
 public:
     TableParser(const QString& text, DataTable& table, const QString& separator, const QString& lineEnd,

@@ -5,8 +5,8 @@
 #include <QChar>
 #include <QString>
 
-// The CSV-like codec of url.txt and filter.txt, with the quirks of the files the Windows program
-// wrote and read. table must come in with its field count set; ParseTable replaces its records
+// The CSV-like codec of url.txt and filter.txt, with the quirks that existing data files rely
+// on. table must come in with its field count set; ParseTable replaces its records
 // (one per line) and returns the record count. An empty text gives one empty record.
 int ParseTable(const QString& text, DataTable& table, const QString& separator = QStringLiteral(","),
                const QString& lineEnd = QStringLiteral("\r\n"), QChar quote = u'"');

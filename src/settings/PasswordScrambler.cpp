@@ -14,12 +14,12 @@ namespace {
 
 constexpr int StoredLength = 18;
 constexpr int HighestCarriedCode = 129;
-// Code 128 is the byte 0x80, which CP932 on Windows turns into U+0080. Code 129 is the byte 0x81,
+// Code 128 is the byte 0x80, which CP932 decoding turns into U+0080. Code 129 is the byte 0x81,
 // a lead byte that is no character on its own; U+0081 stands for it so that it round-trips too.
 constexpr char16_t Code128 = 0x80;
 constexpr char16_t Code129 = 0x81;
 
-// The character's code in CP932 as the Windows program saw it: single bytes as 0..255, a
+// The character's code in CP932 as the stored texts count it: single bytes as 0..255, a
 // double-byte character as its two bytes read as a signed 16-bit number. Bytes 0x00..0x7F are
 // ASCII there (ICU's table swaps a few control codes, so ASCII does not go through it).
 int CharacterCode(QChar character) {
@@ -33,7 +33,7 @@ int CharacterCode(QChar character) {
     bool lossless = false;
     const QByteArray bytes = EncodeCp932(QString(character), &lossless);
     if (!lossless || bytes.isEmpty() || bytes.size() > 2)
-        return '?'; // what Windows substitutes for a character outside the code page
+        return '?'; // the substitute for a character outside the code page
     if (bytes.size() == 1)
         return static_cast<unsigned char>(bytes.at(0));
     const auto word = static_cast<std::uint16_t>((static_cast<unsigned char>(bytes.at(0)) << 8) |

@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <optional>
 
-// Keyless scrambling of stored passwords, compatible with texts scrambled by the Windows program:
+// Keyless scrambling of stored passwords, compatible with the scrambled texts already stored:
 // each character becomes a pair of characters whose codes carry its decimal digits, and passwords
 // of up to 8 characters are padded to 18 characters with an end marker and random filler.
 //

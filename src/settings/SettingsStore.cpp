@@ -51,7 +51,7 @@ bool InRange(double value, ReadAs readAs) {
     }
 }
 
-// Whole numbers round half to even, as the conversion of the Windows program did.
+// Whole numbers round half to even, as existing INI files expect.
 std::optional<double> ParseNumber(QString text, ReadAs readAs) {
     if (readAs == ReadAs::Single)
         text.replace(u',', u'.');

@@ -17,7 +17,7 @@ void TestAnsiText::decodesFilesOfBothOrigins_data() {
     QTest::addColumn<QByteArray>("bytes");
     QTest::addColumn<QString>("text");
     const QString japanese = u"東京メトロ,\"遅延\"\r\nｶﾅ"_s;
-    QTest::newRow("CP932 from Windows") << EncodeCp932(japanese) << japanese;
+    QTest::newRow("CP932 file") << EncodeCp932(japanese) << japanese;
     QTest::newRow("UTF-8 without BOM") << japanese.toUtf8() << japanese;
     QTest::newRow("UTF-8 with BOM drops the BOM")
         << QByteArray("\xEF\xBB\xBF") + japanese.toUtf8() << japanese;

@@ -99,7 +99,7 @@ private:
 class TestDataFiles : public QObject {
     Q_OBJECT
 private slots:
-    void windowsPageListLoads();
+    void cp932PageListLoads();
     void lineFeedOnlyFilesLoad();
     void missingFilesLoadEmpty();
     void keywordsSplitAtLineEnds_data();
@@ -123,7 +123,7 @@ private slots:
     void failedWriteWithoutPrompter();
 };
 
-void TestDataFiles::windowsPageListLoads() {
+void TestDataFiles::cp932PageListLoads() {
     Folders dir;
     QVERIFY(QDir().mkpath(dir.user()));
     const QString pages =

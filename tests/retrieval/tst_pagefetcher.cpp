@@ -552,7 +552,7 @@ void TestPageFetcher::stopDuringRetryPause() {
 void TestPageFetcher::httpStatusText_data() {
     QTest::addColumn<int>("status");
     QTest::addColumn<QString>("text");
-    // The odd spellings are the ones Windows users know from the program's messages.
+    // The odd spellings are the ones users know from the program's messages.
     const QList<std::pair<int, QString>> table{
         {401, u"Unauthorized"_s},       {407, u"Proxy Authentication Required"_s},
         {408, u"Request Time - out"_s}, {414, u"Request-URI Too Large"_s},

@@ -17,7 +17,7 @@ private slots:
     void writesValue();
     void writtenValueReadsBack_data();
     void writtenValueReadsBack();
-    void windowsFileLoads();
+    void cp932FileLoads();
     void saveWritesUtf8WithCrLf();
     void missingFileIsEmpty();
     void unreadableFileIsNotLoaded();
@@ -122,9 +122,9 @@ void TestIniFile::writtenValueReadsBack() {
     QCOMPARE(IniFile::fromText(ini.toText()).value(u"S", u"k"), std::optional(value));
 }
 
-void TestIniFile::windowsFileLoads() {
+void TestIniFile::cp932FileLoads() {
     const std::optional<IniFile> ini =
-        IniFile::load(QStringLiteral(SORVANTA_TEST_DATA "/settings/windows-cp932.ini"));
+        IniFile::load(QStringLiteral(SORVANTA_TEST_DATA "/settings/cp932-crlf.ini"));
     QVERIFY(ini);
     QCOMPARE(ini->value(u"Sorvanta 1.00", u"FontName"), std::optional(u"ＭＳ 明朝"_s));
     QCOMPARE(ini->value(u"Sorvanta 1.00", u"TopMost"), std::optional(u"no"_s));

@@ -132,7 +132,7 @@ private slots:
     void saveFromDefaultsWritesListedKeys();
     void saveKeepsUserKeysAndSections();
     void batchSaveMatchesSingleWrites();
-    void windowsFileLoads();
+    void cp932FileLoads();
     void nonDefaultRecordRoundTrips();
     void positionsWrittenWithDotInAnyLocale();
     void writeCreatesSettingsFolder();
@@ -406,9 +406,9 @@ void TestSettingsStore::batchSaveMatchesSingleWrites() {
              ReadFileBytes(single.filePath(u"Sorvanta.ini"_s)));
 }
 
-void TestSettingsStore::windowsFileLoads() {
+void TestSettingsStore::cp932FileLoads() {
     QTemporaryDir dir;
-    QVERIFY(QFile::copy(QStringLiteral(SORVANTA_TEST_DATA "/settings/windows-cp932.ini"),
+    QVERIFY(QFile::copy(QStringLiteral(SORVANTA_TEST_DATA "/settings/cp932-crlf.ini"),
                         dir.filePath(u"Sorvanta.ini"_s)));
     AppSettings expected = ExpectedDefaults();
     expected.XPosR = double(0.45f);

@@ -2,7 +2,7 @@
 
 #include <QDialog>
 
-// frmAbout: title, version, notice, the text-conversion library's version and where to get help.
+// The about box: title, version, notice, the text-conversion library's version and where to get help.
 class AboutBox : public QDialog {
     Q_OBJECT
 public:

@@ -38,7 +38,7 @@ LedFrames ComposeFrames(const LedLayers& layers, bool stretch);
 class LedRenderer {
 public:
     // The installed face to use for family: the family itself when installed, else a Japanese
-    // gothic face (the Windows default "ＭＳ ゴシック" does not exist here).
+    // gothic face (the default "ＭＳ ゴシック" is seldom installed).
     static QString ResolveFontFamily(const QString& family);
     // The message font from FontName, FontSize, FontBold and FontItalic, unsmoothed.
     static QFont MessageFont(const AppSettings& settings);

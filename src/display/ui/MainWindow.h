@@ -8,7 +8,7 @@ class ClockPanel;
 class MessagePanel;
 class QLabel;
 
-// frmMain: the LED sign drawn from bitmaps. It lays out its panels and turns the user's keys,
+// The main window: the LED sign drawn from bitmaps. It lays out its panels and turns the user's keys,
 // clicks, drags and wheel turns into signals; the ticker decides what they do.
 class MainWindow : public QWidget {
     Q_OBJECT

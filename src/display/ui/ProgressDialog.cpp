@@ -14,7 +14,7 @@
 using namespace Qt::StringLiterals;
 
 namespace {
-// The Windows dialog was 4455 twips high once enlarged: 297 pixels at 96 dpi.
+// Enlarged, the dialog shows the error log in 297 pixels.
 constexpr int EnlargedHeight = 297;
 } // namespace
 

@@ -7,7 +7,7 @@ class QPlainTextEdit;
 class QProgressBar;
 class QPushButton;
 
-// frmStatus: the progress of a running update, its error log, cancel and "do not show".
+// The progress dialog: the progress of a running update, its error log, cancel and "do not show".
 class ProgressDialog : public QDialog {
     Q_OBJECT
 public:

@@ -4,7 +4,7 @@
 
 #include <QMenu>
 
-// frmMenus: the popup menu of the sign with its page sub-menus.
+// The popup menu of the sign with its page sub-menus.
 class TickerMenu : public QObject {
     Q_OBJECT
 public:

@@ -89,7 +89,7 @@ void TestLedRenderer::initTestCase() {
 void TestLedRenderer::fontFamily_data() {
     QTest::addColumn<QString>("requested");
     QTest::addColumn<QString>("resolved");
-    QTest::newRow("Windows default face becomes IPAGothic") << u"ＭＳ ゴシック"_s << u"IPAGothic"_s;
+    QTest::newRow("default MS Gothic face becomes IPAGothic") << u"ＭＳ ゴシック"_s << u"IPAGothic"_s;
     QTest::newRow("missing face becomes IPAGothic") << u"No Such Face 42"_s << u"IPAGothic"_s;
     QTest::newRow("empty face becomes IPAGothic") << u""_s << u"IPAGothic"_s;
     QTest::newRow("installed face is kept") << u"IPAMincho"_s << u"IPAMincho"_s;
