@@ -15,8 +15,7 @@ class Ticker;
 // The program from start to exit: folders, data files, settings, the run log and the sign.
 class TickerApp {
 public:
-    explicit TickerApp(const QString& argumentText,
-                       const QString& lockPath = InstanceLock::defaultLockPath());
+    explicit TickerApp(const QString& argumentText);
     ~TickerApp();
     Q_DISABLE_COPY_MOVE(TickerApp)
 
@@ -26,8 +25,8 @@ public:
 
 private:
     SystemClock m_clock;
-    InstanceLock m_lock;
     AppFolders m_folders;
+    InstanceLock m_lock;
     MessageBoxPrompter m_prompter;
     SystemSoundPlayer m_sound;
     DataFiles m_dataFiles;
