@@ -41,6 +41,8 @@ void TickerApp::Main() {
     m_prompter.setParent(m_ticker->window());
     QObject::connect(m_ticker.get(), &Ticker::shutdownFinished, qApp, &QCoreApplication::quit,
                      Qt::QueuedConnection);
+    QObject::connect(&m_terminationSignals, &TerminationSignals::received, m_ticker.get(),
+                     &Ticker::endSession);
     m_ticker->showWindow(restorePosition);
     if (settings.LoadAtFirst)
         m_ticker->StartUpdate();

@@ -7,6 +7,7 @@
 #include "settings/ui/SystemSoundPlayer.h"
 #include "startup/AppFolders.h"
 #include "startup/InstanceLock.h"
+#include "startup/TerminationSignals.h"
 
 #include <memory>
 
@@ -32,4 +33,5 @@ private:
     DataFiles m_dataFiles;
     SettingsStore m_store;
     std::unique_ptr<Ticker> m_ticker;
+    TerminationSignals m_terminationSignals;
 };
