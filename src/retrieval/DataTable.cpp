@@ -1,17 +1,9 @@
 #include "retrieval/DataTable.h"
 
-using namespace Qt::StringLiterals;
-
 DataTable::DataTable(int fieldCount)
     : m_fieldCount(fieldCount) {
     Q_ASSERT(fieldCount >= 1);
     appendRecord();
-}
-
-QString DataTable::value(int field, int record) const {
-    if (field < 1 || field > m_fieldCount || record < 1 || record > recordCount())
-        return {};
-    return m_records.at(record - 1).at(field - 1);
 }
 
 void DataTable::setValue(int field, int record, const QString& text) {
@@ -27,13 +19,4 @@ void DataTable::appendRecord(QStringList fields) {
 void DataTable::clear() {
     m_records.clear();
     appendRecord();
-}
-
-bool IsFlagOn(const QString& field) {
-    const QString text = field.trimmed();
-    if (text.compare(u"true"_s, Qt::CaseInsensitive) == 0)
-        return true;
-    bool isNumber = false;
-    const double number = text.toDouble(&isNumber);
-    return isNumber && number != 0;
 }

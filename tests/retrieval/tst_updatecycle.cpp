@@ -49,33 +49,19 @@ private:
     QList<FetchRequest> m_requests;
 };
 
-DataSet Tables(int pageCount, const QList<int>& disabled = {}) {
-    DataSet tables;
-    tables.pages = DataTable(PageField::Count);
-    for (int i = 1; i <= pageCount; ++i) {
-        const QString n = QString::number(i);
-        QStringList record{disabled.contains(i) ? u"0"_s : u"1"_s,
-                           u"http://h"_s + n + u".test/p"_s,
-                           u"ページ"_s + n,
-                           u"L"_s + n,
-                           QString(),
-                           QString()};
-        if (i == 1)
-            tables.pages.setValue(PageField::Enabled, 1, record[0]);
-        if (i == 1) {
-            for (int f = 1; f <= PageField::Count; ++f)
-                tables.pages.setValue(f, 1, record[f - 1]);
-        } else {
-            tables.pages.appendRecord(record);
-        }
-    }
-    for (int f = 1; f <= RuleField::Count; ++f)
-        tables.rules.setValue(f, 1, QStringList{u"1"_s, u"太字"_s, u"<b>"_s, QString(), QString()}[f - 1]);
-    return tables;
-}
-
 QString Url(int page) {
     return u"http://h"_s + QString::number(page) + u".test/p"_s;
+}
+
+DataSet Tables(int pageCount, const QList<int>& disabled = {}) {
+    DataSet tables;
+    for (int i = 1; i <= pageCount; ++i) {
+        const QString n = QString::number(i);
+        tables.pages.append(
+            {!disabled.contains(i), Url(i), u"ページ"_s + n, u"L"_s + n, QString(), QString()});
+    }
+    tables.rules = {{true, u"太字"_s, u"<b>"_s, QString(), {}}};
+    return tables;
 }
 
 struct Fixture {
@@ -266,8 +252,8 @@ void TestUpdateCycle::offlineFetchesNothing() {
 void TestUpdateCycle::brokenPasswordIsReportedAndPageStillFetched() {
     Fixture f;
     DataSet tables = Tables(1);
-    tables.pages.setValue(PageField::UserName, 1, u"user"_s);
-    tables.pages.setValue(PageField::Password, 1, u"PQR"_s); // breaks off inside a pair
+    tables.pages[0].UserName = u"user"_s;
+    tables.pages[0].Password = u"PQR"_s; // breaks off inside a pair
     f.web.add(Url(1), {"<b>x</b>", {}});
     const CycleResult result = f.run(tables);
     QCOMPARE(result.errorLog, CycleTexts::BrokenPasswordError(Url(1)));
