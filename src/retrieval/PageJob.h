@@ -19,7 +19,8 @@ struct PageTask {
     std::shared_ptr<const QList<RuleRecord>> rules;
     ExtractionOptions extraction;
     bool showTextInstead = false;
-    bool keepPageText = false; // the Debug page dump wants the normalised text
+    bool hideErrorDialog = false; // leaves the download errors the user may hide out of the log
+    bool keepPageText = false;    // the Debug page dump wants the normalised text
 };
 
 // What the cycle does with one page, in page order, on its own thread.

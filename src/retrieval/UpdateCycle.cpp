@@ -109,10 +109,10 @@ PageTask UpdateCycle::makeTask(int page) const {
     request.proxyUserName = m_settings.UserName;
     request.proxyPassword = DecryptPassword(m_settings.Password);
     request.debugAgent = m_settings.Debug;
-    request.hideErrorDialog = m_settings.HideErrorDialog;
     task.rules = m_rules;
     task.extraction = {m_settings.IgnoreCase, m_settings.IgnoreQuote, m_settings.IgnoreExcept};
     task.showTextInstead = m_settings.ShowTextInstead;
+    task.hideErrorDialog = m_settings.HideErrorDialog;
     task.keepPageText = m_settings.Debug;
     return task;
 }

@@ -40,7 +40,7 @@ struct Fixture {
         ticker->cycle().setConnectivityCheck([] { return true; });
         ticker->cycle().setFetcher(
             [this](const FetchRequest& request, const StopSignal&, const ProgressSignal&) {
-                return FetchResult{pages.value(request.url), "text/html; charset=utf-8", {}, false};
+                return FetchResult{pages.value(request.url), "text/html; charset=utf-8"};
             });
     }
 
@@ -208,7 +208,7 @@ void TestTicker::exitGivesARunningUpdateAGracePeriod() {
     f.ticker->cycle().setFetcher([](const FetchRequest&, const StopSignal& stop, const ProgressSignal&) {
         while (!stop())
             QThread::msleep(5);
-        return FetchResult{{}, {}, {}, true};
+        return FetchResult{{}, {}, FetchFailure::Stopped};
     });
     f.ticker->httpTick();
     QVERIFY(f.ticker->cycle().isRunning());
