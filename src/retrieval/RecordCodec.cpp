@@ -11,6 +11,15 @@ constexpr int RuleFieldCount = 5; // Enabled, Name, Header, Footer, Exclusions
 
 const QString LineEnd = u"\r\n"_s;
 
+bool IsFlagOn(const QString& field) {
+    const QString text = field.trimmed();
+    if (text.compare(u"true"_s, Qt::CaseInsensitive) == 0)
+        return true;
+    bool isNumber = false;
+    const double number = text.toDouble(&isNumber);
+    return isNumber && number != 0;
+}
+
 // Flags are written "1" or "0"; a blank record stays a line of empty fields.
 QString FlagText(bool enabled, bool blank) {
     if (blank)
@@ -59,15 +68,6 @@ template <typename Record> QString TextOf(const QList<Record>& records, int fiel
 }
 
 } // namespace
-
-bool IsFlagOn(const QString& field) {
-    const QString text = field.trimmed();
-    if (text.compare(u"true"_s, Qt::CaseInsensitive) == 0)
-        return true;
-    bool isNumber = false;
-    const double number = text.toDouble(&isNumber);
-    return isNumber && number != 0;
-}
 
 QList<PageRecord> ParsePages(const QString& text) {
     return RecordsFrom(text, PageFieldCount, PageFrom);

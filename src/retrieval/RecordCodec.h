@@ -6,11 +6,8 @@
 #include <QStringList>
 
 // The texts of url.txt, filter.txt and keywords.txt and the records they hold. Flags and
-// exclusion words are read here once; writing gives back the bytes the files had for the same
-// records.
-
-// A flag field is on when it reads as a non-zero number or as the word "True" (any case).
-bool IsFlagOn(const QString& field);
+// exclusion words are read here once: a flag is on when it reads as a non-zero number or as the
+// word "True" (any case). Writing gives back the bytes the program wrote for the same records.
 
 QList<PageRecord> ParsePages(const QString& text);
 QString FormatPages(const QList<PageRecord>& pages);
