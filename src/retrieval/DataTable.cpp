@@ -11,9 +11,8 @@ void DataTable::setValue(int field, int record, const QString& text) {
     m_records[record - 1][field - 1] = text;
 }
 
-void DataTable::appendRecord(QStringList fields) {
-    fields.resize(m_fieldCount);
-    m_records.append(std::move(fields));
+void DataTable::appendRecord() {
+    m_records.append(QStringList(m_fieldCount));
 }
 
 void DataTable::clear() {

@@ -17,11 +17,9 @@ public:
 
     // Record r of the table is element r - 1, each with fieldCount values.
     const QList<QStringList>& records() const { return m_records; }
-    void appendRecord(QStringList fields = {});
+    void appendRecord(); // a record of empty values
     // Drops every record and leaves one empty record.
     void clear();
-
-    bool operator==(const DataTable&) const = default;
 
 private:
     int m_fieldCount;
