@@ -2,13 +2,25 @@
 #
 # The program folder is <prefix>/lib/sorvanta: the executables with the skins (Images/) and the
 # example data files beside them, where the program looks for them. <prefix>/bin holds links to
-# the executables; the desktop entry and the icons go to their usual places under
-# <prefix>/share.
+# the executables; the desktop entry, icons, manual pages, AppStream metadata and the copyright
+# go to their usual places under <prefix>/share.
 
+# The contact details name the domain used in the about box.
+set(SORVANTA_APP_ID example.sorvanta.sorvanta) # the desktop entry's and the metadata's id
+set(SORVANTA_CONTACT_MAIL support@sorvanta.example)
+set(SORVANTA_HOMEPAGE https://sorvanta.example/)
 set(SORVANTA_PROGRAM_FOLDER lib/sorvanta)
-set(SORVANTA_APP_ID sorvanta) # the desktop entry's id
 set(PACKAGING_SOURCE ${PROJECT_SOURCE_DIR}/packaging)
 set(PACKAGING_OUTPUT ${CMAKE_BINARY_DIR}/packaging)
+
+# The newest entries of the changelog and of the metadata's releases describe this version.
+file(STRINGS ${PACKAGING_SOURCE}/changelog changelog_head LIMIT_COUNT 1)
+file(READ ${PACKAGING_SOURCE}/sorvanta.metainfo.xml.in metainfo_text)
+string(FIND "${metainfo_text}" "<release version=\"${PROJECT_VERSION}\"" release_at)
+if(NOT changelog_head MATCHES "^sorvanta \\(${PROJECT_VERSION}\\) " OR release_at EQUAL -1)
+    message(FATAL_ERROR "packaging/changelog and packaging/sorvanta.metainfo.xml.in need an entry "
+                        "for version ${PROJECT_VERSION}")
+endif()
 
 # The icon in every hicolor size, enlarged from the pixel art of the lit tray icon.
 add_library(sorvanta_hicolor STATIC ${PACKAGING_SOURCE}/icons/HicolorIcon.cpp
@@ -30,6 +42,26 @@ add_custom_command(OUTPUT ${ICONS_STAMP}
     COMMENT "Enlarging the application icon to the hicolor sizes"
     VERBATIM)
 
+# Manual pages and the changelog, compressed without a time stamp so rebuilds give the same bytes.
+find_program(GZIP_PROGRAM gzip REQUIRED)
+set(COMPRESSED_SOURCES)
+set(COMPRESSED_OUTPUTS)
+foreach(page sorvanta.1 sorvanta-check.1)
+    configure_file(${PACKAGING_SOURCE}/man/${page}.in ${PACKAGING_OUTPUT}/${page} @ONLY)
+    list(APPEND COMPRESSED_SOURCES ${PACKAGING_OUTPUT}/${page})
+endforeach()
+configure_file(${PACKAGING_SOURCE}/changelog ${PACKAGING_OUTPUT}/changelog COPYONLY)
+foreach(source ${COMPRESSED_SOURCES} ${PACKAGING_OUTPUT}/changelog)
+    add_custom_command(OUTPUT ${source}.gz
+        COMMAND ${GZIP_PROGRAM} -9 --no-name --force --keep ${source}
+        DEPENDS ${source}
+        VERBATIM)
+    list(APPEND COMPRESSED_OUTPUTS ${source}.gz)
+endforeach()
+
+configure_file(${PACKAGING_SOURCE}/sorvanta.metainfo.xml.in
+    ${PACKAGING_OUTPUT}/${SORVANTA_APP_ID}.metainfo.xml @ONLY)
+
 # The links on the PATH, made here as relative links and installed as they are.
 file(MAKE_DIRECTORY ${PACKAGING_OUTPUT}/bin)
 foreach(program sorvanta sorvanta-check)
@@ -37,7 +69,7 @@ foreach(program sorvanta sorvanta-check)
 endforeach()
 
 # Everything the install copies that the build makes.
-add_custom_target(sorvanta_installables ALL DEPENDS ${ICONS_STAMP})
+add_custom_target(sorvanta_installables ALL DEPENDS ${ICONS_STAMP} ${COMPRESSED_OUTPUTS})
 add_dependencies(sorvanta_installables sorvanta sorvanta-check)
 
 install(TARGETS sorvanta sorvanta-check RUNTIME DESTINATION ${SORVANTA_PROGRAM_FOLDER})
@@ -48,3 +80,7 @@ install(FILES ${PACKAGING_OUTPUT}/bin/sorvanta ${PACKAGING_OUTPUT}/bin/sorvanta-
 install(FILES ${PACKAGING_SOURCE}/sorvanta.desktop DESTINATION share/applications
     RENAME ${SORVANTA_APP_ID}.desktop)
 install(DIRECTORY ${PACKAGING_OUTPUT}/icons/ DESTINATION share/icons/hicolor)
+install(FILES ${PACKAGING_OUTPUT}/sorvanta.1.gz ${PACKAGING_OUTPUT}/sorvanta-check.1.gz
+    DESTINATION share/man/man1)
+install(FILES ${PACKAGING_OUTPUT}/${SORVANTA_APP_ID}.metainfo.xml DESTINATION share/metainfo)
+install(FILES ${PACKAGING_SOURCE}/copyright ${PACKAGING_OUTPUT}/changelog.gz DESTINATION share/doc/sorvanta)
