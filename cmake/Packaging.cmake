@@ -1,4 +1,4 @@
-# Installing Sorvanta.
+# Installing Sorvanta, and its Debian package (scripts/package runs CPack on a Release build).
 #
 # The program folder is <prefix>/lib/sorvanta: the executables with the skins (Images/) and the
 # example data files beside them, where the program looks for them. <prefix>/bin holds links to
@@ -68,14 +68,29 @@ foreach(program sorvanta sorvanta-check)
     file(CREATE_LINK ../${SORVANTA_PROGRAM_FOLDER}/${program} ${PACKAGING_OUTPUT}/bin/${program} SYMBOLIC)
 endforeach()
 
-# Everything the install copies that the build makes.
+# Everything the install copies that the build makes; scripts/package builds only this.
 add_custom_target(sorvanta_installables ALL DEPENDS ${ICONS_STAMP} ${COMPRESSED_OUTPUTS})
 add_dependencies(sorvanta_installables sorvanta sorvanta-check)
 
 install(TARGETS sorvanta sorvanta-check RUNTIME DESTINATION ${SORVANTA_PROGRAM_FOLDER})
 install(DIRECTORY ${PROJECT_SOURCE_DIR}/src/resources/Images DESTINATION ${SORVANTA_PROGRAM_FOLDER})
-install(FILES ${PROJECT_SOURCE_DIR}/src/resources/data/url.txt ${PROJECT_SOURCE_DIR}/src/resources/data/filter.txt
-    ${PROJECT_SOURCE_DIR}/src/resources/data/keywords.txt DESTINATION ${SORVANTA_PROGRAM_FOLDER})
+# The example data files keep the time of their last commit: the ticker offers a shipped data file
+# that is newer than the user's own copy, so rebuilding must not make an unchanged one newer.
+find_package(Git QUIET)
+foreach(name url.txt filter.txt keywords.txt)
+    set(source ${PROJECT_SOURCE_DIR}/src/resources/data/${name})
+    install(FILES ${source} DESTINATION ${SORVANTA_PROGRAM_FOLDER})
+    set(committed "")
+    if(GIT_FOUND)
+        execute_process(COMMAND ${GIT_EXECUTABLE} log -1 --format=%ct -- ${source}
+            WORKING_DIRECTORY ${PROJECT_SOURCE_DIR} OUTPUT_VARIABLE committed
+            OUTPUT_STRIP_TRAILING_WHITESPACE ERROR_QUIET)
+    endif()
+    if(committed)
+        install(CODE "execute_process(COMMAND touch --no-create --date=@${committed}
+            \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/${SORVANTA_PROGRAM_FOLDER}/${name}\")")
+    endif()
+endforeach()
 install(FILES ${PACKAGING_OUTPUT}/bin/sorvanta ${PACKAGING_OUTPUT}/bin/sorvanta-check DESTINATION bin)
 install(FILES ${PACKAGING_SOURCE}/sorvanta.desktop DESTINATION share/applications
     RENAME ${SORVANTA_APP_ID}.desktop)
@@ -84,3 +99,33 @@ install(FILES ${PACKAGING_OUTPUT}/sorvanta.1.gz ${PACKAGING_OUTPUT}/sorvanta-che
     DESTINATION share/man/man1)
 install(FILES ${PACKAGING_OUTPUT}/${SORVANTA_APP_ID}.metainfo.xml DESTINATION share/metainfo)
 install(FILES ${PACKAGING_SOURCE}/copyright ${PACKAGING_OUTPUT}/changelog.gz DESTINATION share/doc/sorvanta)
+
+# The Debian package: sorvanta_<version>_<arch>.deb, its dependencies read from the executables.
+set(CPACK_GENERATOR DEB)
+set(CPACK_PACKAGE_NAME sorvanta)
+set(CPACK_PACKAGE_VENDOR "The Sorvanta developers")
+set(CPACK_PACKAGE_CONTACT "The Sorvanta developers <${SORVANTA_CONTACT_MAIL}>")
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "LED sign ticker for web page notices")
+set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
+set(CPACK_STRIP_FILES ON)
+set(CPACK_INSTALL_DEFAULT_DIRECTORY_PERMISSIONS OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ
+    GROUP_EXECUTE WORLD_READ WORLD_EXECUTE)
+set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+set(CPACK_DEBIAN_COMPRESSION_TYPE xz)
+set(CPACK_DEBIAN_PACKAGE_SECTION net)
+set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
+set(CPACK_DEBIAN_PACKAGE_HOMEPAGE ${SORVANTA_HOMEPAGE})
+set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+# Japanese lettering needs a Japanese font; HTTPS needs the certificate authorities.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-ipafont-gothic | fonts-noto-cjk, ca-certificates")
+set(CPACK_PACKAGE_DESCRIPTION "Sorvanta is a small desktop ticker in the form of a dot-matrix LED sign. A
+frameless window shows an LED clock and a message panel in which short items
+scroll from right to left.
+
+The items come from web pages you list: at a set interval Sorvanta downloads
+every enabled page over HTTP or HTTPS, converts its Japanese text encoding and
+cuts out every stretch of text between the header and the footer of your
+extraction rules. Keywords light up red. The user interface is in Japanese.
+
+sorvanta-check runs one update without the window and prints the items.")
+include(CPack)
