@@ -13,15 +13,6 @@ set(SORVANTA_PROGRAM_FOLDER lib/sorvanta)
 set(PACKAGING_SOURCE ${PROJECT_SOURCE_DIR}/packaging)
 set(PACKAGING_OUTPUT ${CMAKE_BINARY_DIR}/packaging)
 
-# The newest entries of the changelog and of the metadata's releases describe this version.
-file(STRINGS ${PACKAGING_SOURCE}/changelog changelog_head LIMIT_COUNT 1)
-file(READ ${PACKAGING_SOURCE}/sorvanta.metainfo.xml.in metainfo_text)
-string(FIND "${metainfo_text}" "<release version=\"${PROJECT_VERSION}\"" release_at)
-if(NOT changelog_head MATCHES "^sorvanta \\(${PROJECT_VERSION}\\) " OR release_at EQUAL -1)
-    message(FATAL_ERROR "packaging/changelog and packaging/sorvanta.metainfo.xml.in need an entry "
-                        "for version ${PROJECT_VERSION}")
-endif()
-
 # The icon in every hicolor size, enlarged from the pixel art of the lit tray icon.
 add_library(sorvanta_hicolor STATIC ${PACKAGING_SOURCE}/icons/HicolorIcon.cpp
     ${PACKAGING_SOURCE}/icons/HicolorIcon.h)
