@@ -14,6 +14,7 @@ private slots:
 void TestPageJob::stopSignalCutsThePageShort_data() {
     QTest::addColumn<QString>("page");
     QTest::addColumn<QString>("header");
+    QTest::addColumn<QString>("footer");
     QTest::addColumn<bool>("showTextInstead");
     QString manyItems;
     QString manyTags;
@@ -21,19 +22,22 @@ void TestPageJob::stopSignalCutsThePageShort_data() {
         manyItems += u"<b>%1</b>"_s.arg(i);
         manyTags += u"<i id=%1>x"_s.arg(i);
     }
-    QTest::newRow("while cutting out items") << manyItems << u"<b>"_s << false;
-    QTest::newRow("while removing tags") << u"<body>"_s + manyTags + u"</body>"_s << u"<body>"_s << false;
-    QTest::newRow("while stripping the whole page") << u"<p>"_s + manyTags << u"<none>"_s << true;
+    QTest::newRow("while cutting out items") << manyItems << u"<b>"_s << QString() << false;
+    QTest::newRow("while removing tags")
+        << u"<body>"_s + manyTags + u"</body>"_s << u"<body>"_s << u"</body>"_s << false;
+    QTest::newRow("while stripping the whole page")
+        << u"<p>"_s + manyTags << u"<none>"_s << QString() << true;
 }
 
 void TestPageJob::stopSignalCutsThePageShort() {
     QFETCH(QString, page);
     QFETCH(QString, header);
+    QFETCH(QString, footer);
     QFETCH(bool, showTextInstead);
     PageTask task;
     task.page = 1;
     task.request.url = u"http://127.0.0.1/"_s;
-    task.rules = std::make_shared<const QList<RuleRecord>>(QList<RuleRecord>{{true, {}, header, {}, {}}});
+    task.rules = std::make_shared<const QList<RuleRecord>>(QList<RuleRecord>{{true, {}, header, footer, {}}});
     task.showTextInstead = showTextInstead;
     const Fetcher fetcher = [&page](const FetchRequest&, const StopSignal&, const ProgressSignal&) {
         FetchResult result;
