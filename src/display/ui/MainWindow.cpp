@@ -126,6 +126,11 @@ void MainWindow::setLampLit(bool lit) {
         m_lamp->clear();
 }
 
+void MainWindow::setStatusCaption(const QString& text) {
+    setToolTip(text);
+    setWindowTitle(text);
+}
+
 void MainWindow::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.drawImage(0, 0, m_skin);

@@ -24,6 +24,8 @@ public:
     void setLampVisible(bool visible);
     void setLampLit(bool lit);
     bool isLampLit() const { return m_lampLit; }
+    // A status in place of the items: the tooltip and the taskbar caption.
+    void setStatusCaption(const QString& text);
 
     MessagePanel* messagePanel() const { return m_message; }
     ClockPanel* clockPanel() const { return m_clock; }
