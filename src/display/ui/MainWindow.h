@@ -29,7 +29,6 @@ public:
 
     MessagePanel* messagePanel() const { return m_message; }
     ClockPanel* clockPanel() const { return m_clock; }
-    QSize skinSize() const { return m_skin.size(); }
 
 signals:
     void updateKey();             // F5
