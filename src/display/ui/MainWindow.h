@@ -40,6 +40,7 @@ signals:
     void menuRequested(QPoint globalPosition);
     void doubleClicked();
     void closeRequested(); // the desktop asks the window to close
+    void firstPainted();   // the window has drawn itself for the first time
 
 protected:
     void paintEvent(QPaintEvent* event) override;
