@@ -29,7 +29,7 @@ QWidget* LedPanel(QWidget* parent, const QString& name) {
 
 } // namespace
 
-MainWindow::MainWindow(QWidget* parent)
+MainWindow::MainWindow(QPoint messagePosition, QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::FramelessWindowHint)
     , m_skin(builtinImagePath(BuiltinImage::Skin))
     , m_caption(new QLabel(this))
@@ -62,7 +62,7 @@ MainWindow::MainWindow(QWidget* parent)
             m_message->hide(); // a click on the moving message ends it
     });
     setSkin(m_skin);
-    layOutPanels(31, 39);
+    layOutPanels(messagePosition.x(), messagePosition.y());
 }
 
 void MainWindow::setSkin(const QImage& skin) {

@@ -13,7 +13,8 @@ class QLabel;
 class MainWindow : public QWidget {
     Q_OBJECT
 public:
-    explicit MainWindow(QWidget* parent = nullptr);
+    // The message, blank and lamp panels start at messagePosition.
+    explicit MainWindow(QPoint messagePosition, QWidget* parent = nullptr);
     Q_DISABLE_COPY_MOVE(MainWindow)
 
     // The skin is the window's background; the window takes its size.

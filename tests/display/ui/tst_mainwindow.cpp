@@ -11,7 +11,7 @@ private slots:
 
 // The window benchmark times the first paint through this signal; later paints stay quiet.
 void TestMainWindow::firstPaintIsAnnouncedOnce() {
-    MainWindow window;
+    MainWindow window(QPoint(31, 39));
     QSignalSpy painted(&window, &MainWindow::firstPainted);
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));

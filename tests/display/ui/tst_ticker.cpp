@@ -62,6 +62,8 @@ class TestTicker : public QObject {
 private slots:
     void clockDigits_data();
     void clockDigits();
+    void messagePanelFollowsTopAndLeft_data();
+    void messagePanelFollowsTopAndLeft();
     void captionsAfterACycle();
     void defaultMessageAfterACycle();
     void runningCycleBlinksTheLampThenHandsBack();
@@ -95,6 +97,21 @@ void TestTicker::clockDigits() {
     f.ticker->clockTick();
     const auto& shown = f.ticker->window()->clockPanel()->cells().digits;
     QCOMPARE(QList<int>(shown.begin(), shown.end()), digits);
+}
+
+void TestTicker::messagePanelFollowsTopAndLeft_data() {
+    QTest::addColumn<QString>("ini");
+    QTest::addColumn<QPoint>("position");
+    QTest::newRow("keys missing: 31, 39") << QString() << QPoint(31, 39);
+    QTest::newRow("below 1: 31, 39") << u"Top=0\r\nLeft=-2\r\n"_s << QPoint(31, 39);
+    QTest::newRow("as written") << u"Top=45\r\nLeft=20\r\n"_s << QPoint(20, 45);
+}
+
+void TestTicker::messagePanelFollowsTopAndLeft() {
+    QFETCH(QString, ini);
+    QFETCH(QPoint, position);
+    Fixture f(ini);
+    QCOMPARE(f.ticker->window()->messagePanel()->geometry(), QRect(position, QSize(160, 16)));
 }
 
 void TestTicker::captionsAfterACycle() {
