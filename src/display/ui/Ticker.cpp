@@ -43,10 +43,7 @@ Ticker::Ticker(Services services, const AppSettings& settings, QObject* parent)
     connect(&m_services.dataFiles, &DataFiles::tablesReplaced, this,
             [this] { m_menu->setPages(BuildPageMenus(m_services.dataFiles.tables().pages)); });
     connect(m_scroller.get(), &MessageScroller::captionChanged, m_window.get(), &QWidget::setWindowTitle);
-    connect(qApp, &QGuiApplication::commitDataRequest, this, [this] {
-        if (!m_timers.exitGrace().isActive())
-            ShutdownApp(true);
-    });
+    connect(qApp, &QGuiApplication::commitDataRequest, this, &Ticker::endSession);
     connectTimers();
     connectWindow();
     connectMenu();
@@ -327,6 +324,11 @@ void Ticker::publish(const CycleResult& result) {
     carryOut(action);
 }
 
+void Ticker::endSession() {
+    if (!m_timers.exitGrace().isActive() && !m_shutDown)
+        ShutdownApp(true);
+}
+
 void Ticker::ShutdownApp(bool force) {
     if (!force) {
         if (!m_window->messagePanel()->isHidden()) {
@@ -356,5 +358,6 @@ void Ticker::ShutdownApp(bool force) {
     m_tray->remove();
     m_progress->hide();
     m_window->hide();
+    m_shutDown = true;
     emit shutdownFinished();
 }
