@@ -168,15 +168,15 @@ void Ticker::clockTick() {
 }
 
 void Ticker::rotationTick() {
-    if (TimerSchedule::RotationDue(m_services.clock.now().time(), m_settings,
-                                   m_menu->showNews()->isEnabled()))
+    if (m_timers.takeRotationMoment() && TimerSchedule::RotationDue(m_services.clock.now().time(), m_settings,
+                                                                    m_menu->showNews()->isEnabled()))
         ShowNextItem(false, +1);
     if (!m_menuOpen)
         m_timers.armRotation();
 }
 
 void Ticker::updateTick() {
-    if (TimerSchedule::UpdateDue(m_services.clock.now().time(), m_settings))
+    if (m_timers.takeUpdateMoment() && TimerSchedule::UpdateDue(m_services.clock.now().time(), m_settings))
         StartUpdate();
     if (!m_cycle.isRunning())
         m_timers.armUpdate();

@@ -70,6 +70,7 @@ private slots:
     void rotationFollowsTheWallClock();
     void automaticStepWaitsForTheScroll();
     void updateMomentsFollowThePhase();
+    void earlyTickHandlesNoMomentTwice();
     void quietHourStartsNoCycle();
     void staleItemsShowNotUpdated();
     void exitWaitsForTheScrollThenSaves();
@@ -225,6 +226,32 @@ void TestTicker::updateMomentsFollowThePhase() {
     f.clock.set(QDateTime(QDate(2026, 12, 7), QTime(10, 28, 0)));
     f.ticker->updateTick();
     QVERIFY(f.ticker->timers().downloadWatch().isActive());
+}
+
+void TestTicker::earlyTickHandlesNoMomentTwice() {
+    Fixture f(u"AutoReloadDelay=5\r\nNotify=No\r\nShowInfoDelay=1\r\n"_s); // loaded at 10:23: phase 3
+    const QDate day(2026, 12, 7);
+    f.pages[u"http://a.test/"_s] = "<b>一</b><b>二</b><b>三</b>";
+    f.clock.set(QDateTime(day, QTime(10, 28, 0, 5)));
+    f.ticker->updateTick();
+    QVERIFY(f.ticker->timers().downloadWatch().isActive());
+    f.ticker->timers().downloadWatch().stop();
+    f.runCycle(); // ends within its minute
+    // The update timer, armed for 10:29:00.005, fires early, still inside 10:28.
+    f.clock.set(QDateTime(day, QTime(10, 28, 59, 400)));
+    f.ticker->updateTick();
+    QVERIFY(!f.ticker->timers().downloadWatch().isActive());
+
+    QCOMPARE(f.ticker->rotation().currentItem(), 3);
+    f.clock.set(QDateTime(day, QTime(10, 29, 0, 5)));
+    f.ticker->rotationTick();
+    QCOMPARE(f.ticker->rotation().currentItem(), 1);
+    f.clock.set(QDateTime(day, QTime(10, 29, 0, 960))); // the tick for 10:29:01, early
+    f.ticker->rotationTick();
+    QCOMPARE(f.ticker->rotation().currentItem(), 1);
+    f.clock.set(QDateTime(day, QTime(10, 29, 1, 5)));
+    f.ticker->rotationTick();
+    QCOMPARE(f.ticker->rotation().currentItem(), 2);
 }
 
 void TestTicker::quietHourStartsNoCycle() {
