@@ -1,6 +1,7 @@
 #include "retrieval/PageJob.h"
 
 #include "retrieval/CycleTexts.h"
+#include "retrieval/PageContent.h"
 #include "retrieval/PageText.h"
 
 PageOutcome RunPageTask(PageTask task, const Fetcher& fetcher, const StopSignal& shouldStop,
@@ -17,7 +18,7 @@ PageOutcome RunPageTask(PageTask task, const Fetcher& fetcher, const StopSignal&
         return outcome;
     }
 
-    QString text = NormalisePageText(fetched.body, fetched.contentType);
+    auto [text, feed] = ReadPageContent(fetched.body, fetched.contentType);
     fetched.body.clear();
     if (task.keepPageText)
         outcome.pageText = text;
@@ -27,7 +28,8 @@ PageOutcome RunPageTask(PageTask task, const Fetcher& fetcher, const StopSignal&
     }
 
     outcome.textLength = text.size();
-    const bool found = ExtractItems(text, task.page, *task.rules, task.extraction, outcome.items);
+    const bool found = ExtractItems(text, task.page, *task.rules, task.extraction, outcome.items) ||
+                       AppendFeedItems(feed, task.page, outcome.items);
     if (task.showTextInstead && !found)
         outcome.items.append({StripPageText(text), task.page, InfoItem::WholePageRule});
     return outcome;
