@@ -1,5 +1,7 @@
 #include "retrieval/ItemExtractor.h"
 
+#include "retrieval/TagRemoval.h"
+
 #include <QStringList>
 #include <QStringMatcher>
 #include <algorithm>
@@ -34,22 +36,6 @@ PreparedRule PrepareRule(const DataTable& rules, int record, const ExtractionOpt
     if (rule.footer.isEmpty())
         rule.footer = u"<"_s; // the fragment then ends at the next tag
     return rule;
-}
-
-// Deletes tags: the first complete "<...>" at or after g, wherever else that exact text occurs,
-// then again from where it stood. A "<" with no ">" after it and the rest stay.
-void RemoveTags(QString& fragment) {
-    qsizetype g = 0;
-    for (;;) {
-        const qsizetype open = fragment.indexOf(u'<', g);
-        if (open < 0)
-            return;
-        const qsizetype close = fragment.indexOf(u'>', open);
-        if (close < 0)
-            return;
-        fragment.remove(fragment.sliced(open, close - open + 1));
-        g = open;
-    }
 }
 
 bool IsExcluded(const QString& fragment, const PreparedRule& rule) {

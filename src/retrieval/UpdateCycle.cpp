@@ -11,9 +11,6 @@
 
 namespace {
 
-constexpr int MaxDownloads = 8;
-constexpr int MaxDownloadsPerHost = 6;
-
 QString StatusFor(const InfoItems& items, const QString& defaultMessage) {
     if (items.isEmpty())
         return CycleTexts::NoInformation();
@@ -30,7 +27,7 @@ UpdateCycle::UpdateCycle(AppFolders folders, const Clock& clock, QObject* parent
     , m_clock(clock)
     , m_fetcher(FetchPage)
     , m_isOnline(HasNetworkRoute) {
-    m_pool.setMaxThreadCount(MaxDownloads);
+    m_pool.setMaxThreadCount(DownloadScheduler::MaxTotal);
 }
 
 UpdateCycle::~UpdateCycle() {
@@ -79,7 +76,7 @@ bool UpdateCycle::start(const DataSet& tables, const AppSettings& settings) {
         m_tasks.append(makeTask(page));
         hosts.append(QUrl(m_tasks.last().request.url).host());
     }
-    m_scheduler.emplace(hosts, MaxDownloads, MaxDownloadsPerHost);
+    m_scheduler.emplace(hosts);
     announceHead();
     launchReadyDownloads();
     return true;

@@ -13,7 +13,7 @@
 // The key's text, read whole; an empty or missing value gives defaultText.
 QString ReadIniValue(const AppFolders& folders, const QString& key, const QString& defaultText);
 
-// Creates the settings folder (one level) when missing, then writes the key. A failure loses the
+// Creates the settings folder (with its parents) when missing, then writes the key. A failure loses the
 // value without a message.
 void WriteIniValue(const AppFolders& folders, const QString& key, const QString& value);
 

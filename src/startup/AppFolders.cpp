@@ -18,8 +18,9 @@ AppFolders AppFolders::forThisProcess(const QString& argumentText) {
 }
 
 QString AppFolders::defaultAppDataFolder() {
+    // A relative path in XDG_CONFIG_HOME is invalid and ignored.
     const QString configHome = qEnvironmentVariable("XDG_CONFIG_HOME");
-    if (!configHome.isEmpty())
+    if (QDir::isAbsolutePath(configHome))
         return configHome;
     return QDir::homePath() + u"/.config"_s;
 }
@@ -53,7 +54,8 @@ QString AppFolders::imagesFolder() const {
 }
 
 void AppFolders::ensureSettingsFolder() const {
+    // The whole path: on a new account even ~/.config may be missing.
     const QString folder = settingsFolder();
     if (!QFileInfo(folder).isDir())
-        QDir().mkdir(folder);
+        QDir().mkpath(folder);
 }

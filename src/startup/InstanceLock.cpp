@@ -1,22 +1,52 @@
 #include "startup/InstanceLock.h"
 
+#include <QCryptographicHash>
 #include <QDir>
 #include <QFileInfo>
 #include <QStandardPaths>
+#include <fcntl.h>
+#include <sys/file.h>
+#include <unistd.h>
 
 using namespace Qt::StringLiterals;
 
-InstanceLock::InstanceLock(const QString& lockPath)
-    : m_lock(std::make_unique<QLockFile>(lockPath)) {
-    QDir().mkpath(QFileInfo(lockPath).absolutePath());
-    // A lock left by a crashed instance names a dead process and is taken over.
-    m_lock->setStaleLockTime(0);
-    m_holdsLock = m_lock->tryLock(0);
+namespace {
+
+int OpenLockFile(const QString& path) {
+    return ::open(QFile::encodeName(path).constData(), O_RDWR | O_CREAT | O_CLOEXEC, 0600);
 }
 
-QString InstanceLock::defaultLockPath() {
-    QString folder = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
-    if (folder.isEmpty())
-        folder = QDir::tempPath();
-    return folder + u"/kwSorvanta.lock"_s;
+} // namespace
+
+InstanceLock::InstanceLock(const QString& lockPath) {
+    QDir().mkpath(QFileInfo(lockPath).absolutePath());
+    m_descriptor = OpenLockFile(lockPath);
+    // Without a lock file this instance cannot tell; it counts as alone so that its settings are kept.
+    if (m_descriptor < 0)
+        return;
+    // Starting instances take turns through the guard, so that the exclusive test and the change to
+    // a shared lock are one step for the others.
+    const int guard = OpenLockFile(lockPath + u".guard"_s);
+    if (guard >= 0)
+        ::flock(guard, LOCK_EX);
+    m_otherWasRunning = ::flock(m_descriptor, LOCK_EX | LOCK_NB) != 0;
+    ::flock(m_descriptor, LOCK_SH);
+    if (guard >= 0)
+        ::close(guard);
+}
+
+InstanceLock::~InstanceLock() {
+    if (m_descriptor >= 0)
+        ::close(m_descriptor);
+}
+
+QString InstanceLock::lockPathFor(const QString& settingsFolder, const QString& runtimeFolder) {
+    const QByteArray folder = QDir::cleanPath(QFileInfo(settingsFolder).absoluteFilePath()).toUtf8();
+    const QByteArray key = QCryptographicHash::hash(folder, QCryptographicHash::Sha1).toHex().left(16);
+    return runtimeFolder + u"/kwSorvanta-"_s + QString::fromLatin1(key) + u".lock"_s;
+}
+
+QString InstanceLock::defaultRuntimeFolder() {
+    const QString folder = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
+    return folder.isEmpty() ? QDir::tempPath() : folder;
 }

@@ -1,22 +1,27 @@
 #pragma once
 
-#include <QLockFile>
 #include <QString>
-#include <memory>
+#include <QtGlobal>
 
-// Tells whether another instance was already running when this one started. The first instance
-// holds a lock file in the runtime folder for its whole life; later instances see it held. It
-// never stops a later instance from running.
+// Tells whether another instance using the same settings folder was running when this one
+// started. Every instance holds a shared lock on a file in the runtime folder for its whole life;
+// an instance that can take that lock exclusively at start is alone. The system drops the locks
+// of a process that ends, however it ends, so no stale lock survives a crash. It never stops a
+// later instance from running.
 class InstanceLock {
 public:
-    explicit InstanceLock(const QString& lockPath = defaultLockPath());
+    explicit InstanceLock(const QString& lockPath);
+    ~InstanceLock();
     Q_DISABLE_COPY_MOVE(InstanceLock)
 
-    bool otherInstanceWasRunning() const { return !m_holdsLock; }
+    bool otherInstanceWasRunning() const { return m_otherWasRunning; }
 
-    static QString defaultLockPath();
+    // The lock file for the instances of one settings folder.
+    static QString lockPathFor(const QString& settingsFolder,
+                               const QString& runtimeFolder = defaultRuntimeFolder());
+    static QString defaultRuntimeFolder();
 
 private:
-    std::unique_ptr<QLockFile> m_lock;
-    bool m_holdsLock = false;
+    int m_descriptor = -1;
+    bool m_otherWasRunning = false;
 };

@@ -15,7 +15,7 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-enum ExitCode { Ran = 0, NoEnabledPage = 1, UsageError = 2 };
+enum ExitCode { Ran = 0, NoEnabledPage = 1, UsageError = 2, Offline = 3 };
 
 const char Usage[] = "Usage: sorvanta-check [/singleuser | /id=NAME]\n"
                      "\n"
@@ -23,7 +23,7 @@ const char Usage[] = "Usage: sorvanta-check [/singleuser | /id=NAME]\n"
                      "by the argument (as for the ticker itself) and prints one line per item:\n"
                      "  <page number>\\t<rule number>\\t<item text>\n"
                      "Download errors go to standard error. Exit status: 0 the update ran,\n"
-                     "1 no page is enabled, 2 usage error.\n";
+                     "1 no page is enabled, 2 usage error, 3 no connection (with AutoDialing=Yes).\n";
 
 QString WithLineFeeds(QString text) {
     return text.replace(u"\r\n"_s, u"\n"_s);
@@ -66,7 +66,7 @@ int main(int argc, char* argv[]) {
             out << item.page << u'\t' << item.rule << u'\t' << item.text << u'\n';
         out.flush();
         err.flush();
-        app.exit(result.outcome == CycleResult::Outcome::Offline ? NoEnabledPage : Ran);
+        app.exit(result.outcome == CycleResult::Outcome::Offline ? Offline : Ran);
     });
     if (!cycle.start(files.tables(), settings)) {
         err << u"有効なページがありません。"_s << u'\n';

@@ -468,12 +468,14 @@ void TestSettingsStore::writeCreatesSettingsFolder() {
 void TestSettingsStore::writeIntoUncreatableFolderIsSilent() {
     QTemporaryDir dir;
     WriteFileBytes(dir.filePath(u"keep.txt"_s), "kept");
-    // The id folder is made one level deep only, and the "Settings" folder does not exist.
+    // A file stands where the id folder's parent should be.
+    WriteFileBytes(dir.filePath(u"Settings"_s), "not a folder");
     const AppFolders folders(ParseStartupArguments(u"/id=Kitchen"_s), dir.path(), dir.path());
     WriteIniValue(folders, u"Proxy"_s, u"host"_s);
     SaveSettings(folders, ExpectedDefaults());
-    QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
-             QStringList{u"keep.txt"_s});
+    QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden, QDir::Name),
+             (QStringList{u"Settings"_s, u"keep.txt"_s}));
+    QCOMPARE(ReadFileBytes(dir.filePath(u"Settings"_s)), QByteArray("not a folder"));
     QCOMPARE(ReadFileBytes(dir.filePath(u"keep.txt"_s)), QByteArray("kept"));
 }
 

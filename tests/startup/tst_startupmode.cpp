@@ -16,7 +16,9 @@ private slots:
     void settingsFolderPerMode_data();
     void settingsFolderPerMode();
     void argumentTextJoinsWords();
-    void settingsFolderIsCreatedOneLevelDeep();
+    void settingsFolderIsCreatedWithItsParents();
+    void relativeConfigHomeIsIgnored_data();
+    void relativeConfigHomeIsIgnored();
 };
 
 void TestStartupMode::modeFromArgumentText_data() {
@@ -74,23 +76,37 @@ void TestStartupMode::argumentTextJoinsWords() {
     QCOMPARE(ArgumentText({u"sorvanta"_s}), QString());
 }
 
-void TestStartupMode::settingsFolderIsCreatedOneLevelDeep() {
+void TestStartupMode::settingsFolderIsCreatedWithItsParents() {
     QTemporaryDir dir;
     const QString program = dir.filePath(u"program"_s);
-    const QString appData = dir.filePath(u"config"_s);
     QVERIFY(QDir().mkpath(program));
-    QVERIFY(QDir().mkpath(appData));
 
+    // A new account may have no ~/.config yet.
+    const QString appData = dir.filePath(u"home/.config"_s);
     AppFolders(ParseStartupArguments(QString()), program, appData).ensureSettingsFolder();
     QVERIFY(QFileInfo(appData + u"/kwSorvanta"_s).isDir());
 
-    // Without the program folder's Settings folder an id folder cannot be made; nothing else is created.
     const AppFolders kitchen(ParseStartupArguments(u"/id=Kitchen"_s), program, appData);
     kitchen.ensureSettingsFolder();
-    QVERIFY(!QFileInfo::exists(program + u"/Settings"_s));
-    QVERIFY(QDir().mkdir(program + u"/Settings"_s));
-    kitchen.ensureSettingsFolder();
-    QVERIFY(QFileInfo(kitchen.settingsFolder()).isDir());
+    QVERIFY(QFileInfo(program + u"/Settings/Kitchen"_s).isDir());
+}
+
+void TestStartupMode::relativeConfigHomeIsIgnored_data() {
+    QTest::addColumn<QString>("configHome");
+    QTest::addColumn<QString>("expected");
+    QTest::newRow("absolute") << u"/srv/cfg"_s << u"/srv/cfg"_s;
+    QTest::newRow("relative") << u"cfg"_s << QDir::homePath() + u"/.config"_s;
+    QTest::newRow("unset") << QString() << QDir::homePath() + u"/.config"_s;
+}
+
+void TestStartupMode::relativeConfigHomeIsIgnored() {
+    QFETCH(QString, configHome);
+    QFETCH(QString, expected);
+    const QByteArray saved = qgetenv("XDG_CONFIG_HOME");
+    qputenv("XDG_CONFIG_HOME", configHome.toUtf8());
+    const QString folder = AppFolders::defaultAppDataFolder();
+    qputenv("XDG_CONFIG_HOME", saved);
+    QCOMPARE(folder, expected);
 }
 
 QTEST_GUILESS_MAIN(TestStartupMode)

@@ -43,7 +43,8 @@ public:
         WriteFileBytes(full, bytes);
     }
 
-    CheckRun run(const QStringList& arguments) const {
+    // wrapper, when given, starts the executable (e.g. in a network namespace of its own).
+    CheckRun run(const QStringList& arguments, const QStringList& wrapper = {}) const {
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
         environment.insert(u"HOME"_s, m_dir.filePath(u"home"_s));
         environment.insert(u"XDG_CONFIG_HOME"_s, configHome());
@@ -55,7 +56,10 @@ public:
         process.setProcessEnvironment(environment);
         // Started from elsewhere: the data files must be found beside the executable, not here.
         process.setWorkingDirectory(m_dir.filePath(u"home"_s));
-        process.start(executable(), arguments);
+        if (wrapper.isEmpty())
+            process.start(executable(), arguments);
+        else
+            process.start(wrapper.first(), wrapper.mid(1) + QStringList{executable()} + arguments);
         CheckRun run;
         run.finished = process.waitForFinished(60000) && process.exitStatus() == QProcess::NormalExit;
         run.exitCode = process.exitCode();
@@ -152,6 +156,7 @@ private slots:
     void nothingExtracted();
     void noEnabledPage_data();
     void noEnabledPage();
+    void offlineExitsWithThree();
     void commandLine_data();
     void commandLine();
     void settingsFolderChosenByArgument_data();
@@ -270,6 +275,23 @@ void TestSorvantaCheck::noEnabledPage() {
     QCOMPARE(run.exitCode, 1);
     QCOMPARE(run.out, QString());
     QVERIFY(!run.err.isEmpty());
+}
+
+void TestSorvantaCheck::offlineExitsWithThree() {
+    // A network namespace of its own has no route at all.
+    const QStringList offline{u"unshare"_s, u"--net"_s};
+    if (QProcess::execute(offline.first(), offline.mid(1) + QStringList{u"true"_s}) != 0)
+        QSKIP("cannot start a process without network here (unshare --net needs root)");
+    CheckFolder folder;
+    QVERIFY(folder.isValid());
+    folder.write(u"url.txt"_s, PageLine(u"1"_s, u"http://127.0.0.1:1/a"_s, u"一"_s).toUtf8());
+    folder.write(u"Sorvanta.ini"_s, Ini(u"AutoDialing=Yes\r\n"_s));
+
+    const CheckRun run = folder.run({u"/singleuser"_s}, offline);
+    QVERIFY(run.finished);
+    QCOMPARE(run.exitCode, 3);
+    QCOMPARE(run.out, QString());
+    QVERIFY(run.err.startsWith(u"インターネットに接続されていません。"_s));
 }
 
 void TestSorvantaCheck::commandLine_data() {

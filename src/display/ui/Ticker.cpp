@@ -75,10 +75,7 @@ Ticker::Ticker(Services services, const AppSettings& settings, QObject* parent)
     connect(&m_services.dataFiles, &DataFiles::tablesReplaced, this,
             [this] { m_menu->setPages(BuildPageMenus(m_services.dataFiles.tables().pages)); });
     connect(m_scroller.get(), &MessageScroller::captionChanged, m_window.get(), &QWidget::setWindowTitle);
-    connect(qApp, &QGuiApplication::commitDataRequest, this, [this] {
-        if (!m_endTimer.isActive())
-            ShutdownApp(true);
-    });
+    connect(qApp, &QGuiApplication::commitDataRequest, this, &Ticker::endSession);
     connectWindow();
     connectMenu();
     connectCycle();
@@ -406,6 +403,11 @@ void Ticker::applyCycleEnd(const CycleResult& result) {
     carryOut(action);
 }
 
+void Ticker::endSession() {
+    if (!m_endTimer.isActive() && !m_shutDown)
+        ShutdownApp(true);
+}
+
 void Ticker::ShutdownApp(bool force) {
     if (!force) {
         if (!m_window->messagePanel()->isHidden()) {
@@ -435,5 +437,6 @@ void Ticker::ShutdownApp(bool force) {
     m_tray->remove();
     m_progress->hide();
     m_window->hide();
+    m_shutDown = true;
     emit shutdownFinished();
 }

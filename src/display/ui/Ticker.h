@@ -47,6 +47,9 @@ public:
     void ShowNextItem(bool byUser, int step);
     void ShowStatusOnly(const QString& text);
     void ShutdownApp(bool force);
+    // The session ends or the process is asked to terminate: shut down at once, unless a deferred
+    // exit is already under way.
+    void endSession();
 
     // What the timers do on each tick; public so that tests can tick with a fake clock.
     void clockTick();
@@ -103,4 +106,5 @@ private:
         m_switchTimer;
     bool m_menuOpen = false;
     bool m_downloadCancelled = false;
+    bool m_shutDown = false;
 };

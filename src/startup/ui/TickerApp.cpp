@@ -17,9 +17,9 @@ double ScreenDpi() {
 
 } // namespace
 
-TickerApp::TickerApp(const QString& argumentText, const QString& lockPath)
-    : m_lock(lockPath)
-    , m_folders(AppFolders::forThisProcess(argumentText))
+TickerApp::TickerApp(const QString& argumentText)
+    : m_folders(AppFolders::forThisProcess(argumentText))
+    , m_lock(InstanceLock::lockPathFor(m_folders.settingsFolder()))
     , m_dataFiles(m_folders, &m_prompter)
     , m_store(m_folders, m_clock, ScreenDpi()) {}
 
@@ -41,6 +41,8 @@ void TickerApp::Main() {
     m_prompter.setParent(m_ticker->window());
     QObject::connect(m_ticker.get(), &Ticker::shutdownFinished, qApp, &QCoreApplication::quit,
                      Qt::QueuedConnection);
+    QObject::connect(&m_terminationSignals, &TerminationSignals::received, m_ticker.get(),
+                     &Ticker::endSession);
     m_ticker->showWindow(restorePosition);
     if (settings.LoadAtFirst)
         m_ticker->StartUpdate();

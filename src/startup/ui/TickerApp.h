@@ -7,6 +7,7 @@
 #include "settings/ui/SystemSoundPlayer.h"
 #include "startup/AppFolders.h"
 #include "startup/InstanceLock.h"
+#include "startup/TerminationSignals.h"
 
 #include <memory>
 
@@ -15,8 +16,7 @@ class Ticker;
 // The program from start to exit: folders, data files, settings, the run log and the sign.
 class TickerApp {
 public:
-    explicit TickerApp(const QString& argumentText,
-                       const QString& lockPath = InstanceLock::defaultLockPath());
+    explicit TickerApp(const QString& argumentText);
     ~TickerApp();
     Q_DISABLE_COPY_MOVE(TickerApp)
 
@@ -26,11 +26,12 @@ public:
 
 private:
     SystemClock m_clock;
-    InstanceLock m_lock;
     AppFolders m_folders;
+    InstanceLock m_lock;
     MessageBoxPrompter m_prompter;
     SystemSoundPlayer m_sound;
     DataFiles m_dataFiles;
     SettingsStore m_store;
     std::unique_ptr<Ticker> m_ticker;
+    TerminationSignals m_terminationSignals;
 };

@@ -1,0 +1,53 @@
+// End to end: the built ticker, in a program folder of its own, asked to end by a signal.
+#include "support/TestSupport.h"
+
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTest>
+#include <csignal>
+
+using namespace Qt::StringLiterals;
+
+class TestOrderlyExit : public QObject {
+    Q_OBJECT
+private slots:
+    void signalRunsTheOrderlyExit_data();
+    void signalRunsTheOrderlyExit();
+};
+
+void TestOrderlyExit::signalRunsTheOrderlyExit_data() {
+    QTest::addColumn<int>("signalNumber");
+    QTest::newRow("SIGTERM (logoff, kill)") << SIGTERM;
+    QTest::newRow("SIGINT (Ctrl+C)") << SIGINT;
+    QTest::newRow("SIGHUP (terminal closed)") << SIGHUP;
+}
+
+void TestOrderlyExit::signalRunsTheOrderlyExit() {
+    QFETCH(int, signalNumber);
+    QTemporaryDir dir;
+    const QDir program(dir.path());
+    QVERIFY(QFile::copy(QStringLiteral(SORVANTA_BINARY), program.filePath(u"sorvanta"_s)));
+    WriteFileBytes(program.filePath(u"Sorvanta.ini"_s), "[Sorvanta 1.00]\r\nDebug=Yes\r\nLoadAtFirst=No\r\n");
+    WriteFileBytes(program.filePath(u"~http.tmp"_s), "page dump");
+
+    QProcess ticker;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(u"QT_QPA_PLATFORM"_s, u"offscreen"_s);
+    ticker.setProcessEnvironment(environment);
+    ticker.start(program.filePath(u"sorvanta"_s), {u"/singleuser"_s});
+    QVERIFY(ticker.waitForStarted());
+    const QString log = program.filePath(u"~sorvanta.log"_s);
+    QTRY_VERIFY_WITH_TIMEOUT(ReadFileBytes(log).contains(" [Run]"), 10000);
+
+    ::kill(ticker.processId(), signalNumber);
+    QVERIFY(ticker.waitForFinished(10000));
+    QCOMPARE(ticker.exitStatus(), QProcess::NormalExit);
+    QVERIFY(ReadFileBytes(log).contains(" [End]\r\n"));
+    QVERIFY(ReadFileBytes(program.filePath(u"Sorvanta.ini"_s)).contains("XPosR="));
+    QVERIFY(!QFile::exists(program.filePath(u"~http.tmp"_s)));
+}
+
+QTEST_GUILESS_MAIN(TestOrderlyExit)
+#include "tst_orderlyexit.moc"
