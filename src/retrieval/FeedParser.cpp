@@ -1,5 +1,7 @@
 #include "retrieval/FeedParser.h"
 
+#include "retrieval/TagRemoval.h"
+
 #include <QXmlStreamReader>
 
 using namespace Qt::StringLiterals;
@@ -129,30 +131,22 @@ QString ReadText(QXmlStreamReader& reader) {
     return text;
 }
 
-// Tags dropped when the text is HTML; runs of white space made one space, none at either end.
-QString PlainTitle(QStringView raw, bool html) {
-    QString title;
-    title.reserve(raw.size());
+// Runs of white space made one space, none at either end.
+QString CollapseWhiteSpace(QStringView raw) {
+    QString text;
+    text.reserve(raw.size());
     bool space = false;
-    for (qsizetype i = 0; i < raw.size(); ++i) {
-        if (html && raw[i] == u'<') {
-            const qsizetype close = raw.indexOf(u'>', i);
-            if (close >= 0) {
-                i = close;
-                continue;
-            }
-            html = false; // with no ">" left, the "<" and the rest are text
-        }
-        if (IsXmlSpace(raw[i])) {
-            space = !title.isEmpty();
+    for (const QChar c : raw) {
+        if (IsXmlSpace(c)) {
+            space = !text.isEmpty();
             continue;
         }
         if (space)
-            title += u' ';
+            text += u' ';
         space = false;
-        title += raw[i];
+        text += c;
     }
-    return title;
+    return text;
 }
 
 // The href of an Atom link that points at the entry itself (rel "alternate" or none); "" for others.
@@ -173,7 +167,10 @@ FeedEntry ReadEntry(QXmlStreamReader& reader, FeedFormat format) {
         const bool own = reader.namespaceUri() == entryNamespace;
         if (own && reader.name() == u"title" && !titled) {
             const bool html = format == FeedFormat::Atom && reader.attributes().value("type"_L1) == u"html";
-            entry.title = PlainTitle(ReadText(reader), html);
+            QString title = ReadText(reader);
+            if (html)
+                RemoveTags(title);
+            entry.title = CollapseWhiteSpace(title);
             titled = true;
         } else if (own && reader.name() == u"link" && entry.link.isEmpty()) {
             entry.link = format == FeedFormat::Atom ? AtomLink(reader) : ReadText(reader).trimmed();
