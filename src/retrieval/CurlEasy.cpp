@@ -17,15 +17,15 @@ constexpr int kPollMilliseconds = 50;
 
 } // namespace
 
-TransferError TransferErrorFor(CURLcode code) {
+FetchFailure FetchFailureFor(CURLcode code) {
     switch (code) {
     case CURLE_OK:
-        return TransferError::None;
+        return FetchFailure::None;
     case CURLE_FILESIZE_EXCEEDED: // announced Content-Length above the cap
     case CURLE_WRITE_ERROR:       // our write callback refuses only bytes beyond the cap
-        return TransferError::TooLarge;
+        return FetchFailure::TooLarge;
     default:
-        return TransferError::CannotOpen;
+        return FetchFailure::CannotOpen;
     }
 }
 

@@ -1,9 +1,19 @@
 #pragma once
 
+#include "retrieval/PageFetcher.h"
+
 #include <QString>
 
-// The texts the update cycle shows and logs.
+// The texts the update cycle shows and logs. Every error block ends in CR LF CR LF.
 namespace CycleTexts {
+
+// Error block for what went wrong with a download, or nothing. Authentication failures and an
+// unreadable proxy password are always told; a failed connection, an address that cannot be
+// opened, a 404 and an oversized page only unless hideErrorDialog; other statuses and a stopped
+// download never (the page then counts as not downloaded).
+QString DownloadError(const FetchResult& result, const FetchRequest& request, bool hideErrorDialog);
+// Reason text of an HTTP status for error blocks; "(不明なエラー)" for unlisted codes.
+QString HttpStatusText(int status);
 
 // Error block for a page whose text did not arrive: "エラー : " CR LF URL " が正常に…" CR LF CR LF.
 QString EmptyPageError(const QString& url);

@@ -26,13 +26,12 @@ QString Prepared(QString text, const ExtractionOptions& options) {
     return text;
 }
 
-PreparedRule PrepareRule(const DataTable& rules, int record, const ExtractionOptions& options) {
+PreparedRule PrepareRule(const RuleRecord& record, const ExtractionOptions& options) {
     PreparedRule rule;
-    rule.header = Prepared(rules.value(RuleField::Header, record), options);
-    rule.footer = Prepared(rules.value(RuleField::Footer, record), options);
-    const QString exclusions = Prepared(rules.value(RuleField::Exclusions, record), options);
-    if (!exclusions.isEmpty())
-        rule.exclusions = exclusions.split(u' ');
+    rule.header = Prepared(record.Header, options);
+    rule.footer = Prepared(record.Footer, options);
+    for (const QString& word : record.Exclusions)
+        rule.exclusions.append(Prepared(word, options));
     if (rule.footer.isEmpty())
         rule.footer = u"<"_s; // the fragment then ends at the next tag
     return rule;
@@ -73,15 +72,16 @@ bool ApplyRule(const QString& page, const PreparedRule& rule, int pageNumber, in
 
 } // namespace
 
-bool ExtractItems(QString& pageText, int pageNumber, const DataTable& rules, const ExtractionOptions& options,
-                  InfoItems& items) {
+bool ExtractItems(QString& pageText, int pageNumber, const QList<RuleRecord>& rules,
+                  const ExtractionOptions& options, InfoItems& items) {
     pageText = Prepared(std::move(pageText), options);
     bool found = false;
-    for (int record = 1; record <= rules.recordCount(); ++record) {
-        if (!IsFlagOn(rules.value(RuleField::Enabled, record)))
+    for (int number = 1; number <= rules.size(); ++number) {
+        const RuleRecord& record = rules[number - 1];
+        if (!record.Enabled)
             continue;
-        const PreparedRule rule = PrepareRule(rules, record, options);
-        found = ApplyRule(pageText, rule, pageNumber, record, options, items) || found;
+        const PreparedRule rule = PrepareRule(record, options);
+        found = ApplyRule(pageText, rule, pageNumber, number, options, items) || found;
     }
     return found;
 }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "retrieval/DataTable.h"
+#include "retrieval/DataSet.h"
 #include "retrieval/InfoItem.h"
 
 #include <QString>
@@ -15,5 +15,5 @@ struct ExtractionOptions {
 // the surviving fragments to items. pageText itself is upper-cased / stripped of quotes as the
 // options say. Returns true when any non-empty fragment was found, excluded or not. Touches nothing
 // but its arguments, so it may run on a worker thread.
-bool ExtractItems(QString& pageText, int pageNumber, const DataTable& rules, const ExtractionOptions& options,
-                  InfoItems& items);
+bool ExtractItems(QString& pageText, int pageNumber, const QList<RuleRecord>& rules,
+                  const ExtractionOptions& options, InfoItems& items);

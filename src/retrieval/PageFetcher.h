@@ -1,5 +1,7 @@
 #pragma once
 
+#include "retrieval/FetchFailure.h"
+
 #include <QByteArray>
 #include <QString>
 #include <atomic>
@@ -23,15 +25,16 @@ struct FetchRequest {
     QString proxyUserName; // the UserName setting
     std::optional<QString> proxyPassword; // restored Password setting; nullopt when it could not be restored
     bool debugAgent = false;              // the Debug setting: the browser-like user agent
-    bool hideErrorDialog = false;
     FetchLimits limits;
 };
 
 struct FetchResult {
     QByteArray body;        // the received bytes; empty when nothing usable arrived
     QByteArray contentType; // the Content-Type header of the final response
-    QString errorText;      // lines for the error log, each block ending in CR LF CR LF
-    bool abandoned = false; // stopped by the cancel or takeover signal
+    FetchFailure failure = FetchFailure::None;
+    int httpStatus = 0; // status of the last answer (407 for a refused proxy tunnel); 0 when none came
+
+    bool stopped() const { return failure == FetchFailure::Stopped; }
 };
 
 // Stop signal checked during the transfer: a running download ends within 100 ms of it turning true.
@@ -46,10 +49,6 @@ using ProgressSignal = std::function<void(qint64 bytes)>;
 // the page's (401) or the proxy's (407) credentials as basic authentication; a server that always
 // answers 401 therefore sees five requests, the last four with credentials.
 //
-// Error lines: authentication failures always; 404, connection failures and oversized pages
-// unless hideErrorDialog. A stopped download has no error line and no body.
+// Whatever went wrong is told by failure and httpStatus; a stopped download has no body.
 FetchResult FetchPage(const FetchRequest& request, const StopSignal& shouldStop = {},
                       const ProgressSignal& progress = {});
-
-// Reason text of an HTTP status for error lines; "(不明なエラー)" for unlisted codes.
-QString HttpStatusText(int status);

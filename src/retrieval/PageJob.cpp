@@ -12,8 +12,8 @@ PageOutcome RunPageTask(PageTask task, const Fetcher& fetcher, const StopSignal&
     const QString url = task.request.url;
 
     FetchResult fetched = fetcher(task.request, shouldStop, progress);
-    outcome.errorText += fetched.errorText;
-    if (fetched.abandoned || (shouldStop && shouldStop())) {
+    outcome.errorText += CycleTexts::DownloadError(fetched, task.request, task.hideErrorDialog);
+    if (fetched.stopped() || (shouldStop && shouldStop())) {
         outcome.abandoned = true;
         return outcome;
     }

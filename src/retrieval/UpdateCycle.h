@@ -65,7 +65,7 @@ private:
     std::function<bool()> m_isOnline;
 
     DataSet m_tables;
-    std::shared_ptr<const DataTable> m_rules;
+    std::shared_ptr<const QList<RuleRecord>> m_rules;
     AppSettings m_settings;
     QList<int> m_pages; // record numbers of the enabled pages, in order
     QList<PageTask> m_tasks;

@@ -8,12 +8,9 @@ using namespace DisplayTexts;
 
 namespace {
 
-DataTable Pages() {
-    DataTable pages(PageField::Count); // starts with one empty record
-    pages.setValue(PageField::Name, 1, u"Weather"_s);
-    pages.setValue(PageField::Label, 1, u"[天気]"_s);
-    pages.appendRecord({u"1"_s, u"http://example.com/t"_s, u"Trains"_s, QString()});
-    return pages;
+QList<PageRecord> Pages() {
+    return {{false, QString(), u"Weather"_s, u"[天気]"_s, QString(), QString()},
+            {true, u"http://example.com/t"_s, u"Trains"_s, QString(), QString(), QString()}};
 }
 
 } // namespace
@@ -79,7 +76,7 @@ void TestDisplayTexts::itemToolTip_data() {
     QTest::newRow("feed item: its link below")
         << 1 << 0 << 2 << 5 << u"http://example.jp/1"_s << u"(2/5) [Weather] 晴れ\nhttp://example.jp/1"_s;
     QTest::newRow("default message: the text alone") << 0 << 0 << 1 << 1 << QString() << u"晴れ"_s;
-    QTest::newRow("page gone from the table: empty name")
+    QTest::newRow("page gone from the list: empty name")
         << 9 << 1 << 1 << 1 << QString() << u"(1/1) [] 晴れ"_s;
 }
 

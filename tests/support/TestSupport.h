@@ -2,6 +2,7 @@
 
 #include "base/Clock.h"
 #include "base/UserPrompter.h"
+#include "retrieval/FetchFailure.h"
 
 #include <QByteArray>
 #include <QList>
@@ -32,6 +33,9 @@ public:
     RetryAnswer askRetryCancel(const QString& title, const QString& text) override;
     void showWarning(const QString& title, const QString& text) override;
 };
+
+// The failure's name in QCOMPARE messages.
+char* toString(FetchFailure failure);
 
 QByteArray ReadFileBytes(const QString& path);
 void WriteFileBytes(const QString& path, const QByteArray& bytes);

@@ -15,7 +15,6 @@
 #include "display/ui/TickerMenu.h"
 #include "display/ui/TrayStatus.h"
 #include "retrieval/CycleTexts.h"
-#include "retrieval/TableCodec.h"
 #include "startup/RunLog.h"
 
 #include <QApplication>
@@ -312,10 +311,9 @@ void Ticker::browse(const QString& url) {
 }
 
 void Ticker::togglePage(int page) {
-    const std::optional<DataTable> pages = ToggledPageTable(m_services.dataFiles.tables().pages, page);
-    if (pages && m_services.dataFiles.WriteSettingsFile(u"URL.txt"_s, FormatTable(*pages)))
-        m_services.dataFiles.LoadDataFiles();
-    else
+    // A saved list is reloaded, which refills the menus; otherwise they show the list as it was.
+    const std::optional<QList<PageRecord>> pages = ToggledPages(m_services.dataFiles.tables().pages, page);
+    if (!pages || !m_services.dataFiles.SavePages(*pages))
         m_menu->setPages(BuildPageMenus(m_services.dataFiles.tables().pages));
 }
 
