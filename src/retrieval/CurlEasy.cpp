@@ -18,15 +18,7 @@ constexpr int kPollMilliseconds = 50;
 } // namespace
 
 FetchFailure FetchFailureFor(CURLcode code) {
-    switch (code) {
-    case CURLE_OK:
-        return FetchFailure::None;
-    case CURLE_FILESIZE_EXCEEDED: // announced Content-Length above the cap
-    case CURLE_WRITE_ERROR:       // our write callback refuses only bytes beyond the cap
-        return FetchFailure::TooLarge;
-    default:
-        return FetchFailure::CannotOpen;
-    }
+    return code == CURLE_OK ? FetchFailure::None : FetchFailure::CannotOpen;
 }
 
 CurlEasy::CurlEasy() {

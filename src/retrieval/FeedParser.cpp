@@ -182,22 +182,26 @@ FeedEntry ReadEntry(QXmlStreamReader& reader, FeedFormat format) {
 }
 
 // Reads the children of the current element up to its end, collecting entries; an RSS channel
-// element directly inside is read the same way.
-void ReadEntries(QXmlStreamReader& reader, FeedFormat format, QStringView feedNamespace, bool inChannel,
-                 QList<FeedEntry>& entries) {
+// element directly inside is read the same way. Returns false when stopped.
+bool ReadEntries(QXmlStreamReader& reader, FeedFormat format, QStringView feedNamespace, bool inChannel,
+                 const StopSignal& shouldStop, QList<FeedEntry>& entries) {
     while (reader.readNextStartElement()) {
+        if (shouldStop && shouldStop())
+            return false;
+        const bool channel = format == FeedFormat::Rss && !inChannel && reader.name() == u"channel";
         if (IsEntry(reader, format, feedNamespace))
             entries.append(ReadEntry(reader, format));
-        else if (format == FeedFormat::Rss && !inChannel && reader.name() == u"channel")
-            ReadEntries(reader, format, feedNamespace, true, entries);
-        else
+        else if (!channel)
             reader.skipCurrentElement();
+        else if (!ReadEntries(reader, format, feedNamespace, true, shouldStop, entries))
+            return false;
     }
+    return true;
 }
 
 } // namespace
 
-std::optional<QList<FeedEntry>> ParseFeed(const QString& text) {
+std::optional<QList<FeedEntry>> ParseFeed(const QString& text, const StopSignal& shouldStop) {
     const qsizetype root = DocumentElementAt(text);
     if (root < 0 || !HasFeedName(text, root))
         return std::nullopt;
@@ -211,7 +215,8 @@ std::optional<QList<FeedEntry>> ParseFeed(const QString& text) {
         return std::nullopt;
     const QString feedNamespace = reader.namespaceUri().toString();
     QList<FeedEntry> entries;
-    ReadEntries(reader, *format, feedNamespace, false, entries);
+    if (!ReadEntries(reader, *format, feedNamespace, false, shouldStop, entries))
+        return std::nullopt;
     while (!reader.atEnd())
         reader.readNext();
     if (reader.hasError())

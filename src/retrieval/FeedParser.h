@@ -1,5 +1,7 @@
 #pragma once
 
+#include "base/StopSignal.h"
+
 #include <QList>
 #include <QString>
 #include <optional>
@@ -19,5 +21,6 @@ struct FeedEntry {
 // "rss", an RSS 0.9/1.0 "rdf:RDF" or an Atom "feed". nullopt for any other page, and for one that
 // is not well-formed XML. A document whose document type has an internal subset is refused unread:
 // that is the only place where entities are declared, so no entity is ever expanded (nor an
-// external one fetched) and the work stays in proportion to the page.
-std::optional<QList<FeedEntry>> ParseFeed(const QString& text);
+// external one fetched) and the work stays in proportion to the page. shouldStop is asked between
+// the feed's elements; a stop gives nullopt.
+std::optional<QList<FeedEntry>> ParseFeed(const QString& text, const StopSignal& shouldStop = {});

@@ -44,12 +44,15 @@ bool IsExcluded(const QString& fragment, const PreparedRule& rule) {
 
 // Returns whether the rule found any non-empty fragment.
 bool ApplyRule(const QString& page, const PreparedRule& rule, int pageNumber, int ruleNumber,
-               const ExtractionOptions& options, InfoItems& items) {
+               const ExtractionOptions& options, InfoItems& items, const StopSignal& shouldStop) {
+    constexpr int StopCheckInterval = 1024;
     const QStringMatcher header(rule.header);
     const QStringMatcher footer(rule.footer);
     bool found = false;
     qsizetype p = 0;
-    for (;;) {
+    for (int round = 1;; ++round) {
+        if (round % StopCheckInterval == 0 && shouldStop && shouldStop())
+            break;
         const qsizetype s = header.indexIn(page, p);
         if (s < 0)
             break;
@@ -59,7 +62,8 @@ bool ApplyRule(const QString& page, const PreparedRule& rule, int pageNumber, in
         if (e < 0)
             break;
         QString fragment = page.sliced(start, e - start);
-        RemoveTags(fragment);
+        if (!RemoveTags(fragment, shouldStop))
+            break;
         if (!fragment.isEmpty()) {
             found = true;
             if (options.ignoreExcept || !IsExcluded(fragment, rule))
@@ -73,15 +77,17 @@ bool ApplyRule(const QString& page, const PreparedRule& rule, int pageNumber, in
 } // namespace
 
 bool ExtractItems(QString& pageText, int pageNumber, const QList<RuleRecord>& rules,
-                  const ExtractionOptions& options, InfoItems& items) {
+                  const ExtractionOptions& options, InfoItems& items, const StopSignal& shouldStop) {
     pageText = Prepared(std::move(pageText), options);
     bool found = false;
     for (int number = 1; number <= rules.size(); ++number) {
         const RuleRecord& record = rules[number - 1];
         if (!record.Enabled)
             continue;
+        if (shouldStop && shouldStop())
+            break;
         const PreparedRule rule = PrepareRule(record, options);
-        found = ApplyRule(pageText, rule, pageNumber, number, options, items) || found;
+        found = ApplyRule(pageText, rule, pageNumber, number, options, items, shouldStop) || found;
     }
     return found;
 }

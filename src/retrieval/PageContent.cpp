@@ -3,12 +3,13 @@
 #include "retrieval/PageDecoder.h"
 #include "retrieval/PageText.h"
 
-PageContent ReadPageContent(const QByteArray& bytes, const QByteArray& contentType) {
+PageContent ReadPageContent(const QByteArray& bytes, const QByteArray& contentType,
+                            const StopSignal& shouldStop) {
     std::optional<QString> decoded = bytes.isEmpty() ? std::nullopt : DecodePageBytes(bytes, contentType);
     if (!decoded)
         return {};
     // The feed is read before normalisation, which decodes references and so breaks the markup.
-    std::optional<QList<FeedEntry>> feed = ParseFeed(*decoded);
+    std::optional<QList<FeedEntry>> feed = ParseFeed(*decoded, shouldStop);
     return {NormaliseText(*std::move(decoded)), std::move(feed)};
 }
 

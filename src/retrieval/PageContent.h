@@ -1,5 +1,6 @@
 #pragma once
 
+#include "base/StopSignal.h"
 #include "retrieval/FeedParser.h"
 #include "retrieval/InfoItem.h"
 
@@ -14,7 +15,9 @@ struct PageContent {
     std::optional<QList<FeedEntry>> feed;
 };
 
-PageContent ReadPageContent(const QByteArray& bytes, const QByteArray& contentType);
+// A stop cuts the feed's reading short: the page then has no feed.
+PageContent ReadPageContent(const QByteArray& bytes, const QByteArray& contentType,
+                            const StopSignal& shouldStop = {});
 
 // For a feed page: appends one item per entry with a title, in feed order, rule number 0, the
 // title normalised like page text, the entry's link kept; returns true, also for a feed without

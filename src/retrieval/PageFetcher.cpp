@@ -16,12 +16,20 @@ constexpr auto kRetryWait = 300ms;
 constexpr auto kStopCheckInterval = 20ms;
 constexpr long kMaxRedirects = 10;
 
-// Collects the body of a 200 answer; bodies of challenges and error pages are read and dropped.
+// Collects the body of a 200 answer. Refusing bytes ends the transfer with CURLE_WRITE_ERROR; the
+// flags tell why.
 struct BodySink {
     CURL* easy = nullptr;
     qint64 maxBytes = 0;
     const ProgressSignal* progress = nullptr;
     QByteArray body;
+    bool unwanted = false; // the answer was not a 200: its status is all we need
+    bool tooLarge = false;
+
+    void clear() {
+        body.clear();
+        unwanted = tooLarge = false;
+    }
 };
 
 size_t WriteBody(char* data, size_t size, size_t count, void* userData) {
@@ -29,16 +37,20 @@ size_t WriteBody(char* data, size_t size, size_t count, void* userData) {
     const size_t bytes = size * count;
     long status = 0;
     curl_easy_getinfo(sink->easy, CURLINFO_RESPONSE_CODE, &status);
-    if (status != 200)
-        return bytes;
-    if (sink->body.size() + qint64(bytes) > sink->maxBytes)
-        return 0; // ends the transfer with CURLE_WRITE_ERROR before memory grows past the cap
+    if (status != 200) {
+        sink->unwanted = true;
+        return 0;
+    }
     if (sink->body.isEmpty()) {
         curl_off_t announced = -1;
         curl_easy_getinfo(sink->easy, CURLINFO_CONTENT_LENGTH_DOWNLOAD_T, &announced);
-        if (announced > 0 && announced <= sink->maxBytes)
+        sink->tooLarge = announced > sink->maxBytes;
+        if (announced > 0 && !sink->tooLarge)
             sink->body.reserve(qsizetype(announced));
     }
+    sink->tooLarge = sink->tooLarge || sink->body.size() + qint64(bytes) > sink->maxBytes;
+    if (sink->tooLarge)
+        return 0; // before memory grows past the cap
     sink->body.append(data, qsizetype(bytes));
     if (*sink->progress)
         (*sink->progress)(sink->body.size());
@@ -60,6 +72,7 @@ public:
 
 private:
     enum class Next { Retry, Finish, Abandon };
+    using SteadyClock = std::chrono::steady_clock;
 
     void configure();
     void configureTransfer();
@@ -67,7 +80,8 @@ private:
     Next answerPageChallenge();
     Next answerProxyChallenge();
     Next fail(FetchFailure failure);
-    bool waitBeforeRetry() const;
+    Next waitBeforeRetry();
+    std::optional<FetchFailure> perform();
     bool stopRequested() const { return m_stop && m_stop(); }
     FetchResult abandoned() const;
 
@@ -77,6 +91,7 @@ private:
     BodySink m_sink;
     FetchResult m_result;
     int m_attemptsLeft = kAuthAttempts;
+    SteadyClock::time_point m_deadline;
 };
 
 FetchResult PageDownload::run() {
@@ -84,25 +99,42 @@ FetchResult PageDownload::run() {
         m_result.failure = FetchFailure::CannotConnect;
         return m_result;
     }
+    m_deadline = SteadyClock::now() + m_request.limits.totalDeadline;
     configure();
     Next next = Next::Retry;
     while (next == Next::Retry) {
         if (stopRequested())
             return abandoned();
-        m_sink.body.clear();
-        const std::optional<CURLcode> code = m_curl.perform(m_stop);
-        if (!code)
+        const std::optional<FetchFailure> failure = perform();
+        if (!failure)
             return abandoned();
-        // A proxy that refuses to open a tunnel for https is a proxy challenge like any other.
-        const bool tunnelRefused = *code != CURLE_OK && m_curl.connectResponseCode() == 407;
-        m_result.httpStatus = tunnelRefused ? 407 : int(m_curl.responseCode());
-        if (*code != CURLE_OK && !tunnelRefused) {
-            m_result.failure = FetchFailureFor(*code);
+        if (*failure != FetchFailure::None) {
+            m_result.failure = *failure;
             return m_result;
         }
         next = handleStatus(m_result.httpStatus);
     }
     return next == Next::Abandon ? abandoned() : m_result;
+}
+
+// One request within what is left of the deadline. nullopt when stopped.
+std::optional<FetchFailure> PageDownload::perform() {
+    const auto left = std::chrono::ceil<std::chrono::milliseconds>(m_deadline - SteadyClock::now());
+    if (left.count() <= 0)
+        return FetchFailure::CannotOpen;
+    m_curl.set(CURLOPT_TIMEOUT_MS, long(left.count()));
+    m_sink.clear();
+    const std::optional<CURLcode> code = m_curl.perform(m_stop);
+    if (!code)
+        return std::nullopt;
+    // A proxy that refuses to open a tunnel for https is a proxy challenge like any other.
+    const bool tunnelRefused = *code != CURLE_OK && m_curl.connectResponseCode() == 407;
+    m_result.httpStatus = tunnelRefused ? 407 : int(m_curl.responseCode());
+    if (*code == CURLE_OK || tunnelRefused || (*code == CURLE_WRITE_ERROR && m_sink.unwanted))
+        return FetchFailure::None;
+    if (*code == CURLE_WRITE_ERROR && m_sink.tooLarge)
+        return FetchFailure::TooLarge;
+    return FetchFailureFor(*code);
 }
 
 void PageDownload::configure() {
@@ -141,7 +173,6 @@ void PageDownload::configureTransfer() {
     // The receive time-out: the transfer ends after this long without a single byte.
     m_curl.set(CURLOPT_LOW_SPEED_LIMIT, 1L);
     m_curl.set(CURLOPT_LOW_SPEED_TIME, long(m_request.limits.receiveTimeout.count()));
-    m_curl.set(CURLOPT_MAXFILESIZE_LARGE, curl_off_t(m_request.limits.maxBytes));
     m_curl.set(CURLOPT_WRITEFUNCTION, &WriteBody);
     m_curl.set(CURLOPT_WRITEDATA, &m_sink);
 }
@@ -168,7 +199,7 @@ PageDownload::Next PageDownload::answerPageChallenge() {
         m_curl.setText(CURLOPT_USERNAME, m_request.userName.toUtf8());
         m_curl.setText(CURLOPT_PASSWORD, m_request.password.toUtf8());
     }
-    return waitBeforeRetry() ? Next::Retry : Next::Abandon;
+    return waitBeforeRetry();
 }
 
 PageDownload::Next PageDownload::answerProxyChallenge() {
@@ -180,7 +211,7 @@ PageDownload::Next PageDownload::answerProxyChallenge() {
         m_curl.setText(CURLOPT_PROXYUSERNAME, m_request.proxyUserName.toUtf8());
         m_curl.setText(CURLOPT_PROXYPASSWORD, m_request.proxyPassword->toUtf8());
     }
-    return waitBeforeRetry() ? Next::Retry : Next::Abandon;
+    return waitBeforeRetry();
 }
 
 PageDownload::Next PageDownload::fail(FetchFailure failure) {
@@ -188,17 +219,18 @@ PageDownload::Next PageDownload::fail(FetchFailure failure) {
     return Next::Finish;
 }
 
-// The pause before answering a challenge; false when the stop signal came meanwhile.
-bool PageDownload::waitBeforeRetry() const {
-    const auto end = std::chrono::steady_clock::now() + kRetryWait;
+// The pause before answering a challenge, cut short by the stop signal and the deadline.
+PageDownload::Next PageDownload::waitBeforeRetry() {
+    const auto end = SteadyClock::now() + kRetryWait;
     while (!stopRequested()) {
-        const auto now = std::chrono::steady_clock::now();
+        const auto now = SteadyClock::now();
+        if (now >= m_deadline)
+            return fail(FetchFailure::CannotOpen);
         if (now >= end)
-            return true;
-        std::this_thread::sleep_for(
-            std::min<std::chrono::steady_clock::duration>(kStopCheckInterval, end - now));
+            return Next::Retry;
+        std::this_thread::sleep_for(std::min<SteadyClock::duration>(kStopCheckInterval, end - now));
     }
-    return false;
+    return Next::Abandon;
 }
 
 FetchResult PageDownload::abandoned() const {

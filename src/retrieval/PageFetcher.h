@@ -1,5 +1,6 @@
 #pragma once
 
+#include "base/StopSignal.h"
 #include "retrieval/FetchFailure.h"
 
 #include <QByteArray>
@@ -12,8 +13,11 @@
 // Limits of one download. The defaults are the program's; tests shrink them.
 struct FetchLimits {
     std::chrono::milliseconds connectTimeout{15000};
-    std::chrono::seconds receiveTimeout{15}; // longest stretch without any data, not a total limit
-    qint64 maxBytes = qint64(32) * 1024 * 1024;
+    std::chrono::seconds receiveTimeout{15}; // longest stretch without any data
+    // The whole download, every attempt and pause included: a server that trickles its page can
+    // hold the update no longer than this.
+    std::chrono::milliseconds totalDeadline{60000};
+    qint64 maxBytes = qint64(32) * 1024 * 1024; // of the page that is kept, the final 200 answer
 };
 
 // What one page download needs to know.
@@ -37,8 +41,8 @@ struct FetchResult {
     bool stopped() const { return failure == FetchFailure::Stopped; }
 };
 
-// Stop signal checked during the transfer: a running download ends within 100 ms of it turning true.
-using StopSignal = std::function<bool()>;
+// The stop signal is checked during the transfer: a running download ends within 100 ms of it
+// turning true.
 // Bytes received so far; called from the downloading thread.
 using ProgressSignal = std::function<void(qint64 bytes)>;
 
@@ -48,6 +52,9 @@ using ProgressSignal = std::function<void(qint64 bytes)>;
 // proxy authentication and, while attempts remain, is answered 300 ms later by a new request with
 // the page's (401) or the proxy's (407) credentials as basic authentication; a server that always
 // answers 401 therefore sees five requests, the last four with credentials.
+//
+// The body of any other answer (an error page, a challenge) is not wanted: reading it stops at its
+// first bytes, so neither its size nor its length can hold the download.
 //
 // Whatever went wrong is told by failure and httpStatus; a stopped download has no body.
 FetchResult FetchPage(const FetchRequest& request, const StopSignal& shouldStop = {},

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "base/StopSignal.h"
+
 #include <QByteArray>
 #include <QString>
 
@@ -17,4 +19,4 @@ QString NormaliseText(QString text);
 
 // The visible text of a page: tags, comments, style and script blocks and the title dropped,
 // as is everything before the first ">". Nothing is put between the texts of adjacent elements.
-QString StripPageText(const QString& text);
+QString StripPageText(const QString& text, const StopSignal& shouldStop = {});

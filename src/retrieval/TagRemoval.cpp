@@ -35,7 +35,7 @@ quint64 SubMod(quint64 a, quint64 b) {
 // been brought, and a later piece is brought up to date only when the scan reaches it.
 class TagRemover {
 public:
-    TagRemover(QStringView input, const std::function<bool()>& shouldStop)
+    TagRemover(QStringView input, const StopSignal& shouldStop)
         : m_input(input)
         , m_shouldStop(shouldStop)
         , m_base(QRandomGenerator::global()->bounded(quint64(1) << 40) + 256) {
@@ -78,7 +78,7 @@ private:
     void registerTag(const Mark& mark);
 
     QStringView m_input;
-    const std::function<bool()>& m_shouldStop;
+    const StopSignal& m_shouldStop;
     quint64 m_base;
     qsizetype m_in = 0;
     QString m_out;
@@ -237,7 +237,7 @@ bool TagRemover::run() {
 
 } // namespace
 
-bool RemoveTags(QString& fragment, const std::function<bool()>& shouldStop) {
+bool RemoveTags(QString& fragment, const StopSignal& shouldStop) {
     if (!fragment.contains(u'<'))
         return true;
     TagRemover remover(fragment, shouldStop);

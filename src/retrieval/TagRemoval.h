@@ -1,7 +1,8 @@
 #pragma once
 
+#include "base/StopSignal.h"
+
 #include <QString>
-#include <functional>
 
 // Deletes the tags of an extracted fragment: the first complete "<...>" (a "<" up to the first
 // ">" after it) is deleted together with every other occurrence of that exact text, and again
@@ -14,4 +15,4 @@
 //
 // shouldStop is asked now and then; when it answers true the fragment is left unfinished and
 // false is returned.
-bool RemoveTags(QString& fragment, const std::function<bool()>& shouldStop = {});
+bool RemoveTags(QString& fragment, const StopSignal& shouldStop = {});

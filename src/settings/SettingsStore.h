@@ -46,7 +46,6 @@ public:
     SettingsStore(AppFolders folders, const Clock& clock, double screenDpi, QObject* parent = nullptr);
 
     const AppFolders& folders() const { return m_folders; }
-    void setScreenDpi(double screenDpi) { m_screenDpi = screenDpi; }
 
     AppSettings LoadSettings();
     void SaveSettings(const AppSettings& settings) const;
@@ -58,5 +57,5 @@ signals:
 private:
     AppFolders m_folders;
     const Clock& m_clock;
-    double m_screenDpi;
+    const double m_screenDpi;
 };

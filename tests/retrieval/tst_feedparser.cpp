@@ -29,6 +29,7 @@ private slots:
     void readsEntries();
     void refusesOtherDocuments_data();
     void refusesOtherDocuments();
+    void stopSignalEndsTheReading();
 };
 
 void TestFeedParser::readsEntries_data() {
@@ -105,6 +106,14 @@ void TestFeedParser::refusesOtherDocuments_data() {
 void TestFeedParser::refusesOtherDocuments() {
     QFETCH(QString, document);
     QVERIFY(!ParseFeed(document));
+}
+
+void TestFeedParser::stopSignalEndsTheReading() {
+    const QString feed =
+        u"<rss><channel>"_s + u"<item><title>x</title></item>"_s.repeated(1000) + u"</channel></rss>"_s;
+    int asked = 0;
+    QVERIFY(!ParseFeed(feed, [&asked] { return ++asked == 3; }));
+    QCOMPARE(asked, 3);
 }
 
 QTEST_GUILESS_MAIN(TestFeedParser)

@@ -61,6 +61,8 @@ private slots:
     void cannotOpen_data();
     void cannotOpen();
     void silenceEndsDownload();
+    void deadlineEndsDownload_data();
+    void deadlineEndsDownload();
     void pageAuthentication_data();
     void pageAuthentication();
     void pageAndProxyChallengesShareAttempts();
@@ -237,6 +239,29 @@ void TestPageFetcher::silenceEndsDownload() {
     QCOMPARE(result.failure, FetchFailure::CannotOpen);
 }
 
+void TestPageFetcher::deadlineEndsDownload_data() {
+    QTest::addColumn<QList<Reply>>("replies");
+    // Two bytes every 200 ms: never silent long enough for the receive time-out.
+    Reply trickle = Pieces(Reply::ok(Pattern(100)), 2, 200ms);
+    QTest::newRow("page trickling in") << QList<Reply>{trickle};
+    Reply slowChallenge = Reply::withStatus(401);
+    slowChallenge.delay = 400ms;
+    QTest::newRow("slow challenges, every attempt counted") << QList<Reply>{slowChallenge};
+}
+
+void TestPageFetcher::deadlineEndsDownload() {
+    QFETCH(QList<Reply>, replies);
+    TestHttpServer server;
+    server.route("/page", replies);
+    FetchRequest request = RequestFor(server.url(u"/page"_s));
+    request.userName = u"taro"_s;
+    request.limits.totalDeadline = 1s;
+    const FetchResult result = FetchPage(request);
+    QVERIFY(result.body.isEmpty());
+    QCOMPARE(result.failure, FetchFailure::CannotOpen);
+    QVERIFY(server.requestCount() < 5);
+}
+
 void TestPageFetcher::pageAuthentication_data() {
     QTest::addColumn<QList<Reply>>("replies");
     QTest::addColumn<QString>("userName");
@@ -251,6 +276,11 @@ void TestPageFetcher::pageAuthentication_data() {
         << always401 << u"taro"_s << 5 << QByteArray() << FetchFailure::AuthenticationFailed << 401;
     QTest::newRow("401 then 200") << QList<Reply>{Reply::withStatus(401), Reply::ok("secret")} << u"taro"_s
                                   << 2 << "secret"_ba << FetchFailure::None << 200;
+    Reply huge = Reply::withStatus(401);
+    huge.announcedLength = qint64(1) << 40;
+    QTest::newRow("401 announcing a huge body is still answered")
+        << QList<Reply>{huge, Reply::ok("secret")} << u"taro"_s << 2 << "secret"_ba << FetchFailure::None
+        << 200;
 }
 
 void TestPageFetcher::pageAuthentication() {
@@ -353,17 +383,23 @@ void TestPageFetcher::unrestorableProxyPassword() {
 
 void TestPageFetcher::statusOtherThan200_data() {
     QTest::addColumn<int>("status");
-    QTest::newRow("404") << 404;
-    QTest::newRow("500") << 500;
-    QTest::newRow("403") << 403;
-    QTest::newRow("redirect without location") << 302;
-    QTest::newRow("204 no content") << 204;
+    QTest::addColumn<Reply>("reply");
+    for (const int status : {404, 500, 403, 302, 204})
+        QTest::addRow("%d", status) << status << Reply::withStatus(status);
+    // Neither the size nor the length of an unwanted body holds the download or makes it too large.
+    Reply endless = Pieces(Framed(Reply::withStatus(404), Reply::Framing::Chunked), 2, 500ms);
+    endless.body = Pattern(4000);
+    QTest::newRow("404 with an endless body") << 404 << endless;
+    Reply huge = Reply::withStatus(404);
+    huge.announcedLength = qint64(1) << 40;
+    QTest::newRow("404 announcing a huge body") << 404 << huge;
 }
 
 void TestPageFetcher::statusOtherThan200() {
     QFETCH(int, status);
+    QFETCH(Reply, reply);
     TestHttpServer server;
-    server.route("/page", Reply::withStatus(status));
+    server.route("/page", reply);
     const FetchResult result = FetchPage(RequestFor(server.url(u"/page"_s)));
     QVERIFY(result.body.isEmpty());
     QCOMPARE(result.failure, FetchFailure::HttpStatus);
