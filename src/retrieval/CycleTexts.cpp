@@ -161,4 +161,16 @@ QString ByteCount(qint64 count) {
     return QLocale(QLocale::English).toString(count) + u" バイト"_s;
 }
 
+QString PageStatusText(const PageStatus& status) {
+    switch (status.kind) {
+    case PageStatus::Kind::Items:
+        return QString::number(status.itemCount) + u"件"_s;
+    case PageStatus::Kind::NoMatch:
+        return u"該当なし"_s;
+    case PageStatus::Kind::Error:
+        break;
+    }
+    return u"エラー"_s;
+}
+
 } // namespace CycleTexts

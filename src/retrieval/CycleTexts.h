@@ -1,6 +1,7 @@
 #pragma once
 
 #include "retrieval/PageFetcher.h"
+#include "retrieval/PageStatus.h"
 
 #include <QString>
 
@@ -22,14 +23,15 @@ QString FailedStepError(int number, const QString& description, const QString& u
 // The stored page password could not be restored.
 QString BrokenPasswordError(const QString& url);
 
-QString NoInformation();               // "情報はありません"
-QString NothingExtracted();            // "抽出された情報はありません"
-QString ItemCount(int count);          // N + "件の情報があります"
-QString Cancelled();                   // "ダウンロードを中止しました。"
-QString Completed();                   // "ダウンロードは完了しました。"
-QString Offline();                     // the message box text when there is no connection
-QString Updating(const QString& name); // "'" name "' を更新中"
-QString Progress(int page, int pages); // "k / n"
-QString ByteCount(qint64 count);       // "1,234 バイト"
+QString NoInformation();                          // "情報はありません"
+QString NothingExtracted();                       // "抽出された情報はありません"
+QString ItemCount(int count);                     // N + "件の情報があります"
+QString Cancelled();                              // "ダウンロードを中止しました。"
+QString Completed();                              // "ダウンロードは完了しました。"
+QString Offline();                                // the message box text when there is no connection
+QString Updating(const QString& name);            // "'" name "' を更新中"
+QString Progress(int page, int pages);            // "k / n"
+QString ByteCount(qint64 count);                  // "1,234 バイト"
+QString PageStatusText(const PageStatus& status); // "3件", "該当なし" or "エラー"
 
 } // namespace CycleTexts

@@ -88,7 +88,8 @@ QString DataFiles::chooseCopy(const QString& fileName, const QString& newerCopyQ
         return programCopy;
     // Nothing is copied: answering No keeps the user's list, and the question comes back at the
     // next load until the user saves that list.
-    if (m_prompter && IsNewer(QFileInfo(programCopy), userFile) && m_prompter->askYesNo(newerCopyQuestion))
+    if (m_prompter && IsNewer(QFileInfo(programCopy), userFile) &&
+        m_prompter->askYesNo(u"Sorvanta"_s, newerCopyQuestion))
         return programCopy;
     return userCopy;
 }

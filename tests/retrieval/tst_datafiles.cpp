@@ -63,13 +63,14 @@ public:
     std::function<void()> repair;
     ScriptedPrompter script;
 
-    bool askYesNo(const QString& text) override { return script.askYesNo(text); }
+    bool askYesNo(const QString& title, const QString& text) override { return script.askYesNo(title, text); }
     RetryAnswer askRetryCancel(const QString& title, const QString& text) override {
         if (repair)
             std::exchange(repair, nullptr)();
         return script.askRetryCancel(title, text);
     }
     void showWarning(const QString& title, const QString& text) override { script.showWarning(title, text); }
+    void showMessage(const QString& title, const QString& text) override { script.showMessage(title, text); }
 };
 
 // Lets no file grow beyond a few bytes while it lives: a write fails as on a full disk, even for root.
@@ -264,11 +265,11 @@ void TestDataFiles::newerProgramCopyAsked() {
                            : fileName == u"filter.txt"_s ? tables.rules.value(0).Name
                                                          : tables.keywords.value(0);
     QCOMPARE(loaded, expectedWord);
-    QCOMPARE(prompter.asked, QStringList{question});
+    QCOMPARE(prompter.asked, QStringList{u"Sorvanta|"_s + question});
     // Nothing is copied, so the question comes back at the next load.
     QCOMPARE(ReadFileBytes(userCopy), (lineStart + u"old"_s).toUtf8());
     files.LoadDataFiles();
-    QCOMPARE(prompter.asked, (QStringList{question, question}));
+    QCOMPARE(prompter.asked, (QStringList{u"Sorvanta|"_s + question, u"Sorvanta|"_s + question}));
 }
 
 void TestDataFiles::noQuestionWithoutPrompter() {

@@ -5,8 +5,8 @@
 
 using namespace Qt::StringLiterals;
 
-bool ScriptedPrompter::askYesNo(const QString& text) {
-    asked.append(text);
+bool ScriptedPrompter::askYesNo(const QString& title, const QString& text) {
+    asked.append(title + u'|' + text);
     return yesNoAnswers.isEmpty() ? false : yesNoAnswers.takeFirst();
 }
 
@@ -38,6 +38,10 @@ char* toString(FetchFailure failure) {
 }
 
 void ScriptedPrompter::showWarning(const QString& title, const QString& text) {
+    asked.append(title + u'|' + text);
+}
+
+void ScriptedPrompter::showMessage(const QString& title, const QString& text) {
     asked.append(title + u'|' + text);
 }
 

@@ -247,12 +247,17 @@ void Ticker::renderCurrentItem() {
         m_services.sound.PlaySoundFile(SoundFile(sound, m_settings));
 }
 
-void Ticker::showAbout() {
+int Ticker::runModal(QDialog& dialog) {
     m_timers.pausePeriodic();
-    AboutBox about(m_window.get());
-    about.setWindowFlag(Qt::WindowStaysOnTopHint, m_settings.TopMost);
-    about.exec();
+    dialog.setWindowFlag(Qt::WindowStaysOnTopHint, m_settings.TopMost);
+    const int result = dialog.exec();
     m_timers.resumePeriodic();
+    return result;
+}
+
+void Ticker::showAbout() {
+    AboutBox about(m_window.get());
+    runModal(about);
 }
 
 void Ticker::browse(const QString& url) {

@@ -18,6 +18,7 @@
 #include <memory>
 
 class MainWindow;
+class QDialog;
 class MessageScroller;
 class ProgressDialog;
 class TickerMenu;
@@ -51,6 +52,9 @@ public:
     // The session ends or the process is asked to terminate: shut down at once, unless a deferred
     // exit is already under way.
     void endSession();
+    // Shows a dialog opened from the menu: modal, above the sign when it stays on top, with item
+    // rotation and periodic updates paused until it closes. Returns what exec() returned.
+    int runModal(QDialog& dialog);
 
     // What the timers do on each tick; public so that tests can tick with a fake clock.
     void clockTick();
