@@ -42,6 +42,7 @@ public:
     void takeOver();
 
 signals:
+    // Once the connection is there: a cycle that finds none finishes without starting.
     void started(int pageCount);
     void pageStarted(int position, int pageCount, const QString& name, const QString& url);
     void downloadTotalChanged(qint64 characters);

@@ -317,7 +317,9 @@ void TestUpdateCycle::offlineFetchesNothing() {
     Fixture f;
     f.settings.AutoDialing = true;
     f.cycle.setConnectivityCheck([] { return false; });
+    QSignalSpy started(&f.cycle, &UpdateCycle::started);
     const CycleResult result = f.run(Tables(2));
+    QCOMPARE(started.count(), 0);
     QCOMPARE(int(result.outcome), int(CycleResult::Outcome::Offline));
     QCOMPARE(result.status, u"情報はありません"_s);
     QVERIFY(f.web.requests().isEmpty());

@@ -309,6 +309,8 @@ void Ticker::onCycleStarted(int pageCount) {
 }
 
 void Ticker::onCycleFinished(const CycleResult& result) {
+    if (result.outcome == CycleResult::Outcome::Offline)
+        m_rotation.BeginUpdate(); // the old items are gone, as when a cycle starts
     m_cycleView.showEnded(result);
     m_downloadCancelled = false;
     m_timers.lamp().stop();

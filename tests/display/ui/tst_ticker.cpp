@@ -174,10 +174,15 @@ void TestTicker::runningCycleBlinksTheLampThenHandsBack() {
 }
 
 void TestTicker::lostConnectionWarnsAndUpdatesGoOn() {
-    Fixture f(u"AutoDialing=Yes\r\n"_s);
+    Fixture f(u"AutoDialing=Yes\r\nShowProgressDialog=Yes\r\n"_s);
     f.ticker->cycle().setConnectivityCheck([] { return false; });
+    const TrayNotice before = f.ticker->tray()->notice();
     f.runCycle();
     QCOMPARE(f.prompter.asked, QStringList{u"エラー|"_s + CycleTexts::Offline()});
+    // Neither the progress dialog nor the tray's "更新中" showed for an update that never began.
+    for (const QWidget* widget : QApplication::topLevelWidgets())
+        QVERIFY(widget->objectName() != u"frmStatus"_s || !widget->isVisible());
+    QCOMPARE(f.ticker->tray()->notice(), before);
     QCOMPARE(f.ticker->menu()->showNews()->text(), CycleTexts::NoInformation());
     QVERIFY(!f.ticker->menu()->showNews()->isEnabled());
     QVERIFY(f.ticker->menu()->reload()->isEnabled());
