@@ -111,6 +111,8 @@ private slots:
     void defaultMessageWhenNothingExtracted_data();
     void defaultMessageWhenNothingExtracted();
     void wholePageTextWhenNothingExtracted();
+    void feedEntriesWhenNoRuleFound_data();
+    void feedEntriesWhenNoRuleFound();
     void debugWritesPageDumpAndRunLog();
     void takeOverPublishesNothing();
     void offlineFetchesNothing();
@@ -248,6 +250,36 @@ void TestUpdateCycle::wholePageTextWhenNothingExtracted() {
     f.web.add(Url(2), {"<p>a <b>b</b></p>"});
     const CycleResult result = f.run(Tables(2));
     QCOMPARE(result.items, (InfoItems{{u"平常運転"_s, 1, InfoItem::WholePageRule}, {u"b"_s, 2, 1}}));
+}
+
+void TestUpdateCycle::feedEntriesWhenNoRuleFound_data() {
+    QTest::addColumn<QByteArray>("page");
+    QTest::addColumn<InfoItems>("items");
+    const QByteArray entries =
+        "<item><title><![CDATA[ ﾀﾞｲﾔ乱れ &amp; 遅延 ]]></title><link>http://example.jp/1</link>"
+        "</item><item><title>運転再開</title><link>http://example.jp/2</link></item>";
+    QTest::newRow("entries become items, titles normalised, links kept")
+        << "<rss version=\"2.0\"><channel><title>駅</title>" + entries + "</channel></rss>"
+        << InfoItems{{u"ダイヤ乱れ & 遅延"_s, 1, 0, u"http://example.jp/1"_s},
+                     {u"運転再開"_s, 1, 0, u"http://example.jp/2"_s}};
+    QTest::newRow("a rule that finds something wins")
+        << "<rss><channel><description>&lt;b&gt;臨時&lt;/b&gt;</description>" + entries + "</channel></rss>"
+        << InfoItems{{u"臨時"_s, 1, 1}};
+    QTest::newRow("broken feed: whole text as before")
+        << QByteArray("<rss><channel><description>お知らせ</description><item><title>x</title></item></rss>")
+        << InfoItems{{u"お知らせ"_s, 1, InfoItem::WholePageRule}};
+    QTest::newRow("feed without entries: no whole text")
+        << QByteArray("<rss><channel><description>お知らせ</description></channel></rss>")
+        << InfoItems{{u"現在、遅れに関する情報はありません。"_s, 0, 0}};
+}
+
+void TestUpdateCycle::feedEntriesWhenNoRuleFound() {
+    QFETCH(QByteArray, page);
+    QFETCH(InfoItems, items);
+    Fixture f;
+    f.settings.ShowTextInstead = true;
+    f.web.add(Url(1), {page, {}});
+    QCOMPARE(f.run(Tables(1)).items, items);
 }
 
 void TestUpdateCycle::debugWritesPageDumpAndRunLog() {
