@@ -115,6 +115,8 @@ void Ticker::connectWindow() {
 void Ticker::connectMenu() {
     TickerMenu* menu = m_menu.get();
     connect(menu, &TickerMenu::showNewsTriggered, this, [this] { ShowNextItem(true, +1); });
+    // 中止 stops what is running, as Esc does: the message on show and a running update.
+    connect(menu, &TickerMenu::pauseTriggered, this, &Ticker::escape);
     connect(menu, &TickerMenu::reloadTriggered, this, &Ticker::StartUpdate);
     connect(menu, &TickerMenu::aboutTriggered, this, &Ticker::showAbout);
     connect(menu, &TickerMenu::exitTriggered, this,
@@ -136,7 +138,9 @@ void Ticker::openMenu(QPoint position) {
     const bool rotating = rotation.isActive();
     rotation.stop();
     m_menuOpen = true;
+    m_scroller->pause();
     m_menu->menu()->exec(position);
+    m_scroller->resume();
     m_menuOpen = false;
     if (rotating || !rotation.isActive())
         rotationTick();

@@ -14,6 +14,7 @@
 #include <atomic>
 
 using namespace Qt::StringLiterals;
+using namespace std::chrono_literals;
 
 namespace {
 
@@ -77,7 +78,9 @@ private slots:
     void exitGivesARunningUpdateAGracePeriod();
     void laterInstanceSavesNothing();
     void downloadMenuTogglesAPage();
-    void escapeStopsTheScroll();
+    void stopEndsMessageAndUpdate_data();
+    void stopEndsMessageAndUpdate();
+    void messageStandsStillWhileTheMenuIsOpen();
 };
 
 void TestTicker::clockDigits_data() {
@@ -340,14 +343,55 @@ void TestTicker::downloadMenuTogglesAPage() {
     QCOMPARE(f.ticker->menu()->browseMenu()->actions().size(), 2);
 }
 
-void TestTicker::escapeStopsTheScroll() {
+void TestTicker::stopEndsMessageAndUpdate_data() {
+    QTest::addColumn<bool>("byMenu");
+    QTest::newRow("Esc") << false;
+    QTest::newRow("中止(&P) in the menu") << true;
+}
+
+void TestTicker::stopEndsMessageAndUpdate() {
+    QFETCH(bool, byMenu);
     Fixture f;
+    const auto stop = [&] {
+        if (byMenu)
+            f.ticker->menu()->menu()->findChild<QAction*>(u"mnuPause"_s)->trigger();
+        else
+            emit f.ticker->window()->escapeKey();
+    };
     f.pages[u"http://a.test/"_s] = "<b>一</b>";
     f.runCycle();
     f.ticker->scrollTick();
     QVERIFY(!f.ticker->window()->messagePanel()->isHidden());
-    emit f.ticker->window()->escapeKey();
+    stop();
     QVERIFY(!!f.ticker->window()->messagePanel()->isHidden());
+
+    QSignalSpy finished(&f.ticker->cycle(), &UpdateCycle::finished);
+    f.ticker->httpTick();
+    stop();
+    QVERIFY(finished.wait(5000));
+    QCOMPARE(int(finished.first().first().value<CycleResult>().outcome),
+             int(CycleResult::Outcome::Cancelled));
+}
+
+void TestTicker::messageStandsStillWhileTheMenuIsOpen() {
+    Fixture f(u"ScrollDelay=1\r\n"_s);
+    f.pages[u"http://a.test/"_s] = "<b>山手線 遅れ 中央線 運転見合わせ 京浜東北線 平常運転</b>";
+    f.runCycle();
+    f.ticker->scrollTick();
+    const MessagePanel* panel = f.ticker->window()->messagePanel();
+    QTRY_VERIFY(panel->image() != QImage()); // the pass is moving
+    QImage whenOpened;
+    QImage whenClosed;
+    QTimer::singleShot(50ms, [&] { whenOpened = panel->image(); });
+    QTimer::singleShot(400ms, [&] {
+        whenClosed = panel->image();
+        f.ticker->menu()->menu()->close();
+    });
+    emit f.ticker->window()->menuRequested(QPoint(0, 0));
+    QVERIFY(!whenOpened.isNull());
+    QCOMPARE(whenClosed, whenOpened);
+    // It goes on once the menu is closed.
+    QTRY_VERIFY(panel->image() != whenClosed);
 }
 
 QTEST_MAIN(TestTicker)
