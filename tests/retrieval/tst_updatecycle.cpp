@@ -115,6 +115,8 @@ private slots:
     void feedEntriesWhenNoRuleFound();
     void debugWritesPageDumpAndRunLog();
     void takeOverPublishesNothing();
+    void exitWaitsForWorkersOnlySoLong_data();
+    void exitWaitsForWorkersOnlySoLong();
     void offlineFetchesNothing();
     void brokenPasswordIsReportedAndPageStillFetched();
 };
@@ -311,6 +313,31 @@ void TestUpdateCycle::takeOverPublishesNothing() {
     QVERIFY(!f.cycle.isRunning());
     QTest::qWait(50); // the abandoned download reports nothing more
     QCOMPARE(finished.count(), 1);
+}
+
+void TestUpdateCycle::exitWaitsForWorkersOnlySoLong_data() {
+    QTest::addColumn<bool>("obeysStop");
+    QTest::newRow("a download that obeys the stop") << true;
+    QTest::newRow("one that does not let go") << false;
+}
+
+void TestUpdateCycle::exitWaitsForWorkersOnlySoLong() {
+    QFETCH(bool, obeysStop);
+    Fixture f;
+    std::atomic<bool> started = false;
+    std::atomic<bool> released = false;
+    f.cycle.setFetcher([&](const FetchRequest&, const StopSignal& stop, const ProgressSignal&) {
+        started = true;
+        while (!released && !(obeysStop && stop()))
+            QThread::msleep(5);
+        return FetchResult{};
+    });
+    QVERIFY(f.cycle.start(Tables(1), f.settings));
+    QTRY_VERIFY(started);
+    f.cycle.takeOver();
+    QCOMPARE(f.cycle.waitForWorkers(std::chrono::milliseconds(300)), obeysStop);
+    released = true;
+    QVERIFY(f.cycle.waitForWorkers(std::chrono::milliseconds(5000)));
 }
 
 void TestUpdateCycle::offlineFetchesNothing() {
