@@ -2,6 +2,7 @@
 
 #include "display/LedPalette.h"
 #include "display/ui/LedRenderer.h"
+#include "display/ui/X11PanelScreen.h"
 
 #include <QMouseEvent>
 #include <QPainter>
@@ -12,6 +13,7 @@ MessagePanel::MessagePanel(QWidget* parent)
     setObjectName(QStringLiteral("picMsg"));
     setAttribute(Qt::WA_OpaquePaintEvent);
     resize(PanelSize);
+    m_screen = X11PanelScreen::create(this, m_image);
     clear();
 }
 
@@ -25,7 +27,8 @@ QRgb BackgroundRgb() {
 
 void MessagePanel::clear() {
     m_image.fill(BackgroundRgb());
-    update();
+    if (!m_screen || !m_screen->showImage())
+        update();
 }
 
 void MessagePanel::clearColumn(int x) {
@@ -33,12 +36,14 @@ void MessagePanel::clearColumn(int x) {
         return;
     for (int y = 0; y < m_image.height(); ++y)
         m_image.setPixel(x, y, BackgroundRgb());
-    update();
+    if (!m_screen || !m_screen->clearColumn(x))
+        update();
 }
 
 void MessagePanel::placeFrame(const QImage& frame, int x) {
     BlitCopy(m_image, frame, x);
-    update();
+    if (!m_screen || !m_screen->placeFrame(frame, x))
+        update();
 }
 
 void MessagePanel::setVisible(bool visible) {

@@ -3,8 +3,11 @@
 #include <QImage>
 #include <QWidget>
 
+class X11PanelScreen;
+
 // The 160 x 16 message panel of the main window. It shows an image that the scroller writes into;
-// scaled on a high-density screen it stays crisp, one LED dot per block of device pixels.
+// scaled on a high-density screen it stays crisp, one LED dot per block of device pixels. On an X
+// server its own window shows the image, drawn on the server (X11PanelScreen).
 class MessagePanel : public QWidget {
     Q_OBJECT
 public:
@@ -36,4 +39,5 @@ protected:
 
 private:
     QImage m_image;
+    X11PanelScreen* m_screen = nullptr;
 };
