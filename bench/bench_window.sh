@@ -1,18 +1,20 @@
 #!/usr/bin/env bash
 # The running ticker under Xvfb: CPU while an item scrolls and while idle, resident memory after start,
-# and the time from start to the first painted frame, each printed with its target.
-# Usage: bench/bench_window.sh <folder holding sorvanta and Images/> [start-up runs (default 5)]
+# and the time from start to the first painted frame, each printed with its target. CPU and memory are
+# measured in the same run for bench_barepanel, a bare Qt widget repainting a 160 x 16 panel on the
+# scroller's rhythm, and the X server's CPU beside each, since our scroll steps are done in the server.
+# Usage: bench/bench_window.sh <folder holding sorvanta, bench_barepanel and Images/> [start-up runs (default 5)]
 set -euo pipefail
 
-build=$(cd "${1:?usage: bench_window.sh <folder holding sorvanta and Images/> [start-up runs]}" && pwd)
+build=$(cd "${1:?usage: bench_window.sh <folder holding sorvanta, bench_barepanel and Images/> [start-up runs]}" && pwd)
 runs=${2:-5}
 work=$(mktemp -d)
 ticks=$(getconf CLK_TCK)
 marker=SORVANTA-BENCH
-xvfb_pid="" server_pid="" ticker_pid="" launched_ns=0
+xvfb_pid="" server_pid="" ticker_pid="" bare_pid="" launched_ns=0
 
 cleanup() {
-    for pid in $ticker_pid $server_pid $xvfb_pid; do kill "$pid" 2>/dev/null || true; done
+    for pid in $ticker_pid $bare_pid $server_pid $xvfb_pid; do kill "$pid" 2>/dev/null || true; done
     wait 2>/dev/null || true
     rm -rf "$work"
 }
@@ -124,21 +126,32 @@ cpu_sample() {
     ls "/proc/$1/task"
 }
 
-# Percent of one core that process $1 used over the next $2 seconds.
-cpu_percent() {
-    local before after ended ticks0 us0 ticks1 us1
-    before=$(cpu_sample "$1")
-    sleep "$2"
-    after=$(cpu_sample "$1")
-    ended=$(comm -23 <(tail -n +2 <<<"$before" | sort) <(tail -n +2 <<<"$after" | sort))
-    read -r ticks0 us0 <<<"$before"
-    read -r ticks1 us1 <<<"$after"
+# Percent of one core used between two samples $1 and $2 taken $3 seconds apart.
+cpu_between() {
+    local ended ticks0 us0 ticks1 us1
+    ended=$(comm -23 <(tail -n +2 <<<"$1" | sort) <(tail -n +2 <<<"$2" | sort))
+    read -r ticks0 us0 <<<"$1"
+    read -r ticks1 us1 <<<"$2"
     if [[ -z $ended ]]; then
-        awk -v us=$((us1 - us0)) -v s="$2" 'BEGIN { printf "%.2f", us / 1e4 / s }'
+        awk -v us=$((us1 - us0)) -v s="$3" 'BEGIN { printf "%.2f", us / 1e4 / s }'
     else
-        awk -v t=$((ticks1 - ticks0)) -v hz="$ticks" -v s="$2" 'BEGIN { printf "%.1f", 100 * t / hz / s }'
+        awk -v t=$((ticks1 - ticks0)) -v hz="$ticks" -v s="$3" 'BEGIN { printf "%.1f", 100 * t / hz / s }'
     fi
 }
+
+# Percent of one core that each process named after the first argument used over the next $1 seconds,
+# printed on one line.
+cpu_percents() {
+    local seconds=$1 pid figures=()
+    shift
+    local -A before=()
+    for pid in "$@"; do before[$pid]=$(cpu_sample "$pid"); done
+    sleep "$seconds"
+    for pid in "$@"; do figures+=("$(cpu_between "${before[$pid]}" "$(cpu_sample "$pid")" "$seconds")"); done
+    echo "${figures[*]}"
+}
+
+rss_mb() { awk '/^VmRSS:/ { printf "%.1f", $2 * 1024 / 1e6 }' "/proc/$1/status"; }
 
 verdict() { # figure, target: "met" when the figure is below the target
     awk -v f="$1" -v t="$2" 'BEGIN { print (f < t) ? "met" : "missed" }'
@@ -149,28 +162,68 @@ median() { tr ' ' '\n' | sort -n | awk '{ v[NR] = $1 } END { print v[int((NR + 1
 # The window takes the item's text as its title for as long as a pass runs.
 scrolling() { xdotool search --name "$marker" >/dev/null 2>&1; }
 
+bare_viewable() { xdotool search --onlyvisible --name "^bench-barepanel$1\$" >/dev/null 2>&1; }
+
+# Starts the bare widget, scrolling or with --idle, and waits for its window; sets bare_pid.
+start_bare() {
+    local mode=${1:-}
+    for _ in 1 2 3; do
+        "$build/bench_barepanel" ${mode:+--idle} 2>"$work/bare.err" &
+        bare_pid=$!
+        if wait_for 10 bare_viewable "${mode:+ idle}" && kill -0 "$bare_pid" 2>/dev/null; then
+            return 0
+        fi
+        stop_bare
+        echo "(the bare widget did not come up: $(head -n 1 "$work/bare.err"); starting it again)" >&2
+    done
+    echo "the bare widget did not start" >&2
+    return 1
+}
+
+stop_bare() {
+    kill "$bare_pid" 2>/dev/null || true
+    wait "$bare_pid" 2>/dev/null || true
+    bare_pid=""
+}
+
 measure_scrolling_cpu() {
     prepare_folder "$work/scroll" Yes
     start_ticker "$work/scroll" || return 1
     wait_for 20 scrolling || { echo "scrolling CPU: no item started scrolling" && stop_ticker && return 1; }
     sleep 1
-    local percent
-    percent=$(cpu_percent "$ticker_pid" 10)
+    local ours ours_x ours_rss bare bare_x bare_rss
+    read -r ours ours_x <<<"$(cpu_percents 10 "$ticker_pid" "$xvfb_pid")"
+    ours_rss=$(rss_mb "$ticker_pid")
     scrolling || { echo "scrolling CPU: the pass ended inside the 10 s" && stop_ticker && return 1; }
     stop_ticker
-    echo "scrolling CPU over 10 s: $percent % of one core (target under 2 %): $(verdict "$percent" 2)"
+    start_bare || return 1
+    sleep 1
+    read -r bare bare_x <<<"$(cpu_percents 10 "$bare_pid" "$xvfb_pid")"
+    bare_rss=$(rss_mb "$bare_pid")
+    stop_bare
+    echo "scrolling CPU over 10 s: $ours % of one core (target under 1 %): $(verdict "$ours" 1);" \
+        "the bare Qt widget: $bare %"
+    echo "X server CPU meanwhile: $ours_x % beside the ticker, $bare_x % beside the bare widget"
+    echo "resident memory while scrolling: $ours_rss MB; the bare Qt widget: $bare_rss MB"
 }
 
 measure_idle() {
     prepare_folder "$work/idle" No
     start_ticker "$work/idle" || return 1
     sleep 3
-    local rss percent
-    rss=$(awk '/^VmRSS:/ { printf "%.1f", $2 * 1024 / 1e6 }' "/proc/$ticker_pid/status")
-    percent=$(cpu_percent "$ticker_pid" 10)
+    local rss percent bare_rss bare_percent
+    rss=$(rss_mb "$ticker_pid")
+    percent=$(cpu_percents 10 "$ticker_pid")
     stop_ticker
-    echo "idle CPU over 10 s: $percent % of one core (target under 0.2 %): $(verdict "$percent" 0.2)"
-    echo "resident memory 3 s after start: $rss MB (target under 60 MB): $(verdict "$rss" 60)"
+    start_bare idle || return 1
+    sleep 3
+    bare_rss=$(rss_mb "$bare_pid")
+    bare_percent=$(cpu_percents 10 "$bare_pid")
+    stop_bare
+    echo "idle CPU over 10 s: $percent % of one core (target under 0.1 %): $(verdict "$percent" 0.1);" \
+        "the bare Qt widget: $bare_percent %"
+    echo "resident memory 3 s after start: $rss MB (target under 40 MB): $(verdict "$rss" 40);" \
+        "the bare Qt widget: $bare_rss MB"
 }
 
 # Asked through SORVANTA_REPORT_FIRST_PAINT, the program writes the wall-clock moment of its first
