@@ -1,21 +1,27 @@
+#include "startup/DisplayPlatform.h"
 #include "startup/StartupMode.h"
 #include "startup/ui/TickerApp.h"
+#include "startup/ui/XServerProbe.h"
 
 #include <QApplication>
 #include <cstdlib>
 
 int main(int argc, char* argv[]) {
-    // Window position and always-on-top need X11; under Wayland we go through XWayland.
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && !qEnvironmentVariableIsEmpty("DISPLAY"))
-        qputenv("QT_QPA_PLATFORM", "xcb");
-    // The message panel repaints its 160 x 16 strip up to 80 times a second. Through X shared memory
-    // every repaint of a strip just sent first waits for a round trip to the X server; sending the
-    // 10 KB strip over the socket costs less. Qt reads the switch when it connects, so it is taken
-    // back at once and not handed on to the programs we start.
+    // Window position and always-on-top need X11: under Wayland we go through XWayland when it is there.
+    const QString platform = ChooseDisplayPlatform(
+        {qEnvironmentVariable("QT_QPA_PLATFORM"), qEnvironmentVariable("WAYLAND_DISPLAY"), XServerReachable});
+    if (!platform.isEmpty())
+        qputenv("QT_QPA_PLATFORM", platform.toLatin1());
+    // Where the message panel paints through Qt (its dots not on whole device pixels), it repaints its
+    // 160 x 16 strip up to 80 times a second. Through X shared memory every repaint of a strip just sent
+    // first waits for a round trip to the X server; sending the 10 KB strip over the socket costs less.
     const bool shmSwitchGiven = qEnvironmentVariableIsSet("QT_XCB_NO_MITSHM");
     if (!shmSwitchGiven)
         qputenv("QT_XCB_NO_MITSHM", "1");
     QApplication application(argc, argv);
+    // Qt has read both; they are not handed on to the programs we start (the browser).
+    if (!platform.isEmpty())
+        qunsetenv("QT_QPA_PLATFORM");
     if (!shmSwitchGiven)
         qunsetenv("QT_XCB_NO_MITSHM");
     QApplication::setApplicationName(QStringLiteral("Sorvanta"));
