@@ -356,9 +356,12 @@ void Ticker::ShutdownApp(bool force) {
     }
     m_scroller->stop();
     if (!m_services.otherInstanceWasRunning) {
-        const QRect screen = QGuiApplication::primaryScreen()->geometry();
-        m_settings.XPosR = double(m_window->x()) / screen.width();
-        m_settings.YPosR = double(m_window->y()) / screen.height();
+        // A Wayland compositor places the window and tells no one where: the saved place is kept.
+        if (!QGuiApplication::platformName().startsWith(u"wayland"_s)) {
+            const QRect screen = QGuiApplication::primaryScreen()->geometry();
+            m_settings.XPosR = double(m_window->x()) / screen.width();
+            m_settings.YPosR = double(m_window->y()) / screen.height();
+        }
         m_services.store.SaveSettings(m_settings);
     }
     QFile::remove(m_services.folders.pageDumpPath());
