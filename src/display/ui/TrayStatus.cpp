@@ -28,24 +28,39 @@ QIcon TrayIcon(TrayNotice::Icon icon) {
 
 } // namespace
 
-TrayStatus::TrayStatus(QMenu* menu, QObject* parent)
+TrayStatus::TrayStatus(QMenu* menu, QObject* parent, Availability trayAvailable)
     : QObject(parent)
-    , m_icon(new QSystemTrayIcon(TrayIcon(TrayNotice::Icon::Updating), this)) {
-    m_icon->setContextMenu(menu);
-    if (QSystemTrayIcon::isSystemTrayAvailable())
-        m_icon->show();
-}
+    , m_menu(menu)
+    , m_trayAvailable(trayAvailable ? std::move(trayAvailable)
+                                    : Availability(&QSystemTrayIcon::isSystemTrayAvailable)) {}
 
 void TrayStatus::show(const TrayNotice& notice) {
     m_notice = notice;
+    if (!iconReady())
+        return;
     m_icon->setIcon(TrayIcon(notice.icon));
     // Trays here break lines at LF; a CR would show as a stray glyph.
     m_icon->setToolTip(QString(notice.tip).remove(u'\r'));
-    if (!notice.balloonText.isEmpty() && m_icon->isVisible())
+    if (!notice.balloonText.isEmpty())
         m_icon->showMessage(notice.balloonTitle, notice.balloonText,
                             notice.warning ? QSystemTrayIcon::Warning : QSystemTrayIcon::Information);
 }
 
 void TrayStatus::remove() {
-    m_icon->hide();
+    m_removed = true;
+    if (m_icon)
+        m_icon->hide();
+}
+
+bool TrayStatus::iconReady() {
+    if (m_removed)
+        return false;
+    if (m_icon)
+        return true;
+    if (!m_trayAvailable())
+        return false;
+    m_icon = new QSystemTrayIcon(TrayIcon(m_notice.icon), this);
+    m_icon->setContextMenu(m_menu);
+    m_icon->show();
+    return true;
 }

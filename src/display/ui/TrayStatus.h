@@ -3,23 +3,35 @@
 #include "display/TrayNotice.h"
 
 #include <QObject>
+#include <functional>
 
 class QMenu;
 class QSystemTrayIcon;
 
-// The tray icon: added at start-up where the desktop has a tray, removed at exit. Its icon and
-// tip follow the update status; a balloon announces new information.
+// The tray icon, where the desktop has a tray: its icon and tip follow the update status and a balloon
+// announces new information. Without a tray there is no icon and nothing is said; the sign's menu
+// holds everything. A tray that comes up later (a panel started after us at logon) gets the icon with
+// the next status.
 class TrayStatus : public QObject {
     Q_OBJECT
 public:
-    explicit TrayStatus(QMenu* menu, QObject* parent = nullptr);
+    using Availability = std::function<bool()>;
+    // trayAvailable defaults to asking the desktop.
+    explicit TrayStatus(QMenu* menu, QObject* parent = nullptr, Availability trayAvailable = {});
     Q_DISABLE_COPY_MOVE(TrayStatus)
 
     void show(const TrayNotice& notice);
+    // At exit: the icon goes and does not come back.
     void remove();
     const TrayNotice& notice() const { return m_notice; }
+    bool hasIcon() const { return m_icon != nullptr; }
 
 private:
-    QSystemTrayIcon* m_icon;
+    bool iconReady();
+
+    QMenu* m_menu;
+    Availability m_trayAvailable;
+    QSystemTrayIcon* m_icon = nullptr;
     TrayNotice m_notice;
+    bool m_removed = false;
 };
