@@ -3,7 +3,8 @@
 # and the time from start to the first painted frame, each printed with its target. CPU and memory are
 # measured in the same run for bench_barepanel, a bare Qt widget repainting a 160 x 16 panel on the
 # scroller's rhythm, and the X server's CPU beside each, since our scroll steps are done in the server.
-# Usage: bench/bench_window.sh <folder holding sorvanta, bench_barepanel and Images/> [start-up runs (default 5)]
+# Usage: bench/bench_window.sh <folder holding sorvanta, sorvanta-sound.so, bench_barepanel and Images/>
+#        [start-up runs (default 5)]
 set -euo pipefail
 
 build=$(cd "${1:?usage: bench_window.sh <folder holding sorvanta, bench_barepanel and Images/> [start-up runs]}" && pwd)
@@ -64,11 +65,12 @@ start_server() {
     port=$(sed -n 's/.* port \([0-9]*\) .*/\1/p' "$work/server.log")
 }
 
-# A program folder for /singleuser: the program, its skins, the three data files and the settings.
+# A program folder for /singleuser: the program, its sound module and skins, the three data files and
+# the settings.
 prepare_folder() {
     local folder=$1 loadAtFirst=$2
     mkdir -p "$folder"
-    cp "$build/sorvanta" "$folder/"
+    cp "$build/sorvanta" "$build/sorvanta-sound.so" "$folder/"
     cp -r "$build/Images" "$folder/"
     printf '"1","http://127.0.0.1:%s/news.html","bench","","",""\r\n' "$port" >"$folder/url.txt"
     printf '"1","","<b>","</b>",""\r\n' >"$folder/filter.txt"

@@ -2,40 +2,38 @@
 
 #include <QApplication>
 #include <QFileInfo>
-#include <QSoundEffect>
+#include <QLibrary>
 
-SystemSoundPlayer::SystemSoundPlayer(QObject* parent, Beep beep)
+using namespace Qt::StringLiterals;
+
+SystemSoundPlayer::SystemSoundPlayer(QObject* parent, Beep beep, QString modulePath)
     : QObject(parent)
-    , m_beep(beep ? std::move(beep) : Beep(&QApplication::beep)) {}
+    , m_beep(beep ? std::move(beep) : Beep(&QApplication::beep))
+    , m_modulePath(modulePath.isEmpty()
+                       ? QCoreApplication::applicationDirPath() + u'/' + QLatin1String(ModuleFileName)
+                       : std::move(modulePath)) {}
 
-QSoundEffect* SystemSoundPlayer::effect() {
-    if (!m_effect) {
-        m_effect = new QSoundEffect(this);
-        connect(m_effect, &QSoundEffect::statusChanged, this, [this] {
-            if (m_effect->status() == QSoundEffect::Error)
-                m_beep();
-        });
+SystemSoundPlayer::~SystemSoundPlayer() = default;
+
+WaveSound* SystemSoundPlayer::sound() {
+    if (!m_sound && !m_moduleMissing) {
+        // The module stays loaded for the rest of the run: the sound's code lives in it.
+        QLibrary module(m_modulePath);
+        const auto create = reinterpret_cast<CreateWaveSound>(module.resolve(CreateWaveSoundName));
+        if (create)
+            m_sound.reset(create([this] { m_beep(); }));
+        m_moduleMissing = !m_sound;
     }
-    return m_effect;
+    return m_sound.get();
 }
 
 void SystemSoundPlayer::PlaySoundFile(const QString& path) {
     if (path.isEmpty())
         return; // no file chosen: stay silent rather than beep at every item
-    if (!QFileInfo(path).isFile()) {
+    WaveSound* wave = QFileInfo(path).isFile() ? sound() : nullptr;
+    if (!wave) {
         m_beep();
         return;
     }
-    QSoundEffect* sound = effect();
-    const QUrl source = QUrl::fromLocalFile(path);
-    if (sound->source() == source) {
-        // The same file again: it is not loaded anew, so its status tells at once.
-        if (sound->status() == QSoundEffect::Error)
-            m_beep();
-        else
-            sound->play();
-        return;
-    }
-    sound->setSource(source);
-    sound->play(); // QSoundEffect starts once the file has loaded
+    wave->play(QUrl::fromLocalFile(path));
 }

@@ -1,27 +1,34 @@
 #pragma once
 
 #include "settings/SoundPlayer.h"
+#include "settings/ui/WaveSound.h"
 
 #include <QObject>
-#include <QUrl>
 #include <functional>
-
-class QSoundEffect;
+#include <memory>
 
 // Asynchronous playback of wave files; a file that cannot be played gives the system beep, every
-// time it is asked for. The audio machinery is loaded with the first sound, not at start.
+// time it is asked for. The audio machinery (the sound module with Qt Multimedia under it) is loaded
+// with the first sound, not at start; without the module every sound is the beep.
 class SystemSoundPlayer final : public QObject, public SoundPlayer {
     Q_OBJECT
 public:
     using Beep = std::function<void()>;
-    explicit SystemSoundPlayer(QObject* parent = nullptr, Beep beep = {});
+    // modulePath defaults to the sound module beside the program.
+    explicit SystemSoundPlayer(QObject* parent = nullptr, Beep beep = {}, QString modulePath = {});
+    ~SystemSoundPlayer() override;
     Q_DISABLE_COPY_MOVE(SystemSoundPlayer)
 
     void PlaySoundFile(const QString& path) override;
 
+    // The module's file name, as the build puts it beside the program.
+    static constexpr char ModuleFileName[] = "sorvanta-sound.so";
+
 private:
-    QSoundEffect* effect();
+    WaveSound* sound();
 
     Beep m_beep;
-    QSoundEffect* m_effect = nullptr;
+    QString m_modulePath;
+    std::unique_ptr<WaveSound> m_sound;
+    bool m_moduleMissing = false;
 };

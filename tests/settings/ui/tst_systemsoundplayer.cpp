@@ -10,10 +10,21 @@ using namespace Qt::StringLiterals;
 class TestSystemSoundPlayer : public QObject {
     Q_OBJECT
 private slots:
+    // First: the sounds of the later tests load the machinery into this process.
+    void machineryLoadsWithTheFirstSound();
     void unplayableFileBeepsEveryTime_data();
     void unplayableFileBeepsEveryTime();
     void noFileChosenStaysSilent();
+    void withoutTheModuleEverySoundBeeps();
 };
+
+namespace {
+
+bool MultimediaLoaded() {
+    return ReadFileBytes(u"/proc/self/maps"_s).contains("libQt6Multimedia");
+}
+
+} // namespace
 
 void TestSystemSoundPlayer::unplayableFileBeepsEveryTime_data() {
     QTest::addColumn<QString>("fileName");
@@ -39,6 +50,30 @@ void TestSystemSoundPlayer::noFileChosenStaysSilent() {
     player.PlaySoundFile(QString());
     QTest::qWait(50);
     QCOMPARE(beeps, 0);
+}
+
+void TestSystemSoundPlayer::machineryLoadsWithTheFirstSound() {
+    QTemporaryDir dir;
+    WriteFileBytes(dir.filePath(u"broken.wav"_s), "this is no RIFF wave data at all");
+    int beeps = 0;
+    SystemSoundPlayer player(nullptr, [&beeps] { ++beeps; });
+    player.PlaySoundFile(QString());
+    player.PlaySoundFile(dir.filePath(u"missing.wav"_s));
+    QVERIFY(!MultimediaLoaded());
+    player.PlaySoundFile(dir.filePath(u"broken.wav"_s));
+    QVERIFY(MultimediaLoaded());
+    QTRY_COMPARE(beeps, 2);
+}
+
+void TestSystemSoundPlayer::withoutTheModuleEverySoundBeeps() {
+    QTemporaryDir dir;
+    WriteFileBytes(dir.filePath(u"sound.wav"_s), "RIFF");
+    int beeps = 0;
+    SystemSoundPlayer player(
+        nullptr, [&beeps] { ++beeps; }, dir.filePath(u"no-such-module.so"_s));
+    player.PlaySoundFile(dir.filePath(u"sound.wav"_s));
+    player.PlaySoundFile(dir.filePath(u"sound.wav"_s));
+    QCOMPARE(beeps, 2);
 }
 
 QTEST_MAIN(TestSystemSoundPlayer)
