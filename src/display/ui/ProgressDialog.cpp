@@ -66,10 +66,18 @@ ProgressDialog::ProgressDialog(QWidget* parent)
         hide();
         emit hideRequested();
     });
-    reset(0);
+    // Sized at the first update, not here: measuring its Japanese texts would load a font at start for
+    // a dialog that is not shown before then.
+    clearProgress(0);
 }
 
 void ProgressDialog::reset(int pageCount) {
+    clearProgress(pageCount);
+    setMinimumHeight(0);
+    adjustSize();
+}
+
+void ProgressDialog::clearProgress(int pageCount) {
     m_status->clear();
     m_progress->clear();
     m_bar->setRange(0, qMax(pageCount, 1));
@@ -78,8 +86,6 @@ void ProgressDialog::reset(int pageCount) {
     m_errors->clear();
     m_errors->hide();
     m_cancel->setEnabled(true);
-    setMinimumHeight(0);
-    adjustSize();
 }
 
 void ProgressDialog::setStatus(const QString& text) {

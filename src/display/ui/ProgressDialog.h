@@ -30,6 +30,8 @@ signals:
     void hideRequested();
 
 private:
+    void clearProgress(int pageCount);
+
     QLabel* m_status;
     QLabel* m_progress;
     QProgressBar* m_bar;
