@@ -5,6 +5,7 @@
 #include "display/ItemSound.h"
 #include "display/MessageSegments.h"
 #include "display/PageMenus.h"
+#include "display/SkinCatalog.h"
 #include "display/TimerSchedule.h"
 #include "display/TrayNotice.h"
 #include "display/ui/AboutBox.h"
@@ -38,7 +39,7 @@ Ticker::Ticker(Services services, const AppSettings& settings, QObject* parent)
     , m_cycle(m_services.folders, m_services.clock)
     , m_timers(m_services.clock, this)
     , m_cycleView(m_cycle, {*m_window, *m_menu, *m_tray, *m_progress, m_services.prompter}, m_settings) {
-    connect(&m_services.store, &SettingsStore::settingsLoaded, this, &Ticker::onSettingsLoaded);
+    connect(&m_services.store, &SettingsStore::settingsLoaded, this, &Ticker::takeSettings);
     connect(&m_services.dataFiles, &DataFiles::tablesReplaced, this,
             [this] { m_menu->setPages(BuildPageMenus(m_services.dataFiles.tables().pages)); });
     connect(m_scroller.get(), &MessageScroller::captionChanged, m_window.get(), &QWidget::setWindowTitle);
@@ -66,8 +67,8 @@ void Ticker::connectTimers() {
 
 void Ticker::showWindow(bool restorePosition) {
     if (!m_settings.ImageTitle.isEmpty()) {
-        const QImage skin(m_services.folders.imagesFolder() + u'/' + m_settings.ImageDir + u'/' +
-                          m_settings.ImageTitle);
+        const QImage skin(
+            SkinPath(m_services.folders.imagesFolder(), {m_settings.ImageDir, m_settings.ImageTitle}));
         if (!skin.isNull())
             m_window->setSkin(skin);
     }
@@ -282,18 +283,27 @@ void Ticker::togglePage(int page) {
         m_menu->setPages(BuildPageMenus(m_services.dataFiles.tables().pages));
 }
 
-void Ticker::onSettingsLoaded() {
+// Timers, quiet hours, sounds, colours, font and proxy are read from the settings when they are
+// used, so the next tick, item or download follows the new ones.
+void Ticker::takeSettings(const AppSettings& settings) {
+    m_settings = settings;
+    setTopMost(m_settings.TopMost);
     m_timers.taskbarSwitch().start();
 }
 
+void Ticker::setTopMost(bool on) {
+    m_window->changeWindowFlag(Qt::WindowStaysOnTopHint, on);
+    if (on)
+        m_window->raise();
+}
+
+// A tool window has no taskbar entry.
+void Ticker::showTaskbarEntry(bool shown) {
+    m_window->changeWindowFlag(Qt::Tool, !shown);
+}
+
 void Ticker::switchTaskbarEntry() {
-    // A tool window has no taskbar entry. Changing the flag hides the window: show it again.
-    if (m_window->windowFlags().testFlag(Qt::Tool) == !m_settings.ShowInTaskbar)
-        return;
-    const bool visible = m_window->isVisible();
-    m_window->setWindowFlag(Qt::Tool, !m_settings.ShowInTaskbar);
-    if (visible)
-        m_window->show();
+    showTaskbarEntry(m_settings.ShowInTaskbar);
 }
 
 void Ticker::connectCycle() {

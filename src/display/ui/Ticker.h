@@ -86,7 +86,10 @@ private:
     void showAbout();
     void browse(const QString& url);
     void togglePage(int page);
-    void onSettingsLoaded();
+    // Every load of the settings file replaces the settings the sign runs on.
+    void takeSettings(const AppSettings& settings);
+    void setTopMost(bool on);
+    void showTaskbarEntry(bool shown);
     void onCycleStarted(int pageCount);
     void onCycleFinished(const CycleResult& result);
     void publish(const CycleResult& result);

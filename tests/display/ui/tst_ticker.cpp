@@ -77,6 +77,7 @@ private slots:
     void laterInstanceSavesNothing();
     void downloadMenuTogglesAPage();
     void escapeStopsTheScroll();
+    void reloadedSettingsRunTheSign();
 };
 
 void TestTicker::clockDigits_data() {
@@ -316,6 +317,27 @@ void TestTicker::escapeStopsTheScroll() {
     QVERIFY(!f.ticker->window()->messagePanel()->isHidden());
     emit f.ticker->window()->escapeKey();
     QVERIFY(!!f.ticker->window()->messagePanel()->isHidden());
+}
+
+// Every load of the settings file reaches the running sign: here its always-on-top state, its quiet
+// hours and its update moments.
+void TestTicker::reloadedSettingsRunTheSign() {
+    Fixture f;
+    f.ticker->showWindow(false);
+    QVERIFY(f.ticker->window()->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+    WriteFileBytes(f.folders.iniPath(), "[Sorvanta 1.00]\r\nTopMost=No\r\nAutoReloadDelay=10\r\n"
+                                        "AutoReloadOff=Yes\r\nAutoReloadOffFrom=22\r\nAutoReloadOffTo=6\r\n");
+    f.clock.set(QDateTime(QDate(2026, 12, 7), QTime(23, 10, 0)));
+    f.store.LoadSettings();
+    QVERIFY(!f.ticker->window()->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+    QVERIFY(f.ticker->window()->isVisible());
+    QVERIFY(f.ticker->timers().taskbarSwitch().isActive());
+    QSignalSpy started(&f.ticker->cycle(), &UpdateCycle::started);
+    f.ticker->httpTick();
+    QCOMPARE(started.count(), 0);
+    f.clock.set(QDateTime(QDate(2026, 12, 7), QTime(23, 20, 0))); // phase 0 of a 10-minute period
+    f.ticker->updateTick();
+    QVERIFY(f.ticker->timers().downloadWatch().isActive());
 }
 
 QTEST_MAIN(TestTicker)
