@@ -13,8 +13,10 @@
 #include "display/ui/MessagePanel.h"
 #include "display/ui/MessageScroller.h"
 #include "display/ui/ProgressDialog.h"
+#include "display/ui/SkinDialog.h"
 #include "display/ui/TickerMenu.h"
 #include "display/ui/TrayStatus.h"
+#include "settings/ui/OptionsDialog.h"
 #include "startup/RunLog.h"
 
 #include <QApplication>
@@ -118,6 +120,8 @@ void Ticker::connectMenu() {
     connect(menu, &TickerMenu::showNewsTriggered, this, [this] { ShowNextItem(true, +1); });
     connect(menu, &TickerMenu::reloadTriggered, this, &Ticker::StartUpdate);
     connect(menu, &TickerMenu::aboutTriggered, this, &Ticker::showAbout);
+    connect(menu, &TickerMenu::optionsTriggered, this, &Ticker::openOptions);
+    connect(menu, &TickerMenu::skinTriggered, this, &Ticker::chooseSkin);
     connect(menu, &TickerMenu::exitTriggered, this,
             [this] { m_timers.exitGrace().start(TimerSchedule::ShutdownDelay); });
     connect(menu, &TickerMenu::browseTriggered, this, &Ticker::browse);
@@ -259,6 +263,31 @@ int Ticker::runModal(QDialog& dialog) {
 void Ticker::showAbout() {
     AboutBox about(m_window.get());
     runModal(about);
+}
+
+void Ticker::openOptions() {
+    OptionsDialog dialog(m_settings,
+                         {m_services.store, m_services.dataFiles, m_services.prompter, m_services.sound,
+                          m_services.choosers, &LedRenderer::MessageFont, [this](bool on) { setTopMost(on); },
+                          [this](bool shown) { showTaskbarEntry(shown); },
+                          QCoreApplication::applicationFilePath()},
+                         m_window.get());
+    runModal(dialog);
+}
+
+// OK puts the previewed picture on the sign, which takes its size; the panels stay where they are.
+void Ticker::chooseSkin() {
+    SkinDialog dialog(m_services.folders.imagesFolder(), m_settings, m_services.prompter, m_window.get());
+    if (runModal(dialog) != QDialog::Accepted) {
+        setTopMost(m_settings.TopMost);
+        return;
+    }
+    m_window->setSkin(dialog.picture());
+    if (const std::optional<SkinName> skin = dialog.selection()) {
+        m_settings.ImageDir = skin->folder;
+        m_settings.ImageTitle = skin->file;
+    }
+    m_services.store.SaveSettings(m_settings);
 }
 
 void Ticker::browse(const QString& url) {

@@ -27,6 +27,8 @@ signals:
     void showNewsTriggered();
     void reloadTriggered();
     void aboutTriggered();
+    void optionsTriggered();
+    void skinTriggered();
     void exitTriggered();
     void browseTriggered(const QString& url);
     void downloadToggled(int page);
