@@ -1,14 +1,13 @@
 #include "display/ui/SkinDialog.h"
 
+#include "base/ui/DialogButtons.h"
 #include "display/DisplayTexts.h"
 #include "resources/builtin/BuiltinImages.h"
 
 #include <QApplication>
-#include <QDialogButtonBox>
 #include <QGridLayout>
 #include <QHeaderView>
 #include <QLabel>
-#include <QPushButton>
 #include <QStyle>
 #include <QTreeWidget>
 
@@ -47,23 +46,7 @@ SkinDialog::SkinDialog(QString imagesFolder, const AppSettings& settings, UserPr
     m_preview->setAlignment(Qt::AlignCenter);
     m_preview->setMinimumSize(m_picture.size().grownBy({8, 8, 8, 8}));
     m_preview->setPixmap(QPixmap::fromImage(m_picture));
-    auto* sample = new QLabel(u"サンプル:"_s);
-    sample->setObjectName(u"lblPreview"_s);
-
-    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
-    buttons->button(QDialogButtonBox::Ok)->setObjectName(u"cmdOK"_s);
-    buttons->button(QDialogButtonBox::Cancel)->setObjectName(u"cmdCancel"_s);
-    buttons->button(QDialogButtonBox::Cancel)->setText(u"キャンセル"_s);
-    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
-
-    auto* layout = new QGridLayout(this);
-    layout->addWidget(m_folders, 0, 0);
-    layout->addWidget(m_files, 0, 1);
-    layout->addWidget(sample, 1, 0, 1, 2);
-    layout->addWidget(m_preview, 2, 0, 1, 2);
-    layout->addWidget(buttons, 3, 0, 1, 2);
-
+    layOut();
     const QIcon folderIcon = QApplication::style()->standardIcon(QStyle::SP_DirIcon);
     for (const QString& folder : SkinFolders(m_imagesFolder)) {
         auto* node = new QTreeWidgetItem(m_folders, {folder});
@@ -75,6 +58,17 @@ SkinDialog::SkinDialog(QString imagesFolder, const AppSettings& settings, UserPr
         prompter.showMessage(DisplayTexts::ProgramTitle(), u"画像ファイルが見つかりません。"_s);
     else
         preselect(PreselectedSkin(settings));
+}
+
+void SkinDialog::layOut() {
+    auto* sample = new QLabel(u"サンプル:"_s);
+    sample->setObjectName(u"lblPreview"_s);
+    auto* layout = new QGridLayout(this);
+    layout->addWidget(m_folders, 0, 0);
+    layout->addWidget(m_files, 0, 1);
+    layout->addWidget(sample, 1, 0, 1, 2);
+    layout->addWidget(m_preview, 2, 0, 1, 2);
+    layout->addWidget(DialogButtons(this, QDialogButtonBox::Ok | QDialogButtonBox::Cancel), 3, 0, 1, 2);
 }
 
 std::optional<SkinName> SkinDialog::selection() const {

@@ -26,6 +26,7 @@ public:
     std::optional<SkinName> selection() const;
 
 private:
+    void layOut();
     void showFolder();
     void showFile();
     void preselect(const SkinName& skin);

@@ -1,5 +1,6 @@
 #include "settings/ui/OptionsDialog.h"
 
+#include "base/ui/DialogButtons.h"
 #include "settings/Autostart.h"
 #include "settings/OptionsRules.h"
 #include "settings/ui/OptionsControls.h"
@@ -7,7 +8,6 @@
 #include "settings/ui/ProxyDialog.h"
 
 #include <QCheckBox>
-#include <QDialogButtonBox>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSpinBox>
@@ -69,16 +69,9 @@ QTabWidget* OptionsDialog::buildTabs() {
 }
 
 QWidget* OptionsDialog::buildButtons() {
-    auto* buttons =
-        new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel | QDialogButtonBox::Apply);
-    buttons->button(QDialogButtonBox::Ok)->setObjectName(u"cmdOK"_s);
-    buttons->button(QDialogButtonBox::Cancel)->setObjectName(u"cmdCancel"_s);
-    buttons->button(QDialogButtonBox::Cancel)->setText(u"キャンセル"_s);
+    QDialogButtonBox* buttons =
+        DialogButtons(this, QDialogButtonBox::Ok | QDialogButtonBox::Cancel | QDialogButtonBox::Apply);
     m_apply = buttons->button(QDialogButtonBox::Apply);
-    m_apply->setObjectName(u"cmdApply"_s);
-    m_apply->setText(u"適用(&A)"_s);
-    connect(buttons, &QDialogButtonBox::accepted, this, &OptionsDialog::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &OptionsDialog::reject);
     connect(m_apply, &QPushButton::clicked, this, &OptionsDialog::apply);
     return buttons;
 }

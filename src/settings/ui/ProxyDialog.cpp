@@ -1,16 +1,15 @@
 #include "settings/ui/ProxyDialog.h"
 
+#include "base/ui/DialogButtons.h"
 #include "settings/PasswordScrambler.h"
 #include "settings/ProxyParts.h"
 #include "settings/ui/TextBoxBehaviour.h"
 
 #include <QCheckBox>
-#include <QDialogButtonBox>
 #include <QFormLayout>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPushButton>
 #include <QVBoxLayout>
 
 using namespace Qt::StringLiterals;
@@ -36,62 +35,60 @@ ProxyDialog::ProxyDialog(AppSettings& workingCopy, UserPrompter& prompter, QWidg
     setObjectName(u"frmProxy"_s);
     setWindowTitle(u"プロキシ サーバーの設定"_s);
     m_useProxy->setObjectName(u"chkUseProxy"_s);
-    QLineEdit* address = addTextBox(Address, 1024);
-    QLineEdit* port = addTextBox(Port, ProxyPortBoxLength);
-    QLineEdit* userName = addTextBox(UserName, 256);
-    QLineEdit* password = addTextBox(Password, 256);
-    password->setEchoMode(QLineEdit::Password);
-    password->setAttribute(Qt::WA_InputMethodEnabled, false);
-    userName->setDragEnabled(true);
-    password->setDragEnabled(true);
+    for (const int maxLength : {1024, ProxyPortBoxLength, 256, 256})
+        addTextBox(maxLength);
+    m_boxes[Password]->setEchoMode(QLineEdit::Password);
+    m_boxes[Password]->setAttribute(Qt::WA_InputMethodEnabled, false);
+    m_boxes[UserName]->setDragEnabled(true);
+    m_boxes[Password]->setDragEnabled(true);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(buildFrame());
+    layout->addWidget(DialogButtons(this, QDialogButtonBox::Ok | QDialogButtonBox::Cancel));
+    // Toggled, not clicked: the space bar and the access key switch the boxes too.
+    connect(m_useProxy, &QCheckBox::toggled, this, &ProxyDialog::enableBoxes);
+    load();
+}
 
-    auto* frame = new QGroupBox(u"構成"_s);
-    frame->setObjectName(u"Frame2"_s);
+// The controls in their tab order: the check box, address, port, user name, password.
+QWidget* ProxyDialog::buildFrame() {
     auto* form = new QFormLayout;
     form->addRow(m_useProxy);
     auto* server = new QHBoxLayout;
-    server->addWidget(address, 4);
-    server->addWidget(Label(u"Label6"_s, u"ポート(&T):"_s, port));
-    server->addWidget(port, 1);
-    form->addRow(Label(u"Label4"_s, u"アドレス(&E):"_s, address), server);
+    server->addWidget(m_boxes[Address], 4);
+    server->addWidget(Label(u"Label6"_s, u"ポート(&T):"_s, m_boxes[Port]));
+    server->addWidget(m_boxes[Port], 1);
+    form->addRow(Label(u"Label4"_s, u"アドレス(&E):"_s, m_boxes[Address]), server);
     auto* explanation =
         new QLabel(u"このサーバーが認証を必要とする場合は、ユーザー名とパスワードを入力してください。"_s);
     explanation->setObjectName(u"Label5"_s);
     form->addRow(explanation);
-    form->addRow(Label(u"Label2"_s, u"ユーザー名(&S):"_s, userName), userName);
-    form->addRow(Label(u"Label3"_s, u"パスワード(&P):"_s, password), password);
+    form->addRow(Label(u"Label2"_s, u"ユーザー名(&S):"_s, m_boxes[UserName]), m_boxes[UserName]);
+    form->addRow(Label(u"Label3"_s, u"パスワード(&P):"_s, m_boxes[Password]), m_boxes[Password]);
+    auto* frame = new QGroupBox(u"構成"_s);
+    frame->setObjectName(u"Frame2"_s);
     frame->setLayout(form);
+    return frame;
+}
 
-    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
-    buttons->button(QDialogButtonBox::Ok)->setObjectName(u"cmdOK"_s);
-    buttons->button(QDialogButtonBox::Cancel)->setObjectName(u"cmdCancel"_s);
-    buttons->button(QDialogButtonBox::Cancel)->setText(u"キャンセル"_s);
-    connect(buttons, &QDialogButtonBox::accepted, this, &ProxyDialog::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &ProxyDialog::reject);
-    auto* layout = new QVBoxLayout(this);
-    layout->addWidget(frame);
-    layout->addWidget(buttons);
-
-    // Toggled, not clicked: the space bar and the access key switch the boxes too.
-    connect(m_useProxy, &QCheckBox::toggled, this, &ProxyDialog::enableBoxes);
+// A password that cannot be restored leaves its box empty.
+void ProxyDialog::load() {
     m_useProxy->setChecked(m_settings.UseProxy);
     enableBoxes(m_settings.UseProxy);
     const ProxyParts parts = SplitProxy(m_settings.Proxy);
-    address->setText(parts.address);
-    port->setText(parts.port);
-    userName->setText(m_settings.UserName);
-    password->setText(DecryptPassword(m_settings.Password).value_or(QString()));
+    m_boxes[Address]->setText(parts.address);
+    m_boxes[Port]->setText(parts.port);
+    m_boxes[UserName]->setText(m_settings.UserName);
+    m_boxes[Password]->setText(DecryptPassword(m_settings.Password).value_or(QString()));
 }
 
-QLineEdit* ProxyDialog::addTextBox(int index, int maxLength) {
+void ProxyDialog::addTextBox(int maxLength) {
     auto* box = new QLineEdit;
-    box->setObjectName(u"txtText"_s + QString::number(index));
+    box->setObjectName(u"txtText"_s + QString::number(m_boxes.size()));
     box->setMaxLength(maxLength);
     // Addresses, ports and credentials are typed in plain letters.
     box->setAttribute(Qt::WA_InputMethodEnabled, false);
     TextBoxBehaviour::apply(box, TextBoxBehaviour::LineBreaks::Keep);
     m_boxes.append(box);
-    return box;
 }
 
 void ProxyDialog::enableBoxes(bool enabled) {

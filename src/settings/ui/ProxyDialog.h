@@ -22,7 +22,9 @@ public:
     void accept() override;
 
 private:
-    QLineEdit* addTextBox(int index, int maxLength);
+    void addTextBox(int maxLength);
+    QWidget* buildFrame();
+    void load();
     void enableBoxes(bool enabled);
 
     AppSettings& m_settings;
