@@ -449,7 +449,6 @@ void TestTicker::optionsFromTheMenu() {
     f.withDialog(u"mnuOption"_s, [&](QDialog& dialog) {
         paused = !f.ticker->timers().rotation().isActive() && !f.ticker->timers().update().isActive();
         onTop = dialog.windowFlags().testFlag(Qt::WindowStaysOnTopHint);
-        dialog.findChild<QAbstractButton*>(u"chkTopMost"_s)->click();
         auto* delay = dialog.findChild<QSpinBox*>(u"txtShowInfoDelay"_s);
         delay->selectAll();
         QTest::keyClicks(delay, u"30"_s);
@@ -457,8 +456,7 @@ void TestTicker::optionsFromTheMenu() {
     });
     QVERIFY(paused);
     QVERIFY(onTop);
-    QVERIFY(f.ini().contains(u"TopMost=No\r\nAutoDialing"_s));
-    QVERIFY(!f.ticker->window()->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+    QVERIFY(f.ini().contains(u"ShowInfoDelay=30\r\n"_s));
     QVERIFY(f.ticker->timers().rotation().isActive());
     f.clock.set(QDateTime(QDate(2026, 12, 7), QTime(10, 24, 30))); // a moment of 30 s, not of 120 s
     f.ticker->rotationTick();
@@ -466,31 +464,45 @@ void TestTicker::optionsFromTheMenu() {
 }
 
 void TestTicker::skinFromTheMenu_data() {
+    QTest::addColumn<bool>("withSkins");
     QTest::addColumn<QString>("button");
     QTest::addColumn<QSize>("size");
-    QTest::newRow("OK puts the skin on") << u"cmdOK"_s << QSize(250, 70);
-    QTest::newRow("Cancel changes nothing") << u"cmdCancel"_s << QSize(222, 65);
+    QTest::newRow("OK puts the chosen skin on") << true << u"cmdOK"_s << QSize(250, 70);
+    QTest::newRow("Cancel changes nothing") << true << u"cmdCancel"_s << QSize(222, 65);
+    QTest::newRow("no skin folder: a message, the built-in skin") << false << u"cmdOK"_s << QSize(222, 65);
 }
 
+// The chooser opens on the first-start skin; OK gives the sign the chosen skin's size with its
+// panels where they were, and saves the skin's names.
 void TestTicker::skinFromTheMenu() {
+    QFETCH(bool, withSkins);
     QFETCH(QString, button);
     QFETCH(QSize, size);
     Fixture f;
-    QVERIFY(QDir(f.dir.path()).mkpath(u"Images/ブルー"_s));
-    QImage skin(250, 70, QImage::Format_RGB32);
-    skin.fill(Qt::darkBlue);
-    QVERIFY(skin.save(f.dir.filePath(u"Images/ブルー/b.bmp"_s), "BMP"));
+    for (const auto& [file, skinSize] :
+         {std::pair{u"その他/無地1.bmp"_s, QSize(40, 20)}, std::pair{u"ブルー/b.bmp"_s, QSize(250, 70)}}) {
+        QImage skin(skinSize, QImage::Format_RGB32);
+        skin.fill(Qt::darkBlue);
+        QVERIFY(!withSkins || (QDir(f.dir.path()).mkpath(u"Images/"_s + file.section(u'/', 0, 0)) &&
+                               skin.save(f.dir.filePath(u"Images/"_s + file), "BMP")));
+    }
     f.ticker->showWindow(false);
+    QString preselected;
     f.withDialog(u"mnuSelectSkin"_s, [&](QDialog& dialog) {
         auto* folders = dialog.findChild<QTreeWidget*>(u"tvwFolder"_s);
-        folders->setCurrentItem(folders->topLevelItem(0));
         auto* files = dialog.findChild<QTreeWidget*>(u"lvwImage"_s);
-        files->setCurrentItem(files->topLevelItem(0));
+        if (withSkins) {
+            preselected = folders->currentItem()->text(0) + u'/' + files->currentItem()->text(0);
+            folders->setCurrentItem(folders->topLevelItem(1));
+            files->setCurrentItem(files->topLevelItem(0));
+        }
         dialog.findChild<QAbstractButton*>(button)->click();
     });
+    QCOMPARE(preselected, withSkins ? u"その他/無地1.bmp"_s : QString());
+    QCOMPARE(f.prompter.asked.size(), withSkins ? 0 : 1);
     QCOMPARE(f.ticker->window()->size(), size);
     QCOMPARE(f.ticker->window()->messagePanel()->geometry(), QRect(31, 39, 160, 16));
-    QCOMPARE(f.ini().contains(u"ImageDir=ブルー\r\nImageTitle=b.bmp\r\n"_s), button == u"cmdOK"_s);
+    QCOMPARE(f.ini().contains(u"ImageDir=ブルー\r\nImageTitle=b.bmp\r\n"_s), size.width() == 250);
 }
 
 QTEST_MAIN(TestTicker)
