@@ -19,6 +19,18 @@ QString StatusFor(const InfoItems& items, const QString& defaultMessage) {
     return CycleTexts::NothingExtracted();
 }
 
+// A page that gave items counts as Items even when something went wrong on the way (a password
+// that could not be restored, say): what it shows is what the user sees of it.
+PageStatus StatusOf(const PageOutcome& outcome) {
+    if (!outcome.items.isEmpty())
+        return {PageStatus::Kind::Items, int(outcome.items.size()), {}};
+    for (const QString& line : outcome.errorText.split(u'\n')) {
+        if (!line.trimmed().isEmpty())
+            return {PageStatus::Kind::Error, 0, line.trimmed()};
+    }
+    return {PageStatus::Kind::NoMatch, 0, {}};
+}
+
 } // namespace
 
 UpdateCycle::UpdateCycle(AppFolders folders, const Clock& clock, QObject* parent)
@@ -179,6 +191,7 @@ void UpdateCycle::takeIn(const PageOutcome& outcome) {
         emit downloadTotalChanged(m_downloadTotal);
     }
     m_result.items += outcome.items;
+    m_result.pageStatuses.insert(m_pages[m_head], StatusOf(outcome));
 }
 
 void UpdateCycle::announceHead() {
