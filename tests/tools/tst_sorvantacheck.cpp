@@ -132,6 +132,8 @@ class TestSorvantaCheck : public QObject {
     Q_OBJECT
 private slots:
     void printsItemsInPageOrderAndErrorsOnStderr();
+    void summaryFollowsTheItems_data();
+    void summaryFollowsTheItems();
     void nothingExtracted_data();
     void nothingExtracted();
     void noEnabledPage_data();
@@ -182,6 +184,38 @@ void TestSorvantaCheck::printsItemsInPageOrderAndErrorsOnStderr() {
     QVERIFY(!RequestedPaths(server).contains(u"/disabled"_s));
     QCOMPARE(server.requestCount(), 4);
     QVERIFY(!QFileInfo::exists(folder.configHome() + u"/kwSorvanta"_s));
+}
+
+void TestSorvantaCheck::summaryFollowsTheItems_data() {
+    QTest::addColumn<QStringList>("arguments");
+    QTest::newRow("option before the folder argument") << QStringList{u"--summary"_s, u"/singleuser"_s};
+    QTest::newRow("option after the folder argument") << QStringList{u"/singleuser"_s, u"--summary"_s};
+}
+
+void TestSorvantaCheck::summaryFollowsTheItems() {
+    QFETCH(QStringList, arguments);
+    CheckFolder folder;
+    QVERIFY(folder.isValid());
+    TestHttpServer server;
+    server.route("/sjis", Reply::ok(ShiftJisPage(), "text/html; charset=Shift_JIS"));
+    server.route("/quiet", Reply::ok(QuietPage(), "text/html; charset=UTF-8"));
+    const QString pages = PageLine(u"1"_s, server.url(u"/sjis"_s), u"運行\t情報"_s) +
+                          PageLine(u"0"_s, server.url(u"/quiet"_s), u"停止中のページ"_s) +
+                          PageLine(u"1"_s, server.url(u"/missing"_s), u"存在しないページ"_s) +
+                          PageLine(u"1"_s, server.url(u"/quiet"_s), u"平常"_s);
+    folder.write(u"url.txt"_s, pages.toUtf8());
+    folder.write(u"filter.txt"_s, TwoRules());
+    folder.write(u"Sorvanta.ini"_s, Ini(u"ShowTextInstead=No\r\n"_s));
+
+    const CheckRun run = folder.run(arguments);
+    QVERIFY(run.finished);
+    QCOMPARE(run.exitCode, 0);
+    QCOMPARE(run.out, u"1\t1\t信号トラブルの影響で 遅れ\n"
+                      u"1\t2\t山手線\n"
+                      u"1\t2\t京浜東北線\n"
+                      u"#1\t運行 情報\t3件\n"
+                      u"#3\t存在しないページ\tエラー\tエラー :404 Not Found\n"
+                      u"#4\t平常\t該当なし\n"_s);
 }
 
 void TestSorvantaCheck::nothingExtracted_data() {
