@@ -27,6 +27,14 @@ QStringList Describe(const InfoItems& items) {
     return lines;
 }
 
+// "text" for a kept fragment, "text|word" for an excluded one.
+QStringList Describe(const QList<RuleFragment>& fragments) {
+    QStringList lines;
+    for (const RuleFragment& fragment : fragments)
+        lines.append(fragment.excludedBy ? fragment.text + u'|' + *fragment.excludedBy : fragment.text);
+    return lines;
+}
+
 } // namespace
 
 class TestItemExtractor : public QObject {
@@ -38,6 +46,8 @@ private slots:
     void changesCallersPageText();
     void appendsAfterExistingItems();
     void manyItemsFromALargePage();
+    void testRuleShowsKeptAndExcluded_data();
+    void testRuleShowsKeptAndExcluded();
 };
 
 void TestItemExtractor::extractsItems_data() {
@@ -178,6 +188,46 @@ void TestItemExtractor::manyItemsFromALargePage() {
     QCOMPARE(items.size(), 30000);
     QCOMPARE(items.first().text, u"0番線 遅延"_s);
     QCOMPARE(items.last().text, u"29999番線 遅延"_s);
+}
+
+void TestItemExtractor::testRuleShowsKeptAndExcluded_data() {
+    QTest::addColumn<RuleRecord>("rule");
+    QTest::addColumn<int>("options");
+    QTest::addColumn<QStringList>("fragments");
+    const QStringList words{u"3"_s, u"1"_s};
+    QTest::newRow("kept and excluded in page order, each with its word")
+        << Rule(u"["_s, u"]"_s, words) << int(Plain)
+        << QStringList{u"a1|1"_s, u"b2"_s, u"c3|3"_s, u"d13|3"_s};
+    QTest::newRow("IgnoreExcept keeps every fragment") << Rule(u"["_s, u"]"_s, words) << int(IgnoreExcept)
+                                                       << QStringList{u"a1"_s, u"b2"_s, u"c3"_s, u"d13"_s};
+    QTest::newRow("an empty word excludes every fragment")
+        << Rule(u"["_s, u"]"_s, {u"x"_s, QString()}) << int(Plain)
+        << QStringList{u"a1|"_s, u"b2|"_s, u"c3|"_s, u"d13|"_s};
+    QTest::newRow("IgnoreCase: upper case, word as matched")
+        << Rule(u"["_s, u"]"_s, {u"b"_s}) << int(IgnoreCase)
+        << QStringList{u"A1"_s, u"B2|B"_s, u"C3"_s, u"D13"_s};
+    QTest::newRow("a disabled rule is tried all the same")
+        << Rule(u"[c"_s, u"]"_s, {}, false) << int(Plain) << QStringList{u"3"_s};
+    QTest::newRow("tags removed, empty fragments left out")
+        << Rule(u"]"_s, u"["_s) << int(Plain) << QStringList{};
+}
+
+void TestItemExtractor::testRuleShowsKeptAndExcluded() {
+    QFETCH(RuleRecord, rule);
+    QFETCH(int, options);
+    QFETCH(QStringList, fragments);
+    const QString page = u"[a1][<b>b2</b>][c3]<i>[d13]"_s;
+    QCOMPARE(Describe(TestRule(page, rule, Options(options))), fragments);
+    // What it keeps is what the update takes as items.
+    QString updated = page;
+    InfoItems items;
+    rule.Enabled = true;
+    ExtractItems(updated, 1, {rule}, Options(options), items);
+    QStringList kept;
+    for (const RuleFragment& fragment : TestRule(page, rule, Options(options)))
+        if (!fragment.excludedBy)
+            kept.append(fragment.text + u"|1|1"_s);
+    QCOMPARE(kept, Describe(items));
 }
 
 QTEST_GUILESS_MAIN(TestItemExtractor)
