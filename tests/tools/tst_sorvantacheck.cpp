@@ -115,6 +115,15 @@ QByteArray MetaPage() {
         "EUC-JP");
 }
 
+// Served without a charset, with kanji alone (valid Shift_JIS as well): only the XML declaration
+// makes the titles come out right.
+QByteArray EucJpFeed() {
+    return EncodeWithIcu(u"<?xml version=\"1.0\" encoding=\"EUC-JP\"?>\n<rss version=\"2.0\"><channel>"
+                         u"<title>運休</title><item><title><![CDATA[人身事故運休]]></title></item>"
+                         u"<item><title><![CDATA[ 事故 ]]></title></item></channel></rss>"_s,
+                         "EUC-JP");
+}
+
 QByteArray QuietPage() {
     return u"<html><title>T</title><p>平常運転</p></html>"_s.toUtf8();
 }
@@ -132,6 +141,7 @@ class TestSorvantaCheck : public QObject {
     Q_OBJECT
 private slots:
     void printsItemsInPageOrderAndErrorsOnStderr();
+    void printsFeedEntriesAsItemsOfNoRule();
     void summaryFollowsTheItems_data();
     void summaryFollowsTheItems();
     void nothingExtracted_data();
@@ -186,6 +196,21 @@ void TestSorvantaCheck::printsItemsInPageOrderAndErrorsOnStderr() {
     QVERIFY(!QFileInfo::exists(folder.configHome() + u"/kwSorvanta"_s));
 }
 
+void TestSorvantaCheck::printsFeedEntriesAsItemsOfNoRule() {
+    CheckFolder folder;
+    QVERIFY(folder.isValid());
+    TestHttpServer server;
+    server.route("/rss", Reply::ok(EucJpFeed(), "application/rss+xml"));
+    folder.write(u"url.txt"_s, PageLine(u"1"_s, server.url(u"/rss"_s), u"RSS"_s).toUtf8());
+    folder.write(u"filter.txt"_s, TwoRules());
+
+    const CheckRun run = folder.run({u"/singleuser"_s});
+    QVERIFY(run.finished);
+    QCOMPARE(run.exitCode, 0);
+    QCOMPARE(run.out, u"1\t0\t人身事故運休\n1\t0\t事故\n"_s);
+    QCOMPARE(run.err, QString());
+}
+
 void TestSorvantaCheck::summaryFollowsTheItems_data() {
     QTest::addColumn<QStringList>("arguments");
     QTest::newRow("option before the folder argument") << QStringList{u"--summary"_s, u"/singleuser"_s};
@@ -199,10 +224,12 @@ void TestSorvantaCheck::summaryFollowsTheItems() {
     TestHttpServer server;
     server.route("/sjis", Reply::ok(ShiftJisPage(), "text/html; charset=Shift_JIS"));
     server.route("/quiet", Reply::ok(QuietPage(), "text/html; charset=UTF-8"));
+    server.route("/rss", Reply::ok(EucJpFeed(), "application/rss+xml"));
     const QString pages = PageLine(u"1"_s, server.url(u"/sjis"_s), u"運行\t情報"_s) +
                           PageLine(u"0"_s, server.url(u"/quiet"_s), u"停止中のページ"_s) +
                           PageLine(u"1"_s, server.url(u"/missing"_s), u"存在しないページ"_s) +
-                          PageLine(u"1"_s, server.url(u"/quiet"_s), u"平常"_s);
+                          PageLine(u"1"_s, server.url(u"/quiet"_s), u"平常"_s) +
+                          PageLine(u"1"_s, server.url(u"/rss"_s), u"RSS"_s);
     folder.write(u"url.txt"_s, pages.toUtf8());
     folder.write(u"filter.txt"_s, TwoRules());
     folder.write(u"Sorvanta.ini"_s, Ini(u"ShowTextInstead=No\r\n"_s));
@@ -213,9 +240,12 @@ void TestSorvantaCheck::summaryFollowsTheItems() {
     QCOMPARE(run.out, u"1\t1\t信号トラブルの影響で 遅れ\n"
                       u"1\t2\t山手線\n"
                       u"1\t2\t京浜東北線\n"
+                      u"5\t0\t人身事故運休\n"
+                      u"5\t0\t事故\n"
                       u"#1\t運行 情報\t3件\n"
                       u"#3\t存在しないページ\tエラー\tエラー :404 Not Found\n"
-                      u"#4\t平常\t該当なし\n"_s);
+                      u"#4\t平常\t該当なし\n"
+                      u"#5\tRSS\t2件\n"_s);
 }
 
 void TestSorvantaCheck::nothingExtracted_data() {
