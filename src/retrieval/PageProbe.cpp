@@ -4,6 +4,9 @@
 #include "retrieval/PageDecoder.h"
 #include "retrieval/PageText.h"
 
+#include <QMutex>
+#include <QThreadPool>
+
 ProbedPage ProbePage(const PageRequest& page, const Fetcher& fetcher, const StopSignal& shouldStop) {
     ProbedPage probed;
     const FetchResult fetched = fetcher(page.request, shouldStop, {});
@@ -19,13 +22,24 @@ ProbedPage ProbePage(const PageRequest& page, const Fetcher& fetcher, const Stop
     return probed;
 }
 
+// Where a worker hands its page in. The probe leaves it when it goes, under the lock, so that a
+// worker outliving it posts nothing to an object that is gone.
+struct PageProbe::Delivery {
+    QMutex mutex;
+    PageProbe* probe = nullptr;
+};
+
 PageProbe::PageProbe(Fetcher fetcher, QObject* parent)
     : QObject(parent)
-    , m_fetcher(std::move(fetcher)) {}
+    , m_fetcher(std::move(fetcher))
+    , m_delivery(std::make_shared<Delivery>()) {
+    m_delivery->probe = this;
+}
 
 PageProbe::~PageProbe() {
     cancel();
-    m_pool.waitForDone();
+    const QMutexLocker lock(&m_delivery->mutex);
+    m_delivery->probe = nullptr;
 }
 
 void PageProbe::start(const PageRecord& page, const AppSettings& settings) {
@@ -33,23 +47,27 @@ void PageProbe::start(const PageRecord& page, const AppSettings& settings) {
     m_stop = std::make_shared<std::atomic<bool>>(false);
     m_running = true;
     const int generation = ++m_generation;
-    m_pool.start(
-        [this, generation, stop = m_stop, request = MakePageRequest(page, settings), fetcher = m_fetcher] {
-            ProbedPage probed = ProbePage(request, fetcher, [stop] { return stop->load(); });
+    QThreadPool::globalInstance()->start([generation, delivery = m_delivery, stop = m_stop,
+                                          request = MakePageRequest(page, settings), fetcher = m_fetcher] {
+        ProbedPage probed = ProbePage(request, fetcher, [stop] { return stop->load(); });
+        const QMutexLocker lock(&delivery->mutex);
+        if (PageProbe* probe = delivery->probe)
             QMetaObject::invokeMethod(
-                this,
-                [this, generation, probed = std::move(probed)] {
-                    if (generation != m_generation || !m_running)
-                        return;
-                    m_running = false;
-                    emit finished(probed);
-                },
+                probe,
+                [probe, generation, probed = std::move(probed)] { probe->deliver(generation, probed); },
                 Qt::QueuedConnection);
-        });
+    });
 }
 
 void PageProbe::cancel() {
     if (m_stop)
         m_stop->store(true);
     m_running = false;
+}
+
+void PageProbe::deliver(int generation, const ProbedPage& page) {
+    if (generation != m_generation || !m_running)
+        return;
+    m_running = false;
+    emit finished(page);
 }

@@ -7,7 +7,6 @@
 
 #include <QObject>
 #include <QString>
-#include <QThreadPool>
 #include <atomic>
 #include <memory>
 
@@ -23,12 +22,15 @@ struct ProbedPage {
 // worker thread.
 ProbedPage ProbePage(const PageRequest& page, const Fetcher& fetcher, const StopSignal& shouldStop = {});
 
-// Runs ProbePage on a worker thread, one page at a time. Nothing is written anywhere.
+// Runs ProbePage on a worker thread of the global pool, one page at a time. Nothing is written
+// anywhere.
 class PageProbe : public QObject {
     Q_OBJECT
 public:
     explicit PageProbe(Fetcher fetcher = FetchPage, QObject* parent = nullptr);
-    ~PageProbe() override; // stops a running fetch and waits for it
+    // Stops a running fetch without waiting for it: a name lookup, which nothing interrupts, may
+    // keep its worker a while longer, but it hands in nothing.
+    ~PageProbe() override;
     Q_DISABLE_COPY_MOVE(PageProbe)
 
     // Starts fetching the page, cancelling a fetch still running.
@@ -41,9 +43,12 @@ signals:
     void finished(const ProbedPage& page);
 
 private:
+    struct Delivery;
+    void deliver(int generation, const ProbedPage& page);
+
     Fetcher m_fetcher;
+    std::shared_ptr<Delivery> m_delivery;
     std::shared_ptr<std::atomic<bool>> m_stop;
     int m_generation = 0;
     bool m_running = false;
-    QThreadPool m_pool;
 };

@@ -5,8 +5,10 @@
 #include "support/TestHttpServer.h"
 #include "support/TestSupport.h"
 
+#include <QSemaphore>
 #include <QSignalSpy>
 #include <QTest>
+#include <QThreadPool>
 
 using namespace Qt::StringLiterals;
 using namespace std::chrono_literals;
@@ -36,6 +38,7 @@ private slots:
     void usesPageCredentialsAndProxy();
     void cancelStopsTheFetchAndReportsNothing();
     void newStartReplacesTheRunningFetch();
+    void goingAwayDoesNotWaitForTheWorker();
 };
 
 void TestPageProbe::readsThePageAsTheUpdateDoes_data() {
@@ -158,6 +161,24 @@ void TestPageProbe::newStartReplacesTheRunningFetch() {
     QCOMPARE(finished.count(), 1);
     QCOMPARE(finished.first().first().value<ProbedPage>().text, u"<b>quick</b>"_s);
     QVERIFY(!probe.isRunning());
+}
+
+void TestPageProbe::goingAwayDoesNotWaitForTheWorker() {
+    QSemaphore entered;
+    QSemaphore release;
+    const Fetcher deaf = [&](const FetchRequest&, const StopSignal&, const ProgressSignal&) {
+        entered.release();
+        release.acquire(); // a name lookup that hears no stop
+        return FetchResult{"<b>late</b>", "text/html", FetchFailure::None, 200};
+    };
+    {
+        PageProbe probe(deaf);
+        probe.start(Page(u"http://unreachable.test/"_s), {});
+        QVERIFY(entered.tryAcquire(1, 10000));
+    } // waiting here for the worker would never end
+    release.release();
+    QVERIFY(QThreadPool::globalInstance()->waitForDone(10000));
+    QCoreApplication::processEvents(); // nothing is posted to the probe that is gone
 }
 
 QTEST_GUILESS_MAIN(TestPageProbe)

@@ -86,9 +86,6 @@ RuleTesterPanel::RuleTesterPanel(QList<PageRecord> pages, AppSettings settings, 
                    : u"ページを選んで「取得」を押すと、このルールで抽出される情報を表示します。"_s);
 }
 
-// The worker thread may still be fetching: the probe, a child, stops it and waits.
-RuleTesterPanel::~RuleTesterPanel() = default;
-
 void RuleTesterPanel::setRule(const RuleRecord& rule) {
     m_rule = rule;
     if (!m_text.isEmpty())

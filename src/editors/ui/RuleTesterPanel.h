@@ -24,7 +24,6 @@ class RuleTesterPanel : public QGroupBox {
 public:
     RuleTesterPanel(QList<PageRecord> pages, AppSettings settings, Fetcher fetcher = FetchPage,
                     QWidget* parent = nullptr);
-    ~RuleTesterPanel() override;
     Q_DISABLE_COPY_MOVE(RuleTesterPanel)
 
 public slots:
