@@ -95,13 +95,8 @@ struct Fixture {
 
 } // namespace
 
-char* toString(const PageStatus& status) {
-    return QTest::toString(u"%1 %2 '%3'"_s.arg(int(status.kind)).arg(status.itemCount).arg(status.error));
-}
-
 Q_DECLARE_METATYPE(CycleResult)
 Q_DECLARE_METATYPE(FetchFailure)
-Q_DECLARE_METATYPE(PageStatus)
 
 class TestUpdateCycle : public QObject {
     Q_OBJECT
@@ -124,8 +119,7 @@ private slots:
     void exitWaitsForWorkersOnlySoLong();
     void offlineFetchesNothing();
     void brokenPasswordIsReportedAndPageStillFetched();
-    void pageStatuses_data();
-    void pageStatuses();
+    void pageStatusOfEachEnabledPage();
 };
 
 void TestUpdateCycle::noEnabledPageDoesNothing() {
@@ -371,47 +365,24 @@ void TestUpdateCycle::brokenPasswordIsReportedAndPageStillFetched() {
     QCOMPARE(result.items.size(), 1);
 }
 
-void TestUpdateCycle::pageStatuses_data() {
-    QTest::addColumn<QByteArray>("body");
-    QTest::addColumn<int>("httpStatus");
-    QTest::addColumn<QString>("password"); // stored form
-    QTest::addColumn<bool>("showTextInstead");
-    QTest::addColumn<PageStatus>("status");
-    using Kind = PageStatus::Kind;
-    QTest::newRow("items counted") << "<b>a</b> <b>b</b>"_ba << 200 << QString() << false
-                                   << PageStatus{Kind::Items, 2, {}};
-    QTest::newRow("whole-page text is an item")
-        << "<p>平常運転</p>"_ba << 200 << QString() << true << PageStatus{Kind::Items, 1, {}};
-    QTest::newRow("fetched, nothing matched; the default message is no page's")
-        << "<p>平常運転</p>"_ba << 200 << QString() << false << PageStatus{Kind::NoMatch, 0, {}};
-    QTest::newRow("404 gives the first line of its error")
-        << QByteArray() << 404 << QString() << false
-        << PageStatus{Kind::Error, 0, u"エラー :404 Not Found"_s};
-    QTest::newRow("error with items counts as items")
-        << "<b>a</b>"_ba << 200 << u"PQR"_s << false << PageStatus{Kind::Items, 1, {}};
-    QTest::newRow("error without items")
-        << "<p>x</p>"_ba << 200 << u"PQR"_s << false
-        << PageStatus{Kind::Error, 0, u"エラー5 : プロシージャの呼び出し、または引数が不正です。"_s};
-}
-
-void TestUpdateCycle::pageStatuses() {
-    QFETCH(QByteArray, body);
-    QFETCH(int, httpStatus);
-    QFETCH(QString, password);
-    QFETCH(bool, showTextInstead);
-    QFETCH(PageStatus, status);
+void TestUpdateCycle::pageStatusOfEachEnabledPage() {
     Fixture f;
-    f.settings.ShowTextInstead = showTextInstead;
-    const FetchFailure failure = httpStatus == 200 ? FetchFailure::None : FetchFailure::HttpStatus;
-    f.web.add(Url(2), {body, failure, httpStatus});
-    f.web.add(Url(3), {"<b>c</b>"});
-    DataSet tables = Tables(3, {1});
-    tables.pages[1].Password = password;
-
-    const CycleResult result = f.run(tables);
-    QCOMPARE(result.pageStatuses.keys(), (QList<int>{2, 3}));
-    QCOMPARE(result.pageStatuses.value(2), status);
-    QCOMPARE(result.pageStatuses.value(3), (PageStatus{PageStatus::Kind::Items, 1, {}}));
+    f.settings.ShowTextInstead = false;
+    f.web.add(Url(2), {"<b>a</b> <b>b</b>"});
+    f.web.add(Url(3), {"<p>平常運転</p>"});
+    f.web.add(Url(4), {{}, FetchFailure::HttpStatus, 404});
+    f.web.add(Url(5), {"<b>a</b>"});
+    DataSet tables = Tables(5, {1});
+    tables.pages[4].Password = u"PQR"_s; // cannot be restored: an error, yet items
+    using Kind = PageStatus::Kind;
+    QMap<int, PageStatus> statuses{{2, {Kind::Items, 2, {}}},
+                                   {3, {Kind::NoMatch, 0, {}}}, // the default message is no page's
+                                   {4, {Kind::Error, 0, u"エラー :404 Not Found"_s}},
+                                   {5, {Kind::Items, 1, {}}}};
+    QCOMPARE(f.run(tables).pageStatuses, statuses);
+    f.settings.ShowTextInstead = true; // the whole-page text is an item
+    statuses[3] = {Kind::Items, 1, {}};
+    QCOMPARE(f.run(tables).pageStatuses, statuses);
 }
 
 QTEST_GUILESS_MAIN(TestUpdateCycle)
