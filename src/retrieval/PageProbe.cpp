@@ -10,8 +10,7 @@
 ProbedPage ProbePage(const PageRequest& page, const Fetcher& fetcher, const StopSignal& shouldStop) {
     ProbedPage probed;
     const FetchResult fetched = fetcher(page.request, shouldStop, {});
-    probed.stopped = fetched.stopped() || (shouldStop && shouldStop());
-    if (probed.stopped)
+    if (fetched.stopped() || (shouldStop && shouldStop()))
         return probed;
     probed.error = page.passwordError + CycleTexts::DownloadError(fetched, page.request, false);
     if (!fetched.body.isEmpty())

@@ -15,11 +15,10 @@ struct ProbedPage {
     QString text;    // the normalised text; empty when nothing usable arrived
     QString charset; // the encoding the page was read in; empty when no body arrived
     QString error;   // the error blocks the update would log for the page, never hidden
-    bool stopped = false;
 };
 
 // Fetches with the page's request, then decodes and normalises the body. Blocking; meant for a
-// worker thread.
+// worker thread. A stopped fetch gives an empty page: nobody waits for it any more.
 ProbedPage ProbePage(const PageRequest& page, const Fetcher& fetcher, const StopSignal& shouldStop = {});
 
 // Runs ProbePage on a worker thread of the global pool, one page at a time. Nothing is written

@@ -139,8 +139,11 @@ void RuleTesterPanel::showFragments() {
                 m_results->addItem(fragment.excludedBy ? ExcludedRow(fragment, grey)
                                                        : new QListWidgetItem(fragment.text));
         }
-        if (fragments.size() > MaxRows)
-            m_results->addItem(u"…ほか "_s + Number(fragments.size() - MaxRows) + u" 件"_s);
+        if (fragments.size() > MaxRows) {
+            auto* rest = new QListWidgetItem(u"…ほか "_s + Number(fragments.size() - MaxRows) + u" 件"_s);
+            rest->setForeground(grey);
+            m_results->addItem(rest);
+        }
         status += u"　抽出: "_s + Number(fragments.size() - excluded) + u"件　除外: "_s + Number(excluded) +
                   u"件"_s;
     }
