@@ -57,22 +57,7 @@ RuleTesterPanel::RuleTesterPanel(QList<PageRecord> pages, AppSettings settings, 
         m_chooser->addItem(page.Name.isEmpty() ? page.URL : page.Name);
         m_chooser->setItemData(m_chooser->count() - 1, page.URL, Qt::ToolTipRole);
     }
-    m_status->setWordWrap(true);
-    m_status->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    m_results->setWordWrap(true);
-    m_results->setTextElideMode(Qt::ElideNone);
-
-    auto* pageLine = new QHBoxLayout;
-    auto* pageLabel = new QLabel(u"ページ(&P):"_s, this);
-    pageLabel->setBuddy(m_chooser);
-    pageLine->addWidget(pageLabel);
-    pageLine->addWidget(m_chooser, 1);
-    pageLine->addWidget(m_fetch);
-    auto* layout = new QVBoxLayout(this);
-    layout->addLayout(pageLine);
-    layout->addWidget(m_status);
-    layout->addWidget(m_results, 1);
-
+    layOut();
     connect(m_fetch, &QPushButton::clicked, this, &RuleTesterPanel::fetchOrCancel);
     connect(m_probe, &PageProbe::finished, this, &RuleTesterPanel::takePage);
     connect(m_chooser, &QComboBox::currentIndexChanged, this, [this] {
@@ -84,6 +69,23 @@ RuleTesterPanel::RuleTesterPanel(QList<PageRecord> pages, AppSettings settings, 
     forgetPage(m_pages.isEmpty()
                    ? u"ページが登録されていません。"_s
                    : u"ページを選んで「取得」を押すと、このルールで抽出される情報を表示します。"_s);
+}
+
+void RuleTesterPanel::layOut() {
+    m_status->setWordWrap(true);
+    m_status->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    m_results->setWordWrap(true);
+    m_results->setTextElideMode(Qt::ElideNone);
+    auto* pageLine = new QHBoxLayout;
+    auto* pageLabel = new QLabel(u"ページ(&P):"_s, this);
+    pageLabel->setBuddy(m_chooser);
+    pageLine->addWidget(pageLabel);
+    pageLine->addWidget(m_chooser, 1);
+    pageLine->addWidget(m_fetch);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(pageLine);
+    layout->addWidget(m_status);
+    layout->addWidget(m_results, 1);
 }
 
 void RuleTesterPanel::setRule(const RuleRecord& rule) {

@@ -30,6 +30,7 @@ public slots:
     void setRule(const RuleRecord& rule);
 
 private:
+    void layOut();
     void fetchOrCancel();
     void forgetPage(const QString& status);
     void takePage(const ProbedPage& page);
