@@ -24,11 +24,15 @@ QString StatusFor(const InfoItems& items, const QString& defaultMessage) {
 PageStatus StatusOf(const PageOutcome& outcome) {
     if (!outcome.items.isEmpty())
         return {PageStatus::Kind::Items, int(outcome.items.size()), {}};
-    for (const QString& line : outcome.errorText.split(u'\n')) {
-        if (!line.trimmed().isEmpty())
-            return {PageStatus::Kind::Error, 0, line.trimmed()};
-    }
-    return {PageStatus::Kind::NoMatch, 0, {}};
+    QStringList lines = outcome.errorText.split(u'\n');
+    for (QString& line : lines)
+        line = line.trimmed();
+    lines.removeAll(QString());
+    if (lines.isEmpty())
+        return {PageStatus::Kind::NoMatch, 0, {}};
+    // A heading alone ("エラー :") says nothing: the line after it tells which address failed.
+    const QString error = lines.size() > 1 && lines[0].endsWith(u':') ? lines[0] + u' ' + lines[1] : lines[0];
+    return {PageStatus::Kind::Error, 0, error};
 }
 
 } // namespace
