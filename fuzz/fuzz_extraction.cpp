@@ -1,0 +1,121 @@
+// Page stripping and extraction by rules: any page and any rules run without fault or hang. The
+// stripped text keeps no "<" or ">"; every item is non-empty, comes from an enabled rule and holds
+// no complete tag; and on pages of up to ReferenceLimit characters the items are exactly those of
+// the extraction done literally step by step (a header with no footer after it moves the search on
+// by one character; each tag is deleted wherever its exact text occurs).
+// Input: the page (UTF-8), then the rules as filter.txt text, then one byte of flags (1: ignore
+// case, 2: ignore quotes, 4: ignore exclusions) and four bytes of page number.
+#include "FuzzInput.h"
+#include "base/AnsiText.h"
+#include "retrieval/ItemExtractor.h"
+#include "retrieval/PageText.h"
+#include "retrieval/TableCodec.h"
+
+#include <algorithm>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+constexpr qsizetype ReferenceLimit = 4096;
+
+QString Prepared(QString text, const ExtractionOptions& options) {
+    if (options.ignoreCase)
+        text = text.toUpper();
+    if (options.ignoreQuote)
+        text.remove(u'"').remove(u'\'');
+    return text;
+}
+
+QString WithoutTags(QString fragment) {
+    for (qsizetype g = 0;;) {
+        const qsizetype open = fragment.indexOf(u'<', g);
+        const qsizetype close = open < 0 ? -1 : fragment.indexOf(u'>', open);
+        if (close < 0)
+            return fragment;
+        fragment.replace(fragment.mid(open, close - open + 1), QString());
+        g = open;
+    }
+}
+
+// One rule over the prepared page; returns whether it found a non-empty fragment.
+bool RuleStepByStep(const QString& page, int pageNumber, const DataTable& rules, int rule,
+                    const ExtractionOptions& options, InfoItems& items) {
+    const QString header = Prepared(rules.value(RuleField::Header, rule), options);
+    QString footer = Prepared(rules.value(RuleField::Footer, rule), options);
+    const QString exclusions = Prepared(rules.value(RuleField::Exclusions, rule), options);
+    const QStringList words = exclusions.isEmpty() ? QStringList() : exclusions.split(u' ');
+    if (footer.isEmpty())
+        footer = u"<"_s;
+    bool found = false;
+    for (qsizetype p = 0;;) {
+        const qsizetype s = page.indexOf(header, p);
+        if (s < 0)
+            return found;
+        const qsizetype e = page.indexOf(footer, s + header.size());
+        if (e < 0) {
+            p = s + 1;
+            continue;
+        }
+        const QString fragment = WithoutTags(page.mid(s + header.size(), e - s - header.size()));
+        if (!fragment.isEmpty()) {
+            found = true;
+            const auto inFragment = [&](const QString& word) { return fragment.contains(word); };
+            if (options.ignoreExcept || std::none_of(words.cbegin(), words.cend(), inFragment))
+                items.append(InfoItem{fragment, pageNumber, rule});
+        }
+        p = e + footer.size();
+    }
+}
+
+bool ExtractedStepByStep(const QString& page, int pageNumber, const DataTable& rules,
+                         const ExtractionOptions& options, InfoItems& items) {
+    const QString prepared = Prepared(page, options);
+    bool found = false;
+    for (int rule = 1; rule <= rules.recordCount(); ++rule) {
+        if (IsFlagOn(rules.value(RuleField::Enabled, rule)))
+            found = RuleStepByStep(prepared, pageNumber, rules, rule, options, items) || found;
+    }
+    return found;
+}
+
+bool HoldsCompleteTag(const QString& text) {
+    const qsizetype open = text.indexOf(u'<');
+    return open >= 0 && text.indexOf(u'>', open) >= 0;
+}
+
+bool IsSoundItem(const InfoItem& item, int pageNumber, const DataTable& rules) {
+    return !item.text.isEmpty() && !HoldsCompleteTag(item.text) && item.page == pageNumber &&
+           item.rule >= 1 && item.rule <= rules.recordCount() &&
+           IsFlagOn(rules.value(RuleField::Enabled, item.rule));
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    const QList<QByteArray> parts = SplitFuzzInput(data, size, 3);
+    const QString page = QString::fromUtf8(parts.at(0));
+    DataTable rules(RuleField::Count);
+    ParseTable(DecodeAnsiText(parts.at(1)), rules);
+    const QByteArray& settings = parts.at(2);
+    const int flags = settings.isEmpty() ? 0 : static_cast<unsigned char>(settings.at(0));
+    const ExtractionOptions options{(flags & 1) != 0, (flags & 2) != 0, (flags & 4) != 0};
+    const int pageNumber = int(FuzzNumber(settings.mid(1), 1));
+
+    const QString stripped = StripPageText(page);
+    FUZZ_CHECK(stripped.size() <= page.size() && !stripped.contains(u'<') && !stripped.contains(u'>'));
+
+    QString text = page;
+    InfoItems items;
+    const bool found = ExtractItems(text, pageNumber, rules, options, items);
+    FUZZ_CHECK(text == Prepared(page, options));
+    FUZZ_CHECK(found || items.isEmpty());
+    FUZZ_CHECK(std::all_of(items.cbegin(), items.cend(),
+                           [&](const InfoItem& item) { return IsSoundItem(item, pageNumber, rules); }));
+    if (page.size() <= ReferenceLimit) {
+        InfoItems expected;
+        FUZZ_CHECK(ExtractedStepByStep(page, pageNumber, rules, options, expected) == found);
+        FUZZ_CHECK(items == expected);
+    }
+    return 0;
+}
