@@ -22,14 +22,9 @@ namespace {
 
 constexpr int RowCount = 30000;
 
-DataTable Rules() {
-    DataTable rules(RuleField::Count);
-    rules.setValue(RuleField::Enabled, 1, u"1"_s);
-    rules.setValue(RuleField::Header, 1, u"<td class=\"info\">"_s);
-    rules.setValue(RuleField::Footer, 1, u"</td>"_s);
-    rules.setValue(RuleField::Exclusions, 1, u"試運転"_s);
-    rules.appendRecord({u"1"_s, u"status"_s, u"<b>"_s, QString(), QString()});
-    return rules;
+QList<RuleRecord> Rules() {
+    return {{true, QString(), u"<td class=\"info\">"_s, u"</td>"_s, {u"試運転"_s}},
+            {true, u"status"_s, u"<b>"_s, QString(), {}}};
 }
 
 struct ChainTimes {
@@ -40,7 +35,7 @@ struct ChainTimes {
 };
 
 ChainTimes TimeChain(const QByteArray& bytes, int runs) {
-    const DataTable rules = Rules();
+    const QList<RuleRecord> rules = Rules();
     QList<double> normalise, extract, total;
     qsizetype itemCount = 0;
     for (int run = 0; run < runs; ++run) {

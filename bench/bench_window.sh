@@ -9,7 +9,7 @@ runs=${2:-5}
 work=$(mktemp -d)
 ticks=$(getconf CLK_TCK)
 marker=SORVANTA-BENCH
-xvfb_pid="" server_pid="" ticker_pid=""
+xvfb_pid="" server_pid="" ticker_pid="" launched_ns=0
 
 cleanup() {
     for pid in $ticker_pid $server_pid $xvfb_pid; do kill "$pid" 2>/dev/null || true; done
@@ -77,21 +77,22 @@ prepare_folder() {
 
 viewable() { xdotool search --onlyvisible --class '^Sorvanta$' >/dev/null 2>&1; }
 
-# Starts the ticker of a program folder and waits for its window; sets ticker_pid and, in ms from
-# just before the launch to the window seen from outside, mapped_ms. Extra arguments go into its
-# environment. A start that dies (the X server now and then refuses a connection) is tried again.
+# Starts the ticker of a program folder and waits for its window; sets ticker_pid, launched_ns (the
+# wall clock just before the launch) and, in ms from then to the window seen from outside, mapped_ms.
+# Extra arguments go into its environment. A start that dies (the X server now and then refuses a
+# connection) is tried again.
 start_ticker() {
-    local folder=$1 start
+    local folder=$1
     shift
     mkdir -p "$work/home/.config"
     install -d -m 700 "$work/runtime"
     for _ in 1 2 3; do
-        start=$(date +%s%N)
+        launched_ns=$(date +%s%N)
         env HOME="$work/home" XDG_CONFIG_HOME="$work/home/.config" XDG_RUNTIME_DIR="$work/runtime" \
             QT_QPA_PLATFORM=xcb "$@" "$folder/sorvanta" /singleuser 2>"$work/ticker.err" &
         ticker_pid=$!
         if wait_for 10 viewable; then
-            mapped_ms=$((($(date +%s%N) - start) / 1000000))
+            mapped_ms=$((($(date +%s%N) - launched_ns) / 1000000))
             kill -0 "$ticker_pid" 2>/dev/null && return 0
         fi
         stop_ticker
@@ -172,17 +173,18 @@ measure_idle() {
     echo "resident memory 3 s after start: $rss MB (target under 60 MB): $(verdict "$rss" 60)"
 }
 
-# The program reports its first paint counted from its own process start; the window is also
-# watched from outside, counted from just before the launch.
+# Asked through SORVANTA_REPORT_FIRST_PAINT, the program writes the wall-clock moment of its first
+# paint in microseconds; both it and the window seen from outside count from just before the launch.
 measure_first_paint() {
     prepare_folder "$work/start" No
-    local painted=() mapped=()
+    local painted=() mapped=() painted_us
     for ((run = 0; run < runs; ++run)); do
         start_ticker "$work/start" SORVANTA_REPORT_FIRST_PAINT=1 || return 1
         mapped+=("$mapped_ms")
-        wait_for 10 grep -q '^first-paint-ms ' "$work/ticker.err" ||
+        wait_for 10 grep -q '^first-paint-at-us ' "$work/ticker.err" ||
             { echo "first paint: not reported" && stop_ticker && return 1; }
-        painted+=("$(sed -n 's/^first-paint-ms //p' "$work/ticker.err")")
+        painted_us=$(sed -n 's/^first-paint-at-us //p' "$work/ticker.err")
+        painted+=("$(((painted_us * 1000 - launched_ns) / 1000000))")
         stop_ticker
     done
     local ms

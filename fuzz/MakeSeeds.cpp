@@ -3,8 +3,7 @@
 // files and scrambled passwords, each with the further parts its target reads.
 #include "FuzzInput.h"
 #include "base/AnsiText.h"
-#include "retrieval/DataTable.h"
-#include "retrieval/TableCodec.h"
+#include "retrieval/RecordCodec.h"
 #include "settings/PasswordScrambler.h"
 #include "support/IcuEncoding.h"
 
@@ -47,16 +46,13 @@ QByteArray Cp932(const QString& text) {
 }
 
 void WriteTableSeeds(SeedWriter& seeds) {
-    DataTable pages(PageField::Count);
-    pages.setValue(PageField::Enabled, 1, u"1"_s);
-    pages.setValue(PageField::URL, 1, u"https://例.jp/運行情報?a=1&b=\"2\""_s);
-    pages.setValue(PageField::Name, 1, u"運行情報, 関東"_s);
-    pages.setValue(PageField::Label, 1, u"［交通］\r\n"_s);
-    pages.setValue(PageField::UserName, 1, u"user"_s);
-    pages.setValue(PageField::Password, 1, EncryptPassword(u"pa\"ss,wd"_s, 7));
-    pages.appendRecord({u"0"_s, u"http://example.com/"_s, u"Example"_s});
-    seeds.write(u"tablecodec"_s, u"pages-utf8"_s, {Utf8(FormatTable(pages))});
-    seeds.write(u"tablecodec"_s, u"pages-cp932"_s, {Cp932(FormatTable(pages))});
+    const QList<PageRecord> pages = {
+        {true, u"https://例.jp/運行情報?a=1&b=\"2\""_s, u"運行情報, 関東"_s, u"［交通］\r\n"_s, u"user"_s,
+         EncryptPassword(u"pa\"ss,wd"_s, 7)},
+        {false, u"http://example.com/"_s, u"Example"_s, {}, {}, {}},
+    };
+    seeds.write(u"tablecodec"_s, u"pages-utf8"_s, {Utf8(FormatPages(pages))});
+    seeds.write(u"tablecodec"_s, u"pages-cp932"_s, {Cp932(FormatPages(pages))});
     seeds.write(u"tablecodec"_s, u"quirks"_s,
                 {Utf8(u"\"a\"\"b\",c\r\n\"one\r\ntwo\",x\r\n\"ab\"x\r\n\"a\"b\",c\r\n a , \"b\" \r\n,,x\r\n"
                       u"\"a\"\"\r\n\"\"\r\nb\",c\r\n\"a\r\nb\"\"c\""_s),
@@ -136,7 +132,7 @@ void WriteExtractionSeeds(SeedWriter& seeds) {
     const char flags[] = {0, 1, 2, 4, 7};
     for (const char flag : flags) {
         seeds.write(u"extraction"_s, u"page-flags-%1"_s.arg(int(flag)),
-                    {page, rules, QByteArray(1, flag) + QByteArray("\x03\x00\x00\x00", 4)});
+                    {page, rules, QByteArray(1, flag) + QByteArray("\x03\x00\x00\x00\x02\x00\x00\x00", 8)});
     }
 }
 

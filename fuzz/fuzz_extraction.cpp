@@ -1,15 +1,19 @@
-// Page stripping and extraction by rules: any page and any rules run without fault or hang. The
-// stripped text keeps no "<" or ">"; every item is non-empty, comes from an enabled rule and holds
-// no complete tag; and on pages of up to ReferenceLimit characters the items are exactly those of
-// the extraction done literally step by step (a header with no footer after it moves the search on
-// by one character; each tag is deleted wherever its exact text occurs).
+// Page stripping, tag removal and extraction by rules: any page and any rules run without fault or
+// hang. The stripped text keeps no "<" or ">". Every item is non-empty, comes from an enabled rule
+// and holds no complete tag. On pages of up to ReferenceLimit characters, tag removal over the whole
+// page and the items equal what the literal algorithm gives: each rule's exclusion text prepared
+// and then split at spaces, a header with no footer after it moving the search on by one character,
+// each tag deleted wherever its exact text occurs. Stopped early, extraction has given the first of
+// those items.
 // Input: the page (UTF-8), then the rules as filter.txt text, then one byte of flags (1: ignore
-// case, 2: ignore quotes, 4: ignore exclusions) and four bytes of page number.
+// case, 2: ignore quotes, 4: ignore exclusions), four bytes of page number and four bytes that
+// count the questions before a stop signal answers yes.
 #include "FuzzInput.h"
 #include "base/AnsiText.h"
 #include "retrieval/ItemExtractor.h"
 #include "retrieval/PageText.h"
-#include "retrieval/TableCodec.h"
+#include "retrieval/RecordCodec.h"
+#include "retrieval/TagRemoval.h"
 
 #include <algorithm>
 
@@ -39,11 +43,11 @@ QString WithoutTags(QString fragment) {
 }
 
 // One rule over the prepared page; returns whether it found a non-empty fragment.
-bool RuleStepByStep(const QString& page, int pageNumber, const DataTable& rules, int rule,
+bool RuleStepByStep(const QString& page, int pageNumber, const RuleRecord& rule, int number,
                     const ExtractionOptions& options, InfoItems& items) {
-    const QString header = Prepared(rules.value(RuleField::Header, rule), options);
-    QString footer = Prepared(rules.value(RuleField::Footer, rule), options);
-    const QString exclusions = Prepared(rules.value(RuleField::Exclusions, rule), options);
+    const QString header = Prepared(rule.Header, options);
+    QString footer = Prepared(rule.Footer, options);
+    const QString exclusions = Prepared(rule.Exclusions.join(u' '), options);
     const QStringList words = exclusions.isEmpty() ? QStringList() : exclusions.split(u' ');
     if (footer.isEmpty())
         footer = u"<"_s;
@@ -62,19 +66,19 @@ bool RuleStepByStep(const QString& page, int pageNumber, const DataTable& rules,
             found = true;
             const auto inFragment = [&](const QString& word) { return fragment.contains(word); };
             if (options.ignoreExcept || std::none_of(words.cbegin(), words.cend(), inFragment))
-                items.append(InfoItem{fragment, pageNumber, rule});
+                items.append(InfoItem{fragment, pageNumber, number});
         }
         p = e + footer.size();
     }
 }
 
-bool ExtractedStepByStep(const QString& page, int pageNumber, const DataTable& rules,
+bool ExtractedStepByStep(const QString& page, int pageNumber, const QList<RuleRecord>& rules,
                          const ExtractionOptions& options, InfoItems& items) {
     const QString prepared = Prepared(page, options);
     bool found = false;
-    for (int rule = 1; rule <= rules.recordCount(); ++rule) {
-        if (IsFlagOn(rules.value(RuleField::Enabled, rule)))
-            found = RuleStepByStep(prepared, pageNumber, rules, rule, options, items) || found;
+    for (int number = 1; number <= rules.size(); ++number) {
+        if (rules[number - 1].Enabled)
+            found = RuleStepByStep(prepared, pageNumber, rules[number - 1], number, options, items) || found;
     }
     return found;
 }
@@ -84,10 +88,9 @@ bool HoldsCompleteTag(const QString& text) {
     return open >= 0 && text.indexOf(u'>', open) >= 0;
 }
 
-bool IsSoundItem(const InfoItem& item, int pageNumber, const DataTable& rules) {
+bool IsSoundItem(const InfoItem& item, int pageNumber, const QList<RuleRecord>& rules) {
     return !item.text.isEmpty() && !HoldsCompleteTag(item.text) && item.page == pageNumber &&
-           item.rule >= 1 && item.rule <= rules.recordCount() &&
-           IsFlagOn(rules.value(RuleField::Enabled, item.rule));
+           item.rule >= 1 && item.rule <= rules.size() && rules[item.rule - 1].Enabled;
 }
 
 } // namespace
@@ -95,8 +98,7 @@ bool IsSoundItem(const InfoItem& item, int pageNumber, const DataTable& rules) {
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const QList<QByteArray> parts = SplitFuzzInput(data, size, 3);
     const QString page = QString::fromUtf8(parts.at(0));
-    DataTable rules(RuleField::Count);
-    ParseTable(DecodeAnsiText(parts.at(1)), rules);
+    const QList<RuleRecord> rules = ParseRules(DecodeAnsiText(parts.at(1)));
     const QByteArray& settings = parts.at(2);
     const int flags = settings.isEmpty() ? 0 : static_cast<unsigned char>(settings.at(0));
     const ExtractionOptions options{(flags & 1) != 0, (flags & 2) != 0, (flags & 4) != 0};
@@ -113,9 +115,20 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     FUZZ_CHECK(std::all_of(items.cbegin(), items.cend(),
                            [&](const InfoItem& item) { return IsSoundItem(item, pageNumber, rules); }));
     if (page.size() <= ReferenceLimit) {
+        QString withoutTags = page;
+        FUZZ_CHECK(RemoveTags(withoutTags) && withoutTags == WithoutTags(page));
         InfoItems expected;
         FUZZ_CHECK(ExtractedStepByStep(page, pageNumber, rules, options, expected) == found);
         FUZZ_CHECK(items == expected);
     }
+
+    const std::uint32_t questionsBeforeStop = FuzzNumber(settings.mid(5), 0);
+    std::uint32_t questions = 0;
+    QString stoppedText = page;
+    InfoItems stoppedItems;
+    ExtractItems(stoppedText, pageNumber, rules, options, stoppedItems,
+                 [&] { return ++questions > questionsBeforeStop; });
+    FUZZ_CHECK(stoppedItems.size() <= items.size() &&
+               std::equal(stoppedItems.cbegin(), stoppedItems.cend(), items.cbegin()));
     return 0;
 }

@@ -1,12 +1,16 @@
-// The codec of url.txt and filter.txt: ParseTable fills a whole grid from any text, and
-// FormatTable writes any grid so that ParseTable reads the same values back.
+// The codec of url.txt and filter.txt: ParseTable fills a whole grid from any text, FormatTable
+// writes any grid so that ParseTable reads the same values back, and page and rule records write
+// back as they were read.
 // Input: the data file's bytes; then two option bytes: the field count (1..8, default 6) and the
 // delimiters (the files' own, another fixed set, or ones taken from the input); then values, split
 // at U+001F, for a grid written and read back.
 #include "FuzzInput.h"
 #include "base/AnsiText.h"
 #include "retrieval/DataTable.h"
+#include "retrieval/RecordCodec.h"
 #include "retrieval/TableCodec.h"
+
+#include <algorithm>
 
 using namespace Qt::StringLiterals;
 
@@ -32,13 +36,9 @@ Delimiters DelimitersFrom(const QByteArray& options) {
 }
 
 bool HasFullShape(const DataTable& table, int records) {
-    if (records < 1 || records != table.recordCount())
-        return false;
-    for (int record = 1; record <= records; ++record) {
-        if (table.record(record).size() != table.fieldCount())
-            return false;
-    }
-    return true;
+    const auto fullRecord = [&](const QStringList& values) { return values.size() == table.fieldCount(); };
+    return records >= 1 && records == table.recordCount() &&
+           std::all_of(table.records().cbegin(), table.records().cend(), fullRecord);
 }
 
 void CheckReadsBack(const DataTable& table, const Delimiters& delimiters) {
@@ -47,7 +47,15 @@ void CheckReadsBack(const DataTable& table, const Delimiters& delimiters) {
     const int records = ParseTable(text, parsed, delimiters.separator, delimiters.lineEnd, delimiters.quote);
     FUZZ_CHECK(HasFullShape(parsed, records));
     if (delimiters.roundTrips)
-        FUZZ_CHECK(parsed == table);
+        FUZZ_CHECK(parsed.records() == table.records());
+}
+
+// The page and rule records of url.txt and filter.txt write back as they were read.
+void CheckRecordsReadBack(const QString& text) {
+    const QList<PageRecord> pages = ParsePages(text);
+    FUZZ_CHECK(ParsePages(FormatPages(pages)) == pages);
+    const QList<RuleRecord> rules = ParseRules(text);
+    FUZZ_CHECK(ParseRules(FormatRules(rules)) == rules);
 }
 
 // Values filled in record by record.
@@ -70,11 +78,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const int fieldCount = options.isEmpty() ? 6 : static_cast<unsigned char>(options.at(0)) % 8 + 1;
     const Delimiters delimiters = DelimitersFrom(options);
 
+    const QString text = DecodeAnsiText(parts.at(0));
     DataTable table(fieldCount);
-    const int records = ParseTable(DecodeAnsiText(parts.at(0)), table, delimiters.separator,
-                                   delimiters.lineEnd, delimiters.quote);
+    const int records = ParseTable(text, table, delimiters.separator, delimiters.lineEnd, delimiters.quote);
     FUZZ_CHECK(HasFullShape(table, records));
     CheckReadsBack(table, delimiters);
+    CheckRecordsReadBack(text);
     if (!parts.at(2).isEmpty())
         CheckReadsBack(GridOf(QString::fromUtf8(parts.at(2)).split(u'\x1f'), fieldCount), delimiters);
     return 0;

@@ -9,10 +9,12 @@ public:
     enum class RetryAnswer { Retry, Cancel };
 
     virtual ~UserPrompter() = default;
-    // Warning icon, Yes/No buttons.
-    virtual bool askYesNo(const QString& text) = 0;
+    // Exclamation icon, Yes/No buttons, Yes the default.
+    virtual bool askYesNo(const QString& title, const QString& text) = 0;
     // Critical icon, Retry/Cancel buttons.
     virtual RetryAnswer askRetryCancel(const QString& title, const QString& text) = 0;
     // Exclamation icon, OK button.
     virtual void showWarning(const QString& title, const QString& text) = 0;
+    // No icon, OK button.
+    virtual void showMessage(const QString& title, const QString& text) = 0;
 };

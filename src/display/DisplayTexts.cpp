@@ -43,17 +43,17 @@ QString UpdatingUrl(const QString& url) {
     return url + u" を更新中"_s;
 }
 
-QString ItemToolTip(const InfoItem& item, int current, int count, const DataTable& pages) {
+QString ItemToolTip(const InfoItem& item, int current, int count, const QList<PageRecord>& pages) {
     if (item.rule == 0)
         return item.text;
     return u"("_s + QString::number(current) + u'/' + QString::number(count) + u") ["_s +
-           pages.value(PageField::Name, item.page) + u"] "_s + item.text;
+           NumberedRecord(pages, item.page).Name + u"] "_s + item.text;
 }
 
-QString ScrollCaption(const InfoItem& item, const DataTable& pages, bool showTitle) {
+QString ScrollCaption(const InfoItem& item, const QList<PageRecord>& pages, bool showTitle) {
     if (!showTitle)
         return item.text;
-    return pages.value(PageField::Label, item.page) + item.text;
+    return NumberedRecord(pages, item.page).Label + item.text;
 }
 
 QString VersionNumber(int major, int minor, int revision) {

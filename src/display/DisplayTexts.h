@@ -1,6 +1,6 @@
 #pragma once
 
-#include "retrieval/DataTable.h"
+#include "retrieval/DataSet.h"
 #include "retrieval/InfoItem.h"
 
 #include <QString>
@@ -23,9 +23,9 @@ QString UpdatingUrl(const QString& url); // tooltip and taskbar caption while a 
 
 // Tooltip of the scrolling message: "(k/n) [page name] text" for extracted and whole-page items,
 // the text alone for the default message.
-QString ItemToolTip(const InfoItem& item, int current, int count, const DataTable& pages);
+QString ItemToolTip(const InfoItem& item, int current, int count, const QList<PageRecord>& pages);
 // Taskbar caption while the item scrolls: its text, after the page's label when showTitle.
-QString ScrollCaption(const InfoItem& item, const DataTable& pages, bool showTitle);
+QString ScrollCaption(const InfoItem& item, const QList<PageRecord>& pages, bool showTitle);
 
 // "2.52.0412": major, minor in two digits, revision in four.
 QString VersionNumber(int major, int minor, int revision);

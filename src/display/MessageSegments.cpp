@@ -42,15 +42,15 @@ KeywordColouring ColourKeywords(const QString& label, const QString& text, const
     return result;
 }
 
-QString MessageText(const InfoItem& item, const DataTable& rules, const AppSettings& settings) {
+QString MessageText(const InfoItem& item, const QList<RuleRecord>& rules, const AppSettings& settings) {
     if (settings.ShowFilter && item.rule > 0)
-        return rules.value(RuleField::Name, item.rule) + item.text;
+        return NumberedRecord(rules, item.rule).Name + item.text;
     return item.text;
 }
 
-QString MessageLabel(const InfoItem& item, const DataTable& pages, const AppSettings& settings) {
-    // The default message's page number 0 lies outside the table and reads as no label.
-    return settings.ShowTitle ? pages.value(PageField::Label, item.page) : QString();
+QString MessageLabel(const InfoItem& item, const QList<PageRecord>& pages, const AppSettings& settings) {
+    // The default message's page number 0 lies outside the list and reads as no label.
+    return settings.ShowTitle ? NumberedRecord(pages, item.page).Label : QString();
 }
 
 KeywordColouring ColourItem(const InfoItem& item, const DataSet& tables, const AppSettings& settings) {

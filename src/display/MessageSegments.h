@@ -35,10 +35,10 @@ KeywordColouring ColourKeywords(const QString& label, const QString& text, const
 
 // The item's text with the rule's name in front, without a separator, when ShowFilter is on and
 // the item came from a rule (the default message and whole-page texts get no prefix).
-QString MessageText(const InfoItem& item, const DataTable& rules, const AppSettings& settings);
+QString MessageText(const InfoItem& item, const QList<RuleRecord>& rules, const AppSettings& settings);
 
 // The page's label when ShowTitle is on, else empty. The default message has no page, so no label.
-QString MessageLabel(const InfoItem& item, const DataTable& pages, const AppSettings& settings);
+QString MessageLabel(const InfoItem& item, const QList<PageRecord>& pages, const AppSettings& settings);
 
 // Label, text and keywords of an item taken together.
 KeywordColouring ColourItem(const InfoItem& item, const DataSet& tables, const AppSettings& settings);

@@ -1,20 +1,11 @@
 #include "display/PageMenus.h"
 
-#include <algorithm>
-
 using namespace Qt::StringLiterals;
 
 namespace {
 
-bool IsBlankRecord(const DataTable& pages, int page) {
-    const QStringList& fields = pages.record(page);
-    return std::all_of(fields.cbegin(), fields.cend(), [](const QString& field) { return field.isEmpty(); });
-}
-
-PageMenuEntry EntryFor(const DataTable& pages, int page) {
-    const QString url = pages.value(PageField::URL, page);
-    const QString name = pages.value(PageField::Name, page);
-    return {page, name.isEmpty() ? url : name, url, IsFlagOn(pages.value(PageField::Enabled, page))};
+PageMenuEntry EntryFor(const PageRecord& record, int page) {
+    return {page, record.Name.isEmpty() ? record.URL : record.Name, record.URL, record.Enabled};
 }
 
 } // namespace
@@ -23,12 +14,13 @@ QString NoPagesCaption() {
     return u"（なし）"_s;
 }
 
-PageMenus BuildPageMenus(const DataTable& pages) {
+PageMenus BuildPageMenus(const QList<PageRecord>& pages) {
     PageMenus menus;
-    for (int page = 1; page <= pages.recordCount(); ++page) {
-        if (IsBlankRecord(pages, page))
+    for (int page = 1; page <= pages.size(); ++page) {
+        const PageRecord& record = pages[page - 1];
+        if (record.isBlank())
             continue;
-        PageMenuEntry entry = EntryFor(pages, page);
+        PageMenuEntry entry = EntryFor(record, page);
         menus.download.append(entry);
         if (entry.checked) {
             entry.checked = false;
@@ -38,11 +30,10 @@ PageMenus BuildPageMenus(const DataTable& pages) {
     return menus;
 }
 
-std::optional<DataTable> ToggledPageTable(const DataTable& pages, int page) {
-    if (page < 1 || page > pages.recordCount())
+std::optional<QList<PageRecord>> ToggledPages(const QList<PageRecord>& pages, int page) {
+    if (page < 1 || page > pages.size())
         return std::nullopt;
-    DataTable toggled = pages;
-    const bool enabled = IsFlagOn(pages.value(PageField::Enabled, page));
-    toggled.setValue(PageField::Enabled, page, enabled ? u"0"_s : u"1"_s);
+    QList<PageRecord> toggled = pages;
+    toggled[page - 1].Enabled = !toggled[page - 1].Enabled;
     return toggled;
 }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "retrieval/DataTable.h"
+#include "retrieval/DataSet.h"
 
 #include <QList>
 #include <QString>
@@ -26,10 +26,10 @@ struct PageMenus {
 
 QString NoPagesCaption(); // "（なし）"
 
-// Blank records (an empty page file, blank lines) are no pages and get no entry. A page
-// without a name is listed by its address.
-PageMenus BuildPageMenus(const DataTable& pages);
+// Blank records (blank lines of the page file) are no pages and get no entry. A page without a
+// name is listed by its address.
+PageMenus BuildPageMenus(const QList<PageRecord>& pages);
 
-// The page table with page's enabled flag flipped to "1" or "0"; nothing when there is no such
-// page. The window writes it as url.txt and reloads the data files.
-std::optional<DataTable> ToggledPageTable(const DataTable& pages, int page);
+// The pages with the page numbered page switched on or off; nothing when there is no such page.
+// The window has them saved as the page list.
+std::optional<QList<PageRecord>> ToggledPages(const QList<PageRecord>& pages, int page);

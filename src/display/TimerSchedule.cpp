@@ -34,14 +34,15 @@ bool UpdateAllowed(const QTime& time, const AppSettings& settings) {
            !IsQuietHour(time.hour(), settings.AutoReloadOffFrom, settings.AutoReloadOffTo);
 }
 
-int ScrollPauseMs(int scrollDelay) {
-    return (scrollDelay >= 1 && scrollDelay <= 5000) ? scrollDelay : 500;
+std::chrono::milliseconds DelayToNextTick(const QTime& now, std::chrono::milliseconds period) {
+    const std::chrono::milliseconds intoPeriod(now.msecsSinceStartOfDay() % period.count());
+    return period - intoPeriod + AlignmentSlack;
 }
 
 LampStep NextLampStep(bool litNow) {
     if (litNow)
-        return {false, std::chrono::milliseconds(250)};
-    return {true, std::chrono::milliseconds(1000)};
+        return {false, LampDarkTime};
+    return {true, LampLitTime};
 }
 
 } // namespace TimerSchedule

@@ -5,18 +5,30 @@
 #include <QTime>
 #include <chrono>
 
-// What the main window's timers decide at each tick, as pure functions of the time and the
-// settings. The window owns the QTimers and asks these with its clock's time.
+// The ticker's timer periods, and what its timers decide at each tick as pure functions of the time
+// and the settings. TickerTimers owns the QTimers; the ticker asks these with its clock's time.
 namespace TimerSchedule {
 
-// Tick periods of the window's timers. The rotation and update timers should be precise timers
-// so that no wall-clock second or minute is stepped over.
-inline constexpr std::chrono::milliseconds ClockInterval = std::chrono::milliseconds(500);
-inline constexpr std::chrono::milliseconds RotationInterval = std::chrono::milliseconds(1000);
-inline constexpr std::chrono::milliseconds UpdateCheckInterval = std::chrono::milliseconds(60000);
-inline constexpr std::chrono::milliseconds UpdateStartDelay = std::chrono::milliseconds(500);
-inline constexpr std::chrono::milliseconds ScrollStartDelay = std::chrono::milliseconds(250);
-inline constexpr std::chrono::milliseconds ShutdownDelay = std::chrono::milliseconds(100);
+// Every period of the ticker's timers.
+inline constexpr std::chrono::milliseconds ClockInterval{500};       // tmrClock3 redraws the clock
+inline constexpr std::chrono::milliseconds RotationPeriod{1000};     // tmrClock, aligned to the wall clock
+inline constexpr std::chrono::milliseconds UpdateCheckPeriod{60000}; // tmrClock2, aligned to the wall clock
+// Aligned ticks fall this long after the wall-clock boundary, so that the boundary has passed.
+inline constexpr std::chrono::milliseconds AlignmentSlack{5};
+inline constexpr std::chrono::milliseconds UpdateStartDelay{500};   // tmrHTTP, from the request to the cycle
+inline constexpr std::chrono::milliseconds ScrollStartDelay{250};   // tmrScroll, from rendering to the pass
+inline constexpr std::chrono::milliseconds ShutdownDelay{100};      // tmrEnd, from the request to the exit
+inline constexpr std::chrono::milliseconds ScrollEndWait{500};      // tmrEnd again while a scroll pass ends
+inline constexpr std::chrono::milliseconds UpdateGracePeriod{3000}; // tmrEnd again for a running update
+inline constexpr std::chrono::milliseconds LampFirstBlink{1};       // tmrWarn lights the lamp at once
+inline constexpr std::chrono::milliseconds LampLitTime{1000};
+inline constexpr std::chrono::milliseconds LampDarkTime{250};
+inline constexpr std::chrono::milliseconds TaskbarSwitchDelay{1000}; // tmrSwitch, after settings load
+
+// How long from now until just after the next wall-clock multiple of period (counted from
+// midnight; period divides a day). The rotation and update timers are armed with it at each tick,
+// so that their ticks stay on the wall clock's seconds and minutes however the timers drift.
+std::chrono::milliseconds DelayToNextTick(const QTime& now, std::chrono::milliseconds period);
 
 // Rotation is aligned to the wall clock within each ten minutes: second n = (minute % 10) * 60 +
 // second is a moment when n is a multiple of showInfoDelay. A delay that does not divide 600
@@ -36,10 +48,7 @@ bool IsQuietHour(int hour, int from, int to);
 // A requested update may run now: quiet hours are off or this is not a quiet hour.
 bool UpdateAllowed(const QTime& time, const AppSettings& settings);
 
-// The pause before a message starts to move: ScrollDelay when it lies in 1..5000, else 500.
-int ScrollPauseMs(int scrollDelay);
-
-// The update lamp blinks lit for 1000 ms and dark for 250 ms.
+// The update lamp blinks: lit for LampLitTime, dark for LampDarkTime.
 struct LampStep {
     bool lit;
     std::chrono::milliseconds interval;

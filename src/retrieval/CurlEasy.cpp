@@ -17,16 +17,8 @@ constexpr int kPollMilliseconds = 50;
 
 } // namespace
 
-TransferError TransferErrorFor(CURLcode code) {
-    switch (code) {
-    case CURLE_OK:
-        return TransferError::None;
-    case CURLE_FILESIZE_EXCEEDED: // announced Content-Length above the cap
-    case CURLE_WRITE_ERROR:       // our write callback refuses only bytes beyond the cap
-        return TransferError::TooLarge;
-    default:
-        return TransferError::CannotOpen;
-    }
+FetchFailure FetchFailureFor(CURLcode code) {
+    return code == CURLE_OK ? FetchFailure::None : FetchFailure::CannotOpen;
 }
 
 CurlEasy::CurlEasy() {

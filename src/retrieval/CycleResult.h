@@ -1,8 +1,10 @@
 #pragma once
 
 #include "retrieval/InfoItem.h"
+#include "retrieval/PageStatus.h"
 
 #include <QDateTime>
+#include <QMap>
 #include <QString>
 #include <optional>
 
@@ -15,4 +17,5 @@ struct CycleResult {
     QString status;                       // for the tray tip, the tooltip and the menu
     std::optional<QDateTime> infoExpires; // only when the cycle ran through all pages
     QString errorLog;
+    QMap<int, PageStatus> pageStatuses; // by page number, for every enabled page the cycle handled
 };

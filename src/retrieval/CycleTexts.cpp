@@ -1,18 +1,123 @@
 #include "retrieval/CycleTexts.h"
 
+#include <QHash>
 #include <QLocale>
 
 using namespace Qt::StringLiterals;
 
+namespace {
+
+const QString CrLf = u"\r\n"_s;
+const QString BlockEnd = u"\r\n\r\n"_s;
+const QString NotDownloaded = u" が正常にダウンロードできませんでした。"_s;
+
+QString CannotConnectError() {
+    return u"インターネットに接続できません。ダウンロードを中止しました。"_s + CrLf +
+           u"インターネットの設定が正しいか確認してください。"_s + BlockEnd;
+}
+
+QString CannotOpenError(const QString& url) {
+    return u"'"_s + url + u"' が開けません。ダウンロードを中止しました。"_s + CrLf +
+           u"ダウンロードの設定が正しいか確認してください。"_s + BlockEnd;
+}
+
+QString StatusError(int status, const QString& url) {
+    if (status != 404)
+        return {};
+    return u"エラー :404 "_s + CycleTexts::HttpStatusText(404) + CrLf + u"'"_s + url + u"'"_s +
+           NotDownloaded + BlockEnd;
+}
+
+QString PageAuthenticationError(const QString& url, bool hasUserName) {
+    const QString advice =
+        hasUserName ? u"' の認証に失敗しました。ユーザー名とパスワードが正しいか確認してください。"_s
+                    : u"' のダウンロードには認証が必要です。ユーザー名とパスワードを指定してください。"_s;
+    return u"エラー : 401 Authorization Required"_s + CrLf + u"'"_s + url + advice + BlockEnd;
+}
+
+QString ProxyAuthenticationError(bool hasUserName) {
+    const QString advice =
+        hasUserName ? u"プロキシ認証に失敗しました。ユーザー名とパスワードが正しいか確認してください。"_s
+                    : u"プロキシ認証が必要です。ユーザー名とパスワードを指定してください。"_s;
+    return u"エラー :407 "_s + CycleTexts::HttpStatusText(407) + CrLf + advice + BlockEnd;
+}
+
+QString SizeLimit(qint64 maxBytes) {
+    constexpr qint64 mebibyte = 1024 * 1024;
+    if (maxBytes % mebibyte == 0)
+        return u"(上限 "_s + QString::number(maxBytes / mebibyte) + u" MB)"_s;
+    return u"(上限 "_s + QString::number(maxBytes) + u" バイト)"_s;
+}
+
+QString TooLargeError(const QString& url, qint64 maxBytes) {
+    return u"'"_s + url + u"' は大きすぎるため、ダウンロードを中止しました。"_s + CrLf + SizeLimit(maxBytes) +
+           BlockEnd;
+}
+
+} // namespace
+
 namespace CycleTexts {
 
+QString DownloadError(const FetchResult& result, const FetchRequest& request, bool hideErrorDialog) {
+    const auto unlessHidden = [hideErrorDialog](const QString& block) {
+        return hideErrorDialog ? QString() : block;
+    };
+    switch (result.failure) {
+    case FetchFailure::None:
+    case FetchFailure::Stopped:
+        return {};
+    case FetchFailure::AuthenticationFailed:
+        return result.httpStatus == 407 ? ProxyAuthenticationError(!request.proxyUserName.isEmpty())
+                                        : PageAuthenticationError(request.url, !request.userName.isEmpty());
+    case FetchFailure::ProxyPasswordUnreadable:
+        return BrokenPasswordError(request.url);
+    case FetchFailure::CannotConnect:
+        return unlessHidden(CannotConnectError());
+    case FetchFailure::CannotOpen:
+        return unlessHidden(CannotOpenError(request.url));
+    case FetchFailure::HttpStatus:
+        return unlessHidden(StatusError(result.httpStatus, request.url));
+    case FetchFailure::TooLarge:
+        return unlessHidden(TooLargeError(request.url, request.limits.maxBytes));
+    }
+    return {};
+}
+
+QString HttpStatusText(int status) {
+    static const QHash<int, QString> texts{
+        {400, u"Bad Request"_s},
+        {401, u"Unauthorized"_s},
+        {402, u"Payment Required"_s},
+        {403, u"Forbidden"_s},
+        {404, u"Not Found"_s},
+        {405, u"Method Not Allowed"_s},
+        {406, u"Not Acceptable"_s},
+        {407, u"Proxy Authentication Required"_s},
+        {408, u"Request Time - out"_s},
+        {409, u"Conflict"_s},
+        {410, u"Gone"_s},
+        {411, u"Length Required"_s},
+        {412, u"Precondition Failed"_s},
+        {413, u"Request Entity Too Large"_s},
+        {414, u"Request-URI Too Large"_s},
+        {415, u"Unsupported Media Type"_s},
+        {500, u"Internal Server Error"_s},
+        {501, u"Not Implemented"_s},
+        {502, u"Bad Gateway"_s},
+        {503, u"Service Unavailable"_s},
+        {504, u"Gateway Time - out"_s},
+        {505, u"HTTP Not Version"_s},
+    };
+    return texts.value(status, u"(不明なエラー)"_s);
+}
+
 QString EmptyPageError(const QString& url) {
-    return u"エラー : \r\n"_s + url + u" が正常にダウンロードできませんでした。\r\n\r\n"_s;
+    return u"エラー : "_s + CrLf + url + NotDownloaded + BlockEnd;
 }
 
 QString FailedStepError(int number, const QString& description, const QString& url) {
-    return u"エラー"_s + QString::number(number) + u" : "_s + description + u"\r\n"_s + url +
-           u" が正常にダウンロードできませんでした。\r\n\r\n"_s;
+    return u"エラー"_s + QString::number(number) + u" : "_s + description + CrLf + url + NotDownloaded +
+           BlockEnd;
 }
 
 QString BrokenPasswordError(const QString& url) {
@@ -54,6 +159,18 @@ QString Progress(int page, int pages) {
 
 QString ByteCount(qint64 count) {
     return QLocale(QLocale::English).toString(count) + u" バイト"_s;
+}
+
+QString PageStatusText(const PageStatus& status) {
+    switch (status.kind) {
+    case PageStatus::Kind::Items:
+        return QString::number(status.itemCount) + u"件"_s;
+    case PageStatus::Kind::NoMatch:
+        return u"該当なし"_s;
+    case PageStatus::Kind::Error:
+        break;
+    }
+    return u"エラー"_s;
 }
 
 } // namespace CycleTexts

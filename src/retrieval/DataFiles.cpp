@@ -2,7 +2,7 @@
 
 #include "base/AnsiText.h"
 #include "base/AtomicFile.h"
-#include "retrieval/TableCodec.h"
+#include "retrieval/RecordCodec.h"
 
 #include <QDir>
 #include <QFile>
@@ -57,12 +57,6 @@ QString ReadText(const QString& path) {
     return WithCrLfLineEnds(DecodeAnsiText(file.readAll()));
 }
 
-QStringList SplitKeywords(const QString& text) {
-    if (text.isEmpty())
-        return {};
-    return text.split(u"\r\n"_s);
-}
-
 bool IsNewer(const QFileInfo& candidate, const QFileInfo& reference) {
     return candidate.isFile() && candidate.lastModified() > reference.lastModified();
 }
@@ -76,9 +70,9 @@ DataFiles::DataFiles(AppFolders folders, UserPrompter* prompter, QObject* parent
 
 void DataFiles::LoadDataFiles() {
     DataSet tables;
-    ParseTable(ReadText(chooseCopy(PagesFile, PagesQuestion)), tables.pages);
-    ParseTable(ReadText(chooseCopy(RulesFile, RulesQuestion)), tables.rules);
-    tables.keywords = SplitKeywords(ReadText(chooseCopy(KeywordsFile, KeywordsQuestion)));
+    tables.pages = ParsePages(ReadText(chooseCopy(PagesFile, PagesQuestion)));
+    tables.rules = ParseRules(ReadText(chooseCopy(RulesFile, RulesQuestion)));
+    tables.keywords = ParseKeywords(ReadText(chooseCopy(KeywordsFile, KeywordsQuestion)));
     m_tables = std::move(tables);
     emit tablesReplaced();
 }
@@ -94,9 +88,26 @@ QString DataFiles::chooseCopy(const QString& fileName, const QString& newerCopyQ
         return programCopy;
     // Nothing is copied: answering No keeps the user's list, and the question comes back at the
     // next load until the user saves that list.
-    if (m_prompter && IsNewer(QFileInfo(programCopy), userFile) && m_prompter->askYesNo(newerCopyQuestion))
+    if (m_prompter && IsNewer(QFileInfo(programCopy), userFile) &&
+        m_prompter->askYesNo(u"Sorvanta"_s, newerCopyQuestion))
         return programCopy;
     return userCopy;
+}
+
+bool DataFiles::SavePages(const QList<PageRecord>& pages) {
+    if (!WriteSettingsFile(PagesFile, FormatPages(pages)))
+        return false;
+    LoadDataFiles();
+    return true;
+}
+
+bool DataFiles::SaveRulesAndKeywords(const QList<RuleRecord>& rules, const QStringList& keywords) {
+    // The keywords are written even when the rules could not be: each file stands on its own.
+    const bool rulesWritten = WriteSettingsFile(RulesFile, FormatRules(rules));
+    const bool keywordsWritten = WriteSettingsFile(KeywordsFile, FormatKeywords(keywords));
+    if (rulesWritten || keywordsWritten)
+        LoadDataFiles();
+    return rulesWritten && keywordsWritten;
 }
 
 bool DataFiles::WriteSettingsFile(const QString& fileName, const QString& text) {

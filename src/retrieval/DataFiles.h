@@ -20,14 +20,20 @@ public:
     void LoadDataFiles();
     const DataSet& tables() const { return m_tables; }
 
-    // Replaces fileName in the settings folder with text, atomically. On failure asks
-    // Retry/Cancel; returns false when the user cancelled (nothing written).
-    bool WriteSettingsFile(const QString& fileName, const QString& text);
+    // Writes url.txt and, once it is written, reloads the data files. False when the user gave
+    // the write up: nothing changed on disk and nothing was reloaded.
+    bool SavePages(const QList<PageRecord>& pages);
+    // Writes filter.txt and then keywords.txt, each asked about on its own when it fails, and
+    // reloads the data files when either was written. True when both were.
+    bool SaveRulesAndKeywords(const QList<RuleRecord>& rules, const QStringList& keywords);
 
 signals:
     void tablesReplaced();
 
 private:
+    // Replaces fileName in the settings folder with text, atomically. On failure asks
+    // Retry/Cancel; returns false when the user cancelled (nothing written).
+    bool WriteSettingsFile(const QString& fileName, const QString& text);
     // The path to read fileName from: the user's copy, or the program folder's when the user has
     // none, when running single-user, or when the user takes a newer installed copy.
     QString chooseCopy(const QString& fileName, const QString& newerCopyQuestion) const;

@@ -5,10 +5,14 @@
 #include <QStringList>
 
 // Decides which page downloads may run at the same time: pages start in page order, at most
-// maxTotal at once and at most maxPerHost from one host, as browsers do.
+// maxTotal at once and at most maxPerHost from one host, as browsers do. The total is high enough
+// for twenty pages on four hosts to run together.
 class DownloadScheduler {
 public:
-    explicit DownloadScheduler(QStringList hosts, int maxTotal = 8, int maxPerHost = 6);
+    static constexpr int MaxTotal = 24;
+    static constexpr int MaxPerHost = 6;
+
+    explicit DownloadScheduler(QStringList hosts, int maxTotal = MaxTotal, int maxPerHost = MaxPerHost);
 
     // The lowest page index that may start now (marked as running), or -1.
     int startNext();

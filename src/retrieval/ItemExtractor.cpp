@@ -1,5 +1,7 @@
 #include "retrieval/ItemExtractor.h"
 
+#include "retrieval/TagRemoval.h"
+
 #include <QStringList>
 #include <QStringMatcher>
 #include <algorithm>
@@ -24,32 +26,15 @@ QString Prepared(QString text, const ExtractionOptions& options) {
     return text;
 }
 
-PreparedRule PrepareRule(const DataTable& rules, int record, const ExtractionOptions& options) {
+PreparedRule PrepareRule(const RuleRecord& record, const ExtractionOptions& options) {
     PreparedRule rule;
-    rule.header = Prepared(rules.value(RuleField::Header, record), options);
-    rule.footer = Prepared(rules.value(RuleField::Footer, record), options);
-    const QString exclusions = Prepared(rules.value(RuleField::Exclusions, record), options);
-    if (!exclusions.isEmpty())
-        rule.exclusions = exclusions.split(u' ');
+    rule.header = Prepared(record.Header, options);
+    rule.footer = Prepared(record.Footer, options);
+    for (const QString& word : record.Exclusions)
+        rule.exclusions.append(Prepared(word, options));
     if (rule.footer.isEmpty())
         rule.footer = u"<"_s; // the fragment then ends at the next tag
     return rule;
-}
-
-// Deletes tags: the first complete "<...>" at or after g, wherever else that exact text occurs,
-// then again from where it stood. A "<" with no ">" after it and the rest stay.
-void RemoveTags(QString& fragment) {
-    qsizetype g = 0;
-    for (;;) {
-        const qsizetype open = fragment.indexOf(u'<', g);
-        if (open < 0)
-            return;
-        const qsizetype close = fragment.indexOf(u'>', open);
-        if (close < 0)
-            return;
-        fragment.remove(fragment.sliced(open, close - open + 1));
-        g = open;
-    }
 }
 
 bool IsExcluded(const QString& fragment, const PreparedRule& rule) {
@@ -59,12 +44,15 @@ bool IsExcluded(const QString& fragment, const PreparedRule& rule) {
 
 // Returns whether the rule found any non-empty fragment.
 bool ApplyRule(const QString& page, const PreparedRule& rule, int pageNumber, int ruleNumber,
-               const ExtractionOptions& options, InfoItems& items) {
+               const ExtractionOptions& options, InfoItems& items, const StopSignal& shouldStop) {
+    constexpr int StopCheckInterval = 1024;
     const QStringMatcher header(rule.header);
     const QStringMatcher footer(rule.footer);
     bool found = false;
     qsizetype p = 0;
-    for (;;) {
+    for (int round = 1;; ++round) {
+        if (round % StopCheckInterval == 0 && shouldStop && shouldStop())
+            break;
         const qsizetype s = header.indexIn(page, p);
         if (s < 0)
             break;
@@ -74,7 +62,8 @@ bool ApplyRule(const QString& page, const PreparedRule& rule, int pageNumber, in
         if (e < 0)
             break;
         QString fragment = page.sliced(start, e - start);
-        RemoveTags(fragment);
+        if (!RemoveTags(fragment, shouldStop))
+            break;
         if (!fragment.isEmpty()) {
             found = true;
             if (options.ignoreExcept || !IsExcluded(fragment, rule))
@@ -87,15 +76,18 @@ bool ApplyRule(const QString& page, const PreparedRule& rule, int pageNumber, in
 
 } // namespace
 
-bool ExtractItems(QString& pageText, int pageNumber, const DataTable& rules, const ExtractionOptions& options,
-                  InfoItems& items) {
+bool ExtractItems(QString& pageText, int pageNumber, const QList<RuleRecord>& rules,
+                  const ExtractionOptions& options, InfoItems& items, const StopSignal& shouldStop) {
     pageText = Prepared(std::move(pageText), options);
     bool found = false;
-    for (int record = 1; record <= rules.recordCount(); ++record) {
-        if (!IsFlagOn(rules.value(RuleField::Enabled, record)))
+    for (int number = 1; number <= rules.size(); ++number) {
+        const RuleRecord& record = rules[number - 1];
+        if (!record.Enabled)
             continue;
-        const PreparedRule rule = PrepareRule(rules, record, options);
-        found = ApplyRule(pageText, rule, pageNumber, record, options, items) || found;
+        if (shouldStop && shouldStop())
+            break;
+        const PreparedRule rule = PrepareRule(record, options);
+        found = ApplyRule(pageText, rule, pageNumber, number, options, items, shouldStop) || found;
     }
     return found;
 }

@@ -1,5 +1,8 @@
 #pragma once
 
+#include "base/StopSignal.h"
+#include "retrieval/FetchFailure.h"
+
 #include <QByteArray>
 #include <QString>
 #include <atomic>
@@ -10,8 +13,11 @@
 // Limits of one download. The defaults are the program's; tests shrink them.
 struct FetchLimits {
     std::chrono::milliseconds connectTimeout{15000};
-    std::chrono::seconds receiveTimeout{15}; // longest stretch without any data, not a total limit
-    qint64 maxBytes = qint64(32) * 1024 * 1024;
+    std::chrono::seconds receiveTimeout{15}; // longest stretch without any data
+    // The whole download, every attempt and pause included: a server that trickles its page can
+    // hold the update no longer than this.
+    std::chrono::milliseconds totalDeadline{60000};
+    qint64 maxBytes = qint64(32) * 1024 * 1024; // of the page that is kept, the final 200 answer
 };
 
 // What one page download needs to know.
@@ -23,19 +29,20 @@ struct FetchRequest {
     QString proxyUserName; // the UserName setting
     std::optional<QString> proxyPassword; // restored Password setting; nullopt when it could not be restored
     bool debugAgent = false;              // the Debug setting: the browser-like user agent
-    bool hideErrorDialog = false;
     FetchLimits limits;
 };
 
 struct FetchResult {
     QByteArray body;        // the received bytes; empty when nothing usable arrived
     QByteArray contentType; // the Content-Type header of the final response
-    QString errorText;      // lines for the error log, each block ending in CR LF CR LF
-    bool abandoned = false; // stopped by the cancel or takeover signal
+    FetchFailure failure = FetchFailure::None;
+    int httpStatus = 0; // status of the last answer (407 for a refused proxy tunnel); 0 when none came
+
+    bool stopped() const { return failure == FetchFailure::Stopped; }
 };
 
-// Stop signal checked during the transfer: a running download ends within 100 ms of it turning true.
-using StopSignal = std::function<bool()>;
+// The stop signal is checked during the transfer: a running download ends within 100 ms of it
+// turning true.
 // Bytes received so far; called from the downloading thread.
 using ProgressSignal = std::function<void(qint64 bytes)>;
 
@@ -46,10 +53,9 @@ using ProgressSignal = std::function<void(qint64 bytes)>;
 // the page's (401) or the proxy's (407) credentials as basic authentication; a server that always
 // answers 401 therefore sees five requests, the last four with credentials.
 //
-// Error lines: authentication failures always; 404, connection failures and oversized pages
-// unless hideErrorDialog. A stopped download has no error line and no body.
+// The body of any other answer (an error page, a challenge) is not wanted: reading it stops at its
+// first bytes, so neither its size nor its length can hold the download.
+//
+// Whatever went wrong is told by failure and httpStatus; a stopped download has no body.
 FetchResult FetchPage(const FetchRequest& request, const StopSignal& shouldStop = {},
                       const ProgressSignal& progress = {});
-
-// Reason text of an HTTP status for error lines; "(不明なエラー)" for unlisted codes.
-QString HttpStatusText(int status);

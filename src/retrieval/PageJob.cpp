@@ -9,16 +9,19 @@ PageOutcome RunPageTask(PageTask task, const Fetcher& fetcher, const StopSignal&
     outcome.page = task.page;
     outcome.errorText = task.passwordError;
     const QString url = task.request.url;
+    const auto stopped = [&shouldStop] { return shouldStop && shouldStop(); };
 
     FetchResult fetched = fetcher(task.request, shouldStop, progress);
-    outcome.errorText += fetched.errorText;
-    if (fetched.abandoned || (shouldStop && shouldStop())) {
-        outcome.abandoned = true;
+    outcome.errorText += CycleTexts::DownloadError(fetched, task.request, task.hideErrorDialog);
+    outcome.abandoned = fetched.stopped() || stopped();
+    if (outcome.abandoned)
         return outcome;
-    }
 
     QString text = NormalisePageText(fetched.body, fetched.contentType);
     fetched.body.clear();
+    outcome.abandoned = stopped();
+    if (outcome.abandoned)
+        return outcome;
     if (task.keepPageText)
         outcome.pageText = text;
     if (text.isEmpty()) {
@@ -27,8 +30,10 @@ PageOutcome RunPageTask(PageTask task, const Fetcher& fetcher, const StopSignal&
     }
 
     outcome.textLength = text.size();
-    const bool found = ExtractItems(text, task.page, *task.rules, task.extraction, outcome.items);
+    const bool found = ExtractItems(text, task.page, *task.rules, task.extraction, outcome.items, shouldStop);
     if (task.showTextInstead && !found)
-        outcome.items.append({StripPageText(text), task.page, InfoItem::WholePageRule});
+        outcome.items.append({StripPageText(text, shouldStop), task.page, InfoItem::WholePageRule});
+    // Work cut short leaves part of a page: it is dropped with the rest of the cycle.
+    outcome.abandoned = stopped();
     return outcome;
 }

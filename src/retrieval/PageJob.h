@@ -1,6 +1,6 @@
 #pragma once
 
-#include "retrieval/DataTable.h"
+#include "retrieval/DataSet.h"
 #include "retrieval/InfoItem.h"
 #include "retrieval/ItemExtractor.h"
 #include "retrieval/PageFetcher.h"
@@ -16,10 +16,11 @@ struct PageTask {
     int page = 0; // record number in the page list
     FetchRequest request;
     QString passwordError; // set when the stored page password could not be restored
-    std::shared_ptr<const DataTable> rules;
+    std::shared_ptr<const QList<RuleRecord>> rules;
     ExtractionOptions extraction;
     bool showTextInstead = false;
-    bool keepPageText = false; // the Debug page dump wants the normalised text
+    bool hideErrorDialog = false; // leaves the download errors the user may hide out of the log
+    bool keepPageText = false;    // the Debug page dump wants the normalised text
 };
 
 // What the cycle does with one page, in page order, on its own thread.

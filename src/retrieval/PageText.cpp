@@ -175,7 +175,8 @@ QString NormalisePageText(const QByteArray& bytes, const QByteArray& contentType
     return *std::move(text);
 }
 
-QString StripPageText(const QString& text) {
+QString StripPageText(const QString& text, const StopSignal& shouldStop) {
+    constexpr qsizetype StopCheckInterval = 1 << 16;
     QString result;
     result.reserve(text.size());
     int depth = 0;
@@ -183,6 +184,8 @@ QString StripPageText(const QString& text) {
     bool inTitle = false;
     qsizetype pos = 0;
     while (pos < text.size()) {
+        if (pos % StopCheckInterval == 0 && shouldStop && shouldStop())
+            return result;
         if (const StripMarker* marker = StripMarkerAt(text, pos)) {
             depth += marker->step;
             pos += qsizetype(marker->text.size());

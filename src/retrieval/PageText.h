@@ -1,5 +1,7 @@
 #pragma once
 
+#include "base/StopSignal.h"
+
 #include <QByteArray>
 #include <QString>
 
@@ -13,4 +15,4 @@ QString NormalisePageText(const QByteArray& bytes, const QByteArray& contentType
 
 // The visible text of a page: tags, comments, style and script blocks and the title dropped,
 // as is everything before the first ">". Nothing is put between the texts of adjacent elements.
-QString StripPageText(const QString& text);
+QString StripPageText(const QString& text, const StopSignal& shouldStop = {});

@@ -153,13 +153,26 @@ int ParseTable(const QString& text, DataTable& table, const QString& separator, 
 }
 
 QString FormatTable(const DataTable& table, const QString& separator, const QString& lineEnd, QChar quote) {
+    return FormatRecords(table.records(), table.fieldCount(), separator, lineEnd, quote);
+}
+
+QList<QStringList> ParseRecords(const QString& text, int fieldCount) {
+    if (text.isEmpty())
+        return {};
+    DataTable table(fieldCount);
+    ParseTable(text, table);
+    return table.records();
+}
+
+QString FormatRecords(const QList<QStringList>& records, int fieldCount, const QString& separator,
+                      const QString& lineEnd, QChar quote) {
     const QString doubledQuote = QString(2, quote);
     QString text;
-    for (int record = 1; record <= table.recordCount(); ++record) {
-        for (int field = 1; field <= table.fieldCount(); ++field) {
-            if (field > 1)
+    for (const QStringList& record : records) {
+        for (int field = 0; field < fieldCount; ++field) {
+            if (field > 0)
                 text += separator;
-            text += quote + QString(table.value(field, record)).replace(quote, doubledQuote) + quote;
+            text += quote + QString(record.value(field)).replace(quote, doubledQuote) + quote;
         }
         text += lineEnd;
     }

@@ -3,7 +3,9 @@
 #include "retrieval/DataTable.h"
 
 #include <QChar>
+#include <QList>
 #include <QString>
+#include <QStringList>
 
 // The CSV-like codec of url.txt and filter.txt, with the quirks that existing data files rely
 // on. table must come in with its field count set; ParseTable replaces its records
@@ -15,3 +17,13 @@ int ParseTable(const QString& text, DataTable& table, const QString& separator =
 // followed by lineEnd.
 QString FormatTable(const DataTable& table, const QString& separator = QStringLiteral(","),
                     const QString& lineEnd = QStringLiteral("\r\n"), QChar quote = u'"');
+
+// The records of a data file as lists of exactly fieldCount values, parsed as ParseTable does. An
+// empty text has no record; a blank line is a record of empty values.
+QList<QStringList> ParseRecords(const QString& text, int fieldCount);
+
+// The text of records as FormatTable writes them, each with fieldCount values (missing ones
+// empty); no record gives an empty text.
+QString FormatRecords(const QList<QStringList>& records, int fieldCount,
+                      const QString& separator = QStringLiteral(","),
+                      const QString& lineEnd = QStringLiteral("\r\n"), QChar quote = u'"');

@@ -11,9 +11,6 @@
 
 namespace {
 
-constexpr int MaxDownloads = 8;
-constexpr int MaxDownloadsPerHost = 6;
-
 QString StatusFor(const InfoItems& items, const QString& defaultMessage) {
     if (items.isEmpty())
         return CycleTexts::NoInformation();
@@ -30,7 +27,7 @@ UpdateCycle::UpdateCycle(AppFolders folders, const Clock& clock, QObject* parent
     , m_clock(clock)
     , m_fetcher(FetchPage)
     , m_isOnline(HasNetworkRoute) {
-    m_pool.setMaxThreadCount(MaxDownloads);
+    m_pool.setMaxThreadCount(DownloadScheduler::MaxTotal);
 }
 
 UpdateCycle::~UpdateCycle() {
@@ -43,15 +40,15 @@ bool UpdateCycle::start(const DataSet& tables, const AppSettings& settings) {
     if (m_running)
         return false;
     QList<int> pages;
-    for (int page = 1; page <= tables.pages.recordCount(); ++page) {
-        if (IsFlagOn(tables.pages.value(PageField::Enabled, page)))
+    for (int page = 1; page <= tables.pages.size(); ++page) {
+        if (tables.pages[page - 1].Enabled)
             pages.append(page);
     }
     if (pages.isEmpty())
         return false;
 
     m_tables = tables;
-    m_rules = std::make_shared<const DataTable>(tables.rules);
+    m_rules = std::make_shared<const QList<RuleRecord>>(tables.rules);
     m_settings = settings;
     m_pages = pages;
     m_waiting.clear();
@@ -63,8 +60,7 @@ bool UpdateCycle::start(const DataSet& tables, const AppSettings& settings) {
     m_stop = std::make_shared<std::atomic<bool>>(false);
     m_running = true;
     const int generation = ++m_generation;
-    emit started(int(pages.size()));
-
+    // Without a connection the cycle ends before it shows anything of a running update.
     if (m_settings.AutoDialing && !m_isOnline()) {
         QTimer::singleShot(0, this, [this, generation] {
             if (generation == m_generation && m_running)
@@ -72,6 +68,7 @@ bool UpdateCycle::start(const DataSet& tables, const AppSettings& settings) {
         });
         return true;
     }
+    emit started(int(pages.size()));
 
     m_tasks.clear();
     QStringList hosts;
@@ -79,7 +76,7 @@ bool UpdateCycle::start(const DataSet& tables, const AppSettings& settings) {
         m_tasks.append(makeTask(page));
         hosts.append(QUrl(m_tasks.last().request.url).host());
     }
-    m_scheduler.emplace(hosts, MaxDownloads, MaxDownloadsPerHost);
+    m_scheduler.emplace(hosts);
     announceHead();
     launchReadyDownloads();
     return true;
@@ -93,12 +90,12 @@ void UpdateCycle::takeOver() {
 PageTask UpdateCycle::makeTask(int page) const {
     PageTask task;
     task.page = page;
+    const PageRecord& record = m_tables.pages[page - 1];
     FetchRequest& request = task.request;
-    request.url = m_tables.pages.value(PageField::URL, page);
-    request.userName = m_tables.pages.value(PageField::UserName, page);
-    const QString storedPassword = m_tables.pages.value(PageField::Password, page);
-    if (!storedPassword.isEmpty()) {
-        const std::optional<QString> password = DecryptPassword(storedPassword);
+    request.url = record.URL;
+    request.userName = record.UserName;
+    if (!record.Password.isEmpty()) {
+        const std::optional<QString> password = DecryptPassword(record.Password);
         if (password)
             request.password = *password;
         else
@@ -109,10 +106,10 @@ PageTask UpdateCycle::makeTask(int page) const {
     request.proxyUserName = m_settings.UserName;
     request.proxyPassword = DecryptPassword(m_settings.Password);
     request.debugAgent = m_settings.Debug;
-    request.hideErrorDialog = m_settings.HideErrorDialog;
     task.rules = m_rules;
     task.extraction = {m_settings.IgnoreCase, m_settings.IgnoreQuote, m_settings.IgnoreExcept};
     task.showTextInstead = m_settings.ShowTextInstead;
+    task.hideErrorDialog = m_settings.HideErrorDialog;
     task.keepPageText = m_settings.Debug;
     return task;
 }
@@ -185,9 +182,8 @@ void UpdateCycle::takeIn(const PageOutcome& outcome) {
 }
 
 void UpdateCycle::announceHead() {
-    const int page = m_pages[m_head];
-    emit pageStarted(m_head + 1, int(m_pages.size()), m_tables.pages.value(PageField::Name, page),
-                     m_tables.pages.value(PageField::URL, page));
+    const PageRecord& record = m_tables.pages[m_pages[m_head] - 1];
+    emit pageStarted(m_head + 1, int(m_pages.size()), record.Name, record.URL);
 }
 
 void UpdateCycle::finish(CycleResult::Outcome outcome) {

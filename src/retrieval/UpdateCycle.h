@@ -42,6 +42,7 @@ public:
     void takeOver();
 
 signals:
+    // Once the connection is there: a cycle that finds none finishes without starting.
     void started(int pageCount);
     void pageStarted(int position, int pageCount, const QString& name, const QString& url);
     void downloadTotalChanged(qint64 characters);
@@ -65,7 +66,7 @@ private:
     std::function<bool()> m_isOnline;
 
     DataSet m_tables;
-    std::shared_ptr<const DataTable> m_rules;
+    std::shared_ptr<const QList<RuleRecord>> m_rules;
     AppSettings m_settings;
     QList<int> m_pages; // record numbers of the enabled pages, in order
     QList<PageTask> m_tasks;

@@ -4,8 +4,9 @@
 #include <cstdint>
 
 // Every user preference, named after its INI key (plus AutoRun and ReloadPhase). A plain value
-// type: copies are independent. The values here are the defaults of an empty settings file on a
-// 96-dpi screen; LoadSettings fills the record from the file.
+// type: copies are independent. The values here are the only statement of the defaults: those of an
+// empty settings file on a 96-dpi screen, and what a value outside its range becomes at loading
+// (SettingsKeys). LoadSettings fills the record from the file.
 struct AppSettings {
     double XPosR = 0.3;
     double YPosR = 0.3;
@@ -69,3 +70,9 @@ struct AppSettings {
 
     bool operator==(const AppSettings&) const = default;
 };
+
+// A record that nothing has changed: every default.
+inline const AppSettings& DefaultSettings() {
+    static const AppSettings defaults;
+    return defaults;
+}

@@ -165,3 +165,8 @@ bool PasswordSurvivesScrambling(const QString& password) {
         return code >= 0 && code <= HighestCarriedCode && CharacterForCode(code) == character;
     });
 }
+
+QString PasswordNotCarriedMessage() {
+    return u"このパスワードには保存できない文字が含まれています。\r\n"
+           u"半角の英数字と記号だけで入力してください。"_s;
+}

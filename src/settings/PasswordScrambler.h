@@ -19,3 +19,5 @@ QString EncryptPassword(const QString& password, std::optional<std::uint32_t> se
 std::optional<QString> DecryptPassword(const QString& scrambled);
 
 bool PasswordSurvivesScrambling(const QString& password);
+// What the dialogs say when they refuse a password that would not survive (title "エラー").
+QString PasswordNotCarriedMessage();

@@ -3,6 +3,9 @@
 #include "settings/AppSettings.h"
 
 #include <QStringView>
+#include <cstdint>
+#include <limits>
+#include <optional>
 #include <span>
 #include <variant>
 
@@ -18,12 +21,22 @@ using SettingsField =
     std::variant<bool AppSettings::*, std::int16_t AppSettings::*, std::int32_t AppSettings::*,
                  float AppSettings::*, double AppSettings::*, QString AppSettings::*>;
 
+// The whole numbers a key keeps when it is loaded; any other becomes the key's default.
+struct ValidRange {
+    std::int32_t min;
+    std::int32_t max = std::numeric_limits<std::int32_t>::max();
+
+    bool contains(double value) const { return value >= min && value <= max; }
+};
+
+// A key's default is the value of its field in DefaultSettings() (FontSize's is computed from the
+// screen's resolution).
 struct SettingsKey {
     QStringView name;
     ReadAs readAs;
-    QStringView defaultText; // Booleans: "Yes" or "No"; FontSize: empty, computed from the screen
     SaveAs saveAs;
     SettingsField field;
+    std::optional<ValidRange> validRange = std::nullopt;
 };
 
 inline constexpr QStringView SettingsSection = u"Sorvanta 1.00";

@@ -4,6 +4,7 @@
 #include "settings/SettingsKeys.h"
 
 #include <QList>
+#include <QLocale>
 #include <cfloat>
 #include <cmath>
 #include <type_traits>
@@ -90,6 +91,19 @@ double NumberOf(const AppSettings& settings, const SettingsField& field) {
         field);
 }
 
+// The text the reader falls back on: the default record's value, as the file would hold it.
+QString DefaultText(const SettingsKey& key) {
+    const AppSettings& defaults = DefaultSettings();
+    switch (key.readAs) {
+    case ReadAs::Boolean:
+        return BoolToYesNo(defaults.*std::get<bool AppSettings::*>(key.field));
+    case ReadAs::String:
+        return defaults.*std::get<QString AppSettings::*>(key.field);
+    default:
+        return QString::number(NumberOf(defaults, key.field), 'g', QLocale::FloatingPointShortest);
+    }
+}
+
 void ReadKey(const IniFile& ini, const SettingsKey& key, const QString& defaultText, AppSettings& settings) {
     const QString text = ValueOrDefault(ini, key.name, defaultText);
     switch (key.readAs) {
@@ -123,17 +137,11 @@ QString SavedText(const AppSettings& settings, const SettingsKey& key) {
     return {};
 }
 
-void ApplyReadClamps(AppSettings& s) {
-    if (s.AutoReloadDelay < 1 || s.AutoReloadDelay > 60)
-        s.AutoReloadDelay = 5;
-    if (s.ShowInfoDelay < 1 || s.ShowInfoDelay > 600)
-        s.ShowInfoDelay = 120;
-    if (s.Top < 1)
-        s.Top = 39;
-    if (s.Left < 1)
-        s.Left = 31;
-    if (s.ScrollWeight < 1)
-        s.ScrollWeight = 15;
+void ApplyReadClamps(AppSettings& settings) {
+    for (const SettingsKey& key : SettingsKeys()) {
+        if (key.validRange && !key.validRange->contains(NumberOf(settings, key.field)))
+            StoreNumber(settings, key.field, NumberOf(DefaultSettings(), key.field));
+    }
 }
 
 } // namespace
@@ -161,7 +169,7 @@ QString BoolToYesNo(bool value) {
 QString FontSizeDefaultText(double screenDpi) {
     if (!(screenDpi > 0) || !std::isfinite(screenDpi))
         screenDpi = 96;
-    return FormatWhole(12 * 96 / screenDpi);
+    return FormatWhole(DefaultSettings().FontSize * 96 / screenDpi);
 }
 
 AppSettings LoadSettings(const AppFolders& folders, const Clock& clock, double screenDpi,
@@ -171,14 +179,12 @@ AppSettings LoadSettings(const AppFolders& folders, const Clock& clock, double s
     AppSettings settings;
     for (const SettingsKey& key : SettingsKeys()) {
         const bool computedDefault = key.name == u"FontSize";
-        ReadKey(ini, key, computedDefault ? fontSizeDefault : key.defaultText.toString(), settings);
+        ReadKey(ini, key, computedDefault ? fontSizeDefault : DefaultText(key), settings);
     }
     ApplyReadClamps(settings);
     if (onClampsApplied)
         onClampsApplied();
     settings.ReloadPhase = clock.now().time().minute() % settings.AutoReloadDelay;
-    if (settings.DefaultExpiresMinute < 1 || settings.DefaultExpiresMinute > 59)
-        settings.DefaultExpiresMinute = 15;
     return settings;
 }
 

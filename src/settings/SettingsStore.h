@@ -13,7 +13,7 @@
 // The key's text, read whole; an empty or missing value gives defaultText.
 QString ReadIniValue(const AppFolders& folders, const QString& key, const QString& defaultText);
 
-// Creates the settings folder (one level) when missing, then writes the key. A failure loses the
+// Creates the settings folder (with its parents) when missing, then writes the key. A failure loses the
 // value without a message.
 void WriteIniValue(const AppFolders& folders, const QString& key, const QString& value);
 
@@ -46,7 +46,6 @@ public:
     SettingsStore(AppFolders folders, const Clock& clock, double screenDpi, QObject* parent = nullptr);
 
     const AppFolders& folders() const { return m_folders; }
-    void setScreenDpi(double screenDpi) { m_screenDpi = screenDpi; }
 
     AppSettings LoadSettings();
     void SaveSettings(const AppSettings& settings) const;
@@ -58,5 +57,5 @@ signals:
 private:
     AppFolders m_folders;
     const Clock& m_clock;
-    double m_screenDpi;
+    const double m_screenDpi;
 };

@@ -30,17 +30,21 @@ AppSettings SettingsVersion(int version) {
     return settings;
 }
 
-QString PageListVersion(int version) {
-    QString text;
-    for (int page = 1; page <= 3000; ++page)
-        text +=
-            u"\"1\",\"https://example.com/%1/%2\",\"ページ%2\",\"\",\"\",\"\"\r\n"_s.arg(version).arg(page);
-    return text;
+QList<PageRecord> PageListVersion(int version) {
+    QList<PageRecord> pages;
+    for (int page = 1; page <= 3000; ++page) {
+        PageRecord record;
+        record.Enabled = true;
+        record.URL = u"https://example.com/%1/%2"_s.arg(version).arg(page);
+        record.Name = u"ページ%1"_s.arg(page);
+        pages.append(record);
+    }
+    return pages;
 }
 
 void SaveVersion(const AppFolders& folders, DataFiles& files, int version) {
     SaveSettings(folders, SettingsVersion(version));
-    files.WriteSettingsFile(u"url.txt"_s, PageListVersion(version));
+    files.SavePages(PageListVersion(version));
 }
 
 // The child: writes both versions in turn until it is killed.

@@ -8,12 +8,9 @@ using namespace DisplayTexts;
 
 namespace {
 
-DataTable Pages() {
-    DataTable pages(PageField::Count); // starts with one empty record
-    pages.setValue(PageField::Name, 1, u"Weather"_s);
-    pages.setValue(PageField::Label, 1, u"[天気]"_s);
-    pages.appendRecord({u"1"_s, u"http://example.com/t"_s, u"Trains"_s, QString()});
-    return pages;
+QList<PageRecord> Pages() {
+    return {{false, QString(), u"Weather"_s, u"[天気]"_s, QString(), QString()},
+            {true, u"http://example.com/t"_s, u"Trains"_s, QString(), QString(), QString()}};
 }
 
 } // namespace
@@ -75,7 +72,7 @@ void TestDisplayTexts::itemToolTip_data() {
         << 1 << 4 << 3 << 12 << u"(3/12) [Weather] 晴れ"_s;
     QTest::newRow("whole-page item: position and page name") << 2 << -1 << 1 << 2 << u"(1/2) [Trains] 晴れ"_s;
     QTest::newRow("default message: the text alone") << 0 << 0 << 1 << 1 << u"晴れ"_s;
-    QTest::newRow("page gone from the table: empty name") << 9 << 1 << 1 << 1 << u"(1/1) [] 晴れ"_s;
+    QTest::newRow("page gone from the list: empty name") << 9 << 1 << 1 << 1 << u"(1/1) [] 晴れ"_s;
 }
 
 void TestDisplayTexts::itemToolTip() {

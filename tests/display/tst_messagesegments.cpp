@@ -21,15 +21,10 @@ QString Layout(const KeywordColouring& colouring) {
 
 DataSet Tables() {
     DataSet tables;
-    tables.pages = DataTable(PageField::Count);
-    tables.pages.appendRecord();
-    tables.pages.setValue(PageField::Name, 1, u"Weather"_s);
-    tables.pages.setValue(PageField::Label, 1, u"天気"_s);
-    tables.pages.setValue(PageField::Name, 2, u"Trains"_s); // no label
-    tables.rules = DataTable(RuleField::Count);
-    tables.rules.appendRecord();
-    tables.rules.setValue(RuleField::Name, 1, u"R1"_s);
-    tables.rules.setValue(RuleField::Name, 2, u"運行:"_s);
+    tables.pages = {{false, QString(), u"Weather"_s, u"天気"_s, QString(), QString()},
+                    {false, QString(), u"Trains"_s, QString(), QString(), QString()}}; // no label
+    tables.rules = {{false, u"R1"_s, QString(), QString(), {}},
+                    {false, u"運行:"_s, QString(), QString(), {}}};
     tables.keywords = QStringList{u"遅れ"_s};
     return tables;
 }

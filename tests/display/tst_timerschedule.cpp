@@ -52,8 +52,8 @@ private slots:
     void quietHours();
     void updateAllowed_data();
     void updateAllowed();
-    void scrollPause_data();
-    void scrollPause();
+    void delayToNextTick_data();
+    void delayToNextTick();
     void lampBlinks();
 };
 
@@ -201,22 +201,23 @@ void TestTimerSchedule::updateAllowed() {
     QCOMPARE(UpdateAllowed(time, settings), allowed);
 }
 
-void TestTimerSchedule::scrollPause_data() {
-    QTest::addColumn<int>("scrollDelay");
-    QTest::addColumn<int>("pause");
-    QTest::newRow("zero falls back to 500") << 0 << 500;
-    QTest::newRow("negative falls back to 500") << -1 << 500;
-    QTest::newRow("smallest accepted") << 1 << 1;
-    QTest::newRow("largest accepted") << 5000 << 5000;
-    QTest::newRow("just too long") << 5001 << 500;
-    QTest::newRow("far too long") << 6000 << 500;
-    QTest::newRow("in range") << 1200 << 1200;
+void TestTimerSchedule::delayToNextTick_data() {
+    QTest::addColumn<QTime>("now");
+    QTest::addColumn<int>("periodMs");
+    QTest::addColumn<int>("delayMs");
+    QTest::newRow("second: on a boundary waits a whole second") << QTime(10, 23, 0) << 1000 << 1005;
+    QTest::newRow("second: late in one falls just after the next") << QTime(10, 23, 0, 990) << 1000 << 15;
+    QTest::newRow("minute: on a boundary waits a whole minute") << QTime(10, 23, 0) << 60000 << 60005;
+    QTest::newRow("minute: counts the seconds into it") << QTime(10, 23, 30, 250) << 60000 << 29755;
+    QTest::newRow("minute: late in one falls just after the next") << QTime(10, 23, 59, 990) << 60000 << 15;
+    QTest::newRow("minute: across midnight") << QTime(23, 59, 59, 999) << 60000 << 6;
 }
 
-void TestTimerSchedule::scrollPause() {
-    QFETCH(int, scrollDelay);
-    QFETCH(int, pause);
-    QCOMPARE(ScrollPauseMs(scrollDelay), pause);
+void TestTimerSchedule::delayToNextTick() {
+    QFETCH(QTime, now);
+    QFETCH(int, periodMs);
+    QFETCH(int, delayMs);
+    QCOMPARE(DelayToNextTick(now, std::chrono::milliseconds(periodMs)).count(), delayMs);
 }
 
 // Starting dark, the lamp alternates lit for a second and dark for a quarter second.

@@ -63,13 +63,14 @@ public:
     std::function<void()> repair;
     ScriptedPrompter script;
 
-    bool askYesNo(const QString& text) override { return script.askYesNo(text); }
+    bool askYesNo(const QString& title, const QString& text) override { return script.askYesNo(title, text); }
     RetryAnswer askRetryCancel(const QString& title, const QString& text) override {
         if (repair)
             std::exchange(repair, nullptr)();
         return script.askRetryCancel(title, text);
     }
     void showWarning(const QString& title, const QString& text) override { script.showWarning(title, text); }
+    void showMessage(const QString& title, const QString& text) override { script.showMessage(title, text); }
 };
 
 // Lets no file grow beyond a few bytes while it lives: a write fails as on a full disk, even for root.
@@ -112,15 +113,17 @@ private slots:
     void noQuestionWithoutPrompter();
     void singleUserReadsProgramFolderOnly();
     void tablesReplacedAfterEachLoad();
-    void writeReplacesContent();
-    void writeMapsNameOntoExistingFile_data();
-    void writeMapsNameOntoExistingFile();
-    void writeCreatesSettingsFolder();
-    void writeSingleUserGoesToProgramFolder();
-    void writeRetriesAfterRepair();
-    void writeCancelled();
-    void failedWriteKeepsOldFile();
-    void failedWriteWithoutPrompter();
+    void savePagesReplacesContentAndReloads();
+    void saveRulesAndKeywordsWritesBoth();
+    void saveMapsNameOntoExistingFile_data();
+    void saveMapsNameOntoExistingFile();
+    void saveCreatesSettingsFolder();
+    void saveSingleUserGoesToProgramFolder();
+    void saveRetriesAfterRepair();
+    void saveCancelledAsksForEachFile();
+    void rulesSavedWhenKeywordsCannotBe();
+    void failedSaveKeepsOldFileAndTables();
+    void failedSaveWithoutPrompter();
 };
 
 void TestDataFiles::cp932PageListLoads() {
@@ -138,13 +141,10 @@ void TestDataFiles::cp932PageListLoads() {
 
     DataFiles files(dir.folders(), nullptr);
     files.LoadDataFiles();
-    const DataTable& table = files.tables().pages;
-    QCOMPARE(table.recordCount(), 2);
-    QCOMPARE(table.value(PageField::Name, 1), u"運行情報"_s);
-    QCOMPARE(table.value(PageField::Label, 1), u"ＪＲ"_s);
-    QCOMPARE(table.value(PageField::Enabled, 2), u"0"_s);
-    QCOMPARE(table.value(PageField::Name, 2), u"天気予報"_s);
-    QCOMPARE(table.value(PageField::Password, 2), u"OW{cccccccccccccc"_s);
+    QCOMPARE(files.tables().pages,
+             (QList<PageRecord>{{true, u"http://example.jp/info"_s, u"運行情報"_s, u"ＪＲ"_s, {}, {}},
+                                {false, u"https://example.jp/w"_s, u"天気予報"_s, u"天気"_s, u"user"_s,
+                                 u"OW{cccccccccccccc"_s}}));
     QCOMPARE(files.tables().keywords, (QStringList{u"遅延"_s, u"運休"_s}));
 }
 
@@ -157,13 +157,8 @@ void TestDataFiles::lineFeedOnlyFilesLoad() {
     WriteText(dir.user() + u"/keywords.txt"_s, u"one\ntwo"_s);
     DataFiles files(dir.folders(), nullptr);
     files.LoadDataFiles();
-    const DataTable& rules = files.tables().rules;
-    QCOMPARE(rules.recordCount(), 2);
-    QCOMPARE(rules.value(RuleField::Enabled, 1), u"1"_s);
-    QCOMPARE(rules.value(RuleField::Header, 1), u"<b>"_s);
-    QCOMPARE(rules.value(RuleField::Exclusions, 1), u"x"_s);
-    QCOMPARE(rules.value(RuleField::Header, 2), u"h\r\nh"_s);
-    QCOMPARE(rules.value(RuleField::Footer, 2), u"</b>"_s);
+    QCOMPARE(files.tables().rules, (QList<RuleRecord>{{true, u"A"_s, u"<b>"_s, {}, {u"x"_s}},
+                                                      {false, u"B"_s, u"h\r\nh"_s, u"</b>"_s, {}}}));
     QCOMPARE(files.tables().keywords, (QStringList{u"one"_s, u"two"_s}));
 }
 
@@ -172,8 +167,8 @@ void TestDataFiles::missingFilesLoadEmpty() {
     DataFiles files(dir.folders(), nullptr);
     files.LoadDataFiles();
     QCOMPARE(files.tables(), DataSet());
-    QCOMPARE(files.tables().pages.recordCount(), 1);
-    QVERIFY(!IsFlagOn(files.tables().pages.value(PageField::Enabled, 1)));
+    QVERIFY(files.tables().pages.isEmpty());
+    QVERIFY(files.tables().rules.isEmpty());
     QVERIFY(files.tables().keywords.isEmpty());
 }
 
@@ -207,7 +202,7 @@ void TestDataFiles::userCopyPreferred() {
     ScriptedPrompter prompter;
     DataFiles files(dir.folders(), &prompter);
     files.LoadDataFiles();
-    QCOMPARE(files.tables().rules.value(RuleField::Name, 1), u"mine"_s);
+    QCOMPARE(files.tables().rules.value(0).Name, u"mine"_s);
     QVERIFY(prompter.asked.isEmpty());
 }
 
@@ -229,7 +224,7 @@ void TestDataFiles::missingUserCopyReadsProgramCopy() {
     ScriptedPrompter prompter;
     DataFiles files(dir.folders(), &prompter);
     files.LoadDataFiles();
-    QCOMPARE(files.tables().pages.value(PageField::Name, 1), u"A"_s);
+    QCOMPARE(files.tables().pages.value(0).Name, u"A"_s);
     QVERIFY(prompter.asked.isEmpty());
     QVERIFY(!QFileInfo::exists(dir.user() + u"/url.txt"_s));
 }
@@ -255,8 +250,10 @@ void TestDataFiles::newerProgramCopyAsked() {
     Folders dir;
     QVERIFY(QDir().mkpath(dir.user()));
     const QString userCopy = dir.user() + u'/' + fileName;
-    WriteText(userCopy, u"old"_s);
-    WriteText(dir.program() + u'/' + fileName, u"new"_s);
+    // The word stands in the second field of a page or rule, or is the first keyword.
+    const QString lineStart = fileName == u"keywords.txt"_s ? QString() : u"1,"_s;
+    WriteText(userCopy, lineStart + u"old"_s);
+    WriteText(dir.program() + u'/' + fileName, lineStart + u"new"_s);
     SetModified(userCopy, QDateTime(QDate(2020, 1, 1), QTime(0, 0)));
 
     ScriptedPrompter prompter;
@@ -264,26 +261,26 @@ void TestDataFiles::newerProgramCopyAsked() {
     DataFiles files(dir.folders(), &prompter);
     files.LoadDataFiles();
     const DataSet& tables = files.tables();
-    const QString loaded = fileName == u"url.txt"_s      ? tables.pages.value(PageField::Enabled, 1)
-                           : fileName == u"filter.txt"_s ? tables.rules.value(RuleField::Enabled, 1)
+    const QString loaded = fileName == u"url.txt"_s      ? tables.pages.value(0).URL
+                           : fileName == u"filter.txt"_s ? tables.rules.value(0).Name
                                                          : tables.keywords.value(0);
     QCOMPARE(loaded, expectedWord);
-    QCOMPARE(prompter.asked, QStringList{question});
+    QCOMPARE(prompter.asked, QStringList{u"Sorvanta|"_s + question});
     // Nothing is copied, so the question comes back at the next load.
-    QCOMPARE(ReadFileBytes(userCopy), QByteArray("old"));
+    QCOMPARE(ReadFileBytes(userCopy), (lineStart + u"old"_s).toUtf8());
     files.LoadDataFiles();
-    QCOMPARE(prompter.asked, (QStringList{question, question}));
+    QCOMPARE(prompter.asked, (QStringList{u"Sorvanta|"_s + question, u"Sorvanta|"_s + question}));
 }
 
 void TestDataFiles::noQuestionWithoutPrompter() {
     Folders dir;
     QVERIFY(QDir().mkpath(dir.user()));
-    WriteText(dir.user() + u"/url.txt"_s, u"mine"_s);
-    WriteText(dir.program() + u"/url.txt"_s, u"shipped"_s);
+    WriteText(dir.user() + u"/url.txt"_s, u"1,mine"_s);
+    WriteText(dir.program() + u"/url.txt"_s, u"1,shipped"_s);
     SetModified(dir.user() + u"/url.txt"_s, QDateTime(QDate(2020, 1, 1), QTime(0, 0)));
     DataFiles files(dir.folders(), nullptr);
     files.LoadDataFiles();
-    QCOMPARE(files.tables().pages.value(PageField::Enabled, 1), u"mine"_s);
+    QCOMPARE(files.tables().pages.value(0).URL, u"mine"_s);
 }
 
 void TestDataFiles::singleUserReadsProgramFolderOnly() {
@@ -313,59 +310,89 @@ void TestDataFiles::tablesReplacedAfterEachLoad() {
     WriteText(dir.user() + u"/url.txt"_s, u"a\r\nb\r\n"_s);
     files.LoadDataFiles();
     QCOMPARE(replaced.count(), 2);
-    QCOMPARE(files.tables().pages.recordCount(), 2);
+    QCOMPARE(files.tables().pages.size(), 2);
 }
 
-void TestDataFiles::writeReplacesContent() {
+void TestDataFiles::savePagesReplacesContentAndReloads() {
     Folders dir;
     QVERIFY(QDir().mkpath(dir.user()));
     WriteText(dir.user() + u"/url.txt"_s, u"\"1\",\"old content that is longer than the new\"\r\n"_s);
     ScriptedPrompter prompter;
     DataFiles files(dir.folders(), &prompter);
-    const QString text = u"\"1\",\"http://例.jp/\",\"運行\"\r\n\"0\",\"b\""_s;
-    QVERIFY(files.WriteSettingsFile(u"URL.txt"_s, text));
-    QCOMPARE(ReadFileBytes(dir.user() + u"/url.txt"_s), text.toUtf8());
+    files.LoadDataFiles();
+    QSignalSpy replaced(&files, &DataFiles::tablesReplaced);
+    const QList<PageRecord> pages{
+        {true, u"http://例.jp/"_s, u"運行"_s, {}, {}, {}}, PageRecord(), {false, u"b"_s, {}, {}, {}, {}}};
+    QVERIFY(files.SavePages(pages));
+    QCOMPARE(ReadFileBytes(dir.user() + u"/url.txt"_s),
+             u"\"1\",\"http://例.jp/\",\"運行\",\"\",\"\",\"\"\r\n\"\",\"\",\"\",\"\",\"\",\"\"\r\n"
+             u"\"0\",\"b\",\"\",\"\",\"\",\"\"\r\n"_s.toUtf8());
     QCOMPARE(Entries(dir.user()), QStringList{u"url.txt"_s});
+    QVERIFY(prompter.asked.isEmpty());
+    QCOMPARE(replaced.count(), 1);
+    QCOMPARE(files.tables().pages, pages);
+}
+
+void TestDataFiles::saveRulesAndKeywordsWritesBoth() {
+    Folders dir;
+    ScriptedPrompter prompter;
+    DataFiles files(dir.folders(), &prompter);
+    QSignalSpy replaced(&files, &DataFiles::tablesReplaced);
+    const QList<RuleRecord> rules{{true, u"太字"_s, u"<b>"_s, {}, {u"a"_s, {}, u"b"_s}}};
+    const QStringList keywords{u"遅延"_s, u"運休"_s};
+    QVERIFY(files.SaveRulesAndKeywords(rules, keywords));
+    QCOMPARE(ReadFileBytes(dir.user() + u"/filter.txt"_s),
+             u"\"1\",\"太字\",\"<b>\",\"\",\"a  b\"\r\n"_s.toUtf8());
+    QCOMPARE(ReadFileBytes(dir.user() + u"/keywords.txt"_s), u"遅延\r\n運休"_s.toUtf8());
+    QCOMPARE(replaced.count(), 1);
+    QCOMPARE(files.tables().rules, rules);
+    QCOMPARE(files.tables().keywords, keywords);
     QVERIFY(prompter.asked.isEmpty());
 }
 
-void TestDataFiles::writeMapsNameOntoExistingFile_data() {
+void TestDataFiles::saveMapsNameOntoExistingFile_data() {
     QTest::addColumn<QString>("existing");
-    QTest::addColumn<QString>("passed");
-    QTest::newRow("URL.txt onto url.txt") << u"url.txt"_s << u"URL.txt"_s;
-    QTest::newRow("Filter.txt onto filter.txt") << u"filter.txt"_s << u"Filter.txt"_s;
-    QTest::newRow("Keywords.txt onto a copy named in capitals") << u"KEYWORDS.TXT"_s << u"Keywords.txt"_s;
+    QTest::addColumn<bool>("pageList");
+    QTest::addColumn<QStringList>("entries");
+    QTest::newRow("page list onto url.txt") << u"url.txt"_s << true << QStringList{u"url.txt"_s};
+    QTest::newRow("page list onto URL.TXT") << u"URL.TXT"_s << true << QStringList{u"URL.TXT"_s};
+    QTest::newRow("rules onto Filter.txt")
+        << u"Filter.txt"_s << false << QStringList{u"Filter.txt"_s, u"keywords.txt"_s};
+    QTest::newRow("keywords onto a copy named in capitals")
+        << u"KEYWORDS.TXT"_s << false << QStringList{u"KEYWORDS.TXT"_s, u"filter.txt"_s};
 }
 
-void TestDataFiles::writeMapsNameOntoExistingFile() {
+void TestDataFiles::saveMapsNameOntoExistingFile() {
     QFETCH(QString, existing);
-    QFETCH(QString, passed);
+    QFETCH(bool, pageList);
+    QFETCH(QStringList, entries);
     Folders dir;
     QVERIFY(QDir().mkpath(dir.user()));
     WriteText(dir.user() + u'/' + existing, u"old"_s);
     DataFiles files(dir.folders(), nullptr);
-    QVERIFY(files.WriteSettingsFile(passed, u"new"_s));
-    QCOMPARE(Entries(dir.user()), QStringList{existing});
-    QCOMPARE(ReadFileBytes(dir.user() + u'/' + existing), QByteArray("new"));
+    QVERIFY(pageList ? files.SavePages({}) : files.SaveRulesAndKeywords({}, {}));
+    QCOMPARE(Entries(dir.user()), entries);
+    QCOMPARE(ReadFileBytes(dir.user() + u'/' + existing), QByteArray());
 }
 
-void TestDataFiles::writeCreatesSettingsFolder() {
+void TestDataFiles::saveCreatesSettingsFolder() {
     Folders dir;
     DataFiles files(dir.folders(), nullptr);
-    QVERIFY(files.WriteSettingsFile(u"Keywords.txt"_s, QString()));
-    QCOMPARE(Entries(dir.user()), QStringList{u"keywords.txt"_s});
+    QVERIFY(files.SaveRulesAndKeywords({}, {}));
+    QCOMPARE(Entries(dir.user()), (QStringList{u"filter.txt"_s, u"keywords.txt"_s}));
     QCOMPARE(ReadFileBytes(dir.user() + u"/keywords.txt"_s), QByteArray());
 }
 
-void TestDataFiles::writeSingleUserGoesToProgramFolder() {
+void TestDataFiles::saveSingleUserGoesToProgramFolder() {
     Folders dir;
     DataFiles files(dir.folders(u"/singleuser"_s), nullptr);
-    QVERIFY(files.WriteSettingsFile(u"Filter.txt"_s, u"x"_s));
-    QCOMPARE(ReadFileBytes(dir.program() + u"/filter.txt"_s), QByteArray("x"));
+    QVERIFY(files.SaveRulesAndKeywords({{false, u"x"_s, {}, {}, {}}}, {u"k"_s}));
+    QCOMPARE(ReadFileBytes(dir.program() + u"/filter.txt"_s), QByteArray("\"0\",\"x\",\"\",\"\",\"\"\r\n"));
+    QCOMPARE(ReadFileBytes(dir.program() + u"/keywords.txt"_s), QByteArray("k"));
     QVERIFY(!QFileInfo::exists(dir.user()));
 }
 
-void TestDataFiles::writeRetriesAfterRepair() {
+void TestDataFiles::saveRetriesAfterRepair() {
     Folders dir;
     // A plain file where the settings folder belongs: the write fails, even for root.
     WriteText(dir.user(), u"in the way"_s);
@@ -376,44 +403,66 @@ void TestDataFiles::writeRetriesAfterRepair() {
     };
     prompter.script.retryAnswers = {UserPrompter::RetryAnswer::Retry};
     DataFiles files(dir.folders(), &prompter);
-    QVERIFY(files.WriteSettingsFile(u"URL.txt"_s, u"pages"_s));
+    QVERIFY(files.SavePages({{true, u"u"_s, {}, {}, {}, {}}}));
     QCOMPARE(prompter.script.asked, QStringList{CannotWrite(dir.user() + u"/url.txt"_s)});
-    QCOMPARE(ReadFileBytes(dir.user() + u"/url.txt"_s), QByteArray("pages"));
+    QCOMPARE(ReadFileBytes(dir.user() + u"/url.txt"_s), QByteArray("\"1\",\"u\",\"\",\"\",\"\",\"\"\r\n"));
 }
 
-void TestDataFiles::writeCancelled() {
+void TestDataFiles::saveCancelledAsksForEachFile() {
     Folders dir;
     WriteText(dir.user(), u"in the way"_s);
     ScriptedPrompter prompter;
     prompter.retryAnswers = {UserPrompter::RetryAnswer::Retry, UserPrompter::RetryAnswer::Cancel};
     DataFiles files(dir.folders(), &prompter);
-    QVERIFY(!files.WriteSettingsFile(u"Filter.txt"_s, u"rules"_s));
-    const QString question = CannotWrite(dir.user() + u"/filter.txt"_s);
-    QCOMPARE(prompter.asked, (QStringList{question, question, ChangesLost}));
+    QSignalSpy replaced(&files, &DataFiles::tablesReplaced);
+    QVERIFY(!files.SaveRulesAndKeywords({{true, u"r"_s, {}, {}, {}}}, {u"k"_s}));
+    const QString rulesQuestion = CannotWrite(dir.user() + u"/filter.txt"_s);
+    const QString keywordsQuestion = CannotWrite(dir.user() + u"/keywords.txt"_s);
+    QCOMPARE(prompter.asked,
+             (QStringList{rulesQuestion, rulesQuestion, ChangesLost, keywordsQuestion, ChangesLost}));
     QCOMPARE(ReadFileBytes(dir.user()), QByteArray("in the way"));
+    QCOMPARE(replaced.count(), 0);
 }
 
-void TestDataFiles::failedWriteKeepsOldFile() {
+void TestDataFiles::rulesSavedWhenKeywordsCannotBe() {
+    Folders dir;
+    // A folder where keywords.txt belongs cannot be replaced by a file.
+    QVERIFY(QDir().mkpath(dir.user() + u"/keywords.txt"_s));
+    ScriptedPrompter prompter;
+    DataFiles files(dir.folders(), &prompter);
+    QSignalSpy replaced(&files, &DataFiles::tablesReplaced);
+    const QList<RuleRecord> rules{{true, u"r"_s, u"<b>"_s, {}, {}}};
+    QVERIFY(!files.SaveRulesAndKeywords(rules, {u"k"_s}));
+    QCOMPARE(prompter.asked, (QStringList{CannotWrite(dir.user() + u"/keywords.txt"_s), ChangesLost}));
+    QCOMPARE(replaced.count(), 1);
+    QCOMPARE(files.tables().rules, rules);
+    QVERIFY(files.tables().keywords.isEmpty());
+}
+
+void TestDataFiles::failedSaveKeepsOldFileAndTables() {
     Folders dir;
     QVERIFY(QDir().mkpath(dir.user()));
     const QString path = dir.user() + u"/url.txt"_s;
     WriteText(path, u"\"1\",\"old\"\r\n"_s);
     ScriptedPrompter prompter;
     DataFiles files(dir.folders(), &prompter);
+    files.LoadDataFiles();
+    const DataSet loaded = files.tables();
     {
         const FileSizeLimit limit(64);
-        QVERIFY(!files.WriteSettingsFile(u"URL.txt"_s, u"\"1\",\"new\"\r\n"_s.repeated(1000)));
+        QVERIFY(!files.SavePages(QList<PageRecord>(1000, {true, u"new"_s, {}, {}, {}, {}})));
     }
     QCOMPARE(prompter.asked, (QStringList{CannotWrite(path), ChangesLost}));
     QCOMPARE(ReadFileBytes(path), QByteArray("\"1\",\"old\"\r\n"));
     QCOMPARE(Entries(dir.user()), QStringList{u"url.txt"_s});
+    QCOMPARE(files.tables(), loaded);
 }
 
-void TestDataFiles::failedWriteWithoutPrompter() {
+void TestDataFiles::failedSaveWithoutPrompter() {
     Folders dir;
     WriteText(dir.user(), u"in the way"_s);
     DataFiles files(dir.folders(), nullptr);
-    QVERIFY(!files.WriteSettingsFile(u"URL.txt"_s, u"pages"_s));
+    QVERIFY(!files.SavePages({{true, u"u"_s, {}, {}, {}, {}}}));
     QCOMPARE(ReadFileBytes(dir.user()), QByteArray("in the way"));
 }
 

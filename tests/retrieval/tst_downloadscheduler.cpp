@@ -19,11 +19,22 @@ void TestDownloadScheduler::limits_data() {
     QTest::newRow("one host: six at once") << oneHost << QList<int>{0, 1, 2, 3, 4, 5};
     QStringList twoHosts(7, u"a"_s);
     twoHosts << u"b"_s << u"b"_s << u"b"_s;
-    QTest::newRow("a later host fills the free slots") << twoHosts << QList<int>{0, 1, 2, 3, 4, 5, 7, 8};
+    QTest::newRow("a later host runs beside a full one") << twoHosts << QList<int>{0, 1, 2, 3, 4, 5, 7, 8, 9};
     QStringList many;
-    for (int i = 0; i < 12; ++i)
+    QList<int> firstTwentyFour;
+    for (int i = 0; i < 30; ++i) {
         many << QString::number(i);
-    QTest::newRow("eight at once over many hosts") << many << QList<int>{0, 1, 2, 3, 4, 5, 6, 7};
+        if (i < 24)
+            firstTwentyFour << i;
+    }
+    QTest::newRow("twenty-four at once over many hosts") << many << firstTwentyFour;
+    QStringList fourHosts;
+    QList<int> allTwenty;
+    for (int i = 0; i < 20; ++i) {
+        fourHosts << u"127.0.0.%1"_s.arg(i % 4 + 1);
+        allTwenty << i;
+    }
+    QTest::newRow("twenty pages on four hosts all run together") << fourHosts << allTwenty;
     QTest::newRow("fewer pages than slots") << QStringList{u"a"_s, u"b"_s} << QList<int>{0, 1};
 }
 

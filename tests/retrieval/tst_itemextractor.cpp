@@ -6,25 +6,13 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-using Rules = QList<QStringList>;
+using Rules = QList<RuleRecord>;
 
 enum Option { Plain = 0, IgnoreCase = 1, IgnoreQuote = 2, IgnoreExcept = 4 };
 
-// A rule record: Enabled, Name, Header, Footer, Exclusions.
-QStringList Rule(const QString& header, const QString& footer, const QString& exclusions = {},
-                 const QString& enabled = u"1"_s) {
+RuleRecord Rule(const QString& header, const QString& footer, const QStringList& exclusions = {},
+                bool enabled = true) {
     return {enabled, u"rule"_s, header, footer, exclusions};
-}
-
-DataTable RuleTable(const Rules& records) {
-    DataTable table(RuleField::Count);
-    for (int i = 0; i < records.size(); ++i) {
-        if (i > 0)
-            table.appendRecord();
-        for (int field = 1; field <= RuleField::Count; ++field)
-            table.setValue(field, i + 1, records.at(i).at(field - 1));
-    }
-    return table;
 }
 
 ExtractionOptions Options(int flags) {
@@ -94,7 +82,7 @@ void TestItemExtractor::extractsItems_data() {
         << u"<B>Delay</B><b>late</b><B>mIxEd</b>"_s << Rules{Rule(u"<b>"_s, u"</b>"_s)} << int(IgnoreCase)
         << QStringList{u"DELAY|7|1"_s, u"LATE|7|1"_s, u"MIXED|7|1"_s} << true;
     QTest::newRow("IgnoreCase upper-cases exclusions too")
-        << u"[Stop][go]"_s << Rules{Rule(u"["_s, u"]"_s, u"stop"_s)} << int(IgnoreCase)
+        << u"[Stop][go]"_s << Rules{Rule(u"["_s, u"]"_s, {u"stop"_s})} << int(IgnoreCase)
         << QStringList{u"GO|7|1"_s} << true;
     QTest::newRow("IgnoreQuote matches whatever quotes the page used")
         << u"<td class=\"info\">a</td><td class='info'>b</td><td class=info>c</td>"_s
@@ -107,35 +95,37 @@ void TestItemExtractor::extractsItems_data() {
         << u"<td class='info'>b</td>"_s << Rules{Rule(u"<td class=\"info\">"_s, u"</td>"_s)} << int(Plain)
         << QStringList{} << false;
     QTest::newRow("excluded fragment still counts as found")
-        << u"[運転見合わせ]"_s << Rules{Rule(u"["_s, u"]"_s, u"見合わせ"_s)} << int(Plain) << QStringList{}
+        << u"[運転見合わせ]"_s << Rules{Rule(u"["_s, u"]"_s, {u"見合わせ"_s})} << int(Plain) << QStringList{}
         << true;
-    QTest::newRow("any exclusion word excludes") << u"[a1][b2][c3]"_s << Rules{Rule(u"["_s, u"]"_s, u"1 3"_s)}
-                                                 << int(Plain) << QStringList{u"b2|7|1"_s} << true;
+    QTest::newRow("any exclusion word excludes")
+        << u"[a1][b2][c3]"_s << Rules{Rule(u"["_s, u"]"_s, {u"1"_s, u"3"_s})} << int(Plain)
+        << QStringList{u"b2|7|1"_s} << true;
     QTest::newRow("exclusion looks at the fragment without tags")
-        << u"[<b>x</b>y]"_s << Rules{Rule(u"["_s, u"]"_s, u"b"_s)} << int(Plain) << QStringList{u"xy|7|1"_s}
+        << u"[<b>x</b>y]"_s << Rules{Rule(u"["_s, u"]"_s, {u"b"_s})} << int(Plain) << QStringList{u"xy|7|1"_s}
         << true;
-    QTest::newRow("trailing space in exclusions excludes everything")
-        << u"[a][b]"_s << Rules{Rule(u"["_s, u"]"_s, u"z "_s)} << int(Plain) << QStringList{} << true;
-    QTest::newRow("double space in exclusions excludes everything")
-        << u"[a][b]"_s << Rules{Rule(u"["_s, u"]"_s, u"y  z"_s)} << int(Plain) << QStringList{} << true;
+    QTest::newRow("empty exclusion word excludes everything")
+        << u"[a][b]"_s << Rules{Rule(u"["_s, u"]"_s, {u"y"_s, QString(), u"z"_s})} << int(Plain)
+        << QStringList{} << true;
+    QTest::newRow("IgnoreQuote empties a word of quotes, which excludes everything")
+        << u"[a][b]"_s << Rules{Rule(u"["_s, u"]"_s, {u"y"_s, u"\"'"_s})} << int(IgnoreQuote) << QStringList{}
+        << true;
     QTest::newRow("IgnoreExcept keeps excluded fragments")
-        << u"[a1][b2]"_s << Rules{Rule(u"["_s, u"]"_s, u"1"_s), Rule(u"("_s, u")"_s, u" "_s)}
+        << u"[a1][b2]"_s
+        << Rules{Rule(u"["_s, u"]"_s, {u"1"_s}), Rule(u"("_s, u")"_s, {QString(), QString()})}
         << int(IgnoreExcept) << QStringList{u"a1|7|1"_s, u"b2|7|1"_s} << true;
     QTest::newRow("disabled rule finds nothing")
-        << u"[a]"_s << Rules{Rule(u"["_s, u"]"_s, {}, u"0"_s)} << int(Plain) << QStringList{} << false;
-    QTest::newRow("rule with empty Enabled finds nothing")
-        << u"[a]"_s << Rules{Rule(u"["_s, u"]"_s, {}, {})} << int(Plain) << QStringList{} << false;
+        << u"[a]"_s << Rules{Rule(u"["_s, u"]"_s, {}, false)} << int(Plain) << QStringList{} << false;
     QTest::newRow("rules in order, items rule by rule")
         << u"<b>a</b><i>b</i><b>c</b>"_s << Rules{Rule(u"<i>"_s, u"</i>"_s), Rule(u"<b>"_s, u"</b>"_s)}
         << int(Plain) << QStringList{u"b|7|1"_s, u"a|7|2"_s, u"c|7|2"_s} << true;
     QTest::newRow("rule numbers count disabled rules")
-        << u"[a]"_s << Rules{Rule(u"["_s, u"]"_s, {}, u"0"_s), Rule(u"["_s, u"]"_s)} << int(Plain)
+        << u"[a]"_s << Rules{Rule(u"["_s, u"]"_s, {}, false), Rule(u"["_s, u"]"_s)} << int(Plain)
         << QStringList{u"a|7|2"_s} << true;
     QTest::newRow("rules may cover the same text")
         << u"<b>x</b>"_s << Rules{Rule(u"<b>"_s, {}), Rule(u"<b>"_s, u"</b>"_s)} << int(Plain)
         << QStringList{u"x|7|1"_s, u"x|7|2"_s} << true;
     QTest::newRow("found by a later rule after an excluding one")
-        << u"[a]"_s << Rules{Rule(u"["_s, u"]"_s, u"a"_s), Rule(u"{"_s, u"}"_s)} << int(Plain)
+        << u"[a]"_s << Rules{Rule(u"["_s, u"]"_s, {u"a"_s}), Rule(u"{"_s, u"}"_s)} << int(Plain)
         << QStringList{} << true;
 }
 
@@ -146,7 +136,7 @@ void TestItemExtractor::extractsItems() {
     QFETCH(QStringList, items);
     QFETCH(bool, found);
     InfoItems extracted;
-    QCOMPARE(ExtractItems(page, 7, RuleTable(rules), Options(options), extracted), found);
+    QCOMPARE(ExtractItems(page, 7, rules, Options(options), extracted), found);
     QCOMPARE(Describe(extracted), items);
 }
 
@@ -168,15 +158,14 @@ void TestItemExtractor::changesCallersPageText() {
     QFETCH(QString, page);
     QString text = u"<a href=\"x\">It's</a>"_s;
     InfoItems items;
-    ExtractItems(text, 1, RuleTable({Rule(u"<a"_s, u"</a>"_s, {}, ruleEnabled ? u"1"_s : u"0"_s)}),
-                 Options(options), items);
+    ExtractItems(text, 1, {Rule(u"<a"_s, u"</a>"_s, {}, ruleEnabled)}, Options(options), items);
     QCOMPARE(text, page);
 }
 
 void TestItemExtractor::appendsAfterExistingItems() {
     InfoItems items{{u"earlier"_s, 1, 1}};
     QString page = u"[new]"_s;
-    QVERIFY(ExtractItems(page, 2, RuleTable({Rule(u"["_s, u"]"_s)}), {}, items));
+    QVERIFY(ExtractItems(page, 2, {Rule(u"["_s, u"]"_s)}, {}, items));
     QCOMPARE(Describe(items), (QStringList{u"earlier|1|1"_s, u"new|2|1"_s}));
 }
 
@@ -185,7 +174,7 @@ void TestItemExtractor::manyItemsFromALargePage() {
     for (int i = 0; i < 30000; ++i)
         page += u"<tr><td class=\"info\"><b>%1</b>番線 遅延</td></tr>"_s.arg(i);
     InfoItems items;
-    QVERIFY(ExtractItems(page, 3, RuleTable({Rule(u"<td class=\"info\">"_s, u"</td>"_s)}), {}, items));
+    QVERIFY(ExtractItems(page, 3, {Rule(u"<td class=\"info\">"_s, u"</td>"_s)}, {}, items));
     QCOMPARE(items.size(), 30000);
     QCOMPARE(items.first().text, u"0番線 遅延"_s);
     QCOMPARE(items.last().text, u"29999番線 遅延"_s);

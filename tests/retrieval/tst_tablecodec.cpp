@@ -10,13 +10,6 @@ using Records = QList<QStringList>;
 
 namespace {
 
-Records RecordsOf(const DataTable& table) {
-    Records records;
-    for (int record = 1; record <= table.recordCount(); ++record)
-        records.append(table.record(record));
-    return records;
-}
-
 DataTable TableOf(int fieldCount, const Records& records) {
     DataTable table(fieldCount);
     table.clear();
@@ -52,6 +45,8 @@ private slots:
     void parseHonoursOtherDelimiters();
     void format_data();
     void format();
+    void formatRecordsFitsTheFieldCount_data();
+    void formatRecordsFitsTheFieldCount();
     void formatThenParseGivesSameRecords_data();
     void formatThenParseGivesSameRecords();
 };
@@ -109,21 +104,23 @@ void TestTableCodec::parse() {
     QFETCH(Records, records);
     DataTable table(fieldCount);
     QCOMPARE(ParseTable(text, table), int(records.size()));
-    QCOMPARE(RecordsOf(table), records);
+    QCOMPARE(table.records(), records);
+    // The record lists the data files see are the same, except that an empty text has none.
+    QCOMPARE(ParseRecords(text, fieldCount), text.isEmpty() ? Records() : records);
 }
 
 void TestTableCodec::parseReplacesEarlierRecords() {
     DataTable table = TableOf(2, {{u"old"_s, u"1"_s}, {u"old"_s, u"2"_s}, {u"old"_s, u"3"_s}});
     QCOMPARE(ParseTable(u"new,x\r\n"_s, table), 1);
-    QCOMPARE(RecordsOf(table), (Records{{u"new"_s, u"x"_s}}));
+    QCOMPARE(table.records(), (Records{{u"new"_s, u"x"_s}}));
     QCOMPARE(ParseTable(QString(), table), 1);
-    QCOMPARE(RecordsOf(table), (Records{{{}, {}}}));
+    QCOMPARE(table.records(), (Records{{{}, {}}}));
 }
 
 void TestTableCodec::parseHonoursOtherDelimiters() {
     DataTable table(2);
     QCOMPARE(ParseTable(u"'a;''b';c\n'x\ny';z\n"_s, table, u";"_s, u"\n"_s, u'\''), 2);
-    QCOMPARE(RecordsOf(table), (Records{{u"a;'b"_s, u"c"_s}, {u"x\ny"_s, u"z"_s}}));
+    QCOMPARE(table.records(), (Records{{u"a;'b"_s, u"c"_s}, {u"x\ny"_s, u"z"_s}}));
 }
 
 void TestTableCodec::format_data() {
@@ -144,6 +141,23 @@ void TestTableCodec::format() {
     QFETCH(Records, records);
     QFETCH(QString, text);
     QCOMPARE(FormatTable(TableOf(fieldCount, records)), text);
+    QCOMPARE(FormatRecords(records, fieldCount), text);
+}
+
+void TestTableCodec::formatRecordsFitsTheFieldCount_data() {
+    QTest::addColumn<Records>("records");
+    QTest::addColumn<QString>("text");
+    QTest::newRow("no record, empty text") << Records{} << QString();
+    QTest::newRow("missing values written empty")
+        << Records{{u"a"_s}, {}} << u"\"a\",\"\"\r\n\"\",\"\"\r\n"_s;
+    QTest::newRow("values beyond the field count dropped")
+        << Records{{u"a"_s, u"b"_s, u"c"_s}} << u"\"a\",\"b\"\r\n"_s;
+}
+
+void TestTableCodec::formatRecordsFitsTheFieldCount() {
+    QFETCH(Records, records);
+    QFETCH(QString, text);
+    QCOMPARE(FormatRecords(records, 2), text);
 }
 
 void TestTableCodec::formatThenParseGivesSameRecords_data() {
@@ -167,7 +181,8 @@ void TestTableCodec::formatThenParseGivesSameRecords() {
     const QString text = FormatTable(TableOf(fieldCount, records));
     DataTable parsed(fieldCount);
     QCOMPARE(ParseTable(text, parsed), recordCount);
-    QCOMPARE(RecordsOf(parsed), records);
+    QCOMPARE(parsed.records(), records);
+    QCOMPARE(ParseRecords(FormatRecords(records, fieldCount), fieldCount), records);
 }
 
 QTEST_GUILESS_MAIN(TestTableCodec)

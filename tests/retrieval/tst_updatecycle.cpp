@@ -18,7 +18,8 @@ class FakeWeb {
 public:
     struct Page {
         QByteArray body;
-        QString error;
+        FetchFailure failure = FetchFailure::None;
+        int status = 200;
         int delayMs = 0;
     };
     void add(const QString& url, Page page) { m_pages.insert(url, std::move(page)); }
@@ -32,15 +33,21 @@ public:
             const Page page = m_pages.value(request.url);
             for (int waited = 0; waited < page.delayMs; waited += 5) {
                 if (stop && stop())
-                    return FetchResult{{}, {}, {}, true};
+                    return FetchResult{{}, {}, FetchFailure::Stopped};
                 QThread::msleep(5);
             }
-            return FetchResult{page.body, "text/html; charset=utf-8", page.error, false};
+            return FetchResult{page.body, "text/html; charset=utf-8", page.failure, page.status};
         };
     }
     QList<FetchRequest> requests() const {
         QMutexLocker lock(&m_mutex);
         return m_requests;
+    }
+    FetchRequest requestFor(const QString& url) const {
+        const QList<FetchRequest> all = requests();
+        const auto found =
+            std::find_if(all.cbegin(), all.cend(), [&](const FetchRequest& r) { return r.url == url; });
+        return found == all.cend() ? FetchRequest() : *found;
     }
 
 private:
@@ -49,33 +56,19 @@ private:
     QList<FetchRequest> m_requests;
 };
 
-DataSet Tables(int pageCount, const QList<int>& disabled = {}) {
-    DataSet tables;
-    tables.pages = DataTable(PageField::Count);
-    for (int i = 1; i <= pageCount; ++i) {
-        const QString n = QString::number(i);
-        QStringList record{disabled.contains(i) ? u"0"_s : u"1"_s,
-                           u"http://h"_s + n + u".test/p"_s,
-                           u"ページ"_s + n,
-                           u"L"_s + n,
-                           QString(),
-                           QString()};
-        if (i == 1)
-            tables.pages.setValue(PageField::Enabled, 1, record[0]);
-        if (i == 1) {
-            for (int f = 1; f <= PageField::Count; ++f)
-                tables.pages.setValue(f, 1, record[f - 1]);
-        } else {
-            tables.pages.appendRecord(record);
-        }
-    }
-    for (int f = 1; f <= RuleField::Count; ++f)
-        tables.rules.setValue(f, 1, QStringList{u"1"_s, u"太字"_s, u"<b>"_s, QString(), QString()}[f - 1]);
-    return tables;
-}
-
 QString Url(int page) {
     return u"http://h"_s + QString::number(page) + u".test/p"_s;
+}
+
+DataSet Tables(int pageCount, const QList<int>& disabled = {}) {
+    DataSet tables;
+    for (int i = 1; i <= pageCount; ++i) {
+        const QString n = QString::number(i);
+        tables.pages.append(
+            {!disabled.contains(i), Url(i), u"ページ"_s + n, u"L"_s + n, QString(), QString()});
+    }
+    tables.rules = {{true, u"太字"_s, u"<b>"_s, QString(), {}}};
+    return tables;
 }
 
 struct Fixture {
@@ -103,6 +96,7 @@ struct Fixture {
 } // namespace
 
 Q_DECLARE_METATYPE(CycleResult)
+Q_DECLARE_METATYPE(FetchFailure)
 
 class TestUpdateCycle : public QObject {
     Q_OBJECT
@@ -110,6 +104,8 @@ private slots:
     void initTestCase() { qRegisterMetaType<CycleResult>(); }
     void noEnabledPageDoesNothing();
     void failingPageIsReportedAndOthersPublished();
+    void hideErrorDialogLeavesOutSomeBlocks_data();
+    void hideErrorDialogLeavesOutSomeBlocks();
     void resultsComeInPageOrder();
     void cancelAfterSecondOfFivePages();
     void defaultMessageWhenNothingExtracted_data();
@@ -132,26 +128,58 @@ void TestUpdateCycle::noEnabledPageDoesNothing() {
 
 void TestUpdateCycle::failingPageIsReportedAndOthersPublished() {
     Fixture f;
-    const QString notFound =
-        u"エラー :404 Not Found\r\n'"_s + Url(1) + u"' が正常にダウンロードできませんでした。\r\n\r\n"_s;
-    f.web.add(Url(1), {{}, notFound});
-    f.web.add(Url(2), {"<p><b>運転見合わせ</b> <b>遅延</b></p>", {}});
+    const FakeWeb::Page notFound{{}, FetchFailure::HttpStatus, 404};
+    f.web.add(Url(1), notFound);
+    f.web.add(Url(2), {"<p><b>運転見合わせ</b> <b>遅延</b></p>"});
     QSignalSpy firstError(&f.cycle, &UpdateCycle::firstErrorReported);
 
     const CycleResult result = f.run(Tables(2));
     QCOMPARE(int(result.outcome), int(CycleResult::Outcome::Completed));
-    QCOMPARE(result.errorLog, notFound + CycleTexts::EmptyPageError(Url(1)));
+    const FetchRequest request = f.web.requestFor(Url(1));
+    QCOMPARE(request.url, Url(1));
+    // The fetcher's block first, then the cycle's own line for the page that did not arrive.
+    QCOMPARE(result.errorLog,
+             CycleTexts::DownloadError({{}, {}, notFound.failure, notFound.status}, request, false) +
+                 CycleTexts::EmptyPageError(Url(1)));
     QCOMPARE(result.items, (InfoItems{{u"運転見合わせ"_s, 2, 1}, {u"遅延"_s, 2, 1}}));
     QCOMPARE(result.status, u"2件の情報があります"_s);
     QCOMPARE(result.infoExpires, f.clock.now().addSecs(15 * 60));
     QCOMPARE(firstError.count(), 1);
 }
 
+void TestUpdateCycle::hideErrorDialogLeavesOutSomeBlocks_data() {
+    QTest::addColumn<FetchFailure>("failure");
+    QTest::addColumn<int>("status");
+    QTest::addColumn<bool>("hide");
+    QTest::addColumn<bool>("told");
+    QTest::newRow("404 told") << FetchFailure::HttpStatus << 404 << false << true;
+    QTest::newRow("404 hidden") << FetchFailure::HttpStatus << 404 << true << false;
+    QTest::newRow("authentication failure told even when hidden")
+        << FetchFailure::AuthenticationFailed << 401 << true << true;
+}
+
+void TestUpdateCycle::hideErrorDialogLeavesOutSomeBlocks() {
+    QFETCH(FetchFailure, failure);
+    QFETCH(int, status);
+    QFETCH(bool, hide);
+    QFETCH(bool, told);
+    Fixture f;
+    f.settings.HideErrorDialog = hide;
+    const FetchResult fetched{{}, {}, failure, status};
+    f.web.add(Url(1), {{}, fetched.failure, fetched.httpStatus});
+    const CycleResult result = f.run(Tables(1));
+    const QString block = CycleTexts::DownloadError(fetched, f.web.requestFor(Url(1)), false);
+    QVERIFY(!block.isEmpty());
+    // The cycle's own line for the page that did not arrive is never left out.
+    QCOMPARE(result.errorLog, (told ? block : QString()) + CycleTexts::EmptyPageError(Url(1)));
+}
+
 void TestUpdateCycle::resultsComeInPageOrder() {
     Fixture f;
     const int pages = 6;
     for (int i = 1; i <= pages; ++i) // later pages answer first
-        f.web.add(Url(i), {"<b>" + QByteArray::number(i) + "</b>", {}, (pages - i) * 40});
+        f.web.add(Url(i),
+                  {"<b>" + QByteArray::number(i) + "</b>", FetchFailure::None, 200, (pages - i) * 40});
     QSignalSpy pageStarted(&f.cycle, &UpdateCycle::pageStarted);
     QSignalSpy handled(&f.cycle, &UpdateCycle::pageHandled);
 
@@ -169,7 +197,7 @@ void TestUpdateCycle::resultsComeInPageOrder() {
 void TestUpdateCycle::cancelAfterSecondOfFivePages() {
     Fixture f;
     for (int i = 1; i <= 5; ++i)
-        f.web.add(Url(i), {"<b>item" + QByteArray::number(i) + "</b>", {}, i * 30});
+        f.web.add(Url(i), {"<b>item" + QByteArray::number(i) + "</b>", FetchFailure::None, 200, i * 30});
     f.settings.DefaultMSG = u"既定"_s;
     connect(&f.cycle, &UpdateCycle::pageStarted, &f.cycle, [&f](int position) {
         if (position == 2)
@@ -205,7 +233,7 @@ void TestUpdateCycle::defaultMessageWhenNothingExtracted() {
     f.settings.ShowTextInstead = false;
     f.settings.ShowDefaultMSG = showDefault;
     f.settings.DefaultMSG = message;
-    f.web.add(Url(1), {"<p>nothing bold</p>", {}});
+    f.web.add(Url(1), {"<p>nothing bold</p>"});
     const CycleResult result = f.run(Tables(1));
     QCOMPARE(result.items.size(), itemCount);
     if (itemCount == 1)
@@ -216,8 +244,8 @@ void TestUpdateCycle::defaultMessageWhenNothingExtracted() {
 void TestUpdateCycle::wholePageTextWhenNothingExtracted() {
     Fixture f;
     f.settings.ShowTextInstead = true;
-    f.web.add(Url(1), {"<html><title>T</title><p>平常運転</p></html>", {}});
-    f.web.add(Url(2), {"<p>a <b>b</b></p>", {}});
+    f.web.add(Url(1), {"<html><title>T</title><p>平常運転</p></html>"});
+    f.web.add(Url(2), {"<p>a <b>b</b></p>"});
     const CycleResult result = f.run(Tables(2));
     QCOMPARE(result.items, (InfoItems{{u"平常運転"_s, 1, InfoItem::WholePageRule}, {u"b"_s, 2, 1}}));
 }
@@ -225,8 +253,8 @@ void TestUpdateCycle::wholePageTextWhenNothingExtracted() {
 void TestUpdateCycle::debugWritesPageDumpAndRunLog() {
     Fixture f;
     f.settings.Debug = true;
-    f.web.add(Url(1), {"<b>x</b>", {}});
-    f.web.add(Url(2), {"<b>y</b>", {}});
+    f.web.add(Url(1), {"<b>x</b>"});
+    f.web.add(Url(2), {"<b>y</b>"});
     f.run(Tables(2));
     const QString dump = QString::fromUtf8(ReadFileBytes(f.folders.pageDumpPath()));
     QCOMPARE(dump.count(u"\r\n"_s), 8);
@@ -240,7 +268,7 @@ void TestUpdateCycle::debugWritesPageDumpAndRunLog() {
 
 void TestUpdateCycle::takeOverPublishesNothing() {
     Fixture f;
-    f.web.add(Url(1), {"<b>x</b>", {}, 2000});
+    f.web.add(Url(1), {"<b>x</b>", FetchFailure::None, 200, 2000});
     QSignalSpy finished(&f.cycle, &UpdateCycle::finished);
     QVERIFY(f.cycle.start(Tables(1), f.settings));
     f.cycle.takeOver();
@@ -257,7 +285,9 @@ void TestUpdateCycle::offlineFetchesNothing() {
     Fixture f;
     f.settings.AutoDialing = true;
     f.cycle.setConnectivityCheck([] { return false; });
+    QSignalSpy started(&f.cycle, &UpdateCycle::started);
     const CycleResult result = f.run(Tables(2));
+    QCOMPARE(started.count(), 0);
     QCOMPARE(int(result.outcome), int(CycleResult::Outcome::Offline));
     QCOMPARE(result.status, u"情報はありません"_s);
     QVERIFY(f.web.requests().isEmpty());
@@ -266,9 +296,9 @@ void TestUpdateCycle::offlineFetchesNothing() {
 void TestUpdateCycle::brokenPasswordIsReportedAndPageStillFetched() {
     Fixture f;
     DataSet tables = Tables(1);
-    tables.pages.setValue(PageField::UserName, 1, u"user"_s);
-    tables.pages.setValue(PageField::Password, 1, u"PQR"_s); // breaks off inside a pair
-    f.web.add(Url(1), {"<b>x</b>", {}});
+    tables.pages[0].UserName = u"user"_s;
+    tables.pages[0].Password = u"PQR"_s; // breaks off inside a pair
+    f.web.add(Url(1), {"<b>x</b>"});
     const CycleResult result = f.run(tables);
     QCOMPARE(result.errorLog, CycleTexts::BrokenPasswordError(Url(1)));
     QCOMPARE(f.web.requests().size(), 1);

@@ -1,4 +1,5 @@
 #include "base/AnsiText.h"
+#include "settings/SettingsKeys.h"
 #include "settings/SettingsStore.h"
 #include "support/TestSupport.h"
 
@@ -9,6 +10,8 @@
 #include <QTest>
 #include <QVariant>
 #include <functional>
+#include <type_traits>
+#include <variant>
 
 using namespace Qt::StringLiterals;
 
@@ -123,6 +126,8 @@ private slots:
     void keySavedInItsFormat();
     void textReadsAs_data();
     void textReadsAs();
+    void defaultLiesInItsRange_data();
+    void defaultLiesInItsRange();
     void fontSizeDefaultFollowsDpi_data();
     void fontSizeDefaultFollowsDpi();
     void reloadPhaseFollowsClock_data();
@@ -272,6 +277,7 @@ void TestSettingsStore::textReadsAs_data() {
     AddCase("DefaultExpiresMinute 0 is 15", u"DefaultExpiresMinute=0"_s, same);
     AddCase("Top 0 is 39", u"Top=0"_s, same);
     AddCase("Top 1 stays", u"Top=1"_s, [](AppSettings& s) { s.Top = 1; });
+    AddCase("Top not a number is 39", u"Top=top"_s, same);
     AddCase("Left negative is 31", u"Left=-3"_s, same);
     AddCase("ScrollWeight 0 is 15", u"ScrollWeight=0"_s, same);
     AddCase("YES is true", u"ShowTitle=YES"_s, [](AppSettings& s) { s.ShowTitle = true; });
@@ -310,6 +316,30 @@ void TestSettingsStore::textReadsAs_data() {
 
 void TestSettingsStore::textReadsAs() {
     CompareLoadedLine();
+}
+
+void TestSettingsStore::defaultLiesInItsRange_data() {
+    QTest::addColumn<QString>("name");
+    for (const SettingsKey& key : SettingsKeys()) {
+        if (key.validRange)
+            QTest::newRow(key.name.toUtf8().constData()) << key.name.toString();
+    }
+}
+
+// A value outside its range becomes the default, so the default must lie inside.
+void TestSettingsStore::defaultLiesInItsRange() {
+    QFETCH(QString, name);
+    const SettingsKey& key = FindSettingsKey(name);
+    const double value = std::visit(
+        [](auto member) -> double {
+            const auto& field = DefaultSettings().*member;
+            if constexpr (std::is_arithmetic_v<std::remove_cvref_t<decltype(field)>>)
+                return double(field);
+            else
+                return qQNaN();
+        },
+        key.field);
+    QVERIFY2(key.validRange->contains(value), qPrintable(QString::number(value)));
 }
 
 void TestSettingsStore::fontSizeDefaultFollowsDpi_data() {
@@ -468,12 +498,14 @@ void TestSettingsStore::writeCreatesSettingsFolder() {
 void TestSettingsStore::writeIntoUncreatableFolderIsSilent() {
     QTemporaryDir dir;
     WriteFileBytes(dir.filePath(u"keep.txt"_s), "kept");
-    // The id folder is made one level deep only, and the "Settings" folder does not exist.
+    // A file stands where the id folder's parent should be.
+    WriteFileBytes(dir.filePath(u"Settings"_s), "not a folder");
     const AppFolders folders(ParseStartupArguments(u"/id=Kitchen"_s), dir.path(), dir.path());
     WriteIniValue(folders, u"Proxy"_s, u"host"_s);
     SaveSettings(folders, ExpectedDefaults());
-    QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
-             QStringList{u"keep.txt"_s});
+    QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden, QDir::Name),
+             (QStringList{u"Settings"_s, u"keep.txt"_s}));
+    QCOMPARE(ReadFileBytes(dir.filePath(u"Settings"_s)), QByteArray("not a folder"));
     QCOMPARE(ReadFileBytes(dir.filePath(u"keep.txt"_s)), QByteArray("kept"));
 }
 

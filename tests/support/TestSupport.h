@@ -2,6 +2,7 @@
 
 #include "base/Clock.h"
 #include "base/UserPrompter.h"
+#include "retrieval/FetchFailure.h"
 
 #include <QByteArray>
 #include <QList>
@@ -26,12 +27,16 @@ class ScriptedPrompter final : public UserPrompter {
 public:
     QList<bool> yesNoAnswers;        // taken from the front; No when empty
     QList<RetryAnswer> retryAnswers; // taken from the front; Cancel when empty
-    QStringList asked;               // every text shown, in order
+    QStringList asked;               // every "title|text" shown, in order
 
-    bool askYesNo(const QString& text) override;
+    bool askYesNo(const QString& title, const QString& text) override;
     RetryAnswer askRetryCancel(const QString& title, const QString& text) override;
     void showWarning(const QString& title, const QString& text) override;
+    void showMessage(const QString& title, const QString& text) override;
 };
+
+// The failure's name in QCOMPARE messages.
+char* toString(FetchFailure failure);
 
 QByteArray ReadFileBytes(const QString& path);
 void WriteFileBytes(const QString& path, const QByteArray& bytes);

@@ -1,5 +1,7 @@
 // End to end: the built sorvanta-check, copied into a program folder of its own with its data
 // files beside it, run against pages served on 127.0.0.1.
+#include "base/AnsiText.h"
+#include "settings/PasswordScrambler.h"
 #include "support/IcuEncoding.h"
 #include "support/TestHttpServer.h"
 #include "support/TestSupport.h"
@@ -135,6 +137,7 @@ private slots:
     void noEnabledPage_data();
     void noEnabledPage();
     void offlineExitsWithThree();
+    void passwordsStayOutOfLogsAndDumps();
     void commandLine_data();
     void commandLine();
     void settingsFolderChosenByArgument_data();
@@ -250,6 +253,39 @@ void TestSorvantaCheck::offlineExitsWithThree() {
     QCOMPARE(run.exitCode, 3);
     QCOMPARE(run.out, QString());
     QVERIFY(run.err.startsWith(u"インターネットに接続されていません。"_s));
+}
+
+void TestSorvantaCheck::passwordsStayOutOfLogsAndDumps() {
+    CheckFolder folder;
+    QVERIFY(folder.isValid());
+    TestHttpServer server;
+    server.route("/private", Reply::withStatus(401));
+    server.route("/open", Reply::ok(ShiftJisPage(), "text/html; charset=Shift_JIS"));
+    server.requireProxyAuth("proxyuser", "proxy-pw-7");
+    const QString pagePassword = EncryptPassword(u"page-pw-3"_s);
+    const QString proxyPassword = EncryptPassword(u"proxy-pw-7"_s);
+    folder.write(u"url.txt"_s, (u"\"1\",\"%1\",\"会員\",\"\",\"taro\",\"%2\"\r\n"_s.arg(
+                                    server.url(u"/private"_s), pagePassword) +
+                                PageLine(u"1"_s, server.url(u"/open"_s), u"公開"_s))
+                                   .toUtf8());
+    folder.write(u"filter.txt"_s, TwoRules());
+    folder.write(u"Sorvanta.ini"_s,
+                 Ini(u"Debug=Yes\r\nHideErrorDialog=No\r\nUseProxy=Yes\r\nProxy=%1\r\n"
+                     u"UserName=proxyuser\r\nPassword=%2\r\n"_s.arg(server.proxyAddress(), proxyPassword)));
+
+    const CheckRun run = folder.run({u"/singleuser"_s});
+    QVERIFY(run.finished);
+    QCOMPARE(run.exitCode, 0);
+    QVERIFY(run.out.contains(u"山手線"_s));
+    QVERIFY(run.err.contains(server.url(u"/private"_s)));
+    const QString runLog = DecodeAnsiText(ReadFileBytes(folder.programFolder() + u"/~sorvanta.log"_s));
+    const QString pageDump = DecodeAnsiText(ReadFileBytes(folder.programFolder() + u"/~http.tmp"_s));
+    QVERIFY(runLog.contains(u" [Get] "_s));
+    QVERIFY(pageDump.contains(u"山手線"_s));
+    for (const QString& secret : {u"page-pw-3"_s, u"proxy-pw-7"_s, pagePassword, proxyPassword}) {
+        for (const QString& output : {run.out, run.err, runLog, pageDump})
+            QVERIFY2(!output.contains(secret), qPrintable(secret));
+    }
 }
 
 void TestSorvantaCheck::commandLine_data() {

@@ -6,17 +6,12 @@
 #include "resources/builtin/BuiltinImages.h"
 
 #include <QCloseEvent>
-#include <QFile>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QWheelEvent>
 #include <QWindow>
-#include <cstdio>
-#include <ctime>
-#include <optional>
-#include <unistd.h>
 
 using namespace Qt::StringLiterals;
 
@@ -32,32 +27,9 @@ QWidget* LedPanel(QWidget* parent, const QString& name) {
     return panel;
 }
 
-// Milliseconds since this process was started (forked), from the kernel's start time in clock ticks.
-std::optional<qint64> MillisecondsSinceProcessStart() {
-    QFile stat(u"/proc/self/stat"_s);
-    if (!stat.open(QIODevice::ReadOnly))
-        return std::nullopt;
-    // The fields after the command name in parentheses; the start time is the 20th of them.
-    const QByteArray line = stat.readAll();
-    const QList<QByteArray> fields = line.mid(line.lastIndexOf(')') + 2).split(' ');
-    timespec now{};
-    if (fields.size() < 20 || clock_gettime(CLOCK_BOOTTIME, &now) != 0)
-        return std::nullopt;
-    const qint64 startMs = fields[19].toLongLong() * 1000 / sysconf(_SC_CLK_TCK);
-    return qint64(now.tv_sec) * 1000 + now.tv_nsec / 1000000 - startMs;
-}
-
-// The start-up benchmark asks for this; nobody else sets the variable.
-void ReportFirstPaint() {
-    if (!qEnvironmentVariableIsSet("SORVANTA_REPORT_FIRST_PAINT"))
-        return;
-    if (const auto elapsed = MillisecondsSinceProcessStart())
-        std::fprintf(stderr, "first-paint-ms %lld\n", static_cast<long long>(*elapsed));
-}
-
 } // namespace
 
-MainWindow::MainWindow(QWidget* parent)
+MainWindow::MainWindow(QPoint messagePosition, QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::FramelessWindowHint)
     , m_skin(builtinImagePath(BuiltinImage::Skin))
     , m_caption(new QLabel(this))
@@ -90,7 +62,7 @@ MainWindow::MainWindow(QWidget* parent)
             m_message->hide(); // a click on the moving message ends it
     });
     setSkin(m_skin);
-    layOutPanels(31, 39);
+    layOutPanels(messagePosition.x(), messagePosition.y());
 }
 
 void MainWindow::setSkin(const QImage& skin) {
@@ -126,12 +98,17 @@ void MainWindow::setLampLit(bool lit) {
         m_lamp->clear();
 }
 
+void MainWindow::setStatusCaption(const QString& text) {
+    setToolTip(text);
+    setWindowTitle(text);
+}
+
 void MainWindow::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.drawImage(0, 0, m_skin);
     if (!m_painted) {
         m_painted = true;
-        ReportFirstPaint();
+        emit firstPainted();
     }
 }
 

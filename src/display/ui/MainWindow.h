@@ -13,7 +13,8 @@ class QLabel;
 class MainWindow : public QWidget {
     Q_OBJECT
 public:
-    explicit MainWindow(QWidget* parent = nullptr);
+    // The message, blank and lamp panels start at messagePosition.
+    explicit MainWindow(QPoint messagePosition, QWidget* parent = nullptr);
     Q_DISABLE_COPY_MOVE(MainWindow)
 
     // The skin is the window's background; the window takes its size.
@@ -24,10 +25,11 @@ public:
     void setLampVisible(bool visible);
     void setLampLit(bool lit);
     bool isLampLit() const { return m_lampLit; }
+    // A status in place of the items: the tooltip and the taskbar caption.
+    void setStatusCaption(const QString& text);
 
     MessagePanel* messagePanel() const { return m_message; }
     ClockPanel* clockPanel() const { return m_clock; }
-    QSize skinSize() const { return m_skin.size(); }
 
 signals:
     void updateKey();             // F5
@@ -39,6 +41,7 @@ signals:
     void menuRequested(QPoint globalPosition);
     void doubleClicked();
     void closeRequested(); // the desktop asks the window to close
+    void firstPainted();   // the window has drawn itself for the first time
 
 protected:
     void paintEvent(QPaintEvent* event) override;

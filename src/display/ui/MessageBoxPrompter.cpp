@@ -7,17 +7,19 @@ using namespace Qt::StringLiterals;
 namespace {
 
 QMessageBox::StandardButton Ask(QWidget* parent, QMessageBox::Icon icon, const QString& title,
-                                const QString& text, QMessageBox::StandardButtons buttons) {
+                                const QString& text, QMessageBox::StandardButtons buttons,
+                                QMessageBox::StandardButton defaultButton = QMessageBox::NoButton) {
     QMessageBox box(icon, title, text, buttons, parent);
+    box.setDefaultButton(defaultButton);
     box.setWindowFlag(Qt::WindowStaysOnTopHint);
     return QMessageBox::StandardButton(box.exec());
 }
 
 } // namespace
 
-bool MessageBoxPrompter::askYesNo(const QString& text) {
-    return Ask(m_parent, QMessageBox::Warning, u"Sorvanta"_s, text, QMessageBox::Yes | QMessageBox::No) ==
-           QMessageBox::Yes;
+bool MessageBoxPrompter::askYesNo(const QString& title, const QString& text) {
+    return Ask(m_parent, QMessageBox::Warning, title, text, QMessageBox::Yes | QMessageBox::No,
+               QMessageBox::Yes) == QMessageBox::Yes;
 }
 
 UserPrompter::RetryAnswer MessageBoxPrompter::askRetryCancel(const QString& title, const QString& text) {
@@ -28,4 +30,8 @@ UserPrompter::RetryAnswer MessageBoxPrompter::askRetryCancel(const QString& titl
 
 void MessageBoxPrompter::showWarning(const QString& title, const QString& text) {
     Ask(m_parent, QMessageBox::Warning, title, text, QMessageBox::Ok);
+}
+
+void MessageBoxPrompter::showMessage(const QString& title, const QString& text) {
+    Ask(m_parent, QMessageBox::NoIcon, title, text, QMessageBox::Ok);
 }

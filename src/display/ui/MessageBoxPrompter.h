@@ -11,9 +11,10 @@ public:
         : m_parent(parent) {}
     void setParent(QWidget* parent) { m_parent = parent; }
 
-    bool askYesNo(const QString& text) override;
+    bool askYesNo(const QString& title, const QString& text) override;
     RetryAnswer askRetryCancel(const QString& title, const QString& text) override;
     void showWarning(const QString& title, const QString& text) override;
+    void showMessage(const QString& title, const QString& text) override;
 
 private:
     QWidget* m_parent;

@@ -2,8 +2,6 @@
 
 #include "display/ui/MessagePanel.h"
 
-using namespace std::chrono_literals;
-
 namespace {
 
 qint64 SteadyMilliseconds() {
@@ -31,7 +29,7 @@ MessageScroller::~MessageScroller() {
 std::chrono::milliseconds MessageScroller::InitialPause(int scrollDelay) {
     if (scrollDelay >= 1 && scrollDelay <= 5000)
         return std::chrono::milliseconds(scrollDelay);
-    return 500ms;
+    return std::chrono::milliseconds(DefaultSettings().ScrollDelay);
 }
 
 bool MessageScroller::start(const LedLayers& layers, const AppSettings& settings, const QString& itemCaption,

@@ -48,7 +48,7 @@ public:
     int frameWidth() const { return m_frames.width(); } // W
     std::chrono::milliseconds pendingWait() const { return m_wait; }
 
-    // ScrollDelay when it lies in 1..5000 ms, else 500 ms.
+    // ScrollDelay when it lies in 1..5000 ms, else its default.
     static std::chrono::milliseconds InitialPause(int scrollDelay);
 
 signals:

@@ -78,7 +78,6 @@ void ProgressDialog::reset(int pageCount) {
     m_errors->clear();
     m_errors->hide();
     m_cancel->setEnabled(true);
-    m_enlarged = false;
     setMinimumHeight(0);
     adjustSize();
 }
@@ -108,7 +107,6 @@ void ProgressDialog::appendError(const QString& text) {
 }
 
 void ProgressDialog::enlarge() {
-    m_enlarged = true;
     m_errors->show();
     setMinimumHeight(EnlargedHeight);
     resize(width(), EnlargedHeight);
@@ -116,8 +114,4 @@ void ProgressDialog::enlarge() {
 
 void ProgressDialog::disableCancel() {
     m_cancel->setEnabled(false);
-}
-
-QString ProgressDialog::errorLog() const {
-    return m_errors->toPlainText();
 }

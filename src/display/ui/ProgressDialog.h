@@ -25,9 +25,6 @@ public:
     void enlarge();
     void disableCancel();
 
-    QString errorLog() const;
-    bool isEnlarged() const { return m_enlarged; }
-
 signals:
     void cancelRequested();
     void hideRequested();
@@ -40,5 +37,4 @@ private:
     QPlainTextEdit* m_errors;
     QPushButton* m_hide;
     QPushButton* m_cancel;
-    bool m_enlarged = false;
 };

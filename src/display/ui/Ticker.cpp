@@ -14,8 +14,6 @@
 #include "display/ui/ProgressDialog.h"
 #include "display/ui/TickerMenu.h"
 #include "display/ui/TrayStatus.h"
-#include "retrieval/CycleTexts.h"
-#include "retrieval/TableCodec.h"
 #include "startup/RunLog.h"
 
 #include <QApplication>
@@ -26,56 +24,26 @@
 #include <QUrl>
 
 using namespace Qt::StringLiterals;
-using namespace std::chrono_literals;
 
 Ticker::Ticker(Services services, const AppSettings& settings, QObject* parent)
     : QObject(parent)
     , m_services(std::move(services))
     , m_settings(settings)
-    , m_window(std::make_unique<MainWindow>())
+    , m_window(std::make_unique<MainWindow>(QPoint(m_settings.Left, m_settings.Top)))
     , m_menu(std::make_unique<TickerMenu>())
     , m_tray(std::make_unique<TrayStatus>(m_menu->menu()))
     , m_progress(std::make_unique<ProgressDialog>())
     , m_scroller(std::make_unique<MessageScroller>(m_window->messagePanel()))
     , m_rotation(m_services.clock)
-    , m_cycle(m_services.folders, m_services.clock) {
-    const std::initializer_list<std::pair<QTimer*, const char*>> timers{
-        {&m_clockTimer, "tmrClock3"}, {&m_rotationTimer, "tmrClock"}, {&m_updateTimer, "tmrClock2"},
-        {&m_httpTimer, "tmrHTTP"},    {&m_scrollTimer, "tmrScroll"},  {&m_lampTimer, "tmrWarn"},
-        {&m_endTimer, "tmrEnd"},      {&m_switchTimer, "tmrSwitch"}};
-    for (const auto& [timer, name] : timers) {
-        timer->setObjectName(QString::fromLatin1(name));
-        timer->setParent(this);
-    }
-    for (QTimer* oneShot :
-         {&m_rotationTimer, &m_updateTimer, &m_httpTimer, &m_scrollTimer, &m_endTimer, &m_switchTimer})
-        oneShot->setSingleShot(true);
-    m_clockTimer.setInterval(TimerSchedule::ClockInterval);
-    m_httpTimer.setInterval(TimerSchedule::UpdateStartDelay);
-    m_scrollTimer.setInterval(TimerSchedule::ScrollStartDelay);
-    m_endTimer.setInterval(TimerSchedule::ShutdownDelay);
-    m_switchTimer.setInterval(1s);
-    connect(&m_clockTimer, &QTimer::timeout, this, &Ticker::clockTick);
-    connect(&m_rotationTimer, &QTimer::timeout, this, &Ticker::rotationTick);
-    connect(&m_updateTimer, &QTimer::timeout, this, &Ticker::updateTick);
-    connect(&m_httpTimer, &QTimer::timeout, this, &Ticker::httpTick);
-    connect(&m_scrollTimer, &QTimer::timeout, this, &Ticker::scrollTick);
-    connect(&m_lampTimer, &QTimer::timeout, this, &Ticker::lampTick);
-    connect(&m_endTimer, &QTimer::timeout, this, &Ticker::endTick);
-    connect(&m_switchTimer, &QTimer::timeout, this, [this] {
-        // A tool window has no taskbar entry. Changing the flag hides the window: show it again.
-        if (m_window->windowFlags().testFlag(Qt::Tool) == !m_settings.ShowInTaskbar)
-            return;
-        const bool visible = m_window->isVisible();
-        m_window->setWindowFlag(Qt::Tool, !m_settings.ShowInTaskbar);
-        if (visible)
-            m_window->show();
-    });
+    , m_cycle(m_services.folders, m_services.clock)
+    , m_timers(m_services.clock, this)
+    , m_cycleView(m_cycle, {*m_window, *m_menu, *m_tray, *m_progress, m_services.prompter}, m_settings) {
     connect(&m_services.store, &SettingsStore::settingsLoaded, this, &Ticker::onSettingsLoaded);
     connect(&m_services.dataFiles, &DataFiles::tablesReplaced, this,
             [this] { m_menu->setPages(BuildPageMenus(m_services.dataFiles.tables().pages)); });
     connect(m_scroller.get(), &MessageScroller::captionChanged, m_window.get(), &QWidget::setWindowTitle);
     connect(qApp, &QGuiApplication::commitDataRequest, this, &Ticker::endSession);
+    connectTimers();
     connectWindow();
     connectMenu();
     connectCycle();
@@ -85,8 +53,15 @@ Ticker::Ticker(Services services, const AppSettings& settings, QObject* parent)
 
 Ticker::~Ticker() = default;
 
-const QTimer& Ticker::timer(const char* name) const {
-    return *findChild<QTimer*>(QString::fromLatin1(name), Qt::FindDirectChildrenOnly);
+void Ticker::connectTimers() {
+    connect(&m_timers.clock(), &QTimer::timeout, this, &Ticker::clockTick);
+    connect(&m_timers.rotation(), &QTimer::timeout, this, &Ticker::rotationTick);
+    connect(&m_timers.update(), &QTimer::timeout, this, &Ticker::updateTick);
+    connect(&m_timers.downloadWatch(), &QTimer::timeout, this, &Ticker::httpTick);
+    connect(&m_timers.scroll(), &QTimer::timeout, this, &Ticker::scrollTick);
+    connect(&m_timers.lamp(), &QTimer::timeout, this, &Ticker::lampTick);
+    connect(&m_timers.exitGrace(), &QTimer::timeout, this, &Ticker::endTick);
+    connect(&m_timers.taskbarSwitch(), &QTimer::timeout, this, &Ticker::switchTaskbarEntry);
 }
 
 void Ticker::showWindow(bool restorePosition) {
@@ -105,17 +80,7 @@ void Ticker::showWindow(bool restorePosition) {
     }
     clockTick();
     m_window->show();
-    m_clockTimer.start();
-    armAligned(m_rotationTimer, 1);
-    armAligned(m_updateTimer, 60);
-}
-
-// The rotation and update ticks fall just after each wall-clock second or minute, so that no
-// moment is stepped over or taken twice however the timers drift.
-void Ticker::armAligned(QTimer& timer, int periodSeconds) {
-    const QTime now = m_services.clock.now().time();
-    const int intoPeriod = (periodSeconds == 60 ? now.second() * 1000 : 0) + now.msec();
-    timer.start(periodSeconds * 1000 - intoPeriod + 5);
+    m_timers.startPeriodic();
 }
 
 void Ticker::connectWindow() {
@@ -141,10 +106,10 @@ void Ticker::connectWindow() {
     connect(window, &MainWindow::menuRequested, this, &Ticker::openMenu);
     connect(window, &MainWindow::doubleClicked, this, [this] {
         if (m_settings.ShutdownByDblclick)
-            m_endTimer.start();
+            m_timers.exitGrace().start();
     });
     connect(window, &MainWindow::closeRequested, this,
-            [this] { m_endTimer.start(TimerSchedule::ShutdownDelay); });
+            [this] { m_timers.exitGrace().start(TimerSchedule::ShutdownDelay); });
 }
 
 void Ticker::connectMenu() {
@@ -153,7 +118,7 @@ void Ticker::connectMenu() {
     connect(menu, &TickerMenu::reloadTriggered, this, &Ticker::StartUpdate);
     connect(menu, &TickerMenu::aboutTriggered, this, &Ticker::showAbout);
     connect(menu, &TickerMenu::exitTriggered, this,
-            [this] { m_endTimer.start(TimerSchedule::ShutdownDelay); });
+            [this] { m_timers.exitGrace().start(TimerSchedule::ShutdownDelay); });
     connect(menu, &TickerMenu::browseTriggered, this, &Ticker::browse);
     connect(menu, &TickerMenu::downloadToggled, this, &Ticker::togglePage);
     connect(m_progress.get(), &ProgressDialog::cancelRequested, this, [this] {
@@ -167,12 +132,13 @@ void Ticker::connectMenu() {
 }
 
 void Ticker::openMenu(QPoint position) {
-    const bool rotating = m_rotationTimer.isActive();
-    m_rotationTimer.stop();
+    QTimer& rotation = m_timers.rotation();
+    const bool rotating = rotation.isActive();
+    rotation.stop();
     m_menuOpen = true;
     m_menu->menu()->exec(position);
     m_menuOpen = false;
-    if (rotating || !m_rotationTimer.isActive())
+    if (rotating || !rotation.isActive())
         rotationTick();
 }
 
@@ -184,7 +150,7 @@ void Ticker::escape() {
 
 void Ticker::StartUpdate() {
     m_downloadCancelled = false;
-    m_httpTimer.start();
+    m_timers.downloadWatch().start();
 }
 
 void Ticker::httpTick() {
@@ -206,14 +172,14 @@ void Ticker::rotationTick() {
                                    m_menu->showNews()->isEnabled()))
         ShowNextItem(false, +1);
     if (!m_menuOpen)
-        armAligned(m_rotationTimer, 1);
+        m_timers.armRotation();
 }
 
 void Ticker::updateTick() {
     if (TimerSchedule::UpdateDue(m_services.clock.now().time(), m_settings))
         StartUpdate();
     if (!m_cycle.isRunning())
-        armAligned(m_updateTimer, 60);
+        m_timers.armUpdate();
 }
 
 void Ticker::scrollTick() {
@@ -232,11 +198,11 @@ void Ticker::scrollTick() {
 void Ticker::lampTick() {
     const TimerSchedule::LampStep step = TimerSchedule::NextLampStep(m_window->isLampLit());
     m_window->setLampLit(step.lit);
-    m_lampTimer.start(step.interval);
+    m_timers.lamp().start(step.interval);
 }
 
 void Ticker::endTick() {
-    m_endTimer.stop();
+    m_timers.exitGrace().stop();
     ShutdownApp(false);
 }
 
@@ -253,15 +219,15 @@ void Ticker::carryOut(const RotationAction& action) {
     case RotationAction::Kind::Nothing:
         return;
     case RotationAction::Kind::ShowStatus:
-        setStatusCaption(action.status);
+        m_window->setStatusCaption(action.status);
         m_tray->show(TrayNotices::Status(action.status));
         m_menu->setShowNews(action.status, false);
         m_menu->reload()->setEnabled(true);
         return;
     case RotationAction::Kind::RenderItem:
         renderCurrentItem();
-        if (!m_scrollTimer.isActive())
-            m_scrollTimer.start();
+        if (!m_timers.scroll().isActive())
+            m_timers.scroll().start();
         return;
     }
 }
@@ -281,19 +247,17 @@ void Ticker::renderCurrentItem() {
         m_services.sound.PlaySoundFile(SoundFile(sound, m_settings));
 }
 
-void Ticker::setStatusCaption(const QString& text) {
-    m_window->setToolTip(text);
-    m_window->setWindowTitle(text);
+int Ticker::runModal(QDialog& dialog) {
+    m_timers.pausePeriodic();
+    dialog.setWindowFlag(Qt::WindowStaysOnTopHint, m_settings.TopMost);
+    const int result = dialog.exec();
+    m_timers.resumePeriodic();
+    return result;
 }
 
 void Ticker::showAbout() {
-    m_rotationTimer.stop();
-    m_updateTimer.stop();
     AboutBox about(m_window.get());
-    about.setWindowFlag(Qt::WindowStaysOnTopHint, m_settings.TopMost);
-    about.exec();
-    armAligned(m_rotationTimer, 1);
-    armAligned(m_updateTimer, 60);
+    runModal(about);
 }
 
 void Ticker::browse(const QString& url) {
@@ -312,99 +276,61 @@ void Ticker::browse(const QString& url) {
 }
 
 void Ticker::togglePage(int page) {
-    const std::optional<DataTable> pages = ToggledPageTable(m_services.dataFiles.tables().pages, page);
-    if (pages && m_services.dataFiles.WriteSettingsFile(u"URL.txt"_s, FormatTable(*pages)))
-        m_services.dataFiles.LoadDataFiles();
-    else
+    // A saved list is reloaded, which refills the menus; otherwise they show the list as it was.
+    const std::optional<QList<PageRecord>> pages = ToggledPages(m_services.dataFiles.tables().pages, page);
+    if (!pages || !m_services.dataFiles.SavePages(*pages))
         m_menu->setPages(BuildPageMenus(m_services.dataFiles.tables().pages));
 }
 
 void Ticker::onSettingsLoaded() {
-    m_switchTimer.start();
+    m_timers.taskbarSwitch().start();
+}
+
+void Ticker::switchTaskbarEntry() {
+    // A tool window has no taskbar entry. Changing the flag hides the window: show it again.
+    if (m_window->windowFlags().testFlag(Qt::Tool) == !m_settings.ShowInTaskbar)
+        return;
+    const bool visible = m_window->isVisible();
+    m_window->setWindowFlag(Qt::Tool, !m_settings.ShowInTaskbar);
+    if (visible)
+        m_window->show();
 }
 
 void Ticker::connectCycle() {
     connect(&m_cycle, &UpdateCycle::started, this, &Ticker::onCycleStarted);
-    connect(&m_cycle, &UpdateCycle::pageStarted, this,
-            [this](int position, int pageCount, const QString& name, const QString& url) {
-                setStatusCaption(DisplayTexts::UpdatingUrl(url));
-                m_progress->setPage(position, pageCount, name);
-            });
-    connect(&m_cycle, &UpdateCycle::downloadTotalChanged, m_progress.get(),
-            &ProgressDialog::setDownloadTotal);
-    connect(&m_cycle, &UpdateCycle::errorAppended, m_progress.get(), &ProgressDialog::appendError);
-    connect(&m_cycle, &UpdateCycle::pageHandled, m_progress.get(), &ProgressDialog::setHandled);
-    connect(&m_cycle, &UpdateCycle::firstErrorReported, this, [this] {
-        m_progress->enlarge();
-        if (!m_settings.ShowProgressDialog && !m_settings.HideErrorDialog)
-            m_progress->show();
-    });
     connect(&m_cycle, &UpdateCycle::finished, this, &Ticker::onCycleFinished);
 }
 
 void Ticker::onCycleStarted(int pageCount) {
-    m_updateTimer.stop();
-    m_window->messagePanel()->hide();
-    m_menu->showNews()->setEnabled(false);
-    m_menu->reload()->setEnabled(false);
-    m_progress->hide();
-    m_progress->reset(pageCount);
-    if (m_settings.ShowProgressDialog)
-        m_progress->show();
+    m_timers.update().stop();
+    m_cycleView.showStarted(pageCount);
     m_rotation.BeginUpdate();
-    QApplication::setOverrideCursor(Qt::BusyCursor);
-    m_window->setLampVisible(true);
-    m_lampTimer.start(1ms);
-    m_tray->show(TrayNotices::Updating());
+    m_timers.lamp().start(TimerSchedule::LampFirstBlink);
 }
 
 void Ticker::onCycleFinished(const CycleResult& result) {
-    switch (result.outcome) {
-    case CycleResult::Outcome::Offline:
-        m_services.prompter.showWarning(u"エラー"_s, CycleTexts::Offline());
-        break;
-    case CycleResult::Outcome::Cancelled:
-        m_progress->setStatus(CycleTexts::Cancelled());
-        break;
-    case CycleResult::Outcome::Completed:
-        m_progress->disableCancel();
-        m_progress->setStatus(CycleTexts::Completed());
-        if (result.errorLog.isEmpty())
-            m_progress->hide();
-        break;
-    case CycleResult::Outcome::TakenOver:
-        break;
-    }
+    if (result.outcome == CycleResult::Outcome::Offline)
+        m_rotation.BeginUpdate(); // the old items are gone, as when a cycle starts
+    m_cycleView.showEnded(result);
     m_downloadCancelled = false;
-    QApplication::restoreOverrideCursor();
-    m_window->setLampVisible(false);
-    m_lampTimer.stop();
-    if (result.outcome != CycleResult::Outcome::TakenOver)
-        applyCycleEnd(result);
-    m_menu->reload()->setEnabled(true);
+    m_timers.lamp().stop();
+    if (result.outcome == CycleResult::Outcome::Completed ||
+        result.outcome == CycleResult::Outcome::Cancelled)
+        publish(result);
     // Periodic updates go on after every cycle, the ones that found no connection included.
-    armAligned(m_updateTimer, 60);
+    m_timers.armUpdate();
 }
 
-void Ticker::applyCycleEnd(const CycleResult& result) {
-    if (result.outcome == CycleResult::Outcome::Offline) {
-        m_menu->setShowNews(result.status, false);
-        return;
-    }
+// The items the cycle found go on show.
+void Ticker::publish(const CycleResult& result) {
     const RotationAction action = m_rotation.ApplyCycleResult(result, m_settings.Notify);
-    if (action.kind == RotationAction::Kind::ShowStatus || !m_rotation.hasItems()) {
-        carryOut(action);
-        return;
-    }
-    if (const auto notice = TrayNotices::CycleEnd(result, m_settings.DefaultMSG))
-        m_tray->show(*notice);
-    setStatusCaption(result.status);
-    m_menu->setShowNews(DisplayTexts::ShowNewsCaption(int(m_rotation.items().size())), true);
+    if (action.kind != RotationAction::Kind::ShowStatus && m_rotation.hasItems())
+        m_cycleView.showFound(result, int(m_rotation.items().size()));
     carryOut(action);
 }
 
 void Ticker::endSession() {
-    if (!m_endTimer.isActive() && !m_shutDown)
+    if (!m_timers.exitGrace().isActive() && !m_shutDown)
         ShutdownApp(true);
 }
 
@@ -413,14 +339,14 @@ void Ticker::ShutdownApp(bool force) {
         if (!m_window->messagePanel()->isHidden()) {
             m_window->hide();
             m_window->messagePanel()->hide();
-            m_endTimer.start(500ms);
+            m_timers.exitGrace().start(TimerSchedule::ScrollEndWait);
             return;
         }
         if (m_cycle.isRunning()) {
             // Taking the display over stops the running update; it gets one grace period.
             m_window->hide();
             m_cycle.takeOver();
-            m_endTimer.start(3000ms);
+            m_timers.exitGrace().start(TimerSchedule::UpdateGracePeriod);
             return;
         }
     }

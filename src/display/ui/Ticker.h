@@ -4,7 +4,9 @@
 #include "base/UserPrompter.h"
 #include "display/ClockFace.h"
 #include "display/ItemRotation.h"
+#include "display/TickerTimers.h"
 #include "display/ui/LedRenderer.h"
+#include "display/ui/UpdateCycleView.h"
 #include "retrieval/DataFiles.h"
 #include "retrieval/UpdateCycle.h"
 #include "settings/AppSettings.h"
@@ -13,17 +15,17 @@
 #include "startup/AppFolders.h"
 
 #include <QObject>
-#include <QTimer>
 #include <memory>
 
 class MainWindow;
+class QDialog;
 class MessageScroller;
 class ProgressDialog;
 class TickerMenu;
 class TrayStatus;
 
-// The life of the sign: its timers, the items on show, the update cycle's display, the menu, the
-// tray and the orderly exit.
+// The life of the sign: what its timers do, the items on show, the user's input, the menu and the
+// orderly exit. UpdateCycleView shows the update cycles.
 class Ticker : public QObject {
     Q_OBJECT
 public:
@@ -50,6 +52,9 @@ public:
     // The session ends or the process is asked to terminate: shut down at once, unless a deferred
     // exit is already under way.
     void endSession();
+    // Shows a dialog opened from the menu: modal, above the sign when it stays on top, with item
+    // rotation and periodic updates paused until it closes. Returns what exec() returned.
+    int runModal(QDialog& dialog);
 
     // What the timers do on each tick; public so that tests can tick with a fake clock.
     void clockTick();
@@ -63,12 +68,9 @@ public:
     MainWindow* window() const { return m_window.get(); }
     TickerMenu* menu() const { return m_menu.get(); }
     TrayStatus* tray() const { return m_tray.get(); }
-    ProgressDialog* progressDialog() const { return m_progress.get(); }
     const ItemRotation& rotation() const { return m_rotation; }
-    const AppSettings& settings() const { return m_settings; }
     UpdateCycle& cycle() { return m_cycle; }
-    const QTimer& timer(const char* name) const;
-    bool isMenuOpen() const { return m_menuOpen; }
+    const TickerTimers& timers() const { return m_timers; }
 
 signals:
     void shutdownFinished();
@@ -76,20 +78,20 @@ signals:
 private:
     void connectWindow();
     void connectMenu();
+    void connectTimers();
     void connectCycle();
     void openMenu(QPoint position);
     void renderCurrentItem();
     void carryOut(const RotationAction& action);
-    void setStatusCaption(const QString& text);
     void showAbout();
     void browse(const QString& url);
     void togglePage(int page);
     void onSettingsLoaded();
     void onCycleStarted(int pageCount);
     void onCycleFinished(const CycleResult& result);
-    void applyCycleEnd(const CycleResult& result);
+    void publish(const CycleResult& result);
+    void switchTaskbarEntry();
     void escape();
-    void armAligned(QTimer& timer, int periodSeconds);
 
     Services m_services;
     AppSettings m_settings;
@@ -102,8 +104,8 @@ private:
     ItemRotation m_rotation;
     ClockFace m_clockFace;
     UpdateCycle m_cycle;
-    QTimer m_clockTimer, m_rotationTimer, m_updateTimer, m_httpTimer, m_scrollTimer, m_lampTimer, m_endTimer,
-        m_switchTimer;
+    TickerTimers m_timers;
+    UpdateCycleView m_cycleView;
     bool m_menuOpen = false;
     bool m_downloadCancelled = false;
     bool m_shutDown = false;

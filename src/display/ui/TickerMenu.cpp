@@ -56,12 +56,12 @@ TickerMenu::TickerMenu(QObject* parent)
     QAction* about = Entry(menu, u"mnuVerInfo"_s, u"バージョン情報(&A)..."_s);
     Separator(menu, u"mnuBar1"_s, true);
     Entry(menu, u"mnuMinWindow"_s, u"ウィンドウを表示しない(&H)"_s)->setVisible(false);
-    m_exit = Entry(menu, u"mnuExit"_s, u"終了(&X)"_s);
+    QAction* exitEntry = Entry(menu, u"mnuExit"_s, u"終了(&X)"_s);
 
     connect(m_showNews, &QAction::triggered, this, &TickerMenu::showNewsTriggered);
     connect(m_reload, &QAction::triggered, this, &TickerMenu::reloadTriggered);
     connect(about, &QAction::triggered, this, &TickerMenu::aboutTriggered);
-    connect(m_exit, &QAction::triggered, this, &TickerMenu::exitTriggered);
+    connect(exitEntry, &QAction::triggered, this, &TickerMenu::exitTriggered);
     connect(m_browse, &QMenu::triggered, this, [this](QAction* action) {
         if (!action->data().toString().isEmpty())
             emit browseTriggered(action->data().toString());

@@ -15,7 +15,6 @@ public:
     QMenu* menu() const { return m_menu.get(); }
     QAction* showNews() const { return m_showNews; }
     QAction* reload() const { return m_reload; }
-    QAction* exit() const { return m_exit; }
     QMenu* downloadMenu() const { return m_download; }
     QMenu* browseMenu() const { return m_browse; }
 
@@ -38,7 +37,6 @@ private:
     std::unique_ptr<QMenu> m_menu;
     QAction* m_showNews;
     QAction* m_reload;
-    QAction* m_exit;
     QMenu* m_browse;
     QMenu* m_download;
 };

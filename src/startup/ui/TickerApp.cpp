@@ -7,12 +7,26 @@
 #include <QApplication>
 #include <QDir>
 #include <QScreen>
+#include <chrono>
+#include <cstdio>
 
 namespace {
 
 double ScreenDpi() {
     const QScreen* screen = QGuiApplication::primaryScreen();
     return screen ? screen->logicalDotsPerInchY() : 96.0;
+}
+
+// The window benchmark asks for the moment of the first paint through this variable and sets it
+// against the moment it launched the program: wall-clock microseconds on standard error.
+void ReportFirstPaintWhenAsked(const MainWindow& window) {
+    if (!qEnvironmentVariableIsSet("SORVANTA_REPORT_FIRST_PAINT"))
+        return;
+    QObject::connect(&window, &MainWindow::firstPainted, &window, [] {
+        using namespace std::chrono;
+        const auto now = duration_cast<microseconds>(system_clock::now().time_since_epoch());
+        std::fprintf(stderr, "first-paint-at-us %lld\n", static_cast<long long>(now.count()));
+    });
 }
 
 } // namespace
@@ -39,6 +53,7 @@ void TickerApp::Main() {
                                                          m_prompter, m_lock.otherInstanceWasRunning()},
                                         settings);
     m_prompter.setParent(m_ticker->window());
+    ReportFirstPaintWhenAsked(*m_ticker->window());
     QObject::connect(m_ticker.get(), &Ticker::shutdownFinished, qApp, &QCoreApplication::quit,
                      Qt::QueuedConnection);
     QObject::connect(&m_terminationSignals, &TerminationSignals::received, m_ticker.get(),

@@ -4,13 +4,14 @@
 #include "display/ui/Ticker.h"
 #include "display/ui/TickerMenu.h"
 #include "display/ui/TrayStatus.h"
-#include "retrieval/TableCodec.h"
+#include "retrieval/CycleTexts.h"
 #include "support/TestSupport.h"
 
 #include <QApplication>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
+#include <atomic>
 
 using namespace Qt::StringLiterals;
 
@@ -41,7 +42,7 @@ struct Fixture {
         ticker->cycle().setConnectivityCheck([] { return true; });
         ticker->cycle().setFetcher(
             [this](const FetchRequest& request, const StopSignal&, const ProgressSignal&) {
-                return FetchResult{pages.value(request.url), "text/html; charset=utf-8", {}, false};
+                return FetchResult{pages.value(request.url), "text/html; charset=utf-8"};
             });
     }
 
@@ -60,8 +61,12 @@ class TestTicker : public QObject {
 private slots:
     void clockDigits_data();
     void clockDigits();
+    void messagePanelFollowsTopAndLeft_data();
+    void messagePanelFollowsTopAndLeft();
     void captionsAfterACycle();
     void defaultMessageAfterACycle();
+    void runningCycleBlinksTheLampThenHandsBack();
+    void lostConnectionWarnsAndUpdatesGoOn();
     void rotationFollowsTheWallClock();
     void automaticStepWaitsForTheScroll();
     void updateMomentsFollowThePhase();
@@ -93,6 +98,21 @@ void TestTicker::clockDigits() {
     QCOMPARE(QList<int>(shown.begin(), shown.end()), digits);
 }
 
+void TestTicker::messagePanelFollowsTopAndLeft_data() {
+    QTest::addColumn<QString>("ini");
+    QTest::addColumn<QPoint>("position");
+    QTest::newRow("keys missing: 31, 39") << QString() << QPoint(31, 39);
+    QTest::newRow("below 1: 31, 39") << u"Top=0\r\nLeft=-2\r\n"_s << QPoint(31, 39);
+    QTest::newRow("as written") << u"Top=45\r\nLeft=20\r\n"_s << QPoint(20, 45);
+}
+
+void TestTicker::messagePanelFollowsTopAndLeft() {
+    QFETCH(QString, ini);
+    QFETCH(QPoint, position);
+    Fixture f(ini);
+    QCOMPARE(f.ticker->window()->messagePanel()->geometry(), QRect(position, QSize(160, 16)));
+}
+
 void TestTicker::captionsAfterACycle() {
     Fixture f;
     f.pages[u"http://a.test/"_s] = "<b>山手線 遅れ</b><b>中央線</b><b>京浜東北線</b>";
@@ -105,8 +125,8 @@ void TestTicker::captionsAfterACycle() {
     QCOMPARE(f.ticker->tray()->notice().balloonText, u"3件の情報があります"_s);
     // Notify is on: the first item is rendered at once and starts scrolling.
     QCOMPARE(f.ticker->rotation().currentItem(), 1);
-    QVERIFY(f.ticker->timer("tmrScroll").isActive());
-    QVERIFY(f.ticker->timer("tmrClock2").isActive());
+    QVERIFY(f.ticker->timers().scroll().isActive());
+    QVERIFY(f.ticker->timers().update().isActive());
     QVERIFY(!f.ticker->window()->isLampLit());
 }
 
@@ -119,7 +139,56 @@ void TestTicker::defaultMessageAfterACycle() {
     QVERIFY(f.ticker->tray()->notice().balloonText.isEmpty());
     // Without Notify the position is the last item, so the next step shows the first.
     QCOMPARE(f.ticker->rotation().currentItem(), 1);
-    QVERIFY(!f.ticker->timer("tmrScroll").isActive());
+    QVERIFY(!f.ticker->timers().scroll().isActive());
+}
+
+// While a cycle runs the lamp blinks, the tray shows the update and periodic updates wait; at its
+// end the lamp goes out, the menu comes back and the next periodic update is armed.
+void TestTicker::runningCycleBlinksTheLampThenHandsBack() {
+    Fixture f;
+    std::atomic<bool> release = false;
+    f.ticker->cycle().setFetcher([&](const FetchRequest&, const StopSignal& stop, const ProgressSignal&) {
+        while (!release && !stop())
+            QThread::msleep(5);
+        return FetchResult{"<b>一</b>", "text/html; charset=utf-8", {}, false};
+    });
+    QSignalSpy finished(&f.ticker->cycle(), &UpdateCycle::finished);
+    f.ticker->httpTick();
+    QVERIFY(f.ticker->cycle().isRunning());
+    QVERIFY(f.ticker->timers().lamp().isActive());
+    QCOMPARE(f.ticker->timers().lamp().interval(), 1);
+    f.ticker->lampTick();
+    QVERIFY(f.ticker->window()->isLampLit());
+    QCOMPARE(f.ticker->timers().lamp().interval(), 1000);
+    QVERIFY(!f.ticker->timers().update().isActive());
+    QVERIFY(!f.ticker->menu()->showNews()->isEnabled());
+    QCOMPARE(f.ticker->tray()->notice().icon, TrayNotice::Icon::Updating);
+    release = true;
+    QVERIFY(finished.wait(5000));
+    QVERIFY(!f.ticker->timers().lamp().isActive());
+    QVERIFY(!f.ticker->window()->isLampLit());
+    QVERIFY(f.ticker->timers().update().isActive());
+    QVERIFY(f.ticker->menu()->reload()->isEnabled());
+    QVERIFY(f.ticker->menu()->showNews()->isEnabled());
+    QCOMPARE(f.ticker->tray()->notice().icon, TrayNotice::Icon::News);
+}
+
+void TestTicker::lostConnectionWarnsAndUpdatesGoOn() {
+    Fixture f(u"AutoDialing=Yes\r\nShowProgressDialog=Yes\r\n"_s);
+    f.ticker->cycle().setConnectivityCheck([] { return false; });
+    const TrayNotice before = f.ticker->tray()->notice();
+    f.runCycle();
+    QCOMPARE(f.prompter.asked, QStringList{u"エラー|"_s + CycleTexts::Offline()});
+    // Neither the progress dialog nor the tray's "更新中" showed for an update that never began.
+    for (const QWidget* widget : QApplication::topLevelWidgets())
+        QVERIFY(widget->objectName() != u"frmStatus"_s || !widget->isVisible());
+    QCOMPARE(f.ticker->tray()->notice(), before);
+    QCOMPARE(f.ticker->menu()->showNews()->text(), CycleTexts::NoInformation());
+    QVERIFY(!f.ticker->menu()->showNews()->isEnabled());
+    QVERIFY(f.ticker->menu()->reload()->isEnabled());
+    QVERIFY(f.ticker->timers().update().isActive());
+    QVERIFY(!f.ticker->timers().lamp().isActive());
+    QVERIFY(!f.ticker->rotation().hasItems());
 }
 
 void TestTicker::rotationFollowsTheWallClock() {
@@ -152,10 +221,10 @@ void TestTicker::updateMomentsFollowThePhase() {
     Fixture f(u"AutoReloadDelay=5\r\n"_s); // loaded at 10:23: phase 3
     f.clock.set(QDateTime(QDate(2026, 12, 7), QTime(10, 27, 0)));
     f.ticker->updateTick();
-    QVERIFY(!f.ticker->timer("tmrHTTP").isActive());
+    QVERIFY(!f.ticker->timers().downloadWatch().isActive());
     f.clock.set(QDateTime(QDate(2026, 12, 7), QTime(10, 28, 0)));
     f.ticker->updateTick();
-    QVERIFY(f.ticker->timer("tmrHTTP").isActive());
+    QVERIFY(f.ticker->timers().downloadWatch().isActive());
 }
 
 void TestTicker::quietHourStartsNoCycle() {
@@ -194,8 +263,8 @@ void TestTicker::exitWaitsForTheScrollThenSaves() {
     f.ticker->ShutdownApp(false);
     QCOMPARE(finished.count(), 0);
     QVERIFY(!!f.ticker->window()->messagePanel()->isHidden());
-    QCOMPARE(f.ticker->timer("tmrEnd").interval(), 500);
-    QVERIFY(f.ticker->timer("tmrEnd").isActive());
+    QCOMPARE(f.ticker->timers().exitGrace().interval(), 500);
+    QVERIFY(f.ticker->timers().exitGrace().isActive());
     f.ticker->endTick();
     QCOMPARE(finished.count(), 1);
     QVERIFY(f.ini().contains(u"XPosR="_s));
@@ -209,14 +278,14 @@ void TestTicker::exitGivesARunningUpdateAGracePeriod() {
     f.ticker->cycle().setFetcher([](const FetchRequest&, const StopSignal& stop, const ProgressSignal&) {
         while (!stop())
             QThread::msleep(5);
-        return FetchResult{{}, {}, {}, true};
+        return FetchResult{{}, {}, FetchFailure::Stopped};
     });
     f.ticker->httpTick();
     QVERIFY(f.ticker->cycle().isRunning());
     QVERIFY(!f.ticker->menu()->reload()->isEnabled());
     f.ticker->ShutdownApp(false);
     QVERIFY(!f.ticker->cycle().isRunning());
-    QCOMPARE(f.ticker->timer("tmrEnd").interval(), 3000);
+    QCOMPARE(f.ticker->timers().exitGrace().interval(), 3000);
     QVERIFY(f.ticker->menu()->reload()->isEnabled());
     QVERIFY(!f.ticker->window()->isLampLit());
 }
@@ -236,9 +305,10 @@ void TestTicker::downloadMenuTogglesAPage() {
     QVERIFY(!entries[1]->isChecked());
     QCOMPARE(f.ticker->menu()->browseMenu()->actions().size(), 1);
     entries[1]->trigger();
-    DataTable pages(PageField::Count);
-    ParseTable(QString::fromUtf8(ReadFileBytes(f.dir.filePath(u"url.txt"_s))), pages);
-    QCOMPARE(pages.value(PageField::Enabled, 2), u"1"_s);
+    // Only the flag of the page changes, in the file as it was written.
+    QCOMPARE(ReadFileBytes(f.dir.filePath(u"url.txt"_s)),
+             "\"1\",\"http://a.test/\",\"運行\",\"JR\",\"\",\"\"\r\n"
+             "\"1\",\"http://b.test/\",\"天気\",\"\",\"\",\"\"\r\n");
     QVERIFY(f.ticker->menu()->downloadMenu()->actions()[1]->isChecked());
     QCOMPARE(f.ticker->menu()->browseMenu()->actions().size(), 2);
 }

@@ -1,0 +1,7 @@
+#pragma once
+
+#include <functional>
+
+// Asked now and then by long work on a worker thread; true means give up at once. An empty signal
+// never stops anything.
+using StopSignal = std::function<bool()>;

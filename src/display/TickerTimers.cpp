@@ -1,0 +1,64 @@
+#include "display/TickerTimers.h"
+
+#include "display/TimerSchedule.h"
+
+#include <chrono>
+
+using namespace TimerSchedule;
+
+namespace {
+
+struct TimerRole {
+    QTimer* timer;
+    const char* objectName;
+    bool singleShot;
+    std::chrono::milliseconds interval; // 0: given when the timer is started
+};
+
+} // namespace
+
+TickerTimers::TickerTimers(const Clock& clock, QObject* parent)
+    : QObject(parent)
+    , m_wallClock(clock) {
+    const std::chrono::milliseconds atStart(0);
+    const TimerRole roles[] = {
+        {&m_clockTimer, "tmrClock3", false, ClockInterval},
+        {&m_rotation, "tmrClock", true, atStart},
+        {&m_update, "tmrClock2", true, atStart},
+        {&m_downloadWatch, "tmrHTTP", true, UpdateStartDelay},
+        {&m_scroll, "tmrScroll", true, ScrollStartDelay},
+        {&m_lamp, "tmrWarn", false, atStart},
+        {&m_exitGrace, "tmrEnd", true, ShutdownDelay},
+        {&m_taskbarSwitch, "tmrSwitch", true, TaskbarSwitchDelay},
+    };
+    for (const TimerRole& role : roles) {
+        role.timer->setObjectName(QString::fromLatin1(role.objectName));
+        role.timer->setParent(this);
+        role.timer->setSingleShot(role.singleShot);
+        if (role.interval > atStart)
+            role.timer->setInterval(role.interval);
+    }
+}
+
+void TickerTimers::armRotation() {
+    m_rotation.start(DelayToNextTick(m_wallClock.now().time(), RotationPeriod));
+}
+
+void TickerTimers::armUpdate() {
+    m_update.start(DelayToNextTick(m_wallClock.now().time(), UpdateCheckPeriod));
+}
+
+void TickerTimers::startPeriodic() {
+    m_clockTimer.start();
+    resumePeriodic();
+}
+
+void TickerTimers::pausePeriodic() {
+    m_rotation.stop();
+    m_update.stop();
+}
+
+void TickerTimers::resumePeriodic() {
+    armRotation();
+    armUpdate();
+}

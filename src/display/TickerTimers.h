@@ -1,0 +1,50 @@
+#pragma once
+
+#include "base/Clock.h"
+
+#include <QObject>
+#include <QTimer>
+
+// The ticker's timers, one accessor per role. Each keeps its Qt object name (tmrClock3, tmrClock, ...)
+// and takes its period from TimerSchedule; the rotation and update timers are armed for the next
+// wall-clock second and minute of the clock. The ticker connects their ticks and decides what a tick
+// does.
+class TickerTimers : public QObject {
+    Q_OBJECT
+public:
+    // The clock must outlive the timers.
+    explicit TickerTimers(const Clock& clock, QObject* parent = nullptr);
+    Q_DISABLE_COPY_MOVE(TickerTimers)
+
+    QTimer& clock() { return m_clockTimer; }            // tmrClock3: redraws the clock
+    QTimer& rotation() { return m_rotation; }           // tmrClock: the periodic item step
+    QTimer& update() { return m_update; }               // tmrClock2: the periodic update
+    QTimer& downloadWatch() { return m_downloadWatch; } // tmrHTTP: starts a requested update
+    QTimer& scroll() { return m_scroll; }               // tmrScroll: starts a scroll pass
+    QTimer& lamp() { return m_lamp; }                   // tmrWarn: blinks the update lamp
+    QTimer& exitGrace() { return m_exitGrace; }         // tmrEnd: the orderly exit, re-armed to wait
+    QTimer& taskbarSwitch() { return m_taskbarSwitch; } // tmrSwitch: follows ShowInTaskbar
+    const QTimer& clock() const { return m_clockTimer; }
+    const QTimer& rotation() const { return m_rotation; }
+    const QTimer& update() const { return m_update; }
+    const QTimer& downloadWatch() const { return m_downloadWatch; }
+    const QTimer& scroll() const { return m_scroll; }
+    const QTimer& lamp() const { return m_lamp; }
+    const QTimer& exitGrace() const { return m_exitGrace; }
+    const QTimer& taskbarSwitch() const { return m_taskbarSwitch; }
+
+    // The one-shot rotation and update timers, armed to fire just after the next wall-clock
+    // second and minute.
+    void armRotation();
+    void armUpdate();
+    // The clock, the rotation and the update start running.
+    void startPeriodic();
+    // Rotation and update stand still (while a modal dialog is open) until resumed.
+    void pausePeriodic();
+    void resumePeriodic();
+
+private:
+    const Clock& m_wallClock;
+    QTimer m_clockTimer, m_rotation, m_update, m_downloadWatch, m_scroll, m_lamp, m_exitGrace,
+        m_taskbarSwitch;
+};
