@@ -36,6 +36,12 @@ UpdateCycle::~UpdateCycle() {
     m_pool.waitForDone();
 }
 
+bool UpdateCycle::waitForWorkers(std::chrono::milliseconds timeout) {
+    if (m_stop)
+        m_stop->store(true);
+    return m_pool.waitForDone(int(timeout.count()));
+}
+
 bool UpdateCycle::start(const DataSet& tables, const AppSettings& settings) {
     if (m_running)
         return false;
