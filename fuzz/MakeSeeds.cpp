@@ -136,6 +136,29 @@ void WriteExtractionSeeds(SeedWriter& seeds) {
     }
 }
 
+void WriteFeedSeeds(SeedWriter& seeds) {
+    seeds.write(u"feed"_s, u"rss"_s,
+                {Utf8(u"<?xml version=\"1.0\"?>\n<rss version=\"2.0\"><channel><title>駅</title><item><title>"
+                      u"<![CDATA[  山手線\n  運転再開 <b>]]></title><link>http://example.jp/1</link></item>"
+                      u"<item><title>a&amp;b&#12354;</title></item></channel></rss>"_s)});
+    seeds.write(
+        u"feed"_s, u"rdf"_s,
+        {Utf8(
+            u"<rdf:RDF xmlns:rdf=\"http://www.w3.org/1999/02/22-rdf-syntax-ns#\" "
+            u"xmlns=\"http://purl.org/rss/1.0/\"><channel rdf:about=\"http://example.jp/\"><title>c</title>"
+            u"</channel><item rdf:about=\"http://example.jp/2\"><title>遅れ</title><link>http://example.jp/2"
+            u"</link></item></rdf:RDF>"_s)});
+    seeds.write(
+        u"feed"_s, u"atom"_s,
+        {Utf8(u"<feed xmlns=\"http://www.w3.org/2005/Atom\"><title>F</title><entry><title type=\"html\">"
+              u"&lt;b&gt;速報&lt;/b&gt;\t地震</title><link rel=\"self\" href=\"http://example.jp/s\"/>"
+              u"<link href=\"http://example.jp/a\"/></entry></feed>"_s)});
+    seeds.write(
+        u"feed"_s, u"doctype"_s,
+        {Utf8(u"<!DOCTYPE rss PUBLIC \"-//Netscape Communications//DTD RSS 0.91//EN\" \"x.dtd\">"
+              u"<rss version=\"0.91\"><channel><item><title>a&nbsp;b</title></item></channel></rss>"_s)});
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -149,5 +172,6 @@ int main(int argc, char** argv) {
     WritePasswordSeeds(seeds);
     WritePageSeeds(seeds);
     WriteExtractionSeeds(seeds);
+    WriteFeedSeeds(seeds);
     return seeds.failed() ? 1 : 0;
 }
