@@ -38,7 +38,7 @@ TickerMenu::TickerMenu(QObject* parent)
     m_reload = Entry(menu, u"mnuReload"_s, u"更新(&R)"_s);
     m_reload->setShortcut(Qt::Key_F5);
     Separator(menu, u"mnuBar2"_s, false);
-    // The page list, options and skin dialogs are not part of this build yet.
+    // The page list dialog is not part of this build yet.
     Entry(menu, u"mnuSetDownload"_s, u"更新の設定(&P)"_s, false);
     m_browse = menu->addMenu(u"ブラウザで開く(&B)"_s);
     m_browse->menuAction()->setObjectName(u"mnuTitleBrowse"_s);
@@ -48,9 +48,9 @@ TickerMenu::TickerMenu(QObject* parent)
     Separator(menu, u"mnuBar4"_s, false);
     Separator(menu, u"mnuBar5"_s, false);
     Separator(menu, u"mnuBar6"_s, true);
-    Entry(menu, u"mnuSelectSkin"_s, u"スキン(&S)..."_s, false);
+    QAction* skin = Entry(menu, u"mnuSelectSkin"_s, u"スキン(&S)..."_s);
     Separator(menu, u"mnuBar7"_s, false);
-    Entry(menu, u"mnuOption"_s, u"オプション(&O)..."_s, false);
+    QAction* options = Entry(menu, u"mnuOption"_s, u"オプション(&O)..."_s);
     Separator(menu, u"mnuBar3"_s, true);
     Entry(menu, u"mnuHelp"_s, u"サポート情報(&U)"_s)->setVisible(false);
     QAction* about = Entry(menu, u"mnuVerInfo"_s, u"バージョン情報(&A)..."_s);
@@ -62,6 +62,8 @@ TickerMenu::TickerMenu(QObject* parent)
     connect(pause, &QAction::triggered, this, &TickerMenu::pauseTriggered);
     connect(m_reload, &QAction::triggered, this, &TickerMenu::reloadTriggered);
     connect(about, &QAction::triggered, this, &TickerMenu::aboutTriggered);
+    connect(options, &QAction::triggered, this, &TickerMenu::optionsTriggered);
+    connect(skin, &QAction::triggered, this, &TickerMenu::skinTriggered);
     connect(exitEntry, &QAction::triggered, this, &TickerMenu::exitTriggered);
     connect(m_browse, &QMenu::triggered, this, [this](QAction* action) {
         if (!action->data().toString().isEmpty())

@@ -28,6 +28,8 @@ signals:
     void pauseTriggered();
     void reloadTriggered();
     void aboutTriggered();
+    void optionsTriggered();
+    void skinTriggered();
     void exitTriggered();
     void browseTriggered(const QString& url);
     void downloadToggled(int page);
