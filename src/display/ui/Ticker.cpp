@@ -14,6 +14,7 @@
 #include "display/ui/ProgressDialog.h"
 #include "display/ui/TickerMenu.h"
 #include "display/ui/TrayStatus.h"
+#include "editors/ui/PageListDialog.h"
 #include "startup/RunLog.h"
 
 #include <QApplication>
@@ -116,6 +117,7 @@ void Ticker::connectMenu() {
     TickerMenu* menu = m_menu.get();
     connect(menu, &TickerMenu::showNewsTriggered, this, [this] { ShowNextItem(true, +1); });
     connect(menu, &TickerMenu::reloadTriggered, this, &Ticker::StartUpdate);
+    connect(menu, &TickerMenu::setDownloadTriggered, this, &Ticker::editPages);
     connect(menu, &TickerMenu::aboutTriggered, this, &Ticker::showAbout);
     connect(menu, &TickerMenu::exitTriggered, this,
             [this] { m_timers.exitGrace().start(TimerSchedule::ShutdownDelay); });
@@ -260,6 +262,12 @@ void Ticker::showAbout() {
     runModal(about);
 }
 
+void Ticker::editPages() {
+    PageListDialog dialog(m_services.dataFiles, m_services.prompter, m_pageStatuses, m_window.get());
+    runModal(dialog);
+    m_pageStatuses = dialog.pageStatuses();
+}
+
 void Ticker::browse(const QString& url) {
     const QString target =
         CheckBrowseUrl(url, m_settings.NonHTMLExt, [this](const QString& title, const QString& text) {
@@ -313,8 +321,10 @@ void Ticker::onCycleFinished(const CycleResult& result) {
     m_downloadCancelled = false;
     m_timers.lamp().stop();
     if (result.outcome == CycleResult::Outcome::Completed ||
-        result.outcome == CycleResult::Outcome::Cancelled)
+        result.outcome == CycleResult::Outcome::Cancelled) {
+        m_pageStatuses = result.pageStatuses;
         publish(result);
+    }
     // Periodic updates go on after every cycle, the ones that found no connection included.
     m_timers.armUpdate();
 }

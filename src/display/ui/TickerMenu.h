@@ -26,6 +26,7 @@ public:
 signals:
     void showNewsTriggered();
     void reloadTriggered();
+    void setDownloadTriggered();
     void aboutTriggered();
     void exitTriggered();
     void browseTriggered(const QString& url);

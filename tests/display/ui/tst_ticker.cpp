@@ -5,12 +5,15 @@
 #include "display/ui/TickerMenu.h"
 #include "display/ui/TrayStatus.h"
 #include "retrieval/CycleTexts.h"
+#include "support/ModalDialogs.h"
 #include "support/TestSupport.h"
 
 #include <QApplication>
+#include <QPushButton>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTreeWidget>
 #include <atomic>
 
 using namespace Qt::StringLiterals;
@@ -76,6 +79,7 @@ private slots:
     void exitGivesARunningUpdateAGracePeriod();
     void laterInstanceSavesNothing();
     void downloadMenuTogglesAPage();
+    void pageListPausesTheTimersAndKeepsTheStatuses();
     void escapeStopsTheScroll();
 };
 
@@ -306,6 +310,40 @@ void TestTicker::downloadMenuTogglesAPage() {
              "\"1\",\"http://b.test/\",\"天気\",\"\",\"\",\"\"\r\n");
     QVERIFY(f.ticker->menu()->downloadMenu()->actions()[1]->isChecked());
     QCOMPARE(f.ticker->menu()->browseMenu()->actions().size(), 2);
+}
+
+// The page list opens from the menu over paused timers with what the last update got from each
+// page; the statuses follow the pages it moved.
+void TestTicker::pageListPausesTheTimersAndKeepsTheStatuses() {
+    Fixture f;
+    f.ticker->showWindow(false);
+    CycleResult result;
+    result.pageStatuses = {{1, {PageStatus::Kind::Items, 2, {}}}};
+    emit f.ticker->cycle().finished(result);
+    QAction* entry = f.ticker->menu()->menu()->findChild<QAction*>(u"mnuSetDownload"_s);
+    QVERIFY(entry->isEnabled());
+    const auto statusColumn = [](QDialog* dialog) {
+        QTreeWidget* list = Find<QTreeWidget>(dialog, "lvwURLs");
+        return QStringList{list->topLevelItem(0)->text(2), list->topLevelItem(1)->text(2)};
+    };
+    WhenModalOpens([&](QDialog* dialog) {
+        QCOMPARE(dialog->objectName(), u"frmURL"_s);
+        QVERIFY(!f.ticker->timers().rotation().isActive());
+        QVERIFY(!f.ticker->timers().update().isActive());
+        QCOMPARE(statusColumn(dialog), (QStringList{u"2件"_s, QString()}));
+        Find<QPushButton>(dialog, "cmdDown")->click();
+        dialog->accept();
+    });
+    entry->trigger();
+    QVERIFY(f.ticker->timers().rotation().isActive());
+    QVERIFY(f.ticker->timers().update().isActive());
+    QVERIFY(ReadFileBytes(f.dir.filePath(u"url.txt"_s)).startsWith("\"0\",\"http://b.test/\""));
+    QCOMPARE(f.ticker->menu()->downloadMenu()->actions()[0]->text(), u"天気"_s);
+    WhenModalOpens([&](QDialog* dialog) {
+        QCOMPARE(statusColumn(dialog), (QStringList{QString(), u"2件"_s}));
+        dialog->reject();
+    });
+    entry->trigger();
 }
 
 void TestTicker::escapeStopsTheScroll() {
