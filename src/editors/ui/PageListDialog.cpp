@@ -69,7 +69,7 @@ void PageListDialog::addControls() {
     m_list->setItemDelegateForColumn(StatusColumn, new ShownOnlyDelegate(m_list));
     m_list->header()->resizeSection(NameColumn, 170);
     m_list->header()->resizeSection(UrlColumn, 300);
-    m_list->setMinimumSize(560, 260);
+    m_list->setMinimumSize(600, 260);
     auto* tabs = new QTabWidget(this);
     tabs->setObjectName(u"TabStrip1"_s);
     tabs->addTab(m_list, u"取得するページ"_s);

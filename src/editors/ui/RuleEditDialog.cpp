@@ -21,7 +21,7 @@ QLineEdit* TextBox(QWidget* parent, int index, int maxLength, const QString& too
     auto* box = new QLineEdit(parent);
     box->setObjectName(u"txtText"_s + QString::number(index));
     box->setMaxLength(maxLength);
-    box->setMinimumWidth(360);
+    box->setMinimumWidth(420);
     box->setToolTip(toolTip);
     TextBoxBehaviour::apply(box, TextBoxBehaviour::LineBreaks::CutAtFirst);
     return box;
