@@ -44,10 +44,11 @@ QString UpdatingUrl(const QString& url) {
 }
 
 QString ItemToolTip(const InfoItem& item, int current, int count, const QList<PageRecord>& pages) {
-    if (item.rule == 0)
+    if (item.page == 0)
         return item.text;
-    return u"("_s + QString::number(current) + u'/' + QString::number(count) + u") ["_s +
-           NumberedRecord(pages, item.page).Name + u"] "_s + item.text;
+    const QString tip = u"("_s + QString::number(current) + u'/' + QString::number(count) + u") ["_s +
+                        NumberedRecord(pages, item.page).Name + u"] "_s + item.text;
+    return item.link.isEmpty() ? tip : tip + u'\n' + item.link;
 }
 
 QString ScrollCaption(const InfoItem& item, const QList<PageRecord>& pages, bool showTitle) {

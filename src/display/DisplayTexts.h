@@ -21,8 +21,8 @@ QString NotUpdated();                    // status of stale items
 QString ShowNewsCaption(int count);      // "情報を表示(全" N "件)"
 QString UpdatingUrl(const QString& url); // tooltip and taskbar caption while a page downloads
 
-// Tooltip of the scrolling message: "(k/n) [page name] text" for extracted and whole-page items,
-// the text alone for the default message.
+// Tooltip of the scrolling message: "(k/n) [page name] text" for extracted, whole-page and feed
+// items, a feed item's link on a line of its own below; the text alone for the default message.
 QString ItemToolTip(const InfoItem& item, int current, int count, const QList<PageRecord>& pages);
 // Taskbar caption while the item scrolls: its text, after the page's label when showTitle.
 QString ScrollCaption(const InfoItem& item, const QList<PageRecord>& pages, bool showTitle);

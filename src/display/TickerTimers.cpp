@@ -3,6 +3,7 @@
 #include "display/TimerSchedule.h"
 
 #include <chrono>
+#include <utility>
 
 using namespace TimerSchedule;
 
@@ -35,6 +36,7 @@ TickerTimers::TickerTimers(const Clock& clock, QObject* parent)
         role.timer->setObjectName(QString::fromLatin1(role.objectName));
         role.timer->setParent(this);
         role.timer->setSingleShot(role.singleShot);
+        role.timer->setTimerType(Qt::PreciseTimer);
         if (role.interval > atStart)
             role.timer->setInterval(role.interval);
     }
@@ -46,6 +48,16 @@ void TickerTimers::armRotation() {
 
 void TickerTimers::armUpdate() {
     m_update.start(DelayToNextTick(m_wallClock.now().time(), UpdateCheckPeriod));
+}
+
+bool TickerTimers::takeRotationMoment() {
+    const qint64 second = m_wallClock.now().toSecsSinceEpoch();
+    return std::exchange(m_rotationSecond, second) != second;
+}
+
+bool TickerTimers::takeUpdateMoment() {
+    const qint64 minute = m_wallClock.now().toSecsSinceEpoch() / 60;
+    return std::exchange(m_updateMinute, minute) != minute;
 }
 
 void TickerTimers::startPeriodic() {

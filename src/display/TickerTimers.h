@@ -37,6 +37,10 @@ public:
     // second and minute.
     void armRotation();
     void armUpdate();
+    // True the first time it is asked within a wall-clock second (rotation) or minute (update):
+    // a tick that comes early, inside the moment it handled before, handles nothing.
+    bool takeRotationMoment();
+    bool takeUpdateMoment();
     // The clock, the rotation and the update start running.
     void startPeriodic();
     // Rotation and update stand still (while a modal dialog is open) until resumed.
@@ -45,6 +49,8 @@ public:
 
 private:
     const Clock& m_wallClock;
+    qint64 m_rotationSecond = -1; // the last second and minute handled, counted from the epoch
+    qint64 m_updateMinute = -1;
     QTimer m_clockTimer, m_rotation, m_update, m_downloadWatch, m_scroll, m_lamp, m_exitGrace,
         m_taskbarSwitch;
 };

@@ -5,13 +5,21 @@
 
 // One item on show: the text and where it came from. page is the record number in the page list
 // (0 for the default message); rule is the rule's record number, WholePageRule for a page's whole
-// text, 0 for the default message.
+// text, 0 for the default message and for a feed entry. link is a feed entry's own address.
 struct InfoItem {
     static constexpr int WholePageRule = -1;
 
     QString text;
     int page = 0;
     int rule = 0;
+    QString link;
+
+    InfoItem() = default;
+    InfoItem(QString itemText, int pageNumber, int ruleNumber, QString entryLink = {})
+        : text(std::move(itemText))
+        , page(pageNumber)
+        , rule(ruleNumber)
+        , link(std::move(entryLink)) {}
 
     bool operator==(const InfoItem&) const = default;
 };

@@ -73,10 +73,10 @@ bool IsUtf16(PageEncoding encoding) {
            encoding == PageEncoding::Utf16BE;
 }
 
-// The value after the first "charset" followed by "=", without quotes; empty when there is none.
-QByteArrayView CharsetValueIn(QByteArrayView lowerText) {
-    for (qsizetype at = lowerText.indexOf("charset"); at >= 0; at = lowerText.indexOf("charset", at + 1)) {
-        qsizetype i = at + 7;
+// The value after the first name (lower case) followed by "=", without quotes; empty when there is none.
+QByteArrayView ValueAfter(QByteArrayView lowerText, QByteArrayView name) {
+    for (qsizetype at = lowerText.indexOf(name); at >= 0; at = lowerText.indexOf(name, at + 1)) {
+        qsizetype i = at + name.size();
         while (i < lowerText.size() && lowerText[i] == ' ')
             ++i;
         if (i >= lowerText.size() || lowerText[i] != '=')
@@ -208,6 +208,13 @@ PageEncoding EucJpOrShiftJis(QByteArrayView bytes) {
     return euc.score() > sjis.score() ? PageEncoding::EucJp : PageEncoding::ShiftJis;
 }
 
+QByteArrayView WithoutLeadingSpace(QByteArrayView bytes) {
+    const auto* begin = bytes.data();
+    const auto* end = begin + bytes.size();
+    return {std::find_if(begin, end, [](char c) { return c != ' ' && c != '\t' && c != '\r' && c != '\n'; }),
+            end};
+}
+
 QByteArrayView UpToFirstNul(QByteArrayView bytes) {
     if (bytes.isEmpty())
         return bytes;
@@ -259,7 +266,7 @@ std::optional<PageEncoding> EncodingFromContentType(QByteArrayView contentType) 
     const qsizetype parameters = lower.indexOf(';');
     if (parameters < 0)
         return std::nullopt;
-    const QByteArrayView value = CharsetValueIn(QByteArrayView(lower).sliced(parameters));
+    const QByteArrayView value = ValueAfter(QByteArrayView(lower).sliced(parameters), "charset");
     return value.isEmpty() ? std::nullopt : EncodingFromLabel(value);
 }
 
@@ -268,7 +275,7 @@ std::optional<PageEncoding> EncodingFromMeta(QByteArrayView page) {
     for (qsizetype at = head.indexOf("<meta"); at >= 0; at = head.indexOf("<meta", at + 5)) {
         const qsizetype close = head.indexOf('>', at);
         const QByteArrayView tag = QByteArrayView(head).sliced(at, (close < 0 ? head.size() : close) - at);
-        const QByteArrayView value = CharsetValueIn(tag);
+        const QByteArrayView value = ValueAfter(tag, "charset");
         if (value.isEmpty())
             continue;
         const std::optional<PageEncoding> encoding = EncodingFromLabel(value);
@@ -278,6 +285,17 @@ std::optional<PageEncoding> EncodingFromMeta(QByteArrayView page) {
             return encoding;
     }
     return std::nullopt;
+}
+
+std::optional<PageEncoding> EncodingFromXmlDeclaration(QByteArrayView page) {
+    const QByteArrayView start = WithoutLeadingSpace(page);
+    const qsizetype end = start.startsWith("<?xml") ? start.indexOf("?>") : -1;
+    if (end < 0)
+        return std::nullopt;
+    const QByteArray declaration = start.first(end).toByteArray().toLower();
+    const QByteArrayView value = ValueAfter(declaration, "encoding");
+    const std::optional<PageEncoding> encoding = value.isEmpty() ? std::nullopt : EncodingFromLabel(value);
+    return encoding && IsUtf16(*encoding) ? PageEncoding::Utf8 : encoding;
 }
 
 std::optional<PageEncoding> EncodingFromBom(QByteArrayView page) {
@@ -302,6 +320,8 @@ PageEncoding ChoosePageEncoding(QByteArrayView bytes, QByteArrayView contentType
     if (const auto declared = EncodingFromContentType(contentType))
         return *declared;
     if (const auto declared = EncodingFromMeta(bytes))
+        return *declared;
+    if (const auto declared = EncodingFromXmlDeclaration(bytes))
         return *declared;
     if (const auto marked = EncodingFromBom(bytes))
         return *marked;

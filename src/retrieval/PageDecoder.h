@@ -23,6 +23,10 @@ std::optional<PageEncoding> EncodingFromContentType(QByteArrayView contentType);
 inline constexpr qsizetype MetaScanBytes = 8192;
 std::optional<PageEncoding> EncodingFromMeta(QByteArrayView page);
 
+// The encoding named by an XML declaration ("<?xml ... encoding=...?>") at the start of the page,
+// white space allowed before it. UTF-16 means UTF-8, as for a meta.
+std::optional<PageEncoding> EncodingFromXmlDeclaration(QByteArrayView page);
+
 // The encoding announced by a UTF-8, UTF-16LE or UTF-16BE byte order mark.
 std::optional<PageEncoding> EncodingFromBom(QByteArrayView page);
 
@@ -30,7 +34,7 @@ std::optional<PageEncoding> EncodingFromBom(QByteArrayView page);
 // EUC-JP and Shift_JIS (byte patterns, Shift_JIS on a tie).
 PageEncoding DetectEncoding(QByteArrayView bytes);
 
-// The header's charset wins, then the meta, then a BOM, then detection.
+// The header's charset wins, then the meta, then the XML declaration, then a BOM, then detection.
 PageEncoding ChoosePageEncoding(QByteArrayView bytes, QByteArrayView contentType);
 
 // Decodes a page to Unicode. An 8-bit page ends at its first NUL byte; a UTF-16 page at its first

@@ -1,6 +1,7 @@
 #include "retrieval/PageJob.h"
 
 #include "retrieval/CycleTexts.h"
+#include "retrieval/PageContent.h"
 #include "retrieval/PageText.h"
 
 PageOutcome RunPageTask(PageTask task, const Fetcher& fetcher, const StopSignal& shouldStop,
@@ -17,7 +18,7 @@ PageOutcome RunPageTask(PageTask task, const Fetcher& fetcher, const StopSignal&
     if (outcome.abandoned)
         return outcome;
 
-    QString text = NormalisePageText(fetched.body, fetched.contentType);
+    auto [text, feed] = ReadPageContent(fetched.body, fetched.contentType, shouldStop);
     fetched.body.clear();
     outcome.abandoned = stopped();
     if (outcome.abandoned)
@@ -30,7 +31,9 @@ PageOutcome RunPageTask(PageTask task, const Fetcher& fetcher, const StopSignal&
     }
 
     outcome.textLength = text.size();
-    const bool found = ExtractItems(text, task.page, *task.rules, task.extraction, outcome.items, shouldStop);
+    const bool found =
+        ExtractItems(text, task.page, *task.rules, task.extraction, outcome.items, shouldStop) ||
+        AppendFeedItems(feed, task.page, outcome.items);
     if (task.showTextInstead && !found)
         outcome.items.append({StripPageText(text, shouldStop), task.page, InfoItem::WholePageRule});
     // Work cut short leaves part of a page: it is dropped with the rest of the cycle.

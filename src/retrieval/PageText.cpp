@@ -168,11 +168,13 @@ QString NormalisePageText(const QByteArray& bytes, const QByteArray& contentType
     if (bytes.isEmpty())
         return {};
     std::optional<QString> text = DecodePageBytes(bytes, contentType);
-    if (!text)
-        return {};
-    WidenKanaAndSqueeze(*text);
-    DecodeReferences(*text);
-    return *std::move(text);
+    return text ? NormaliseText(*std::move(text)) : QString();
+}
+
+QString NormaliseText(QString text) {
+    WidenKanaAndSqueeze(text);
+    DecodeReferences(text);
+    return text;
 }
 
 QString StripPageText(const QString& text, const StopSignal& shouldStop) {

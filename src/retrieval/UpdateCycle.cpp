@@ -36,6 +36,12 @@ UpdateCycle::~UpdateCycle() {
     m_pool.waitForDone();
 }
 
+bool UpdateCycle::waitForWorkers(std::chrono::milliseconds timeout) {
+    if (m_stop)
+        m_stop->store(true);
+    return m_pool.waitForDone(int(timeout.count()));
+}
+
 bool UpdateCycle::start(const DataSet& tables, const AppSettings& settings) {
     if (m_running)
         return false;
@@ -60,8 +66,7 @@ bool UpdateCycle::start(const DataSet& tables, const AppSettings& settings) {
     m_stop = std::make_shared<std::atomic<bool>>(false);
     m_running = true;
     const int generation = ++m_generation;
-    emit started(int(pages.size()));
-
+    // Without a connection the cycle ends before it shows anything of a running update.
     if (m_settings.AutoDialing && !m_isOnline()) {
         QTimer::singleShot(0, this, [this, generation] {
             if (generation == m_generation && m_running)
@@ -69,6 +74,7 @@ bool UpdateCycle::start(const DataSet& tables, const AppSettings& settings) {
         });
         return true;
     }
+    emit started(int(pages.size()));
 
     m_tasks.clear();
     QStringList hosts;

@@ -14,6 +14,7 @@
 #include <QObject>
 #include <QThreadPool>
 #include <atomic>
+#include <chrono>
 #include <memory>
 #include <optional>
 
@@ -40,8 +41,12 @@ public:
     void cancel() { m_cancelRequested = true; }
     // Someone else took the display over: stop at once and publish nothing.
     void takeOver();
+    // Waits up to timeout for the downloads still running on worker threads to end; false when
+    // one is still busy (a name lookup cannot be interrupted, for one).
+    bool waitForWorkers(std::chrono::milliseconds timeout);
 
 signals:
+    // Once the connection is there: a cycle that finds none finishes without starting.
     void started(int pageCount);
     void pageStarted(int position, int pageCount, const QString& name, const QString& url);
     void downloadTotalChanged(qint64 characters);

@@ -67,12 +67,17 @@ void TestDisplayTexts::itemToolTip_data() {
     QTest::addColumn<int>("rule");
     QTest::addColumn<int>("current");
     QTest::addColumn<int>("count");
+    QTest::addColumn<QString>("link");
     QTest::addColumn<QString>("tip");
     QTest::newRow("extracted item: position and page name")
-        << 1 << 4 << 3 << 12 << u"(3/12) [Weather] 晴れ"_s;
-    QTest::newRow("whole-page item: position and page name") << 2 << -1 << 1 << 2 << u"(1/2) [Trains] 晴れ"_s;
-    QTest::newRow("default message: the text alone") << 0 << 0 << 1 << 1 << u"晴れ"_s;
-    QTest::newRow("page gone from the list: empty name") << 9 << 1 << 1 << 1 << u"(1/1) [] 晴れ"_s;
+        << 1 << 4 << 3 << 12 << QString() << u"(3/12) [Weather] 晴れ"_s;
+    QTest::newRow("whole-page item: position and page name")
+        << 2 << -1 << 1 << 2 << QString() << u"(1/2) [Trains] 晴れ"_s;
+    QTest::newRow("feed item: its link below")
+        << 1 << 0 << 2 << 5 << u"http://example.jp/1"_s << u"(2/5) [Weather] 晴れ\nhttp://example.jp/1"_s;
+    QTest::newRow("default message: the text alone") << 0 << 0 << 1 << 1 << QString() << u"晴れ"_s;
+    QTest::newRow("page gone from the list: empty name")
+        << 9 << 1 << 1 << 1 << QString() << u"(1/1) [] 晴れ"_s;
 }
 
 void TestDisplayTexts::itemToolTip() {
@@ -80,8 +85,9 @@ void TestDisplayTexts::itemToolTip() {
     QFETCH(int, rule);
     QFETCH(int, current);
     QFETCH(int, count);
+    QFETCH(QString, link);
     QFETCH(QString, tip);
-    QCOMPARE(ItemToolTip({u"晴れ"_s, page, rule}, current, count, Pages()), tip);
+    QCOMPARE(ItemToolTip({u"晴れ"_s, page, rule, link}, current, count, Pages()), tip);
 }
 
 void TestDisplayTexts::scrollCaption_data() {

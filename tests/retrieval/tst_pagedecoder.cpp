@@ -35,6 +35,8 @@ private slots:
     void encodingFromContentType();
     void encodingFromMeta_data();
     void encodingFromMeta();
+    void encodingFromXmlDeclaration_data();
+    void encodingFromXmlDeclaration();
     void detectEncoding_data();
     void detectEncoding();
     void choosePageEncoding_data();
@@ -123,6 +125,27 @@ void TestPageDecoder::encodingFromMeta() {
     QCOMPARE(Code(EncodingFromMeta(page)), encoding);
 }
 
+void TestPageDecoder::encodingFromXmlDeclaration_data() {
+    QTest::addColumn<QByteArray>("page");
+    QTest::addColumn<int>("encoding");
+    QTest::newRow("double quotes") << QByteArray("<?xml version=\"1.0\" encoding=\"EUC-JP\"?><rss/>")
+                                   << Code(PageEncoding::EucJp);
+    QTest::newRow("single quotes, spaces around =, after a line break")
+        << QByteArray("\r\n<?xml version='1.0' encoding = 'Shift_JIS' ?>") << Code(PageEncoding::ShiftJis);
+    QTest::newRow("UTF-16 in an ASCII declaration means UTF-8")
+        << QByteArray("<?xml version=\"1.0\" encoding=\"UTF-16\"?>") << Code(PageEncoding::Utf8);
+    QTest::newRow("encoding after the declaration")
+        << QByteArray("<?xml version=\"1.0\"?><p encoding=\"EUC-JP\"/>") << None;
+    QTest::newRow("declaration not at the start")
+        << QByteArray("<html><?xml version=\"1.0\" encoding=\"EUC-JP\"?>") << None;
+}
+
+void TestPageDecoder::encodingFromXmlDeclaration() {
+    QFETCH(QByteArray, page);
+    QFETCH(int, encoding);
+    QCOMPARE(Code(EncodingFromXmlDeclaration(page)), encoding);
+}
+
 void TestPageDecoder::detectEncoding_data() {
     QTest::addColumn<QByteArray>("bytes");
     QTest::addColumn<int>("encoding");
@@ -165,6 +188,13 @@ void TestPageDecoder::choosePageEncoding_data() {
         << eucMeta << QByteArray("text/html") << Code(PageEncoding::EucJp);
     QTest::newRow("unknown header falls back to meta")
         << eucMeta << QByteArray("text/html; charset=bogus") << Code(PageEncoding::EucJp);
+    const QByteArray eucDeclaration =
+        "<?xml version=\"1.0\" encoding=\"EUC-JP\"?>" + EncodeWithIcu(Sample, "windows-31j");
+    QTest::newRow("XML declaration wins over detection")
+        << eucDeclaration << QByteArray("application/rss+xml") << Code(PageEncoding::EucJp);
+    QTest::newRow("meta wins over XML declaration")
+        << "<?xml version=\"1.0\" encoding=\"Shift_JIS\"?>" + eucMeta << QByteArray()
+        << Code(PageEncoding::EucJp);
     QTest::newRow("header wins over BOM")
         << QByteArray("\xEF\xBB\xBF") + EncodeWithIcu(Sample, "EUC-JP")
         << QByteArray("text/html; charset=euc-jp") << Code(PageEncoding::EucJp);

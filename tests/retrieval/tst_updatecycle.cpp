@@ -111,8 +111,12 @@ private slots:
     void defaultMessageWhenNothingExtracted_data();
     void defaultMessageWhenNothingExtracted();
     void wholePageTextWhenNothingExtracted();
+    void feedEntriesWhenNoRuleFound_data();
+    void feedEntriesWhenNoRuleFound();
     void debugWritesPageDumpAndRunLog();
     void takeOverPublishesNothing();
+    void exitWaitsForWorkersOnlySoLong_data();
+    void exitWaitsForWorkersOnlySoLong();
     void offlineFetchesNothing();
     void brokenPasswordIsReportedAndPageStillFetched();
 };
@@ -250,6 +254,36 @@ void TestUpdateCycle::wholePageTextWhenNothingExtracted() {
     QCOMPARE(result.items, (InfoItems{{u"平常運転"_s, 1, InfoItem::WholePageRule}, {u"b"_s, 2, 1}}));
 }
 
+void TestUpdateCycle::feedEntriesWhenNoRuleFound_data() {
+    QTest::addColumn<QByteArray>("page");
+    QTest::addColumn<InfoItems>("items");
+    const QByteArray entries =
+        "<item><title><![CDATA[ ﾀﾞｲﾔ乱れ &amp; 遅延 ]]></title><link>http://example.jp/1</link>"
+        "</item><item><title>運転再開</title><link>http://example.jp/2</link></item>";
+    QTest::newRow("entries become items, titles normalised, links kept")
+        << "<rss version=\"2.0\"><channel><title>駅</title>" + entries + "</channel></rss>"
+        << InfoItems{{u"ダイヤ乱れ & 遅延"_s, 1, 0, u"http://example.jp/1"_s},
+                     {u"運転再開"_s, 1, 0, u"http://example.jp/2"_s}};
+    QTest::newRow("a rule that finds something wins")
+        << "<rss><channel><description>&lt;b&gt;臨時&lt;/b&gt;</description>" + entries + "</channel></rss>"
+        << InfoItems{{u"臨時"_s, 1, 1}};
+    QTest::newRow("broken feed: whole text as before")
+        << QByteArray("<rss><channel><description>お知らせ</description><item><title>x</title></item></rss>")
+        << InfoItems{{u"お知らせ"_s, 1, InfoItem::WholePageRule}};
+    QTest::newRow("feed without entries: no whole text")
+        << QByteArray("<rss><channel><description>お知らせ</description></channel></rss>")
+        << InfoItems{{u"現在、遅れに関する情報はありません。"_s, 0, 0}};
+}
+
+void TestUpdateCycle::feedEntriesWhenNoRuleFound() {
+    QFETCH(QByteArray, page);
+    QFETCH(InfoItems, items);
+    Fixture f;
+    f.settings.ShowTextInstead = true;
+    f.web.add(Url(1), {page, {}});
+    QCOMPARE(f.run(Tables(1)).items, items);
+}
+
 void TestUpdateCycle::debugWritesPageDumpAndRunLog() {
     Fixture f;
     f.settings.Debug = true;
@@ -281,11 +315,38 @@ void TestUpdateCycle::takeOverPublishesNothing() {
     QCOMPARE(finished.count(), 1);
 }
 
+void TestUpdateCycle::exitWaitsForWorkersOnlySoLong_data() {
+    QTest::addColumn<bool>("obeysStop");
+    QTest::newRow("a download that obeys the stop") << true;
+    QTest::newRow("one that does not let go") << false;
+}
+
+void TestUpdateCycle::exitWaitsForWorkersOnlySoLong() {
+    QFETCH(bool, obeysStop);
+    Fixture f;
+    std::atomic<bool> started = false;
+    std::atomic<bool> released = false;
+    f.cycle.setFetcher([&](const FetchRequest&, const StopSignal& stop, const ProgressSignal&) {
+        started = true;
+        while (!released && !(obeysStop && stop()))
+            QThread::msleep(5);
+        return FetchResult{};
+    });
+    QVERIFY(f.cycle.start(Tables(1), f.settings));
+    QTRY_VERIFY(started);
+    f.cycle.takeOver();
+    QCOMPARE(f.cycle.waitForWorkers(std::chrono::milliseconds(300)), obeysStop);
+    released = true;
+    QVERIFY(f.cycle.waitForWorkers(std::chrono::milliseconds(5000)));
+}
+
 void TestUpdateCycle::offlineFetchesNothing() {
     Fixture f;
     f.settings.AutoDialing = true;
     f.cycle.setConnectivityCheck([] { return false; });
+    QSignalSpy started(&f.cycle, &UpdateCycle::started);
     const CycleResult result = f.run(Tables(2));
+    QCOMPARE(started.count(), 0);
     QCOMPARE(int(result.outcome), int(CycleResult::Outcome::Offline));
     QCOMPARE(result.status, u"情報はありません"_s);
     QVERIFY(f.web.requests().isEmpty());

@@ -115,6 +115,15 @@ QByteArray MetaPage() {
         "EUC-JP");
 }
 
+// Served without a charset, with kanji alone (valid Shift_JIS as well): only the XML declaration
+// makes the titles come out right.
+QByteArray EucJpFeed() {
+    return EncodeWithIcu(u"<?xml version=\"1.0\" encoding=\"EUC-JP\"?>\n<rss version=\"2.0\"><channel>"
+                         u"<title>運休</title><item><title><![CDATA[人身事故運休]]></title></item>"
+                         u"<item><title><![CDATA[ 事故 ]]></title></item></channel></rss>"_s,
+                         "EUC-JP");
+}
+
 QByteArray QuietPage() {
     return u"<html><title>T</title><p>平常運転</p></html>"_s.toUtf8();
 }
@@ -132,6 +141,7 @@ class TestSorvantaCheck : public QObject {
     Q_OBJECT
 private slots:
     void printsItemsInPageOrderAndErrorsOnStderr();
+    void printsFeedEntriesAsItemsOfNoRule();
     void nothingExtracted_data();
     void nothingExtracted();
     void noEnabledPage_data();
@@ -182,6 +192,21 @@ void TestSorvantaCheck::printsItemsInPageOrderAndErrorsOnStderr() {
     QVERIFY(!RequestedPaths(server).contains(u"/disabled"_s));
     QCOMPARE(server.requestCount(), 4);
     QVERIFY(!QFileInfo::exists(folder.configHome() + u"/kwSorvanta"_s));
+}
+
+void TestSorvantaCheck::printsFeedEntriesAsItemsOfNoRule() {
+    CheckFolder folder;
+    QVERIFY(folder.isValid());
+    TestHttpServer server;
+    server.route("/rss", Reply::ok(EucJpFeed(), "application/rss+xml"));
+    folder.write(u"url.txt"_s, PageLine(u"1"_s, server.url(u"/rss"_s), u"RSS"_s).toUtf8());
+    folder.write(u"filter.txt"_s, TwoRules());
+
+    const CheckRun run = folder.run({u"/singleuser"_s});
+    QVERIFY(run.finished);
+    QCOMPARE(run.exitCode, 0);
+    QCOMPARE(run.out, u"1\t0\t人身事故運休\n1\t0\t事故\n"_s);
+    QCOMPARE(run.err, QString());
 }
 
 void TestSorvantaCheck::nothingExtracted_data() {

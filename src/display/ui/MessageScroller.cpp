@@ -58,9 +58,22 @@ void MessageScroller::stop() {
     if (!isRunning())
         return;
     m_timer.stop();
+    m_pausedWait.reset();
     m_phase = Phase::Idle;
     emit captionChanged(m_captionToRestore);
     emit finished();
+}
+
+void MessageScroller::pause() {
+    if (!isRunning() || m_pausedWait)
+        return;
+    m_pausedWait = std::chrono::milliseconds(std::max(0, m_timer.remainingTime()));
+    m_timer.stop();
+}
+
+void MessageScroller::resume() {
+    if (const auto wait = std::exchange(m_pausedWait, std::nullopt); wait && isRunning())
+        m_timer.start(*wait);
 }
 
 void MessageScroller::advance() {

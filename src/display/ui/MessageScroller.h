@@ -8,6 +8,7 @@
 #include <QTimer>
 #include <chrono>
 #include <functional>
+#include <optional>
 
 class MessagePanel;
 
@@ -39,6 +40,9 @@ public:
                const QString& captionNow);
     // Ends a running pass at once: the caption goes back and finished() is emitted.
     void stop();
+    // The message stands still (while the popup menu is open) and goes on from where it stood.
+    void pause();
+    void resume();
     // Does at once what the timer is waiting for. The timer calls it; tests drive a pass with it.
     void advance();
 
@@ -74,4 +78,5 @@ private:
     Action m_next = Action::FrameA;
     std::chrono::milliseconds m_wait{0};
     int m_x = StartX;
+    std::optional<std::chrono::milliseconds> m_pausedWait; // what was left of the wait, while paused
 };

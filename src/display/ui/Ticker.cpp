@@ -116,6 +116,8 @@ void Ticker::connectWindow() {
 void Ticker::connectMenu() {
     TickerMenu* menu = m_menu.get();
     connect(menu, &TickerMenu::showNewsTriggered, this, [this] { ShowNextItem(true, +1); });
+    // 中止 stops what is running, as Esc does: the message on show and a running update.
+    connect(menu, &TickerMenu::pauseTriggered, this, &Ticker::escape);
     connect(menu, &TickerMenu::reloadTriggered, this, &Ticker::StartUpdate);
     connect(menu, &TickerMenu::setDownloadTriggered, this, &Ticker::editPages);
     connect(menu, &TickerMenu::aboutTriggered, this, &Ticker::showAbout);
@@ -138,7 +140,9 @@ void Ticker::openMenu(QPoint position) {
     const bool rotating = rotation.isActive();
     rotation.stop();
     m_menuOpen = true;
+    m_scroller->pause();
     m_menu->menu()->exec(position);
+    m_scroller->resume();
     m_menuOpen = false;
     if (rotating || !rotation.isActive())
         rotationTick();
@@ -170,15 +174,15 @@ void Ticker::clockTick() {
 }
 
 void Ticker::rotationTick() {
-    if (TimerSchedule::RotationDue(m_services.clock.now().time(), m_settings,
-                                   m_menu->showNews()->isEnabled()))
+    if (m_timers.takeRotationMoment() && TimerSchedule::RotationDue(m_services.clock.now().time(), m_settings,
+                                                                    m_menu->showNews()->isEnabled()))
         ShowNextItem(false, +1);
     if (!m_menuOpen)
         m_timers.armRotation();
 }
 
 void Ticker::updateTick() {
-    if (TimerSchedule::UpdateDue(m_services.clock.now().time(), m_settings))
+    if (m_timers.takeUpdateMoment() && TimerSchedule::UpdateDue(m_services.clock.now().time(), m_settings))
         StartUpdate();
     if (!m_cycle.isRunning())
         m_timers.armUpdate();
@@ -317,6 +321,8 @@ void Ticker::onCycleStarted(int pageCount) {
 }
 
 void Ticker::onCycleFinished(const CycleResult& result) {
+    if (result.outcome == CycleResult::Outcome::Offline)
+        m_rotation.BeginUpdate(); // the old items are gone, as when a cycle starts
     m_cycleView.showEnded(result);
     m_downloadCancelled = false;
     m_timers.lamp().stop();

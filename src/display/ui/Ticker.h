@@ -71,6 +71,7 @@ public:
     const ItemRotation& rotation() const { return m_rotation; }
     UpdateCycle& cycle() { return m_cycle; }
     const TickerTimers& timers() const { return m_timers; }
+    TickerTimers& timers() { return m_timers; }
 
 signals:
     void shutdownFinished();

@@ -34,7 +34,7 @@ TickerMenu::TickerMenu(QObject* parent)
     menu->setObjectName(u"mnuMenus"_s);
     m_showNews = Entry(menu, u"mnuShowNews"_s, DisplayTexts::NotDownloaded(), false);
     menu->setDefaultAction(m_showNews);
-    Entry(menu, u"mnuPause"_s, u"中止(&P)"_s);
+    QAction* pause = Entry(menu, u"mnuPause"_s, u"中止(&P)"_s);
     m_reload = Entry(menu, u"mnuReload"_s, u"更新(&R)"_s);
     m_reload->setShortcut(Qt::Key_F5);
     Separator(menu, u"mnuBar2"_s, false);
@@ -59,6 +59,7 @@ TickerMenu::TickerMenu(QObject* parent)
     QAction* exitEntry = Entry(menu, u"mnuExit"_s, u"終了(&X)"_s);
 
     connect(m_showNews, &QAction::triggered, this, &TickerMenu::showNewsTriggered);
+    connect(pause, &QAction::triggered, this, &TickerMenu::pauseTriggered);
     connect(m_reload, &QAction::triggered, this, &TickerMenu::reloadTriggered);
     connect(setDownload, &QAction::triggered, this, &TickerMenu::setDownloadTriggered);
     connect(about, &QAction::triggered, this, &TickerMenu::aboutTriggered);

@@ -25,6 +25,7 @@ public:
 
 signals:
     void showNewsTriggered();
+    void pauseTriggered();
     void reloadTriggered();
     void setDownloadTriggered();
     void aboutTriggered();

@@ -50,6 +50,7 @@ void UpdateCycleView::showStarted(int pageCount) {
 void UpdateCycleView::showEnded(const CycleResult& result) {
     switch (result.outcome) {
     case CycleResult::Outcome::Offline:
+        m_parts.window.messagePanel()->hide();
         m_parts.prompter.showWarning(u"エラー"_s, CycleTexts::Offline());
         break;
     case CycleResult::Outcome::Cancelled:

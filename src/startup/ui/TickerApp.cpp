@@ -62,3 +62,7 @@ void TickerApp::Main() {
     if (settings.LoadAtFirst)
         m_ticker->StartUpdate();
 }
+
+bool TickerApp::workersEnded(std::chrono::milliseconds timeout) {
+    return !m_ticker || m_ticker->cycle().waitForWorkers(timeout);
+}

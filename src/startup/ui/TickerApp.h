@@ -9,6 +9,7 @@
 #include "startup/InstanceLock.h"
 #include "startup/TerminationSignals.h"
 
+#include <chrono>
 #include <memory>
 
 class Ticker;
@@ -23,6 +24,8 @@ public:
     // Loads everything and shows the sign; the program then lives in its timers.
     void Main();
     Ticker* ticker() const { return m_ticker.get(); }
+    // After the event loop: waits up to timeout for the update's worker threads.
+    bool workersEnded(std::chrono::milliseconds timeout);
 
 private:
     SystemClock m_clock;

@@ -2,6 +2,7 @@
 #include "startup/ui/TickerApp.h"
 
 #include <QApplication>
+#include <cstdlib>
 
 int main(int argc, char* argv[]) {
     // Window position and always-on-top need X11; under Wayland we go through XWayland.
@@ -22,5 +23,10 @@ int main(int argc, char* argv[]) {
 
     TickerApp ticker(ArgumentText(QApplication::arguments()));
     ticker.Main();
-    return QApplication::exec();
+    const int status = QApplication::exec();
+    // Everything is saved by now. A worker that does not let go (a name lookup that hangs) must not
+    // hold the exit: the process ends without waiting for it.
+    if (!ticker.workersEnded(std::chrono::milliseconds(500)))
+        std::_Exit(status);
+    return status;
 }

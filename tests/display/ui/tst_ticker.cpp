@@ -17,6 +17,7 @@
 #include <atomic>
 
 using namespace Qt::StringLiterals;
+using namespace std::chrono_literals;
 
 namespace {
 
@@ -73,6 +74,7 @@ private slots:
     void rotationFollowsTheWallClock();
     void automaticStepWaitsForTheScroll();
     void updateMomentsFollowThePhase();
+    void earlyTickHandlesNoMomentTwice();
     void quietHourStartsNoCycle();
     void staleItemsShowNotUpdated();
     void exitWaitsForTheScrollThenSaves();
@@ -80,7 +82,9 @@ private slots:
     void laterInstanceSavesNothing();
     void downloadMenuTogglesAPage();
     void pageListPausesTheTimersAndKeepsTheStatuses();
-    void escapeStopsTheScroll();
+    void stopEndsMessageAndUpdate_data();
+    void stopEndsMessageAndUpdate();
+    void messageStandsStillWhileTheMenuIsOpen();
 };
 
 void TestTicker::clockDigits_data() {
@@ -178,10 +182,15 @@ void TestTicker::runningCycleBlinksTheLampThenHandsBack() {
 }
 
 void TestTicker::lostConnectionWarnsAndUpdatesGoOn() {
-    Fixture f(u"AutoDialing=Yes\r\n"_s);
+    Fixture f(u"AutoDialing=Yes\r\nShowProgressDialog=Yes\r\n"_s);
     f.ticker->cycle().setConnectivityCheck([] { return false; });
+    const TrayNotice before = f.ticker->tray()->notice();
     f.runCycle();
     QCOMPARE(f.prompter.asked, QStringList{u"エラー|"_s + CycleTexts::Offline()});
+    // Neither the progress dialog nor the tray's "更新中" showed for an update that never began.
+    for (const QWidget* widget : QApplication::topLevelWidgets())
+        QVERIFY(widget->objectName() != u"frmStatus"_s || !widget->isVisible());
+    QCOMPARE(f.ticker->tray()->notice(), before);
     QCOMPARE(f.ticker->menu()->showNews()->text(), CycleTexts::NoInformation());
     QVERIFY(!f.ticker->menu()->showNews()->isEnabled());
     QVERIFY(f.ticker->menu()->reload()->isEnabled());
@@ -224,6 +233,32 @@ void TestTicker::updateMomentsFollowThePhase() {
     f.clock.set(QDateTime(QDate(2026, 12, 7), QTime(10, 28, 0)));
     f.ticker->updateTick();
     QVERIFY(f.ticker->timers().downloadWatch().isActive());
+}
+
+void TestTicker::earlyTickHandlesNoMomentTwice() {
+    Fixture f(u"AutoReloadDelay=5\r\nNotify=No\r\nShowInfoDelay=1\r\n"_s); // loaded at 10:23: phase 3
+    const QDate day(2026, 12, 7);
+    f.pages[u"http://a.test/"_s] = "<b>一</b><b>二</b><b>三</b>";
+    f.clock.set(QDateTime(day, QTime(10, 28, 0, 5)));
+    f.ticker->updateTick();
+    QVERIFY(f.ticker->timers().downloadWatch().isActive());
+    f.ticker->timers().downloadWatch().stop();
+    f.runCycle(); // ends within its minute
+    // The update timer, armed for 10:29:00.005, fires early, still inside 10:28.
+    f.clock.set(QDateTime(day, QTime(10, 28, 59, 400)));
+    f.ticker->updateTick();
+    QVERIFY(!f.ticker->timers().downloadWatch().isActive());
+
+    QCOMPARE(f.ticker->rotation().currentItem(), 3);
+    f.clock.set(QDateTime(day, QTime(10, 29, 0, 5)));
+    f.ticker->rotationTick();
+    QCOMPARE(f.ticker->rotation().currentItem(), 1);
+    f.clock.set(QDateTime(day, QTime(10, 29, 0, 960))); // the tick for 10:29:01, early
+    f.ticker->rotationTick();
+    QCOMPARE(f.ticker->rotation().currentItem(), 1);
+    f.clock.set(QDateTime(day, QTime(10, 29, 1, 5)));
+    f.ticker->rotationTick();
+    QCOMPARE(f.ticker->rotation().currentItem(), 2);
 }
 
 void TestTicker::quietHourStartsNoCycle() {
@@ -346,14 +381,55 @@ void TestTicker::pageListPausesTheTimersAndKeepsTheStatuses() {
     entry->trigger();
 }
 
-void TestTicker::escapeStopsTheScroll() {
+void TestTicker::stopEndsMessageAndUpdate_data() {
+    QTest::addColumn<bool>("byMenu");
+    QTest::newRow("Esc") << false;
+    QTest::newRow("中止(&P) in the menu") << true;
+}
+
+void TestTicker::stopEndsMessageAndUpdate() {
+    QFETCH(bool, byMenu);
     Fixture f;
+    const auto stop = [&] {
+        if (byMenu)
+            f.ticker->menu()->menu()->findChild<QAction*>(u"mnuPause"_s)->trigger();
+        else
+            emit f.ticker->window()->escapeKey();
+    };
     f.pages[u"http://a.test/"_s] = "<b>一</b>";
     f.runCycle();
     f.ticker->scrollTick();
     QVERIFY(!f.ticker->window()->messagePanel()->isHidden());
-    emit f.ticker->window()->escapeKey();
+    stop();
     QVERIFY(!!f.ticker->window()->messagePanel()->isHidden());
+
+    QSignalSpy finished(&f.ticker->cycle(), &UpdateCycle::finished);
+    f.ticker->httpTick();
+    stop();
+    QVERIFY(finished.wait(5000));
+    QCOMPARE(int(finished.first().first().value<CycleResult>().outcome),
+             int(CycleResult::Outcome::Cancelled));
+}
+
+void TestTicker::messageStandsStillWhileTheMenuIsOpen() {
+    Fixture f(u"ScrollDelay=1\r\n"_s);
+    f.pages[u"http://a.test/"_s] = "<b>山手線 遅れ 中央線 運転見合わせ 京浜東北線 平常運転</b>";
+    f.runCycle();
+    f.ticker->scrollTick();
+    const MessagePanel* panel = f.ticker->window()->messagePanel();
+    QTRY_VERIFY(panel->image() != QImage()); // the pass is moving
+    QImage whenOpened;
+    QImage whenClosed;
+    QTimer::singleShot(50ms, [&] { whenOpened = panel->image(); });
+    QTimer::singleShot(400ms, [&] {
+        whenClosed = panel->image();
+        f.ticker->menu()->menu()->close();
+    });
+    emit f.ticker->window()->menuRequested(QPoint(0, 0));
+    QVERIFY(!whenOpened.isNull());
+    QCOMPARE(whenClosed, whenOpened);
+    // It goes on once the menu is closed.
+    QTRY_VERIFY(panel->image() != whenClosed);
 }
 
 QTEST_MAIN(TestTicker)

@@ -1,0 +1,120 @@
+#include "retrieval/FeedParser.h"
+
+#include <QTest>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+// n nested entities, each ten references to the one before: 10^n "lol".
+QString LaughsDocument(int levels) {
+    QString doctype = u"<!DOCTYPE rss [<!ENTITY lol0 \"lol\">"_s;
+    for (int i = 1; i <= levels; ++i)
+        doctype += u"<!ENTITY lol%1 \"%2\">"_s.arg(i).arg(u"&lol%1;"_s.arg(i - 1).repeated(10));
+    return doctype + u"]><rss><channel><item><title>&lol%1;</title></item></channel></rss>"_s.arg(levels);
+}
+
+// One flat entity of 4000 characters referenced 10,000 times: 40 million characters.
+QString QuadraticDocument() {
+    return u"<!DOCTYPE rss [<!ENTITY a \""_s + QString(4000, u'x') + u"\">]><rss><channel><item><title>"_s +
+           u"&a;"_s.repeated(10000) + u"</title></item></channel></rss>"_s;
+}
+
+} // namespace
+
+class TestFeedParser : public QObject {
+    Q_OBJECT
+private slots:
+    void readsEntries_data();
+    void readsEntries();
+    void refusesOtherDocuments_data();
+    void refusesOtherDocuments();
+    void stopSignalEndsTheReading();
+};
+
+void TestFeedParser::readsEntries_data() {
+    QTest::addColumn<QString>("document");
+    QTest::addColumn<QStringList>("titles");
+    QTest::addColumn<QStringList>("links");
+    QTest::newRow("RSS 2.0: CDATA and plain titles in order, channel title and media title left out")
+        << u"<?xml version=\"1.0\" encoding=\"EUC-JP\"?>\n<rss version=\"2.0\" "
+           u"xmlns:media=\"http://search.yahoo.com/mrss/\"><channel><title>駅の情報</title>"
+           u"<item><media:title>画像</media:title><title><![CDATA[  山手線\n  運転再開 <b>]]></title>"
+           u"<link> http://example.jp/1 </link></item>"
+           u"<item><title>A &amp; B</title></item></channel></rss>"_s
+        << QStringList{u"山手線 運転再開 <b>"_s, u"A & B"_s}
+        << QStringList{u"http://example.jp/1"_s, QString()};
+    QTest::newRow("RSS 1.0: items beside the channel, Dublin Core title left out")
+        << u"<rdf:RDF xmlns:rdf=\"http://www.w3.org/1999/02/22-rdf-syntax-ns#\" "
+           u"xmlns=\"http://purl.org/rss/1.0/\""
+           u" xmlns:dc=\"http://purl.org/dc/elements/1.1/\"><channel rdf:about=\"http://example.jp/\">"
+           u"<title>お知らせ</title><items><rdf:Seq><rdf:li rdf:resource=\"http://example.jp/a\"/></rdf:Seq>"
+           u"</items></channel><item rdf:about=\"http://example.jp/a\"><dc:title>DC</dc:title>"
+           u"<title>ダイヤ改正</title><link>http://example.jp/a</link></item></rdf:RDF>"_s
+        << QStringList{u"ダイヤ改正"_s} << QStringList{u"http://example.jp/a"_s};
+    QTest::newRow("Atom: tags dropped from html titles only, alternate link")
+        << u"<feed xmlns=\"http://www.w3.org/2005/Atom\"><title>F</title>"
+           u"<entry><title type=\"html\">&lt;b&gt;速報&lt;/b&gt;\t地震 a&lt;b</title>"
+           u"<link rel=\"self\" href=\"http://example.jp/self\"/><link "
+           u"href=\"http://example.jp/e1\"/></entry>"
+           u"<entry><title type=\"text\">&lt;b&gt;x</title>"
+           u"<link rel=\"alternate\" href=\"http://example.jp/e2\"/></entry></feed>"_s
+        << QStringList{u"速報 地震 a<b"_s, u"<b>x"_s}
+        << QStringList{u"http://example.jp/e1"_s, u"http://example.jp/e2"_s};
+    QTest::newRow("feed without entries")
+        << u"<rss version=\"2.0\"><channel><title>空</title></channel></rss>"_s << QStringList{}
+        << QStringList{};
+    QTest::newRow("external document type: undeclared entity kept as its reference")
+        << u"<!-- old --><!DOCTYPE rss PUBLIC \"-//Netscape Communications//DTD RSS 0.91//EN\" "
+           u"\"http://my.netscape.com/publish/formats/rss-0.91.dtd[1]\">"
+           u"<rss version=\"0.91\"><channel><item><title>a&nbsp;b</title></item></channel></rss>"_s
+        << QStringList{u"a&nbsp;b"_s} << QStringList{QString()};
+}
+
+void TestFeedParser::readsEntries() {
+    QFETCH(QString, document);
+    QFETCH(QStringList, titles);
+    QFETCH(QStringList, links);
+    const std::optional<QList<FeedEntry>> entries = ParseFeed(document);
+    QVERIFY(entries);
+    QStringList readTitles;
+    QStringList readLinks;
+    for (const FeedEntry& entry : *entries) {
+        readTitles.append(entry.title);
+        readLinks.append(entry.link);
+    }
+    QCOMPARE(readTitles, titles);
+    QCOMPARE(readLinks, links);
+}
+
+void TestFeedParser::refusesOtherDocuments_data() {
+    QTest::addColumn<QString>("document");
+    QTest::newRow("HTML page") << u"<!DOCTYPE html><html><body><p>rss</p></body></html>"_s;
+    QTest::newRow("feed element outside the Atom namespace")
+        << u"<feed><entry><title>x</title></entry></feed>"_s;
+    QTest::newRow("unclosed element") << u"<rss><channel><item><title>x</title></item></channel>"_s;
+    QTest::newRow("undeclared entity")
+        << u"<rss><channel><item><title>a&nbsp;b</title></item></channel></rss>"_s;
+    QTest::newRow("billion laughs") << LaughsDocument(9);
+    QTest::newRow("one small entity declared") << LaughsDocument(0);
+    QTest::newRow("quadratic blow-up") << QuadraticDocument();
+    QTest::newRow("external entity")
+        << u"<?xml version=\"1.0\"?><!-- x --><!DOCTYPE rss [<!ENTITY x SYSTEM \"file:///etc/passwd\">]>"
+           u"<rss><channel><item><title>&x;</title></item></channel></rss>"_s;
+}
+
+void TestFeedParser::refusesOtherDocuments() {
+    QFETCH(QString, document);
+    QVERIFY(!ParseFeed(document));
+}
+
+void TestFeedParser::stopSignalEndsTheReading() {
+    const QString feed =
+        u"<rss><channel>"_s + u"<item><title>x</title></item>"_s.repeated(1000) + u"</channel></rss>"_s;
+    int asked = 0;
+    QVERIFY(!ParseFeed(feed, [&asked] { return ++asked == 3; }));
+    QCOMPARE(asked, 3);
+}
+
+QTEST_GUILESS_MAIN(TestFeedParser)
+#include "tst_feedparser.moc"
