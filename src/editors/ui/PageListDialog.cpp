@@ -58,7 +58,8 @@ PageListDialog::PageListDialog(DataFiles& dataFiles, UserPrompter& prompter,
     synchronise();
 }
 
-void PageListDialog::addControls() {
+// The list, on the one tab of the dialog.
+QWidget* PageListDialog::addList() {
     m_list = new QTreeWidget;
     m_list->setObjectName(u"lvwURLs"_s);
     m_list->setHeaderLabels({u"名前"_s, u"URL"_s, u"状態"_s});
@@ -73,7 +74,11 @@ void PageListDialog::addControls() {
     auto* tabs = new QTabWidget(this);
     tabs->setObjectName(u"TabStrip1"_s);
     tabs->addTab(m_list, u"取得するページ"_s);
+    return tabs;
+}
 
+void PageListDialog::addControls() {
+    QWidget* tabs = addList();
     m_add = NamedButton(this, u"cmdNewURL"_s, u"追加(&A)..."_s);
     m_remove = NamedButton(this, u"cmdRemoveURL"_s, u"削除(&D)"_s);
     m_edit = NamedButton(this, u"cmdEditURL"_s, u"編集(&E)..."_s);

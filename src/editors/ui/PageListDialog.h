@@ -28,6 +28,7 @@ public:
 
 private:
     void addControls();
+    QWidget* addList();
     void connectControls();
     void rebuild(int selected);
     void synchronise();
