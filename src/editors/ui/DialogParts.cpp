@@ -1,6 +1,7 @@
 #include "editors/ui/DialogParts.h"
 
 #include <QLabel>
+#include <QListWidget>
 #include <QPushButton>
 
 QPushButton* NamedButton(QWidget* parent, const QString& name, const QString& caption) {
@@ -20,4 +21,9 @@ void ShareStaysOnTop(QWidget* from, QWidget* to) {
     if (from)
         to->setWindowFlag(Qt::WindowStaysOnTopHint,
                           from->window()->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+}
+
+int SelectedRow(const QListWidget* list) {
+    const QList<QListWidgetItem*> selected = list->selectedItems();
+    return selected.isEmpty() ? -1 : list->row(selected.first());
 }

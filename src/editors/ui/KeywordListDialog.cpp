@@ -49,7 +49,6 @@ void KeywordListDialog::addControls() {
     m_down = NamedButton(this, u"cmdDown"_s, u"下へ(&D)"_s);
     auto* ok = NamedButton(this, u"cmdOK"_s, u"OK"_s);
     auto* cancel = NamedButton(this, u"cmdCancel"_s, u"キャンセル"_s);
-    ok->setAutoDefault(false);
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
 
@@ -96,13 +95,8 @@ void KeywordListDialog::rebuild(int selected) {
     updateButtons();
 }
 
-int KeywordListDialog::selectedRow() const {
-    const QList<QListWidgetItem*> selected = m_list->selectedItems();
-    return selected.isEmpty() ? -1 : m_list->row(selected.first());
-}
-
 void KeywordListDialog::updateButtons() {
-    const RowButtons buttons = ButtonsFor(selectedRow(), int(m_entries.size()));
+    const RowButtons buttons = ButtonsFor(SelectedRow(m_list), int(m_entries.size()));
     m_remove->setEnabled(buttons.selected);
     m_up->setEnabled(buttons.up);
     m_down->setEnabled(buttons.down);
@@ -114,11 +108,11 @@ void KeywordListDialog::addKeyword() {
         return;
     m_entries.append(m_input->text());
     m_input->clear();
-    rebuild(selectedRow());
+    rebuild(SelectedRow(m_list));
 }
 
 void KeywordListDialog::removeKeyword() {
-    const int row = selectedRow();
+    const int row = SelectedRow(m_list);
     if (row < 0)
         return;
     m_entries.removeAt(row);
@@ -127,7 +121,7 @@ void KeywordListDialog::removeKeyword() {
 }
 
 void KeywordListDialog::moveKeyword(int step) {
-    if (const std::optional<int> moved = MoveRow(m_entries, selectedRow(), step))
+    if (const std::optional<int> moved = MoveRow(m_entries, SelectedRow(m_list), step))
         rebuild(*moved);
 }
 

@@ -25,7 +25,6 @@ private:
     void addControls();
     void connectControls();
     void rebuild(int selected);
-    int selectedRow() const;
     void updateButtons();
     void addKeyword();
     void removeKeyword();

@@ -106,7 +106,7 @@ void RuleListDialog::rebuild(int selected) {
 }
 
 void RuleListDialog::showSelection() {
-    const int row = selectedRow();
+    const int row = SelectedRow(m_list);
     const RowButtons buttons = ButtonsFor(row, int(m_rules.size()));
     m_modify->setEnabled(buttons.selected);
     m_remove->setEnabled(buttons.selected);
@@ -115,22 +115,17 @@ void RuleListDialog::showSelection() {
     m_detail->setPlainText(buttons.selected ? RuleDescription(m_rules[row]).join(u'\n') : QString());
 }
 
-int RuleListDialog::selectedRow() const {
-    const QList<QListWidgetItem*> selected = m_list->selectedItems();
-    return selected.isEmpty() ? -1 : m_list->row(selected.first());
-}
-
 void RuleListDialog::newRule() {
     RuleEditDialog editor(m_prompter, this);
     ShareStaysOnTop(this, &editor);
     if (editor.exec() != QDialog::Accepted)
         return;
     m_rules.append(editor.rule());
-    rebuild(selectedRow());
+    rebuild(SelectedRow(m_list));
 }
 
 void RuleListDialog::modifyRule() {
-    const int row = selectedRow();
+    const int row = SelectedRow(m_list);
     if (row < 0)
         return;
     RuleEditDialog editor(m_prompter, this);
@@ -143,7 +138,7 @@ void RuleListDialog::modifyRule() {
 }
 
 void RuleListDialog::removeRule() {
-    const int row = selectedRow();
+    const int row = SelectedRow(m_list);
     if (row < 0)
         return;
     const QString question = u"ルール '"_s + m_rules[row].Name + u"' を削除します。\r\nよろしいですか?"_s;
@@ -154,7 +149,7 @@ void RuleListDialog::removeRule() {
 }
 
 void RuleListDialog::moveRule(int step) {
-    if (const std::optional<int> moved = MoveRow(m_rules, selectedRow(), step))
+    if (const std::optional<int> moved = MoveRow(m_rules, SelectedRow(m_list), step))
         rebuild(*moved);
 }
 

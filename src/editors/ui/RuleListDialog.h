@@ -37,7 +37,6 @@ private:
     void connectControls();
     void rebuild(int selected);
     void showSelection();
-    int selectedRow() const;
     void newRule();
     void modifyRule();
     void removeRule();
