@@ -7,6 +7,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QScreen>
+#include <QThreadPool>
 #include <chrono>
 #include <cstdio>
 
@@ -64,5 +65,7 @@ void TickerApp::Main() {
 }
 
 bool TickerApp::workersEnded(std::chrono::milliseconds timeout) {
-    return !m_ticker || m_ticker->cycle().waitForWorkers(timeout);
+    // The update's own workers, and those of a rule test whose dialog is long closed.
+    const bool cycleDone = !m_ticker || m_ticker->cycle().waitForWorkers(timeout);
+    return cycleDone && QThreadPool::globalInstance()->waitForDone(int(timeout.count()));
 }

@@ -24,7 +24,7 @@ public:
     // Loads everything and shows the sign; the program then lives in its timers.
     void Main();
     Ticker* ticker() const { return m_ticker.get(); }
-    // After the event loop: waits up to timeout for the update's worker threads.
+    // After the event loop: waits up to timeout for the worker threads still fetching pages.
     bool workersEnded(std::chrono::milliseconds timeout);
 
 private:
