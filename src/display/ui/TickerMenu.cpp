@@ -47,10 +47,9 @@ TickerMenu::TickerMenu(QObject* parent)
     Separator(menu, u"mnuBar4"_s, false);
     Separator(menu, u"mnuBar5"_s, false);
     Separator(menu, u"mnuBar6"_s, true);
-    // The options and skin dialogs are not part of this build yet.
-    Entry(menu, u"mnuSelectSkin"_s, u"スキン(&S)..."_s, false);
+    QAction* skin = Entry(menu, u"mnuSelectSkin"_s, u"スキン(&S)..."_s);
     Separator(menu, u"mnuBar7"_s, false);
-    Entry(menu, u"mnuOption"_s, u"オプション(&O)..."_s, false);
+    QAction* options = Entry(menu, u"mnuOption"_s, u"オプション(&O)..."_s);
     Separator(menu, u"mnuBar3"_s, true);
     Entry(menu, u"mnuHelp"_s, u"サポート情報(&U)"_s)->setVisible(false);
     QAction* about = Entry(menu, u"mnuVerInfo"_s, u"バージョン情報(&A)..."_s);
@@ -63,6 +62,8 @@ TickerMenu::TickerMenu(QObject* parent)
     connect(m_reload, &QAction::triggered, this, &TickerMenu::reloadTriggered);
     connect(setDownload, &QAction::triggered, this, &TickerMenu::setDownloadTriggered);
     connect(about, &QAction::triggered, this, &TickerMenu::aboutTriggered);
+    connect(options, &QAction::triggered, this, &TickerMenu::optionsTriggered);
+    connect(skin, &QAction::triggered, this, &TickerMenu::skinTriggered);
     connect(exitEntry, &QAction::triggered, this, &TickerMenu::exitTriggered);
     connect(m_browse, &QMenu::triggered, this, [this](QAction* action) {
         if (!action->data().toString().isEmpty())

@@ -29,6 +29,8 @@ signals:
     void reloadTriggered();
     void setDownloadTriggered();
     void aboutTriggered();
+    void optionsTriggered();
+    void skinTriggered();
     void exitTriggered();
     void browseTriggered(const QString& url);
     void downloadToggled(int page);
