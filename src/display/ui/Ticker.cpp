@@ -16,7 +16,9 @@
 #include "display/ui/SkinDialog.h"
 #include "display/ui/TickerMenu.h"
 #include "display/ui/TrayStatus.h"
+#include "editors/ui/KeywordListDialog.h"
 #include "editors/ui/PageListDialog.h"
+#include "editors/ui/RuleListDialog.h"
 #include "settings/ui/OptionsDialog.h"
 #include "startup/RunLog.h"
 
@@ -278,12 +280,13 @@ void Ticker::editPages() {
 }
 
 void Ticker::openOptions() {
-    OptionsDialog dialog(m_settings,
-                         {m_services.store, m_services.dataFiles, m_services.prompter, m_services.sound,
-                          m_services.choosers, &LedRenderer::MessageFont, [this](bool on) { setTopMost(on); },
-                          [this](bool shown) { showTaskbarEntry(shown); },
-                          QCoreApplication::applicationFilePath()},
-                         m_window.get());
+    OptionsDialog dialog(
+        m_settings,
+        {m_services.store, m_services.dataFiles, m_services.prompter, m_services.sound, m_services.choosers,
+         &LedRenderer::MessageFont, [this](bool on) { setTopMost(on); },
+         [this](bool shown) { showTaskbarEntry(shown); }, QCoreApplication::applicationFilePath(),
+         RuleListDialog::opener(m_services.dataFiles, m_services.prompter), KeywordListDialog::opener()},
+        m_window.get());
     runModal(dialog);
 }
 

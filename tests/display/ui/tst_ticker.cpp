@@ -13,6 +13,7 @@
 #include <QApplication>
 #include <QDialog>
 #include <QDir>
+#include <QLineEdit>
 #include <QSignalSpy>
 #include <QSpinBox>
 #include <QTemporaryDir>
@@ -95,6 +96,7 @@ private slots:
     void laterInstanceSavesNothing();
     void downloadMenuTogglesAPage();
     void pageListPausesTheTimersAndKeepsTheStatuses();
+    void optionsOpenTheRuleAndKeywordLists();
     void stopEndsMessageAndUpdate_data();
     void stopEndsMessageAndUpdate();
     void messageStandsStillWhileTheMenuIsOpen();
@@ -391,6 +393,27 @@ void TestTicker::pageListPausesTheTimersAndKeepsTheStatuses() {
         QCOMPARE(statuses(dialog), (QStringList{QString(), u"2件"_s}));
         dialog.reject();
     });
+}
+
+// The options dialog's buttons open the rule and keyword lists on its copies, which Apply writes.
+void TestTicker::optionsOpenTheRuleAndKeywordLists() {
+    Fixture f;
+    f.withDialog(u"mnuOption"_s, [](QDialog& options) {
+        WhenModalOpens([](QDialog* rules) {
+            Find<QListWidget>(rules, "lstFilters")->item(0)->setCheckState(Qt::Unchecked);
+            rules->accept();
+        });
+        Find(&options, "cmdFilter")->click();
+        WhenModalOpens([](QDialog* keywords) {
+            Find<QLineEdit>(keywords, "txtNewKeyword")->setText(u"運休"_s);
+            Find(keywords, "cmdAdd")->click();
+            keywords->accept();
+        });
+        Find(&options, "cmdKeywords")->click();
+        options.accept();
+    });
+    QCOMPARE(ReadFileBytes(f.dir.filePath(u"filter.txt"_s)), "\"0\",\"太字\",\"<b>\",\"\",\"\"\r\n");
+    QCOMPARE(f.dataFiles.tables().keywords, (QStringList{u"遅れ"_s, u"運休"_s}));
 }
 
 void TestTicker::stopEndsMessageAndUpdate_data() {
