@@ -19,6 +19,7 @@
 #include "editors/ui/KeywordListDialog.h"
 #include "editors/ui/PageListDialog.h"
 #include "editors/ui/RuleListDialog.h"
+#include "editors/ui/RuleTesterPanel.h"
 #include "settings/ui/OptionsDialog.h"
 #include "startup/RunLog.h"
 
@@ -285,7 +286,10 @@ void Ticker::openOptions() {
         {m_services.store, m_services.dataFiles, m_services.prompter, m_services.sound, m_services.choosers,
          &LedRenderer::MessageFont, [this](bool on) { setTopMost(on); },
          [this](bool shown) { showTaskbarEntry(shown); }, QCoreApplication::applicationFilePath(),
-         RuleListDialog::opener(m_services.dataFiles, m_services.prompter), KeywordListDialog::opener()},
+         RuleListDialog::opener(
+             m_services.dataFiles, m_services.prompter,
+             [this] { return new RuleTesterPanel(m_services.dataFiles.tables().pages, m_settings); }),
+         KeywordListDialog::opener()},
         m_window.get());
     runModal(dialog);
 }

@@ -4,6 +4,7 @@
 #include "editors/RuleDescription.h"
 #include "editors/ui/DialogParts.h"
 #include "editors/ui/RuleEditDialog.h"
+#include "editors/ui/RuleTesterPanel.h"
 
 #include <QCloseEvent>
 #include <QGridLayout>
@@ -29,10 +30,11 @@ RuleListDialog::RuleListDialog(QList<RuleRecord>& rules, const QList<RuleRecord>
     rebuild(-1);
 }
 
-std::function<void(QWidget*, QList<RuleRecord>&)> RuleListDialog::opener(const DataFiles& dataFiles,
-                                                                         UserPrompter& prompter) {
-    return [&dataFiles, &prompter](QWidget* parent, QList<RuleRecord>& rules) {
+std::function<void(QWidget*, QList<RuleRecord>&)>
+RuleListDialog::opener(const DataFiles& dataFiles, UserPrompter& prompter, TesterMaker makeTester) {
+    return [&dataFiles, &prompter, makeTester](QWidget* parent, QList<RuleRecord>& rules) {
         RuleListDialog dialog(rules, dataFiles.tables().rules, prompter, parent);
+        dialog.setTesterMaker(makeTester);
         ShareStaysOnTop(parent, &dialog);
         dialog.exec();
     };
@@ -115,9 +117,19 @@ void RuleListDialog::showSelection() {
     m_detail->setPlainText(buttons.selected ? RuleDescription(m_rules[row]).join(u'\n') : QString());
 }
 
+void RuleListDialog::attachTester(RuleEditDialog& editor) const {
+    if (!m_makeTester)
+        return;
+    RuleTesterPanel* tester = m_makeTester();
+    editor.setTester(tester);
+    tester->setRule(editor.rule());
+    connect(&editor, &RuleEditDialog::ruleEdited, tester, &RuleTesterPanel::setRule);
+}
+
 void RuleListDialog::newRule() {
     RuleEditDialog editor(m_prompter, this);
     ShareStaysOnTop(this, &editor);
+    attachTester(editor);
     if (editor.exec() != QDialog::Accepted)
         return;
     m_rules.append(editor.rule());
@@ -131,6 +143,7 @@ void RuleListDialog::modifyRule() {
     RuleEditDialog editor(m_prompter, this);
     ShareStaysOnTop(this, &editor);
     editor.setRule(m_rules[row]);
+    attachTester(editor);
     if (editor.exec() != QDialog::Accepted)
         return;
     m_rules[row] = editor.rule();

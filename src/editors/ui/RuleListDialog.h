@@ -9,6 +9,8 @@
 class QListWidget;
 class QPlainTextEdit;
 class QPushButton;
+class RuleEditDialog;
+class RuleTesterPanel;
 
 // The rule list dialog: the extraction rules in the order they are applied, each switched on or
 // off by its check box, with a plain description of the selected one. It edits the options
@@ -22,10 +24,14 @@ public:
                    QWidget* parent = nullptr);
     Q_DISABLE_COPY_MOVE(RuleListDialog)
 
+    // Makes the test area of the rule edit dialog, for the pages and settings in use.
+    using TesterMaker = std::function<RuleTesterPanel*()>;
+    void setTesterMaker(TesterMaker makeTester) { m_makeTester = std::move(makeTester); }
+
     // Opens the dialog modally over parent on a working copy, with the rules in use loaded by
     // dataFiles; both references must outlive the opener.
-    static std::function<void(QWidget*, QList<RuleRecord>&)> opener(const DataFiles& dataFiles,
-                                                                    UserPrompter& prompter);
+    static std::function<void(QWidget*, QList<RuleRecord>&)>
+    opener(const DataFiles& dataFiles, UserPrompter& prompter, TesterMaker makeTester = {});
 
     void reject() override;
 
@@ -41,10 +47,12 @@ private:
     void modifyRule();
     void removeRule();
     void moveRule(int step);
+    void attachTester(RuleEditDialog& editor) const;
 
     QList<RuleRecord>& m_rules;
     const QList<RuleRecord>& m_liveRules;
     UserPrompter& m_prompter;
+    TesterMaker m_makeTester;
     QListWidget* m_list = nullptr;
     QPlainTextEdit* m_detail = nullptr;
     QPushButton* m_new = nullptr;

@@ -1,5 +1,6 @@
 #include "editors/ui/RuleEditDialog.h"
 #include "editors/ui/RuleListDialog.h"
+#include "editors/ui/RuleTesterPanel.h"
 #include "support/DialogTesting.h"
 #include "support/TestSupport.h"
 
@@ -41,6 +42,7 @@ private slots:
     void removeThenCancelOrKeep();
     void newAndChangedRules();
     void editsReachTheTester();
+    void ruleBeingEditedIsTested();
     void emptyList();
 };
 
@@ -124,6 +126,30 @@ void TestRuleListDialog::editsReachTheTester() {
     QCOMPARE(edited.count(), 1);
     QCOMPARE(edited[0][0].value<RuleRecord>(),
              (RuleRecord{true, u"新しいルール"_s, {}, {}, {u"広告"_s, QString(), u"PR"_s}}));
+}
+
+void TestRuleListDialog::ruleBeingEditedIsTested() {
+    Fixture f;
+    f.dialog.setTesterMaker([] {
+        const Fetcher fetcher = [](const FetchRequest&, const StopSignal&, const ProgressSignal&) {
+            return FetchResult{"<b>一</b><i>二</i><b>三</b>", "text/html; charset=UTF-8", FetchFailure::None,
+                               200};
+        };
+        return new RuleTesterPanel({{true, u"http://a.test/"_s, u"運行"_s, {}, {}, {}}}, AppSettings(),
+                                   fetcher);
+    });
+    f.list->setCurrentRow(0);
+    WhenModalOpens([](QDialog* editor) {
+        auto* results = Find<QListWidget>(editor, "lstResults");
+        Find(editor, "cmdFetch")->click();
+        QTRY_COMPARE(Texts(results), (QStringList{u"一"_s, u"三"_s}));
+        Find<QLineEdit>(editor, "txtText0")->setText(u"<i>"_s);
+        Find<QLineEdit>(editor, "txtText1")->setText(u"</i>"_s);
+        QCOMPARE(Texts(results), QStringList{u"二"_s});
+        editor->reject();
+    });
+    Find(&f.dialog, "cmdModify")->click();
+    QCOMPARE(f.rules, LiveRules); // the tester never changes the rule
 }
 
 // Opened the way the options dialog opens it, on an empty list.
