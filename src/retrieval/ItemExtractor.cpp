@@ -30,21 +30,30 @@ PreparedRule PrepareRule(const RuleRecord& record, const ExtractionOptions& opti
     PreparedRule rule;
     rule.header = Prepared(record.Header, options);
     rule.footer = Prepared(record.Footer, options);
-    for (const QString& word : record.Exclusions)
-        rule.exclusions.append(Prepared(word, options));
+    // Prepared as the field's text and split after: a field of nothing but quotes holds no word.
+    const QString exclusions = Prepared(record.Exclusions.join(u' '), options);
+    if (!exclusions.isEmpty())
+        rule.exclusions = exclusions.split(u' ');
     if (rule.footer.isEmpty())
         rule.footer = u"<"_s; // the fragment then ends at the next tag
     return rule;
 }
 
-bool IsExcluded(const QString& fragment, const PreparedRule& rule) {
-    return std::any_of(rule.exclusions.cbegin(), rule.exclusions.cend(),
-                       [&](const QString& word) { return fragment.contains(word); });
+// The first of the rule's words that the fragment holds, or nullptr.
+const QString* ExcludingWord(const QString& fragment, const PreparedRule& rule,
+                             const ExtractionOptions& options) {
+    if (options.ignoreExcept)
+        return nullptr;
+    const auto word = std::find_if(rule.exclusions.cbegin(), rule.exclusions.cend(),
+                                   [&](const QString& w) { return fragment.contains(w); });
+    return word == rule.exclusions.cend() ? nullptr : &*word;
 }
 
-// Returns whether the rule found any non-empty fragment.
-bool ApplyRule(const QString& page, const PreparedRule& rule, int pageNumber, int ruleNumber,
-               const ExtractionOptions& options, InfoItems& items, const StopSignal& shouldStop) {
+// Hands every non-empty fragment, in page order, to take(fragment, excluding word or nullptr).
+// Returns whether there was any.
+template <typename Take>
+bool ApplyRule(const QString& page, const PreparedRule& rule, const ExtractionOptions& options,
+               const StopSignal& shouldStop, Take take) {
     constexpr int StopCheckInterval = 1024;
     const QStringMatcher header(rule.header);
     const QStringMatcher footer(rule.footer);
@@ -66,8 +75,8 @@ bool ApplyRule(const QString& page, const PreparedRule& rule, int pageNumber, in
             break;
         if (!fragment.isEmpty()) {
             found = true;
-            if (options.ignoreExcept || !IsExcluded(fragment, rule))
-                items.append(InfoItem{std::move(fragment), pageNumber, ruleNumber});
+            const QString* word = ExcludingWord(fragment, rule, options);
+            take(std::move(fragment), word);
         }
         p = e + rule.footer.size();
     }
@@ -87,7 +96,21 @@ bool ExtractItems(QString& pageText, int pageNumber, const QList<RuleRecord>& ru
         if (shouldStop && shouldStop())
             break;
         const PreparedRule rule = PrepareRule(record, options);
-        found = ApplyRule(pageText, rule, pageNumber, number, options, items, shouldStop) || found;
+        const auto keep = [&](QString&& fragment, const QString* excludedBy) {
+            if (!excludedBy)
+                items.append(InfoItem{std::move(fragment), pageNumber, number});
+        };
+        found = ApplyRule(pageText, rule, options, shouldStop, keep) || found;
     }
     return found;
+}
+
+QList<RuleFragment> TestRule(const QString& pageText, const RuleRecord& rule,
+                             const ExtractionOptions& options, const StopSignal& shouldStop) {
+    QList<RuleFragment> fragments;
+    const auto take = [&](QString&& fragment, const QString* excludedBy) {
+        fragments.append({std::move(fragment), excludedBy ? std::optional(*excludedBy) : std::nullopt});
+    };
+    ApplyRule(Prepared(pageText, options), PrepareRule(rule, options), options, shouldStop, take);
+    return fragments;
 }

@@ -5,6 +5,7 @@
 #include "retrieval/InfoItem.h"
 
 #include <QString>
+#include <optional>
 
 struct ExtractionOptions {
     bool ignoreCase = false;   // IgnoreCase
@@ -19,3 +20,17 @@ struct ExtractionOptions {
 // once, with the items found so far.
 bool ExtractItems(QString& pageText, int pageNumber, const QList<RuleRecord>& rules,
                   const ExtractionOptions& options, InfoItems& items, const StopSignal& shouldStop = {});
+
+// One fragment a rule cut out of a page: an item, or dropped for holding an exclusion word.
+struct RuleFragment {
+    QString text;
+    std::optional<QString> excludedBy; // the first of the rule's words it holds, as matched (maybe empty)
+
+    bool operator==(const RuleFragment&) const = default;
+};
+
+// What one rule cuts out of a normalised page text with the same matching as ExtractItems, in
+// page order, the excluded fragments included: for trying a rule out. The rule is applied whether
+// or not it is enabled; the page text is left as it is.
+QList<RuleFragment> TestRule(const QString& pageText, const RuleRecord& rule,
+                             const ExtractionOptions& options, const StopSignal& shouldStop = {});

@@ -345,3 +345,9 @@ std::optional<QString> DecodePageBytes(const QByteArray& bytes, const QByteArray
         text->remove(0, 1);
     return text;
 }
+
+QString PageEncodingName(PageEncoding encoding) {
+    // The converter behind Shift_JIS is CP932's; each other one goes by the encoding's own name.
+    return encoding == PageEncoding::ShiftJis ? QStringLiteral("Shift_JIS")
+                                              : QString::fromLatin1(IcuName(encoding));
+}

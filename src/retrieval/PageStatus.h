@@ -3,12 +3,15 @@
 #include <QString>
 
 // What the last update got from one page: its items, nothing that a rule matched, or an error.
+// Items counts every item the page gave, whatever made it (a rule, a feed entry, the whole-page
+// text), and wins over an error: a page that gave items despite an error is Items. Error is a
+// page with an error text and no items; NoMatch a page fetched without error that gave none.
 struct PageStatus {
     enum class Kind { Items, NoMatch, Error };
 
     Kind kind = Kind::NoMatch;
     int itemCount = 0;
-    QString error; // the first line of the page's error text
+    QString error; // Error only: the first non-empty line of the page's error text, trimmed
 
     bool operator==(const PageStatus&) const = default;
 };

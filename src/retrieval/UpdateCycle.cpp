@@ -3,7 +3,7 @@
 #include "retrieval/Connectivity.h"
 #include "retrieval/CycleTexts.h"
 #include "retrieval/PageDump.h"
-#include "settings/PasswordScrambler.h"
+#include "retrieval/PageRequest.h"
 #include "startup/RunLog.h"
 
 #include <QTimer>
@@ -17,6 +17,22 @@ QString StatusFor(const InfoItems& items, const QString& defaultMessage) {
     if (items.first().text != defaultMessage)
         return CycleTexts::ItemCount(int(items.size()));
     return CycleTexts::NothingExtracted();
+}
+
+// A page that gave items counts as Items even when something went wrong on the way (a password
+// that could not be restored, say): what it shows is what the user sees of it.
+PageStatus StatusOf(const PageOutcome& outcome) {
+    if (!outcome.items.isEmpty())
+        return {PageStatus::Kind::Items, int(outcome.items.size()), {}};
+    QStringList lines = outcome.errorText.split(u'\n');
+    for (QString& line : lines)
+        line = line.trimmed();
+    lines.removeAll(QString());
+    if (lines.isEmpty())
+        return {PageStatus::Kind::NoMatch, 0, {}};
+    // A heading alone ("エラー :") says nothing: the line after it tells which address failed.
+    const QString error = lines.size() > 1 && lines[0].endsWith(u':') ? lines[0] + u' ' + lines[1] : lines[0];
+    return {PageStatus::Kind::Error, 0, error};
 }
 
 } // namespace
@@ -96,24 +112,11 @@ void UpdateCycle::takeOver() {
 PageTask UpdateCycle::makeTask(int page) const {
     PageTask task;
     task.page = page;
-    const PageRecord& record = m_tables.pages[page - 1];
-    FetchRequest& request = task.request;
-    request.url = record.URL;
-    request.userName = record.UserName;
-    if (!record.Password.isEmpty()) {
-        const std::optional<QString> password = DecryptPassword(record.Password);
-        if (password)
-            request.password = *password;
-        else
-            task.passwordError = CycleTexts::BrokenPasswordError(request.url);
-    }
-    if (m_settings.UseProxy)
-        request.proxy = m_settings.Proxy;
-    request.proxyUserName = m_settings.UserName;
-    request.proxyPassword = DecryptPassword(m_settings.Password);
-    request.debugAgent = m_settings.Debug;
+    PageRequest made = MakePageRequest(m_tables.pages[page - 1], m_settings);
+    task.request = std::move(made.request);
+    task.passwordError = std::move(made.passwordError);
     task.rules = m_rules;
-    task.extraction = {m_settings.IgnoreCase, m_settings.IgnoreQuote, m_settings.IgnoreExcept};
+    task.extraction = ExtractionOptionsFor(m_settings);
     task.showTextInstead = m_settings.ShowTextInstead;
     task.hideErrorDialog = m_settings.HideErrorDialog;
     task.keepPageText = m_settings.Debug;
@@ -185,6 +188,7 @@ void UpdateCycle::takeIn(const PageOutcome& outcome) {
         emit downloadTotalChanged(m_downloadTotal);
     }
     m_result.items += outcome.items;
+    m_result.pageStatuses.insert(m_pages[m_head], StatusOf(outcome));
 }
 
 void UpdateCycle::announceHead() {

@@ -172,8 +172,7 @@ QString FontSizeDefaultText(double screenDpi) {
     return FormatWhole(DefaultSettings().FontSize * 96 / screenDpi);
 }
 
-AppSettings LoadSettings(const AppFolders& folders, const Clock& clock, double screenDpi,
-                         const std::function<void()>& onClampsApplied) {
+AppSettings LoadSettings(const AppFolders& folders, const Clock& clock, double screenDpi) {
     const IniFile ini = LoadIniOrEmpty(folders);
     const QString fontSizeDefault = FontSizeDefaultText(screenDpi);
     AppSettings settings;
@@ -182,8 +181,6 @@ AppSettings LoadSettings(const AppFolders& folders, const Clock& clock, double s
         ReadKey(ini, key, computedDefault ? fontSizeDefault : DefaultText(key), settings);
     }
     ApplyReadClamps(settings);
-    if (onClampsApplied)
-        onClampsApplied();
     settings.ReloadPhase = clock.now().time().minute() % settings.AutoReloadDelay;
     return settings;
 }
@@ -202,7 +199,9 @@ SettingsStore::SettingsStore(AppFolders folders, const Clock& clock, double scre
     , m_screenDpi(screenDpi) {}
 
 AppSettings SettingsStore::LoadSettings() {
-    return ::LoadSettings(m_folders, m_clock, m_screenDpi, [this] { emit settingsLoaded(); });
+    const AppSettings settings = ::LoadSettings(m_folders, m_clock, m_screenDpi);
+    emit settingsLoaded(settings);
+    return settings;
 }
 
 void SettingsStore::SaveSettings(const AppSettings& settings) const {

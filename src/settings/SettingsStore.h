@@ -6,7 +6,6 @@
 
 #include <QObject>
 #include <QString>
-#include <functional>
 
 // The settings record and its INI file "Sorvanta.ini", section "Sorvanta 1.00".
 
@@ -29,15 +28,13 @@ QString FontSizeDefaultText(double screenDpi);
 // Number texts: a decimal number ("." separator; "," too for XPosR and YPosR) rounded to the
 // nearest whole number with halves to even; a text that is not a number, or a whole number beyond
 // the field's 16- or 32-bit range, gives the key's default.
-// onClampsApplied runs between the clamps and the seeding of ReloadPhase.
-AppSettings LoadSettings(const AppFolders& folders, const Clock& clock, double screenDpi,
-                         const std::function<void()>& onClampsApplied = {});
+AppSettings LoadSettings(const AppFolders& folders, const Clock& clock, double screenDpi);
 
 // Writes the 51 saved keys in their fixed order in one rewrite of the file, with the same result as
 // writing them one by one. Keys that are only read (Debug, Top, Left, ...) keep the user's text.
 void SaveSettings(const AppFolders& folders, const AppSettings& settings);
 
-// The store as the windows use it: loading announces itself so the taskbar switching can start.
+// The store as the windows use it: every load hands the settings to the running program.
 class SettingsStore : public QObject {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(SettingsStore)
@@ -51,8 +48,8 @@ public:
     void SaveSettings(const AppSettings& settings) const;
 
 signals:
-    // Emitted by every LoadSettings once the clamps are applied, before it returns.
-    void settingsLoaded();
+    // Emitted by every LoadSettings with what it loaded, before it returns.
+    void settingsLoaded(const AppSettings& settings);
 
 private:
     AppFolders m_folders;

@@ -1,5 +1,6 @@
 // sorvanta-check: one update cycle without the window. Prints one line per item
-// ("page<TAB>rule<TAB>text", UTF-8, LF) and the error log on standard error.
+// ("page<TAB>rule<TAB>text", UTF-8, LF), with --summary one line per page after them
+// ("#page<TAB>name<TAB>status[<TAB>first error line]"), and the error log on standard error.
 #include "base/Clock.h"
 #include "retrieval/CycleTexts.h"
 #include "retrieval/DataFiles.h"
@@ -17,23 +18,47 @@ namespace {
 
 enum ExitCode { Ran = 0, NoEnabledPage = 1, UsageError = 2, Offline = 3 };
 
-const char Usage[] = "Usage: sorvanta-check [/singleuser | /id=NAME]\n"
+const char Usage[] = "Usage: sorvanta-check [--summary] [/singleuser | /id=NAME]\n"
                      "\n"
                      "Runs one update over the enabled pages of the Sorvanta settings folder chosen\n"
                      "by the argument (as for the ticker itself) and prints one line per item:\n"
                      "  <page number>\\t<rule number>\\t<item text>\n"
+                     "With --summary, then one line per enabled page, in page order:\n"
+                     "  #<page number>\\t<page name>\\t<status>[\\t<first line of its error>]\n"
+                     "where the status is N件 (N items), 該当なし (fetched, no rule matched) or\n"
+                     "エラー (then the error's first line).\n"
                      "Download errors go to standard error. Exit status: 0 the update ran,\n"
                      "1 no page is enabled, 2 usage error, 3 no connection (with AutoDialing=Yes).\n";
 
+const QString SummaryOption = u"--summary"_s;
+
 QString WithLineFeeds(QString text) {
     return text.replace(u"\r\n"_s, u"\n"_s);
+}
+
+// A field of a summary line: tabs and line breaks would split it.
+QString Field(QString text) {
+    for (const char16_t separator : {u'\t', u'\r', u'\n'})
+        text.replace(separator, u' ');
+    return text;
+}
+
+void PrintSummary(QTextStream& out, const CycleResult& result, const QList<PageRecord>& pages) {
+    for (auto page = result.pageStatuses.cbegin(); page != result.pageStatuses.cend(); ++page) {
+        out << u'#' << page.key() << u'\t' << Field(NumberedRecord(pages, page.key()).Name) << u'\t'
+            << CycleTexts::PageStatusText(page.value());
+        if (page.value().kind == PageStatus::Kind::Error)
+            out << u'\t' << Field(page.value().error);
+        out << u'\n';
+    }
 }
 
 } // namespace
 
 int main(int argc, char* argv[]) {
     QCoreApplication app(argc, argv);
-    const QStringList arguments = app.arguments();
+    QStringList arguments = app.arguments();
+    const bool summary = arguments.removeAll(SummaryOption) > 0;
     if (arguments.size() == 2 && arguments[1] == u"--help") {
         std::fputs(Usage, stdout);
         return Ran;
@@ -64,6 +89,8 @@ int main(int argc, char* argv[]) {
             err << WithLineFeeds(CycleTexts::Offline()) << u'\n';
         for (const InfoItem& item : result.items)
             out << item.page << u'\t' << item.rule << u'\t' << item.text << u'\n';
+        if (summary)
+            PrintSummary(out, result, files.tables().pages);
         out.flush();
         err.flush();
         app.exit(result.outcome == CycleResult::Outcome::Offline ? Offline : Ran);

@@ -27,6 +27,14 @@ QStringList Describe(const InfoItems& items) {
     return lines;
 }
 
+// "text" for a kept fragment, "text|word" for an excluded one.
+QStringList Describe(const QList<RuleFragment>& fragments) {
+    QStringList lines;
+    for (const RuleFragment& fragment : fragments)
+        lines.append(fragment.excludedBy ? fragment.text + u'|' + *fragment.excludedBy : fragment.text);
+    return lines;
+}
+
 } // namespace
 
 class TestItemExtractor : public QObject {
@@ -38,6 +46,8 @@ private slots:
     void changesCallersPageText();
     void appendsAfterExistingItems();
     void manyItemsFromALargePage();
+    void testRuleShowsKeptAndExcluded_data();
+    void testRuleShowsKeptAndExcluded();
 };
 
 void TestItemExtractor::extractsItems_data() {
@@ -109,6 +119,9 @@ void TestItemExtractor::extractsItems_data() {
     QTest::newRow("IgnoreQuote empties a word of quotes, which excludes everything")
         << u"[a][b]"_s << Rules{Rule(u"["_s, u"]"_s, {u"y"_s, u"\"'"_s})} << int(IgnoreQuote) << QStringList{}
         << true;
+    QTest::newRow("IgnoreQuote empties a field of quotes alone, which excludes nothing")
+        << u"[a][b]"_s << Rules{Rule(u"["_s, u"]"_s, {u"\"'"_s})} << int(IgnoreQuote)
+        << QStringList{u"a|7|1"_s, u"b|7|1"_s} << true;
     QTest::newRow("IgnoreExcept keeps excluded fragments")
         << u"[a1][b2]"_s
         << Rules{Rule(u"["_s, u"]"_s, {u"1"_s}), Rule(u"("_s, u")"_s, {QString(), QString()})}
@@ -178,6 +191,27 @@ void TestItemExtractor::manyItemsFromALargePage() {
     QCOMPARE(items.size(), 30000);
     QCOMPARE(items.first().text, u"0番線 遅延"_s);
     QCOMPARE(items.last().text, u"29999番線 遅延"_s);
+}
+
+void TestItemExtractor::testRuleShowsKeptAndExcluded_data() {
+    QTest::addColumn<RuleRecord>("rule");
+    QTest::addColumn<int>("options");
+    QTest::addColumn<QStringList>("fragments");
+    QTest::newRow("a disabled rule too, in page order, each excluded with the first word it holds")
+        << Rule(u"["_s, u"]"_s, {u"3"_s, u"1"_s}, false) << int(Plain)
+        << QStringList{u"a1|1"_s, u"b2"_s, u"c3|3"_s, u"d13|3"_s};
+    QTest::newRow("an empty word excludes every fragment")
+        << Rule(u"["_s, u"]"_s, {u"x"_s, QString()}) << int(Plain)
+        << QStringList{u"a1|"_s, u"b2|"_s, u"c3|"_s, u"d13|"_s};
+    QTest::newRow("IgnoreExcept excludes nothing") << Rule(u"["_s, u"]"_s, {u"1"_s}) << int(IgnoreExcept)
+                                                   << QStringList{u"a1"_s, u"b2"_s, u"c3"_s, u"d13"_s};
+}
+
+void TestItemExtractor::testRuleShowsKeptAndExcluded() {
+    QFETCH(RuleRecord, rule);
+    QFETCH(int, options);
+    QFETCH(QStringList, fragments);
+    QCOMPARE(Describe(TestRule(u"[a1][<b>b2</b>][c3]<i>[d13]"_s, rule, Options(options))), fragments);
 }
 
 QTEST_GUILESS_MAIN(TestItemExtractor)

@@ -119,6 +119,7 @@ private slots:
     void exitWaitsForWorkersOnlySoLong();
     void offlineFetchesNothing();
     void brokenPasswordIsReportedAndPageStillFetched();
+    void pageStatusOfEachEnabledPage();
 };
 
 void TestUpdateCycle::noEnabledPageDoesNothing() {
@@ -362,6 +363,29 @@ void TestUpdateCycle::brokenPasswordIsReportedAndPageStillFetched() {
     QCOMPARE(result.errorLog, CycleTexts::BrokenPasswordError(Url(1)));
     QCOMPARE(f.web.requests().size(), 1);
     QCOMPARE(result.items.size(), 1);
+}
+
+void TestUpdateCycle::pageStatusOfEachEnabledPage() {
+    Fixture f;
+    f.settings.ShowTextInstead = false;
+    f.web.add(Url(2), {"<b>a</b> <b>b</b>"});
+    f.web.add(Url(3), {"<p>平常運転</p>"});
+    f.web.add(Url(4), {{}, FetchFailure::HttpStatus, 404});
+    f.web.add(Url(5), {"<b>a</b>"});
+    f.web.add(Url(6), {{}, FetchFailure::HttpStatus, 500});
+    DataSet tables = Tables(6, {1});
+    tables.pages[4].Password = u"PQR"_s; // cannot be restored: an error, yet items
+    using Kind = PageStatus::Kind;
+    QMap<int, PageStatus> statuses{
+        {2, {Kind::Items, 2, {}}},
+        {3, {Kind::NoMatch, 0, {}}}, // the default message is no page's
+        {4, {Kind::Error, 0, u"エラー :404 Not Found"_s}},
+        {5, {Kind::Items, 1, {}}},
+        {6, {Kind::Error, 0, u"エラー : "_s + Url(6) + u" が正常にダウンロードできませんでした。"_s}}};
+    QCOMPARE(f.run(tables).pageStatuses, statuses);
+    f.settings.ShowTextInstead = true; // the whole-page text is an item
+    statuses[3] = {Kind::Items, 1, {}};
+    QCOMPARE(f.run(tables).pageStatuses, statuses);
 }
 
 QTEST_GUILESS_MAIN(TestUpdateCycle)

@@ -528,11 +528,13 @@ void TestSettingsStore::storeAnnouncesLoad() {
     AppSettings settings = store.LoadSettings();
     QCOMPARE(loaded.count(), 1);
     QVERIFY(settings.ShowInTaskbar);
+    QCOMPARE(loaded[0][0].value<AppSettings>(), settings);
     settings.ShowInTaskbar = false;
     store.SaveSettings(settings);
     QVERIFY(IniLines(dir.path()).contains(u"ShowInTaskbar=No"_s));
     store.LoadSettings();
     QCOMPARE(loaded.count(), 2);
+    QVERIFY(!loaded[1][0].value<AppSettings>().ShowInTaskbar);
 }
 
 QTEST_GUILESS_MAIN(TestSettingsStore)

@@ -142,6 +142,7 @@ class TestSorvantaCheck : public QObject {
 private slots:
     void printsItemsInPageOrderAndErrorsOnStderr();
     void printsFeedEntriesAsItemsOfNoRule();
+    void summaryFollowsTheItems();
     void nothingExtracted_data();
     void nothingExtracted();
     void noEnabledPage_data();
@@ -207,6 +208,36 @@ void TestSorvantaCheck::printsFeedEntriesAsItemsOfNoRule() {
     QCOMPARE(run.exitCode, 0);
     QCOMPARE(run.out, u"1\t0\t人身事故運休\n1\t0\t事故\n"_s);
     QCOMPARE(run.err, QString());
+}
+
+void TestSorvantaCheck::summaryFollowsTheItems() {
+    CheckFolder folder;
+    QVERIFY(folder.isValid());
+    TestHttpServer server;
+    server.route("/sjis", Reply::ok(ShiftJisPage(), "text/html; charset=Shift_JIS"));
+    server.route("/quiet", Reply::ok(QuietPage(), "text/html; charset=UTF-8"));
+    server.route("/rss", Reply::ok(EucJpFeed(), "application/rss+xml"));
+    const QString pages = PageLine(u"1"_s, server.url(u"/sjis"_s), u"運行\t情報"_s) +
+                          PageLine(u"0"_s, server.url(u"/quiet"_s), u"停止中のページ"_s) +
+                          PageLine(u"1"_s, server.url(u"/missing"_s), u"存在しないページ"_s) +
+                          PageLine(u"1"_s, server.url(u"/quiet"_s), u"平常"_s) +
+                          PageLine(u"1"_s, server.url(u"/rss"_s), u"RSS"_s);
+    folder.write(u"url.txt"_s, pages.toUtf8());
+    folder.write(u"filter.txt"_s, TwoRules());
+    folder.write(u"Sorvanta.ini"_s, Ini(u"ShowTextInstead=No\r\n"_s));
+
+    const CheckRun run = folder.run({u"--summary"_s, u"/singleuser"_s});
+    QVERIFY(run.finished);
+    QCOMPARE(run.exitCode, 0);
+    QCOMPARE(run.out, u"1\t1\t信号トラブルの影響で 遅れ\n"
+                      u"1\t2\t山手線\n"
+                      u"1\t2\t京浜東北線\n"
+                      u"5\t0\t人身事故運休\n"
+                      u"5\t0\t事故\n"
+                      u"#1\t運行 情報\t3件\n"
+                      u"#3\t存在しないページ\tエラー\tエラー :404 Not Found\n"
+                      u"#4\t平常\t該当なし\n"
+                      u"#5\tRSS\t2件\n"_s);
 }
 
 void TestSorvantaCheck::nothingExtracted_data() {

@@ -80,6 +80,15 @@ void MainWindow::layOutPanels(int left, int top) {
     m_message->raise();
 }
 
+void MainWindow::changeWindowFlag(Qt::WindowType flag, bool on) {
+    if (windowFlags().testFlag(flag) == on)
+        return;
+    const bool visible = isVisible();
+    setWindowFlag(flag, on);
+    if (visible)
+        show();
+}
+
 void MainWindow::showClock(const ClockFace::Cells& cells) {
     m_clock->showCells(cells);
 }

@@ -21,6 +21,8 @@ public:
     void setSkin(const QImage& skin);
     // The message, blank and lamp panels at (left, top), 160 x 16; the clock at (96, 0).
     void layOutPanels(int left, int top);
+    // Sets or clears a window flag; a visible window, which the change hides, is shown again.
+    void changeWindowFlag(Qt::WindowType flag, bool on);
     void showClock(const ClockFace::Cells& cells);
     void setLampVisible(bool visible);
     void setLampLit(bool lit);

@@ -1,5 +1,6 @@
 #include "display/ui/MessageBoxPrompter.h"
 
+#include <QApplication>
 #include <QMessageBox>
 
 using namespace Qt::StringLiterals;
@@ -9,7 +10,9 @@ namespace {
 QMessageBox::StandardButton Ask(QWidget* parent, QMessageBox::Icon icon, const QString& title,
                                 const QString& text, QMessageBox::StandardButtons buttons,
                                 QMessageBox::StandardButton defaultButton = QMessageBox::NoButton) {
-    QMessageBox box(icon, title, text, buttons, parent);
+    // A message asked while a dialog is open stands over that dialog.
+    QWidget* modal = QApplication::activeModalWidget();
+    QMessageBox box(icon, title, text, buttons, modal ? modal : parent);
     box.setDefaultButton(defaultButton);
     box.setWindowFlag(Qt::WindowStaysOnTopHint);
     return QMessageBox::StandardButton(box.exec());

@@ -5,6 +5,7 @@
 #include "display/ItemSound.h"
 #include "display/MessageSegments.h"
 #include "display/PageMenus.h"
+#include "display/SkinCatalog.h"
 #include "display/TimerSchedule.h"
 #include "display/TrayNotice.h"
 #include "display/ui/AboutBox.h"
@@ -12,8 +13,14 @@
 #include "display/ui/MessagePanel.h"
 #include "display/ui/MessageScroller.h"
 #include "display/ui/ProgressDialog.h"
+#include "display/ui/SkinDialog.h"
 #include "display/ui/TickerMenu.h"
 #include "display/ui/TrayStatus.h"
+#include "editors/ui/KeywordListDialog.h"
+#include "editors/ui/PageListDialog.h"
+#include "editors/ui/RuleListDialog.h"
+#include "editors/ui/RuleTesterPanel.h"
+#include "settings/ui/OptionsDialog.h"
 #include "startup/RunLog.h"
 
 #include <QApplication>
@@ -38,7 +45,7 @@ Ticker::Ticker(Services services, const AppSettings& settings, QObject* parent)
     , m_cycle(m_services.folders, m_services.clock)
     , m_timers(m_services.clock, this)
     , m_cycleView(m_cycle, {*m_window, *m_menu, *m_tray, *m_progress, m_services.prompter}, m_settings) {
-    connect(&m_services.store, &SettingsStore::settingsLoaded, this, &Ticker::onSettingsLoaded);
+    connect(&m_services.store, &SettingsStore::settingsLoaded, this, &Ticker::takeSettings);
     connect(&m_services.dataFiles, &DataFiles::tablesReplaced, this,
             [this] { m_menu->setPages(BuildPageMenus(m_services.dataFiles.tables().pages)); });
     connect(m_scroller.get(), &MessageScroller::captionChanged, m_window.get(), &QWidget::setWindowTitle);
@@ -66,8 +73,8 @@ void Ticker::connectTimers() {
 
 void Ticker::showWindow(bool restorePosition) {
     if (!m_settings.ImageTitle.isEmpty()) {
-        const QImage skin(m_services.folders.imagesFolder() + u'/' + m_settings.ImageDir + u'/' +
-                          m_settings.ImageTitle);
+        const QImage skin(
+            SkinPath(m_services.folders.imagesFolder(), {m_settings.ImageDir, m_settings.ImageTitle}));
         if (!skin.isNull())
             m_window->setSkin(skin);
     }
@@ -118,7 +125,10 @@ void Ticker::connectMenu() {
     // 中止 stops what is running, as Esc does: the message on show and a running update.
     connect(menu, &TickerMenu::pauseTriggered, this, &Ticker::escape);
     connect(menu, &TickerMenu::reloadTriggered, this, &Ticker::StartUpdate);
+    connect(menu, &TickerMenu::setDownloadTriggered, this, &Ticker::editPages);
     connect(menu, &TickerMenu::aboutTriggered, this, &Ticker::showAbout);
+    connect(menu, &TickerMenu::optionsTriggered, this, &Ticker::openOptions);
+    connect(menu, &TickerMenu::skinTriggered, this, &Ticker::chooseSkin);
     connect(menu, &TickerMenu::exitTriggered, this,
             [this] { m_timers.exitGrace().start(TimerSchedule::ShutdownDelay); });
     connect(menu, &TickerMenu::browseTriggered, this, &Ticker::browse);
@@ -264,6 +274,41 @@ void Ticker::showAbout() {
     runModal(about);
 }
 
+void Ticker::editPages() {
+    PageListDialog dialog(m_services.dataFiles, m_services.prompter, m_pageStatuses, m_window.get());
+    runModal(dialog);
+    m_pageStatuses = dialog.pageStatuses();
+}
+
+void Ticker::openOptions() {
+    OptionsDialog dialog(
+        m_settings,
+        {m_services.store, m_services.dataFiles, m_services.prompter, m_services.sound, m_services.choosers,
+         &LedRenderer::MessageFont, [this](bool on) { setTopMost(on); },
+         [this](bool shown) { showTaskbarEntry(shown); }, QCoreApplication::applicationFilePath(),
+         RuleListDialog::opener(
+             m_services.dataFiles, m_services.prompter,
+             [this] { return new RuleTesterPanel(m_services.dataFiles.tables().pages, m_settings); }),
+         KeywordListDialog::opener()},
+        m_window.get());
+    runModal(dialog);
+}
+
+// OK puts the previewed picture on the sign, which takes its size; the panels stay where they are.
+void Ticker::chooseSkin() {
+    SkinDialog dialog(m_services.folders.imagesFolder(), m_settings, m_services.prompter, m_window.get());
+    if (runModal(dialog) != QDialog::Accepted) {
+        setTopMost(m_settings.TopMost);
+        return;
+    }
+    m_window->setSkin(dialog.picture());
+    if (const std::optional<SkinName> skin = dialog.selection()) {
+        m_settings.ImageDir = skin->folder;
+        m_settings.ImageTitle = skin->file;
+    }
+    m_services.store.SaveSettings(m_settings);
+}
+
 void Ticker::browse(const QString& url) {
     const QString target =
         CheckBrowseUrl(url, m_settings.NonHTMLExt, [this](const QString& title, const QString& text) {
@@ -286,18 +331,27 @@ void Ticker::togglePage(int page) {
         m_menu->setPages(BuildPageMenus(m_services.dataFiles.tables().pages));
 }
 
-void Ticker::onSettingsLoaded() {
+// Timers, quiet hours, sounds, colours, font and proxy are read from the settings when they are
+// used, so the next tick, item or download follows the new ones.
+void Ticker::takeSettings(const AppSettings& settings) {
+    m_settings = settings;
+    setTopMost(m_settings.TopMost);
     m_timers.taskbarSwitch().start();
 }
 
+void Ticker::setTopMost(bool on) {
+    m_window->changeWindowFlag(Qt::WindowStaysOnTopHint, on);
+    if (on)
+        m_window->raise();
+}
+
+// A tool window has no taskbar entry.
+void Ticker::showTaskbarEntry(bool shown) {
+    m_window->changeWindowFlag(Qt::Tool, !shown);
+}
+
 void Ticker::switchTaskbarEntry() {
-    // A tool window has no taskbar entry. Changing the flag hides the window: show it again.
-    if (m_window->windowFlags().testFlag(Qt::Tool) == !m_settings.ShowInTaskbar)
-        return;
-    const bool visible = m_window->isVisible();
-    m_window->setWindowFlag(Qt::Tool, !m_settings.ShowInTaskbar);
-    if (visible)
-        m_window->show();
+    showTaskbarEntry(m_settings.ShowInTaskbar);
 }
 
 void Ticker::connectCycle() {
@@ -319,8 +373,10 @@ void Ticker::onCycleFinished(const CycleResult& result) {
     m_downloadCancelled = false;
     m_timers.lamp().stop();
     if (result.outcome == CycleResult::Outcome::Completed ||
-        result.outcome == CycleResult::Outcome::Cancelled)
+        result.outcome == CycleResult::Outcome::Cancelled) {
+        m_pageStatuses = result.pageStatuses;
         publish(result);
+    }
     // Periodic updates go on after every cycle, the ones that found no connection included.
     m_timers.armUpdate();
 }

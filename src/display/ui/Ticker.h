@@ -17,6 +17,7 @@
 #include <QObject>
 #include <memory>
 
+class ChooserDialogs;
 class MainWindow;
 class QDialog;
 class MessageScroller;
@@ -36,6 +37,7 @@ public:
         DataFiles& dataFiles;
         SoundPlayer& sound;
         UserPrompter& prompter;
+        ChooserDialogs& choosers; // the font and file dialogs of the options dialog
         bool otherInstanceWasRunning = false;
     };
 
@@ -55,6 +57,9 @@ public:
     // Shows a dialog opened from the menu: modal, above the sign when it stays on top, with item
     // rotation and periodic updates paused until it closes. Returns what exec() returned.
     int runModal(QDialog& dialog);
+    // The options dialog and the skin chooser, as the menu opens them.
+    void openOptions();
+    void chooseSkin();
 
     // What the timers do on each tick; public so that tests can tick with a fake clock.
     void clockTick();
@@ -85,9 +90,13 @@ private:
     void renderCurrentItem();
     void carryOut(const RotationAction& action);
     void showAbout();
+    void editPages();
     void browse(const QString& url);
     void togglePage(int page);
-    void onSettingsLoaded();
+    // Every load of the settings file replaces the settings the sign runs on.
+    void takeSettings(const AppSettings& settings);
+    void setTopMost(bool on);
+    void showTaskbarEntry(bool shown);
     void onCycleStarted(int pageCount);
     void onCycleFinished(const CycleResult& result);
     void publish(const CycleResult& result);
@@ -107,6 +116,8 @@ private:
     UpdateCycle m_cycle;
     TickerTimers m_timers;
     UpdateCycleView m_cycleView;
+    // What the last finished update got from each page, by page number.
+    QMap<int, PageStatus> m_pageStatuses;
     bool m_menuOpen = false;
     bool m_downloadCancelled = false;
     bool m_shutDown = false;

@@ -38,8 +38,7 @@ TickerMenu::TickerMenu(QObject* parent)
     m_reload = Entry(menu, u"mnuReload"_s, u"更新(&R)"_s);
     m_reload->setShortcut(Qt::Key_F5);
     Separator(menu, u"mnuBar2"_s, false);
-    // The page list, options and skin dialogs are not part of this build yet.
-    Entry(menu, u"mnuSetDownload"_s, u"更新の設定(&P)"_s, false);
+    QAction* setDownload = Entry(menu, u"mnuSetDownload"_s, u"更新の設定(&P)"_s);
     m_browse = menu->addMenu(u"ブラウザで開く(&B)"_s);
     m_browse->menuAction()->setObjectName(u"mnuTitleBrowse"_s);
     m_download = menu->addMenu(QString());
@@ -48,9 +47,9 @@ TickerMenu::TickerMenu(QObject* parent)
     Separator(menu, u"mnuBar4"_s, false);
     Separator(menu, u"mnuBar5"_s, false);
     Separator(menu, u"mnuBar6"_s, true);
-    Entry(menu, u"mnuSelectSkin"_s, u"スキン(&S)..."_s, false);
+    QAction* skin = Entry(menu, u"mnuSelectSkin"_s, u"スキン(&S)..."_s);
     Separator(menu, u"mnuBar7"_s, false);
-    Entry(menu, u"mnuOption"_s, u"オプション(&O)..."_s, false);
+    QAction* options = Entry(menu, u"mnuOption"_s, u"オプション(&O)..."_s);
     Separator(menu, u"mnuBar3"_s, true);
     Entry(menu, u"mnuHelp"_s, u"サポート情報(&U)"_s)->setVisible(false);
     QAction* about = Entry(menu, u"mnuVerInfo"_s, u"バージョン情報(&A)..."_s);
@@ -61,7 +60,10 @@ TickerMenu::TickerMenu(QObject* parent)
     connect(m_showNews, &QAction::triggered, this, &TickerMenu::showNewsTriggered);
     connect(pause, &QAction::triggered, this, &TickerMenu::pauseTriggered);
     connect(m_reload, &QAction::triggered, this, &TickerMenu::reloadTriggered);
+    connect(setDownload, &QAction::triggered, this, &TickerMenu::setDownloadTriggered);
     connect(about, &QAction::triggered, this, &TickerMenu::aboutTriggered);
+    connect(options, &QAction::triggered, this, &TickerMenu::optionsTriggered);
+    connect(skin, &QAction::triggered, this, &TickerMenu::skinTriggered);
     connect(exitEntry, &QAction::triggered, this, &TickerMenu::exitTriggered);
     connect(m_browse, &QMenu::triggered, this, [this](QAction* action) {
         if (!action->data().toString().isEmpty())

@@ -27,7 +27,10 @@ signals:
     void showNewsTriggered();
     void pauseTriggered();
     void reloadTriggered();
+    void setDownloadTriggered();
     void aboutTriggered();
+    void optionsTriggered();
+    void skinTriggered();
     void exitTriggered();
     void browseTriggered(const QString& url);
     void downloadToggled(int page);

@@ -7,6 +7,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QScreen>
+#include <QThreadPool>
 #include <chrono>
 #include <cstdio>
 
@@ -49,9 +50,10 @@ void TickerApp::Main() {
     // A later instance leaves the window where the desktop puts it, unless it has its own id.
     const bool restorePosition =
         m_folders.options().mode == StartupMode::PerId || !m_lock.otherInstanceWasRunning();
-    m_ticker = std::make_unique<Ticker>(Ticker::Services{m_folders, m_clock, m_store, m_dataFiles, m_sound,
-                                                         m_prompter, m_lock.otherInstanceWasRunning()},
-                                        settings);
+    m_ticker =
+        std::make_unique<Ticker>(Ticker::Services{m_folders, m_clock, m_store, m_dataFiles, m_sound,
+                                                  m_prompter, m_choosers, m_lock.otherInstanceWasRunning()},
+                                 settings);
     m_prompter.setParent(m_ticker->window());
     ReportFirstPaintWhenAsked(*m_ticker->window());
     QObject::connect(m_ticker.get(), &Ticker::shutdownFinished, qApp, &QCoreApplication::quit,
@@ -64,5 +66,7 @@ void TickerApp::Main() {
 }
 
 bool TickerApp::workersEnded(std::chrono::milliseconds timeout) {
-    return !m_ticker || m_ticker->cycle().waitForWorkers(timeout);
+    // The update's own workers, and those of a rule test whose dialog is long closed.
+    const bool cycleDone = !m_ticker || m_ticker->cycle().waitForWorkers(timeout);
+    return cycleDone && QThreadPool::globalInstance()->waitForDone(int(timeout.count()));
 }

@@ -4,6 +4,7 @@
 #include "display/ui/MessageBoxPrompter.h"
 #include "retrieval/DataFiles.h"
 #include "settings/SettingsStore.h"
+#include "settings/ui/ChooserDialogs.h"
 #include "settings/ui/SystemSoundPlayer.h"
 #include "startup/AppFolders.h"
 #include "startup/InstanceLock.h"
@@ -24,7 +25,7 @@ public:
     // Loads everything and shows the sign; the program then lives in its timers.
     void Main();
     Ticker* ticker() const { return m_ticker.get(); }
-    // After the event loop: waits up to timeout for the update's worker threads.
+    // After the event loop: waits up to timeout for the worker threads still fetching pages.
     bool workersEnded(std::chrono::milliseconds timeout);
 
 private:
@@ -33,6 +34,7 @@ private:
     InstanceLock m_lock;
     MessageBoxPrompter m_prompter;
     SystemSoundPlayer m_sound;
+    DesktopChooserDialogs m_choosers;
     DataFiles m_dataFiles;
     SettingsStore m_store;
     std::unique_ptr<Ticker> m_ticker;

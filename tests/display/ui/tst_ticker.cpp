@@ -5,12 +5,21 @@
 #include "display/ui/TickerMenu.h"
 #include "display/ui/TrayStatus.h"
 #include "retrieval/CycleTexts.h"
+#include "settings/ui/ChooserDialogs.h"
+#include "support/DialogTesting.h"
 #include "support/TestSupport.h"
 
+#include <QAbstractButton>
 #include <QApplication>
+#include <QDialog>
+#include <QDir>
+#include <QLineEdit>
 #include <QSignalSpy>
+#include <QSpinBox>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
+#include <QTreeWidget>
 #include <atomic>
 
 using namespace Qt::StringLiterals;
@@ -25,6 +34,7 @@ struct Fixture {
     AppFolders folders{ParseStartupArguments(u"/singleuser"_s), dir.path(), dir.path()};
     ScriptedPrompter prompter;
     RecordingSoundPlayer sound;
+    DesktopChooserDialogs choosers; // never asked here
     DataFiles dataFiles{folders, &prompter};
     SettingsStore store{folders, clock, 96};
     std::unique_ptr<Ticker> ticker;
@@ -38,7 +48,7 @@ struct Fixture {
         WriteFileBytes(dir.filePath(u"Sorvanta.ini"_s), "[Sorvanta 1.00]\r\n" + ini.toUtf8());
         dataFiles.LoadDataFiles();
         ticker = std::make_unique<Ticker>(
-            Ticker::Services{folders, clock, store, dataFiles, sound, prompter, otherInstance},
+            Ticker::Services{folders, clock, store, dataFiles, sound, prompter, choosers, otherInstance},
             store.LoadSettings());
         ticker->cycle().setConnectivityCheck([] { return true; });
         ticker->cycle().setFetcher(
@@ -53,6 +63,12 @@ struct Fixture {
         QVERIFY(finished.count() == 1 || finished.wait(5000));
     }
     QString ini() const { return QString::fromUtf8(ReadFileBytes(folders.iniPath())); }
+    // Chooses a menu entry and, once its dialog is up, hands the dialog to answer.
+    void withDialog(const QString& entry, const std::function<void(QDialog&)>& answer) const {
+        QTimer::singleShot(0,
+                           [answer] { answer(*qobject_cast<QDialog*>(QApplication::activeModalWidget())); });
+        ticker->menu()->menu()->findChild<QAction*>(entry)->trigger();
+    }
 };
 
 } // namespace
@@ -60,6 +76,7 @@ struct Fixture {
 class TestTicker : public QObject {
     Q_OBJECT
 private slots:
+    void initTestCase() { qputenv("XDG_CONFIG_HOME", QFile::encodeName(m_configHome.path())); }
     void clockDigits_data();
     void clockDigits();
     void messagePanelFollowsTopAndLeft_data();
@@ -78,9 +95,18 @@ private slots:
     void exitGivesARunningUpdateAGracePeriod();
     void laterInstanceSavesNothing();
     void downloadMenuTogglesAPage();
+    void pageListPausesTheTimersAndKeepsTheStatuses();
+    void optionsOpenTheRuleAndKeywordLists();
     void stopEndsMessageAndUpdate_data();
     void stopEndsMessageAndUpdate();
     void messageStandsStillWhileTheMenuIsOpen();
+    void reloadedSettingsRunTheSign();
+    void optionsFromTheMenu();
+    void skinFromTheMenu_data();
+    void skinFromTheMenu();
+
+private:
+    QTemporaryDir m_configHome; // the logon-start entry the options dialog writes or removes
 };
 
 void TestTicker::clockDigits_data() {
@@ -343,6 +369,53 @@ void TestTicker::downloadMenuTogglesAPage() {
     QCOMPARE(f.ticker->menu()->browseMenu()->actions().size(), 2);
 }
 
+// The page list opens from the menu over paused timers with what the last update got from each
+// page; the statuses follow the pages it moved.
+void TestTicker::pageListPausesTheTimersAndKeepsTheStatuses() {
+    Fixture f;
+    f.ticker->showWindow(false);
+    CycleResult result;
+    result.pageStatuses = {{1, {PageStatus::Kind::Items, 2, {}}}};
+    emit f.ticker->cycle().finished(result);
+    const auto statuses = [](QDialog& dialog) {
+        QTreeWidget* list = Find<QTreeWidget>(&dialog, "lvwURLs");
+        return QStringList{list->topLevelItem(0)->text(2), list->topLevelItem(1)->text(2)};
+    };
+    f.withDialog(u"mnuSetDownload"_s, [&](QDialog& dialog) {
+        QVERIFY(!f.ticker->timers().rotation().isActive() && !f.ticker->timers().update().isActive());
+        QCOMPARE(statuses(dialog), (QStringList{u"2件"_s, QString()}));
+        Find(&dialog, "cmdDown")->click();
+        dialog.accept();
+    });
+    QVERIFY(f.ticker->timers().rotation().isActive() && f.ticker->timers().update().isActive());
+    QCOMPARE(f.ticker->menu()->downloadMenu()->actions()[0]->text(), u"天気"_s); // saved and reloaded
+    f.withDialog(u"mnuSetDownload"_s, [&](QDialog& dialog) {
+        QCOMPARE(statuses(dialog), (QStringList{QString(), u"2件"_s}));
+        dialog.reject();
+    });
+}
+
+// The options dialog's buttons open the rule and keyword lists on its copies, which Apply writes.
+void TestTicker::optionsOpenTheRuleAndKeywordLists() {
+    Fixture f;
+    f.withDialog(u"mnuOption"_s, [](QDialog& options) {
+        WhenModalOpens([](QDialog* rules) {
+            Find<QListWidget>(rules, "lstFilters")->item(0)->setCheckState(Qt::Unchecked);
+            rules->accept();
+        });
+        Find(&options, "cmdFilter")->click();
+        WhenModalOpens([](QDialog* keywords) {
+            Find<QLineEdit>(keywords, "txtNewKeyword")->setText(u"運休"_s);
+            Find(keywords, "cmdAdd")->click();
+            keywords->accept();
+        });
+        Find(&options, "cmdKeywords")->click();
+        options.accept();
+    });
+    QCOMPARE(ReadFileBytes(f.dir.filePath(u"filter.txt"_s)), "\"0\",\"太字\",\"<b>\",\"\",\"\"\r\n");
+    QCOMPARE(f.dataFiles.tables().keywords, (QStringList{u"遅れ"_s, u"運休"_s}));
+}
+
 void TestTicker::stopEndsMessageAndUpdate_data() {
     QTest::addColumn<bool>("byMenu");
     QTest::newRow("Esc") << false;
@@ -392,6 +465,95 @@ void TestTicker::messageStandsStillWhileTheMenuIsOpen() {
     QCOMPARE(whenClosed, whenOpened);
     // It goes on once the menu is closed.
     QTRY_VERIFY(panel->image() != whenClosed);
+}
+
+// Every load of the settings file reaches the running sign: here its always-on-top state, its quiet
+// hours and its update moments.
+void TestTicker::reloadedSettingsRunTheSign() {
+    Fixture f;
+    f.ticker->showWindow(false);
+    QVERIFY(f.ticker->window()->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+    WriteFileBytes(f.folders.iniPath(), "[Sorvanta 1.00]\r\nTopMost=No\r\nAutoReloadDelay=10\r\n"
+                                        "AutoReloadOff=Yes\r\nAutoReloadOffFrom=22\r\nAutoReloadOffTo=6\r\n");
+    f.clock.set(QDateTime(QDate(2026, 12, 7), QTime(23, 10, 0)));
+    f.store.LoadSettings();
+    QVERIFY(!f.ticker->window()->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+    QVERIFY(f.ticker->window()->isVisible());
+    QVERIFY(f.ticker->timers().taskbarSwitch().isActive());
+    QSignalSpy started(&f.ticker->cycle(), &UpdateCycle::started);
+    f.ticker->httpTick();
+    QCOMPARE(started.count(), 0);
+    f.clock.set(QDateTime(QDate(2026, 12, 7), QTime(23, 20, 0))); // phase 0 of a 10-minute period
+    f.ticker->updateTick();
+    QVERIFY(f.ticker->timers().downloadWatch().isActive());
+}
+
+// While the dialog is open rotation and updates stand still; OK stores the settings and the sign
+// follows them at once.
+void TestTicker::optionsFromTheMenu() {
+    Fixture f(u"Notify=No\r\n"_s);
+    f.pages[u"http://a.test/"_s] = "<b>一</b><b>二</b>";
+    f.runCycle();
+    f.ticker->showWindow(false);
+    bool paused = false;
+    bool onTop = false;
+    f.withDialog(u"mnuOption"_s, [&](QDialog& dialog) {
+        paused = !f.ticker->timers().rotation().isActive() && !f.ticker->timers().update().isActive();
+        onTop = dialog.windowFlags().testFlag(Qt::WindowStaysOnTopHint);
+        auto* delay = dialog.findChild<QSpinBox*>(u"txtShowInfoDelay"_s);
+        delay->selectAll();
+        QTest::keyClicks(delay, u"30"_s);
+        dialog.findChild<QAbstractButton*>(u"cmdOK"_s)->click();
+    });
+    QVERIFY(paused);
+    QVERIFY(onTop);
+    QVERIFY(f.ini().contains(u"ShowInfoDelay=30\r\n"_s));
+    QVERIFY(f.ticker->timers().rotation().isActive());
+    f.clock.set(QDateTime(QDate(2026, 12, 7), QTime(10, 24, 30))); // a moment of 30 s, not of 120 s
+    f.ticker->rotationTick();
+    QCOMPARE(f.ticker->rotation().currentItem(), 1);
+}
+
+void TestTicker::skinFromTheMenu_data() {
+    QTest::addColumn<bool>("withSkins");
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<QSize>("size");
+    QTest::newRow("OK puts the chosen skin on") << true << u"cmdOK"_s << QSize(250, 70);
+    QTest::newRow("Cancel changes nothing") << true << u"cmdCancel"_s << QSize(222, 65);
+    QTest::newRow("no skin folder: a message, the built-in skin") << false << u"cmdOK"_s << QSize(222, 65);
+}
+
+// The chooser opens on the first-start skin; OK gives the sign the chosen skin's size with its
+// panels where they were, and saves the skin's names.
+void TestTicker::skinFromTheMenu() {
+    QFETCH(bool, withSkins);
+    QFETCH(QString, button);
+    QFETCH(QSize, size);
+    Fixture f;
+    for (const auto& [file, skinSize] :
+         {std::pair{u"その他/無地1.bmp"_s, QSize(40, 20)}, std::pair{u"ブルー/b.bmp"_s, QSize(250, 70)}}) {
+        QImage skin(skinSize, QImage::Format_RGB32);
+        skin.fill(Qt::darkBlue);
+        QVERIFY(!withSkins || (QDir(f.dir.path()).mkpath(u"Images/"_s + file.section(u'/', 0, 0)) &&
+                               skin.save(f.dir.filePath(u"Images/"_s + file), "BMP")));
+    }
+    f.ticker->showWindow(false);
+    QString preselected;
+    f.withDialog(u"mnuSelectSkin"_s, [&](QDialog& dialog) {
+        auto* folders = dialog.findChild<QTreeWidget*>(u"tvwFolder"_s);
+        auto* files = dialog.findChild<QTreeWidget*>(u"lvwImage"_s);
+        if (withSkins) {
+            preselected = folders->currentItem()->text(0) + u'/' + files->currentItem()->text(0);
+            folders->setCurrentItem(folders->topLevelItem(1));
+            files->setCurrentItem(files->topLevelItem(0));
+        }
+        dialog.findChild<QAbstractButton*>(button)->click();
+    });
+    QCOMPARE(preselected, withSkins ? u"その他/無地1.bmp"_s : QString());
+    QCOMPARE(f.prompter.asked.size(), withSkins ? 0 : 1);
+    QCOMPARE(f.ticker->window()->size(), size);
+    QCOMPARE(f.ticker->window()->messagePanel()->geometry(), QRect(31, 39, 160, 16));
+    QCOMPARE(f.ini().contains(u"ImageDir=ブルー\r\nImageTitle=b.bmp\r\n"_s), size.width() == 250);
 }
 
 QTEST_MAIN(TestTicker)

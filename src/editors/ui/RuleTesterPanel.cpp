@@ -1,0 +1,156 @@
+#include "editors/ui/RuleTesterPanel.h"
+
+#include "retrieval/ItemExtractor.h"
+#include "retrieval/PageProbe.h"
+#include "retrieval/PageRequest.h"
+
+#include <QComboBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QListWidget>
+#include <QLocale>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+// A rule that matches everywhere gives more rows than anyone reads; the count says the rest.
+constexpr qsizetype MaxRows = 1000;
+
+QString Number(qsizetype count) {
+    return QLocale(QLocale::English).toString(count);
+}
+
+QListWidgetItem* ExcludedRow(const RuleFragment& fragment, const QColor& grey) {
+    const QString& word = *fragment.excludedBy;
+    auto* row = new QListWidgetItem((word.isEmpty() ? u"除外(空の語) "_s : u"除外「"_s + word + u"」 "_s) +
+                                    fragment.text);
+    row->setForeground(grey);
+    row->setToolTip(word.isEmpty() ? u"除外条件に空の語があります(空白が続いているか、末尾にあります)。"
+                                     u"すべての情報が除外されます。"_s
+                                   : u"除外条件の「"_s + word + u"」を含むため、表示されません。"_s);
+    return row;
+}
+
+} // namespace
+
+RuleTesterPanel::RuleTesterPanel(QList<PageRecord> pages, AppSettings settings, Fetcher fetcher,
+                                 QWidget* parent)
+    : QGroupBox(u"テスト"_s, parent)
+    , m_settings(std::move(settings))
+    , m_probe(new PageProbe(std::move(fetcher), this))
+    , m_chooser(new QComboBox(this))
+    , m_fetch(new QPushButton(u"取得"_s, this))
+    , m_status(new QLabel(this))
+    , m_results(new QListWidget(this)) {
+    setObjectName(u"fraTest"_s);
+    m_chooser->setObjectName(u"cboPage"_s);
+    m_fetch->setObjectName(u"cmdFetch"_s);
+    m_status->setObjectName(u"lblTestStatus"_s);
+    m_results->setObjectName(u"lstResults"_s);
+    for (const PageRecord& page : pages) {
+        if (page.isBlank())
+            continue;
+        m_pages.append(page);
+        m_chooser->addItem(page.Name.isEmpty() ? page.URL : page.Name);
+        m_chooser->setItemData(m_chooser->count() - 1, page.URL, Qt::ToolTipRole);
+    }
+    layOut();
+    connect(m_fetch, &QPushButton::clicked, this, &RuleTesterPanel::fetchOrCancel);
+    connect(m_probe, &PageProbe::finished, this, &RuleTesterPanel::takePage);
+    connect(m_chooser, &QComboBox::currentIndexChanged, this, [this] {
+        m_probe->cancel();
+        forgetPage(u"「取得」を押すと、このページにルールを当てた結果を表示します。"_s);
+    });
+    m_chooser->setEnabled(!m_pages.isEmpty());
+    m_fetch->setEnabled(!m_pages.isEmpty());
+    forgetPage(m_pages.isEmpty()
+                   ? u"ページが登録されていません。"_s
+                   : u"ページを選んで「取得」を押すと、このルールで抽出される情報を表示します。"_s);
+}
+
+void RuleTesterPanel::layOut() {
+    m_status->setWordWrap(true);
+    m_status->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    m_results->setWordWrap(true);
+    m_results->setTextElideMode(Qt::ElideNone);
+    auto* pageLine = new QHBoxLayout;
+    auto* pageLabel = new QLabel(u"ページ(&P):"_s, this);
+    pageLabel->setBuddy(m_chooser);
+    pageLine->addWidget(pageLabel);
+    pageLine->addWidget(m_chooser, 1);
+    pageLine->addWidget(m_fetch);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(pageLine);
+    layout->addWidget(m_status);
+    layout->addWidget(m_results, 1);
+}
+
+void RuleTesterPanel::setRule(const RuleRecord& rule) {
+    m_rule = rule;
+    if (!m_text.isEmpty())
+        showFragments();
+}
+
+void RuleTesterPanel::fetchOrCancel() {
+    if (m_probe->isRunning()) {
+        m_probe->cancel();
+        forgetPage(u"取得を中止しました。"_s);
+        return;
+    }
+    forgetPage(u"'"_s + m_chooser->currentText() + u"' を取得中…"_s);
+    m_probe->start(m_pages.at(m_chooser->currentIndex()), m_settings);
+    m_fetch->setText(u"中止"_s);
+}
+
+void RuleTesterPanel::forgetPage(const QString& status) {
+    m_text.clear();
+    m_pageSummary.clear();
+    m_pageError.clear();
+    m_results->clear();
+    m_status->setText(status);
+    m_fetch->setText(u"取得"_s);
+}
+
+void RuleTesterPanel::takePage(const ProbedPage& page) {
+    m_fetch->setText(u"取得"_s);
+    m_pageError = page.error.trimmed().replace(u"\r\n"_s, u"\n"_s);
+    if (page.text.isEmpty()) {
+        m_status->setText(u"取得できませんでした。\n"_s + m_pageError);
+        return;
+    }
+    m_text = page.text;
+    m_pageSummary = u"文字コード: "_s + page.charset + u"　文字数: "_s + Number(page.text.size());
+    showFragments();
+}
+
+void RuleTesterPanel::showFragments() {
+    m_results->clear();
+    QString status = m_pageSummary;
+    if (m_rule.Header.isEmpty()) {
+        status += u"\nヘッダーを入力してください。"_s;
+    } else {
+        const QList<RuleFragment> fragments = TestRule(m_text, m_rule, ExtractionOptionsFor(m_settings));
+        const QColor grey = palette().color(QPalette::Disabled, QPalette::Text);
+        qsizetype excluded = 0;
+        for (const RuleFragment& fragment : fragments) {
+            excluded += fragment.excludedBy ? 1 : 0;
+            if (m_results->count() < MaxRows)
+                m_results->addItem(fragment.excludedBy ? ExcludedRow(fragment, grey)
+                                                       : new QListWidgetItem(fragment.text));
+        }
+        if (fragments.size() > MaxRows) {
+            auto* rest = new QListWidgetItem(u"…ほか "_s + Number(fragments.size() - MaxRows) + u" 件"_s);
+            rest->setForeground(grey);
+            m_results->addItem(rest);
+        }
+        status += u"　抽出: "_s + Number(fragments.size() - excluded) + u"件　除外: "_s + Number(excluded) +
+                  u"件"_s;
+    }
+    // What went wrong on the way without stopping the page (a password that could not be restored).
+    if (!m_pageError.isEmpty())
+        status += u"\n"_s + m_pageError;
+    m_status->setText(status);
+}

@@ -1,0 +1,72 @@
+#include "retrieval/PageProbe.h"
+
+#include "retrieval/CycleTexts.h"
+#include "retrieval/PageDecoder.h"
+#include "retrieval/PageText.h"
+
+#include <QMutex>
+#include <QThreadPool>
+
+ProbedPage ProbePage(const PageRequest& page, const Fetcher& fetcher, const StopSignal& shouldStop) {
+    ProbedPage probed;
+    const FetchResult fetched = fetcher(page.request, shouldStop, {});
+    if (fetched.stopped() || (shouldStop && shouldStop()))
+        return probed;
+    probed.error = page.passwordError + CycleTexts::DownloadError(fetched, page.request, false);
+    if (!fetched.body.isEmpty())
+        probed.charset = PageEncodingName(ChoosePageEncoding(fetched.body, fetched.contentType));
+    probed.text = NormalisePageText(fetched.body, fetched.contentType);
+    if (probed.text.isEmpty())
+        probed.error += CycleTexts::EmptyPageError(page.request.url);
+    return probed;
+}
+
+// Where a worker hands its page in. The probe leaves it when it goes, under the lock, so that a
+// worker outliving it posts nothing to an object that is gone.
+struct PageProbe::Delivery {
+    QMutex mutex;
+    PageProbe* probe = nullptr;
+};
+
+PageProbe::PageProbe(Fetcher fetcher, QObject* parent)
+    : QObject(parent)
+    , m_fetcher(std::move(fetcher))
+    , m_delivery(std::make_shared<Delivery>()) {
+    m_delivery->probe = this;
+}
+
+PageProbe::~PageProbe() {
+    cancel();
+    const QMutexLocker lock(&m_delivery->mutex);
+    m_delivery->probe = nullptr;
+}
+
+void PageProbe::start(const PageRecord& page, const AppSettings& settings) {
+    cancel();
+    m_stop = std::make_shared<std::atomic<bool>>(false);
+    m_running = true;
+    const int generation = ++m_generation;
+    QThreadPool::globalInstance()->start([generation, delivery = m_delivery, stop = m_stop,
+                                          request = MakePageRequest(page, settings), fetcher = m_fetcher] {
+        ProbedPage probed = ProbePage(request, fetcher, [stop] { return stop->load(); });
+        const QMutexLocker lock(&delivery->mutex);
+        if (PageProbe* probe = delivery->probe)
+            QMetaObject::invokeMethod(
+                probe,
+                [probe, generation, probed = std::move(probed)] { probe->deliver(generation, probed); },
+                Qt::QueuedConnection);
+    });
+}
+
+void PageProbe::cancel() {
+    if (m_stop)
+        m_stop->store(true);
+    m_running = false;
+}
+
+void PageProbe::deliver(int generation, const ProbedPage& page) {
+    if (generation != m_generation || !m_running)
+        return;
+    m_running = false;
+    emit finished(page);
+}

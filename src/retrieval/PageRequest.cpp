@@ -1,0 +1,28 @@
+#include "retrieval/PageRequest.h"
+
+#include "retrieval/CycleTexts.h"
+#include "settings/PasswordScrambler.h"
+
+PageRequest MakePageRequest(const PageRecord& page, const AppSettings& settings) {
+    PageRequest made;
+    FetchRequest& request = made.request;
+    request.url = page.URL;
+    request.userName = page.UserName;
+    if (!page.Password.isEmpty()) {
+        const std::optional<QString> password = DecryptPassword(page.Password);
+        if (password)
+            request.password = *password;
+        else
+            made.passwordError = CycleTexts::BrokenPasswordError(request.url);
+    }
+    if (settings.UseProxy)
+        request.proxy = settings.Proxy;
+    request.proxyUserName = settings.UserName;
+    request.proxyPassword = DecryptPassword(settings.Password);
+    request.debugAgent = settings.Debug;
+    return made;
+}
+
+ExtractionOptions ExtractionOptionsFor(const AppSettings& settings) {
+    return {settings.IgnoreCase, settings.IgnoreQuote, settings.IgnoreExcept};
+}

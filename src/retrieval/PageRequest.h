@@ -1,0 +1,22 @@
+#pragma once
+
+#include "retrieval/DataSet.h"
+#include "retrieval/ItemExtractor.h"
+#include "retrieval/PageFetcher.h"
+#include "settings/AppSettings.h"
+
+#include <QString>
+
+// The download of one page as the settings want it.
+struct PageRequest {
+    FetchRequest request;
+    QString passwordError; // error block when the stored page password could not be restored
+};
+
+// The page's address, user name and restored password; the proxy text when UseProxy is on, the
+// proxy's user name and restored password; the Debug user agent. A page password that cannot be
+// restored leaves the password empty and tells so in passwordError.
+PageRequest MakePageRequest(const PageRecord& page, const AppSettings& settings);
+
+// IgnoreCase, IgnoreQuote and IgnoreExcept of the settings.
+ExtractionOptions ExtractionOptionsFor(const AppSettings& settings);

@@ -1,0 +1,49 @@
+#include "settings/OptionsRules.h"
+
+#include "settings/SettingsKeys.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+bool InRangeOf(const QString& text, QStringView key) {
+    bool ok = false;
+    const int value = text.toInt(&ok);
+    return ok && FindSettingsKey(key).validRange->contains(value);
+}
+
+} // namespace
+
+OptionsEnabling EnablingFor(const AppSettings& form) {
+    OptionsEnabling enabling;
+    enabling.autoReloadDelay = form.AutoReload;
+    enabling.autoReloadOff = form.AutoReload;
+    enabling.quietHours = form.AutoReload && form.AutoReloadOff;
+    enabling.showInfoDelay = form.ShowInfo;
+    enabling.hideErrorDialog = !form.ShowProgressDialog;
+    enabling.updateSoundRow = form.PlaySound1;
+    enabling.itemSoundRows = form.PlaySound2;
+    return enabling;
+}
+
+std::optional<DelayProblem> FindDelayProblem(const QString& autoReloadDelay, const QString& showInfoDelay) {
+    if (!InRangeOf(autoReloadDelay, u"AutoReloadDelay"))
+        return DelayProblem{u"txtAutoReloadDelay",
+                            u"情報をダウンロードする間隔は 1 から 60 分の間で指定してください。"_s};
+    if (!InRangeOf(showInfoDelay, u"ShowInfoDelay"))
+        return DelayProblem{u"txtShowInfoDelay",
+                            u"情報を表示する間隔は 1 から 600 秒の間で指定してください。"_s};
+    return std::nullopt;
+}
+
+QString SoundFileStartFolder(const QString& currentFile) {
+    if (!currentFile.isEmpty()) {
+        const QFileInfo folder(QFileInfo(currentFile).absolutePath());
+        if (folder.isDir())
+            return folder.absoluteFilePath();
+    }
+    return QDir::homePath();
+}

@@ -1,0 +1,111 @@
+#include "settings/ui/ProxyDialog.h"
+
+#include "base/ui/DialogButtons.h"
+#include "settings/PasswordScrambler.h"
+#include "settings/ProxyParts.h"
+#include "settings/ui/TextBoxBehaviour.h"
+
+#include <QCheckBox>
+#include <QFormLayout>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QVBoxLayout>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+enum Box { Address, Port, UserName, Password };
+
+QLabel* Label(const QString& name, const QString& caption, QWidget* buddy) {
+    auto* label = new QLabel(caption);
+    label->setObjectName(name);
+    label->setBuddy(buddy);
+    return label;
+}
+
+} // namespace
+
+ProxyDialog::ProxyDialog(AppSettings& workingCopy, UserPrompter& prompter, QWidget* parent)
+    : QDialog(parent)
+    , m_settings(workingCopy)
+    , m_prompter(prompter)
+    , m_useProxy(new QCheckBox(u"ダウンロードにプロキシサーバーを使用する(&X)"_s)) {
+    setObjectName(u"frmProxy"_s);
+    setWindowTitle(u"プロキシ サーバーの設定"_s);
+    m_useProxy->setObjectName(u"chkUseProxy"_s);
+    for (const int maxLength : {1024, ProxyPortBoxLength, 256, 256})
+        addTextBox(maxLength);
+    m_boxes[Password]->setEchoMode(QLineEdit::Password);
+    m_boxes[Password]->setAttribute(Qt::WA_InputMethodEnabled, false);
+    m_boxes[UserName]->setDragEnabled(true);
+    m_boxes[Password]->setDragEnabled(true);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(buildFrame());
+    layout->addWidget(DialogButtons(this, QDialogButtonBox::Ok | QDialogButtonBox::Cancel));
+    // Toggled, not clicked: the space bar and the access key switch the boxes too.
+    connect(m_useProxy, &QCheckBox::toggled, this, &ProxyDialog::enableBoxes);
+    load();
+}
+
+// The controls in their tab order: the check box, address, port, user name, password.
+QWidget* ProxyDialog::buildFrame() {
+    auto* form = new QFormLayout;
+    form->addRow(m_useProxy);
+    auto* server = new QHBoxLayout;
+    server->addWidget(m_boxes[Address], 4);
+    server->addWidget(Label(u"Label6"_s, u"ポート(&T):"_s, m_boxes[Port]));
+    server->addWidget(m_boxes[Port], 1);
+    form->addRow(Label(u"Label4"_s, u"アドレス(&E):"_s, m_boxes[Address]), server);
+    auto* explanation =
+        new QLabel(u"このサーバーが認証を必要とする場合は、ユーザー名とパスワードを入力してください。"_s);
+    explanation->setObjectName(u"Label5"_s);
+    form->addRow(explanation);
+    form->addRow(Label(u"Label2"_s, u"ユーザー名(&S):"_s, m_boxes[UserName]), m_boxes[UserName]);
+    form->addRow(Label(u"Label3"_s, u"パスワード(&P):"_s, m_boxes[Password]), m_boxes[Password]);
+    auto* frame = new QGroupBox(u"構成"_s);
+    frame->setObjectName(u"Frame2"_s);
+    frame->setLayout(form);
+    return frame;
+}
+
+// A password that cannot be restored leaves its box empty.
+void ProxyDialog::load() {
+    m_useProxy->setChecked(m_settings.UseProxy);
+    enableBoxes(m_settings.UseProxy);
+    const ProxyParts parts = SplitProxy(m_settings.Proxy);
+    m_boxes[Address]->setText(parts.address);
+    m_boxes[Port]->setText(parts.port);
+    m_boxes[UserName]->setText(m_settings.UserName);
+    m_boxes[Password]->setText(DecryptPassword(m_settings.Password).value_or(QString()));
+}
+
+void ProxyDialog::addTextBox(int maxLength) {
+    auto* box = new QLineEdit;
+    box->setObjectName(u"txtText"_s + QString::number(m_boxes.size()));
+    box->setMaxLength(maxLength);
+    // Addresses, ports and credentials are typed in plain letters.
+    box->setAttribute(Qt::WA_InputMethodEnabled, false);
+    TextBoxBehaviour::apply(box, TextBoxBehaviour::LineBreaks::Keep);
+    m_boxes.append(box);
+}
+
+void ProxyDialog::enableBoxes(bool enabled) {
+    for (QLineEdit* box : std::as_const(m_boxes))
+        box->setEnabled(enabled);
+}
+
+void ProxyDialog::accept() {
+    const QString password = m_boxes[Password]->text();
+    if (!PasswordSurvivesScrambling(password)) {
+        m_prompter.showWarning(u"エラー"_s, PasswordNotCarriedMessage());
+        m_boxes[Password]->setFocus(Qt::OtherFocusReason);
+        return;
+    }
+    m_settings.UseProxy = m_useProxy->isChecked();
+    m_settings.Proxy = JoinProxy(m_boxes[Address]->text(), m_boxes[Port]->text());
+    m_settings.UserName = m_boxes[UserName]->text();
+    m_settings.Password = EncryptPassword(password);
+    QDialog::accept();
+}
