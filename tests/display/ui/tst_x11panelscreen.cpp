@@ -6,6 +6,7 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QProcess>
 #include <QStandardPaths>
@@ -186,6 +187,13 @@ void TestX11PanelScreen::wholeDotsOnlyOnTheScreen() {
 
 namespace {
 
+// True once the server pid owns display: its lock names it and its socket is there.
+bool ServerUp(int display, qint64 pid) {
+    QFile lock(u"/tmp/.X%1-lock"_s.arg(display));
+    return lock.open(QIODevice::ReadOnly) && lock.readAll().trimmed().toLongLong() == pid &&
+           QFileInfo::exists(u"/tmp/.X11-unix/X%1"_s.arg(display));
+}
+
 // Starts Xvfb on the first display from :300 that no server has locked and points Qt at it. It ends
 // itself when our connection closes (-terminate), a crashed test included.
 std::optional<qint64> StartOwnXServer() {
@@ -193,23 +201,22 @@ std::optional<qint64> StartOwnXServer() {
     if (xvfb.isEmpty())
         return std::nullopt;
     for (int display = 300; display < 400; ++display) {
-        const QString socket = u"/tmp/.X11-unix/X%1"_s.arg(display);
-        if (QFileInfo::exists(u"/tmp/.X%1-lock"_s.arg(display)) || QFileInfo::exists(socket))
+        if (QFileInfo::exists(u"/tmp/.X%1-lock"_s.arg(display)))
             continue;
         qint64 pid = 0;
         const QStringList arguments{u":%1"_s.arg(display), u"-screen"_s, u"0"_s,         u"640x480x24"_s,
                                     u"-nolisten"_s,        u"tcp"_s,     u"-terminate"_s};
         if (!QProcess::startDetached(xvfb, arguments, QDir::tempPath(), &pid))
             return std::nullopt;
-        for (int waited = 0; waited < 500 && !QFileInfo::exists(socket) && ::kill(pid_t(pid), 0) == 0;
-             ++waited)
+        // A server started meanwhile by someone else keeps the display; ours then gives up and ends.
+        for (int waited = 0; waited < 500 && !ServerUp(display, pid) && ::kill(pid_t(pid), 0) == 0; ++waited)
             QThread::msleep(20);
-        if (QFileInfo::exists(socket)) {
+        if (ServerUp(display, pid)) {
             qputenv("DISPLAY", u":%1"_s.arg(display).toLatin1());
             qputenv("QT_QPA_PLATFORM", "xcb");
             return pid;
         }
-        ::kill(pid_t(pid), SIGTERM); // another server took the display meanwhile
+        ::kill(pid_t(pid), SIGTERM);
     }
     return std::nullopt;
 }
