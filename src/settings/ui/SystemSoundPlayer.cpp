@@ -4,8 +4,6 @@
 #include <QFileInfo>
 #include <QLibrary>
 
-using namespace Qt::StringLiterals;
-
 SystemSoundPlayer::SystemSoundPlayer(QObject* parent, Beep beep, QString modulePath)
     : QObject(parent)
     , m_beep(beep ? std::move(beep) : Beep(&QApplication::beep))
