@@ -3,11 +3,11 @@
 # and the time from start to the first painted frame, each printed with its target. CPU and memory are
 # measured in the same run for bench_barepanel, a bare Qt widget repainting a 160 x 16 panel on the
 # scroller's rhythm, and the X server's CPU beside each, since our scroll steps are done in the server.
-# Usage: bench/bench_window.sh <folder holding sorvanta, sorvanta-sound.so, bench_barepanel and Images/>
+# Usage: bench/bench_window.sh <folder holding sorvanta, modules/, bench_barepanel and Images/>
 #        [start-up runs (default 5)]
 set -euo pipefail
 
-build=$(cd "${1:?usage: bench_window.sh <folder holding sorvanta, bench_barepanel and Images/> [start-up runs]}" && pwd)
+build=$(cd "${1:?usage: bench_window.sh <folder holding sorvanta, modules/, bench_barepanel and Images/> [start-up runs]}" && pwd)
 runs=${2:-5}
 work=$(mktemp -d)
 ticks=$(getconf CLK_TCK)
@@ -70,7 +70,7 @@ start_server() {
 prepare_folder() {
     local folder=$1 loadAtFirst=$2
     mkdir -p "$folder"
-    cp "$build/sorvanta" "$build/sorvanta-sound.so" "$folder/"
+    cp -r "$build/sorvanta" "$build/modules" "$folder/"
     cp -r "$build/Images" "$folder/"
     printf '"1","http://127.0.0.1:%s/news.html","bench","","",""\r\n' "$port" >"$folder/url.txt"
     printf '"1","","<b>","</b>",""\r\n' >"$folder/filter.txt"

@@ -64,8 +64,8 @@ add_custom_target(sorvanta_installables ALL DEPENDS ${ICONS_STAMP} ${COMPRESSED_
 add_dependencies(sorvanta_installables sorvanta sorvanta-check sorvanta-sound)
 
 install(TARGETS sorvanta sorvanta-check RUNTIME DESTINATION ${SORVANTA_PROGRAM_FOLDER})
-# The sound module, which the ticker loads from its own folder with the first sound.
-install(TARGETS sorvanta-sound LIBRARY DESTINATION ${SORVANTA_PROGRAM_FOLDER})
+# The sound module, which the ticker loads from modules/ in its own folder with the first sound.
+install(TARGETS sorvanta-sound LIBRARY DESTINATION ${SORVANTA_PROGRAM_FOLDER}/modules)
 install(DIRECTORY ${PROJECT_SOURCE_DIR}/src/resources/Images DESTINATION ${SORVANTA_PROGRAM_FOLDER})
 # The example data files keep the time of their last commit: the ticker offers a shipped data file
 # that is newer than the user's own copy, so rebuilding must not make an unchanged one newer.

@@ -8,7 +8,7 @@ SystemSoundPlayer::SystemSoundPlayer(QObject* parent, Beep beep, QString moduleP
     : QObject(parent)
     , m_beep(beep ? std::move(beep) : Beep(&QApplication::beep))
     , m_modulePath(modulePath.isEmpty()
-                       ? QCoreApplication::applicationDirPath() + u'/' + QLatin1String(ModuleFileName)
+                       ? QCoreApplication::applicationDirPath() + u'/' + QLatin1String(ModulePath)
                        : std::move(modulePath)) {}
 
 SystemSoundPlayer::~SystemSoundPlayer() = default;

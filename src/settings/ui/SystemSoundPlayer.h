@@ -14,15 +14,15 @@ class SystemSoundPlayer final : public QObject, public SoundPlayer {
     Q_OBJECT
 public:
     using Beep = std::function<void()>;
-    // modulePath defaults to the sound module beside the program.
+    // modulePath defaults to the sound module in the program's folder.
     explicit SystemSoundPlayer(QObject* parent = nullptr, Beep beep = {}, QString modulePath = {});
     ~SystemSoundPlayer() override;
     Q_DISABLE_COPY_MOVE(SystemSoundPlayer)
 
     void PlaySoundFile(const QString& path) override;
 
-    // The module's file name, as the build puts it beside the program.
-    static constexpr char ModuleFileName[] = "sorvanta-sound.so";
+    // Where the build and the install put the module, from the program's folder.
+    static constexpr char ModulePath[] = "modules/sorvanta-sound.so";
 
 private:
     WaveSound* sound();
