@@ -23,7 +23,7 @@ TickerTimers::TickerTimers(const Clock& clock, QObject* parent)
     , m_wallClock(clock) {
     const std::chrono::milliseconds atStart(0);
     const TimerRole roles[] = {
-        {&m_clockTimer, "tmrClock3", false, ClockInterval},
+        {&m_clockTimer, "tmrClock3", true, atStart},
         {&m_rotation, "tmrClock", true, atStart},
         {&m_update, "tmrClock2", true, atStart},
         {&m_downloadWatch, "tmrHTTP", true, UpdateStartDelay},
@@ -40,6 +40,10 @@ TickerTimers::TickerTimers(const Clock& clock, QObject* parent)
         if (role.interval > atStart)
             role.timer->setInterval(role.interval);
     }
+}
+
+void TickerTimers::armClock() {
+    m_clockTimer.start(DelayToNextTick(m_wallClock.now().time(), ClockPeriod));
 }
 
 void TickerTimers::armRotation() {
@@ -61,7 +65,7 @@ bool TickerTimers::takeUpdateMoment() {
 }
 
 void TickerTimers::startPeriodic() {
-    m_clockTimer.start();
+    armClock();
     resumePeriodic();
 }
 

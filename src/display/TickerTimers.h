@@ -6,9 +6,9 @@
 #include <QTimer>
 
 // The ticker's timers, one accessor per role. Each keeps its Qt object name (tmrClock3, tmrClock, ...)
-// and takes its period from TimerSchedule; the rotation and update timers are armed for the next
-// wall-clock second and minute of the clock. The ticker connects their ticks and decides what a tick
-// does.
+// and takes its period from TimerSchedule; the clock, rotation and update timers are armed for the
+// next wall-clock minute, second and minute of the clock, so an idle sign wakes once a second. The ticker
+// connects their ticks and decides what a tick does.
 class TickerTimers : public QObject {
     Q_OBJECT
 public:
@@ -33,8 +33,9 @@ public:
     const QTimer& exitGrace() const { return m_exitGrace; }
     const QTimer& taskbarSwitch() const { return m_taskbarSwitch; }
 
-    // The one-shot rotation and update timers, armed to fire just after the next wall-clock
-    // second and minute.
+    // The one-shot clock, rotation and update timers, armed to fire just after the next wall-clock
+    // minute, second and minute.
+    void armClock();
     void armRotation();
     void armUpdate();
     // True the first time it is asked within a wall-clock second (rotation) or minute (update):

@@ -10,7 +10,7 @@
 namespace TimerSchedule {
 
 // Every period of the ticker's timers.
-inline constexpr std::chrono::milliseconds ClockInterval{500};       // tmrClock3 redraws the clock
+inline constexpr std::chrono::milliseconds ClockPeriod{60000};       // tmrClock3, aligned to the wall clock
 inline constexpr std::chrono::milliseconds RotationPeriod{1000};     // tmrClock, aligned to the wall clock
 inline constexpr std::chrono::milliseconds UpdateCheckPeriod{60000}; // tmrClock2, aligned to the wall clock
 // Aligned ticks fall this long after the wall-clock boundary, so that the boundary has passed.

@@ -177,11 +177,19 @@ void Ticker::httpTick() {
 }
 
 void Ticker::clockTick() {
+    redrawClock();
+    m_timers.armClock();
+}
+
+void Ticker::redrawClock() {
     if (const auto cells = m_clockFace.update(m_services.clock.now().time()))
         m_window->showClock(*cells);
 }
 
 void Ticker::rotationTick() {
+    // The clock timer wakes once a minute; this tick, once a second, catches a wall clock that
+    // jumped meanwhile (a resume from suspend) within a second, at no wake-up of its own.
+    redrawClock();
     if (m_timers.takeRotationMoment() && TimerSchedule::RotationDue(m_services.clock.now().time(), m_settings,
                                                                     m_menu->showNews()->isEnabled()))
         ShowNextItem(false, +1);

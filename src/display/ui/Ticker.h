@@ -82,6 +82,7 @@ signals:
     void shutdownFinished();
 
 private:
+    void redrawClock();
     void connectWindow();
     void connectMenu();
     void connectTimers();

@@ -79,6 +79,7 @@ private slots:
     void initTestCase() { qputenv("XDG_CONFIG_HOME", QFile::encodeName(m_configHome.path())); }
     void clockDigits_data();
     void clockDigits();
+    void clockCatchesUpWithinASecond();
     void messagePanelFollowsTopAndLeft_data();
     void messagePanelFollowsTopAndLeft();
     void captionsAfterACycle();
@@ -126,6 +127,19 @@ void TestTicker::clockDigits() {
     f.ticker->clockTick();
     const auto& shown = f.ticker->window()->clockPanel()->cells().digits;
     QCOMPARE(QList<int>(shown.begin(), shown.end()), digits);
+}
+
+// The clock timer wakes at the minute; a wall clock that jumped meanwhile (a resume from suspend)
+// shows with the next second's rotation tick.
+void TestTicker::clockCatchesUpWithinASecond() {
+    Fixture f;
+    f.clock.set(QDateTime(QDate(2026, 12, 7), QTime(9, 5)));
+    f.ticker->clockTick();
+    QCOMPARE(f.ticker->timers().clock().interval(), 60005);
+    f.clock.set(QDateTime(QDate(2026, 12, 7), QTime(13, 47, 20)));
+    f.ticker->rotationTick();
+    const auto& shown = f.ticker->window()->clockPanel()->cells().digits;
+    QCOMPARE(QList<int>(shown.begin(), shown.end()), (QList<int>{1, 3, 4, 7}));
 }
 
 void TestTicker::messagePanelFollowsTopAndLeft_data() {
