@@ -1,11 +1,12 @@
 #pragma once
 
+#include "display/ui/LedPanel.h"
+
 #include <QImage>
-#include <QWidget>
 
 // The 160 x 16 message panel of the main window. It shows an image that the scroller writes into;
-// scaled on a high-density screen it stays crisp, one LED dot per block of device pixels.
-class MessagePanel : public QWidget {
+// at any scale it stays crisp, one LED dot per block of device pixels.
+class MessagePanel : public LedPanel {
     Q_OBJECT
 public:
     static constexpr QSize PanelSize{160, 16};

@@ -1,23 +1,149 @@
+#include "display/LedPalette.h"
+#include "display/SignScale.h"
 #include "display/ui/MainWindow.h"
+#include "display/ui/MessagePanel.h"
+#include "resources/builtin/BuiltinImages.h"
 
+#include <QApplication>
+#include <QPainter>
+#include <QProcess>
 #include <QSignalSpy>
 #include <QTest>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+const QPoint MessageAt(31, 39);
+
+// Lit columns in two colours and the red of keywords, so any blending between neighbours would show.
+QImage Stripes(QSize size) {
+    QImage image(size, QImage::Format_RGB32);
+    for (int y = 0; y < size.height(); ++y)
+        for (int x = 0; x < size.width(); ++x)
+            image.setPixel(x, y, (x + y) % 3 == 0 ? 0xffff0101 : (x % 2 ? 0xffd2ff10 : 0xff000000));
+    return image;
+}
+
+// The sign at one device pixel per LED pixel, put together from the pictures themselves: the skin,
+// the caption, the clock showing " 9:05" and the message or the lit lamp.
+QImage ExpectedSign(const QImage& message, bool lampLit) {
+    QImage sign = QImage(builtinImagePath(BuiltinImage::Skin)).convertToFormat(QImage::Format_RGB32);
+    QPainter painter(&sign);
+    painter.drawImage(0, 0, QImage(builtinImagePath(BuiltinImage::Caption)));
+    painter.fillRect(96, 0, 64, 16, QColor::fromRgb(LedPalette::Background.rgb()));
+    painter.drawImage(96 + 11, 0, QImage(builtinDigitPath(9)));
+    painter.drawImage(96 + 22, 0, QImage(builtinImagePath(BuiltinImage::Colon)));
+    painter.drawImage(96 + 26, 0, QImage(builtinDigitPath(0)));
+    painter.drawImage(96 + 37, 0, QImage(builtinDigitPath(5)));
+    painter.drawImage(MessageAt, lampLit ? QImage(builtinImagePath(BuiltinImage::Lamp)) : message);
+    return sign;
+}
+
+// The first device pixel of shot whose colour is not that of its LED pixel in led, each LED pixel
+// a factor x factor square; pixels beyond the squares (where a fractional ratio leaves a few) belong
+// to the sign's edge. Empty when there is none.
+QString FindBlur(const QImage& shot, const QImage& led, int factor) {
+    for (int y = 0; y < shot.height(); ++y) {
+        for (int x = 0; x < shot.width(); ++x) {
+            const QPoint dot(std::min(x / factor, led.width() - 1), std::min(y / factor, led.height() - 1));
+            if (shot.pixel(x, y) != led.pixel(dot))
+                return u"LED pixel (%1, %2) at device pixel (%3, %4): %5 instead of %6"_s.arg(dot.x())
+                    .arg(dot.y())
+                    .arg(x)
+                    .arg(y)
+                    .arg(shot.pixel(x, y), 8, 16)
+                    .arg(led.pixel(dot), 8, 16);
+        }
+    }
+    return {};
+}
+
+} // namespace
 
 class TestMainWindow : public QObject {
     Q_OBJECT
 private slots:
     void firstPaintIsAnnouncedOnce();
+    void signIsCrisp_data();
+    void signIsCrisp();
+    void zoomKeepsTheTopLeftCorner();
 };
 
 // The window benchmark times the first paint through this signal; later paints stay quiet.
 void TestMainWindow::firstPaintIsAnnouncedOnce() {
-    MainWindow window(QPoint(31, 39));
+    MainWindow window(MessageAt);
     QSignalSpy painted(&window, &MainWindow::firstPainted);
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
     QTRY_COMPARE(painted.count(), 1);
     window.repaint();
     QCOMPARE(painted.count(), 1);
+}
+
+void TestMainWindow::signIsCrisp_data() {
+    QTest::addColumn<double>("ratio");
+    QTest::addColumn<int>("zoom");
+    QTest::addColumn<bool>("lampLit");
+    QTest::newRow("ratio 1") << 1.0 << 1 << false;
+    QTest::newRow("ratio 2") << 2.0 << 1 << false;
+    QTest::newRow("ratio 3") << 3.0 << 1 << false;
+    QTest::newRow("ratio 1.5 drawn at 2") << 1.5 << 1 << false;
+    QTest::newRow("ratio 1.25 drawn at 1") << 1.25 << 1 << false;
+    QTest::newRow("zoom 2") << 1.0 << 2 << false;
+    QTest::newRow("zoom 2 at ratio 1.5") << 1.5 << 2 << false;
+    QTest::newRow("lamp at ratio 1.5") << 1.5 << 1 << true;
+}
+
+// Every LED pixel of the grabbed sign is a solid square of device pixels in its own colour; where a
+// fractional ratio leaves device pixels beyond those squares, they repeat the skin's edge.
+void TestMainWindow::signIsCrisp() {
+    QFETCH(double, ratio);
+    QFETCH(int, zoom);
+    QFETCH(bool, lampLit);
+    // The scale factor is read when the application starts: other ratios run in a process of their own.
+    if (!qFuzzyCompare(qApp->devicePixelRatio(), ratio)) {
+        QVERIFY2(!qEnvironmentVariableIsSet("QT_SCALE_FACTOR"), "the platform ignores QT_SCALE_FACTOR");
+        QProcess row;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(u"QT_SCALE_FACTOR"_s, QString::number(ratio));
+        row.setProcessEnvironment(environment);
+        row.setProcessChannelMode(QProcess::MergedChannels);
+        row.start(QCoreApplication::applicationFilePath(),
+                  {u"signIsCrisp:"_s + QString::fromUtf8(QTest::currentDataTag())});
+        QVERIFY(row.waitForFinished(60000));
+        QVERIFY2(row.exitCode() == 0, row.readAll().constData());
+        return;
+    }
+    MainWindow window(MessageAt);
+    window.setZoom(zoom);
+    window.showClock({u"0905"_s, {ClockFace::Dark, 9, 0, 5}});
+    const QImage message = Stripes(MessagePanel::PanelSize);
+    window.messagePanel()->placeFrame(message, 0);
+    window.messagePanel()->setVisible(!lampLit);
+    window.setLampVisible(lampLit);
+    window.setLampLit(lampLit);
+
+    const QImage shot = window.grab().toImage().convertToFormat(QImage::Format_RGB32);
+    const QImage led = ExpectedSign(message, lampLit);
+    const int factor = zoom * SignScale::WholeRatio(ratio);
+    QCOMPARE(shot.devicePixelRatio(), ratio);
+    QVERIFY(shot.width() >= led.width() * factor && shot.height() >= led.height() * factor);
+    const QString blur = FindBlur(shot, led, factor);
+    QVERIFY2(blur.isEmpty(), qPrintable(blur));
+}
+
+// The top-left corner stays; the window and its panels grow by whole LED pixels.
+void TestMainWindow::zoomKeepsTheTopLeftCorner() {
+    MainWindow window(MessageAt);
+    window.move(120, 80);
+    window.show();
+    window.setZoom(3);
+    QCOMPARE(window.geometry(), QRect(120, 80, 666, 195));
+    QCOMPARE(window.messagePanel()->geometry(), QRect(93, 117, 480, 48));
+    window.setZoom(1);
+    QCOMPARE(window.geometry(), QRect(120, 80, 222, 65));
+    QCOMPARE(window.messagePanel()->geometry(), QRect(MessageAt, MessagePanel::PanelSize));
 }
 
 QTEST_MAIN(TestMainWindow)
