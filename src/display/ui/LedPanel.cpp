@@ -7,16 +7,14 @@
 
 // The device transform says how large the device pixels of this paint are: a screen's, a grab's or
 // an image's of any ratio.
-void MapToLedPixels(QPainter& painter, const QWidget& widget, QPoint ledInSign, int zoom) {
+void MapToLedPixels(QPainter& painter, QPointF corner, QPoint ledOffset, int zoom) {
     const QTransform toDevice = painter.deviceTransform();
     const int factor = zoom * SignScale::WholeRatio(toDevice.m11());
-    const bool wholeSign = widget.isWindow();
-    const QPoint origin = wholeSign ? QPoint() : ledInSign * factor;
-    const QPoint inSign = wholeSign ? QPoint() : widget.mapTo(widget.window(), QPoint());
-    const QPointF corner = toDevice.map(QPointF(-inSign));
+    const QPointF deviceCorner = toDevice.map(corner);
     const QTransform wanted =
         QTransform::fromScale(factor, factor) *
-        QTransform::fromTranslate(std::round(corner.x()) + origin.x(), std::round(corner.y()) + origin.y());
+        QTransform::fromTranslate(std::round(deviceCorner.x()) + ledOffset.x() * factor,
+                                  std::round(deviceCorner.y()) + ledOffset.y() * factor);
     painter.setWorldTransform(wanted * toDevice.inverted());
     painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
 }
@@ -42,4 +40,13 @@ void LedPanel::applyScale() {
     const SignScale scale(m_zoom, devicePixelRatio());
     setAttribute(Qt::WA_OpaquePaintEvent, scale.isExact());
     setGeometry(scale.logicalRect(m_led));
+}
+
+// The LED pixels are counted from the sign's top-left corner. A panel that is a window of its own is
+// the whole sign.
+void LedPanel::mapToLedPixels(QPainter& painter) const {
+    if (isWindow())
+        MapToLedPixels(painter, QPointF(), QPoint(), m_zoom);
+    else
+        MapToLedPixels(painter, -mapTo(window(), QPoint()), m_led.topLeft(), m_zoom);
 }

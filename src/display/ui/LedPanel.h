@@ -4,10 +4,10 @@
 
 class QPainter;
 
-// Sets painter, which paints widget, up to draw in LED pixels of the sign scaled by zoom: pixel (0, 0)
-// is the LED pixel ledInSign, counted from the sign's top-left corner, which lies on a whole device
-// pixel. A widget that is a window of its own is the whole sign.
-void MapToLedPixels(QPainter& painter, const QWidget& widget, QPoint ledInSign, int zoom);
+// Sets painter up to draw in LED pixels scaled by zoom, each a square of whole device pixels: pixel
+// (0, 0) is the LED pixel ledOffset counted from corner, a point in the painter's logical coordinates
+// that is taken to the nearest whole device pixel.
+void MapToLedPixels(QPainter& painter, QPointF corner, QPoint ledOffset, int zoom);
 
 // A panel of the LED sign. Its place and size are counted in LED pixels of the sign; it lays itself
 // out in logical pixels at the sign's scale (SignScale) and paints every LED pixel as a square block
@@ -28,7 +28,7 @@ public:
 protected:
     // Sets the painter up to draw in the panel's LED pixels: pixel (0, 0) is the panel's top-left LED
     // pixel, and the blocks line up with those of every other panel and of the skin.
-    void mapToLedPixels(QPainter& painter) const { MapToLedPixels(painter, *this, m_led.topLeft(), m_zoom); }
+    void mapToLedPixels(QPainter& painter) const;
 
 private:
     void applyScale();

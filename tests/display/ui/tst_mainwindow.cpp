@@ -3,10 +3,10 @@
 #include "display/ui/MainWindow.h"
 #include "display/ui/MessagePanel.h"
 #include "resources/builtin/BuiltinImages.h"
+#include "support/TestSupport.h"
 
 #include <QApplication>
 #include <QPainter>
-#include <QProcess>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -101,18 +101,9 @@ void TestMainWindow::signIsCrisp() {
     QFETCH(double, ratio);
     QFETCH(int, zoom);
     QFETCH(bool, lampLit);
-    // The scale factor is read when the application starts: other ratios run in a process of their own.
     if (!qFuzzyCompare(qApp->devicePixelRatio(), ratio)) {
-        QVERIFY2(!qEnvironmentVariableIsSet("QT_SCALE_FACTOR"), "the platform ignores QT_SCALE_FACTOR");
-        QProcess row;
-        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        environment.insert(u"QT_SCALE_FACTOR"_s, QString::number(ratio));
-        row.setProcessEnvironment(environment);
-        row.setProcessChannelMode(QProcess::MergedChannels);
-        row.start(QCoreApplication::applicationFilePath(),
-                  {u"signIsCrisp:"_s + QString::fromUtf8(QTest::currentDataTag())});
-        QVERIFY(row.waitForFinished(60000));
-        QVERIFY2(row.exitCode() == 0, row.readAll().constData());
+        const std::optional<QString> failure = RunRowAtScaleFactor(ratio);
+        QVERIFY2(!failure, qPrintable(failure.value_or(QString())));
         return;
     }
     MainWindow window(MessageAt);
