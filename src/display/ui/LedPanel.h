@@ -19,7 +19,6 @@ public:
     Q_DISABLE_COPY_MOVE(LedPanel)
 
     QRect ledGeometry() const { return m_led; }
-    int zoom() const { return m_zoom; }
     // Puts the panel's top-left LED pixel on ledPosition of the sign.
     void setLedPosition(QPoint ledPosition);
     // Lays the panel out for zoom and the device pixel ratio of its screen.

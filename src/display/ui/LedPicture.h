@@ -13,7 +13,6 @@ public:
     Q_DISABLE_COPY_MOVE(LedPicture)
 
     void setPicture(const QImage& picture);
-    const QImage& picture() const { return m_picture; }
 
 protected:
     void paintEvent(QPaintEvent* event) override;

@@ -23,7 +23,6 @@ public:
     void layOutPanels(int left, int top);
     // The whole sign drawn zoom times larger; the top-left corner stays where it is.
     void setZoom(int zoom);
-    int zoom() const { return m_zoom; }
     // Sets or clears a window flag; a visible window, which the change hides, is shown again.
     void changeWindowFlag(Qt::WindowType flag, bool on);
     void showClock(const ClockFace::Cells& cells);
