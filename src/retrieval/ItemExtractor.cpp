@@ -30,8 +30,10 @@ PreparedRule PrepareRule(const RuleRecord& record, const ExtractionOptions& opti
     PreparedRule rule;
     rule.header = Prepared(record.Header, options);
     rule.footer = Prepared(record.Footer, options);
-    for (const QString& word : record.Exclusions)
-        rule.exclusions.append(Prepared(word, options));
+    // Prepared as the field's text and split after: a field of nothing but quotes holds no word.
+    const QString exclusions = Prepared(record.Exclusions.join(u' '), options);
+    if (!exclusions.isEmpty())
+        rule.exclusions = exclusions.split(u' ');
     if (rule.footer.isEmpty())
         rule.footer = u"<"_s; // the fragment then ends at the next tag
     return rule;

@@ -40,15 +40,13 @@ QStringList FieldsOf(const PageRecord& page) {
             page.Password};
 }
 
-// Exclusion words are separated by single spaces, so two spaces in a row hold an empty word.
 RuleRecord RuleFrom(const QStringList& fields) {
-    const QStringList exclusions = fields[4].isEmpty() ? QStringList() : fields[4].split(u' ');
-    return {IsFlagOn(fields[0]), fields[1], fields[2], fields[3], exclusions};
+    return {IsFlagOn(fields[0]), fields[1], fields[2], fields[3], ParseExclusions(fields[4])};
 }
 
 QStringList FieldsOf(const RuleRecord& rule) {
     return {FlagText(rule.Enabled, rule.isBlank()), rule.Name, rule.Header, rule.Footer,
-            rule.Exclusions.join(u' ')};
+            FormatExclusions(rule.Exclusions)};
 }
 
 template <typename Record>
@@ -83,6 +81,15 @@ QList<RuleRecord> ParseRules(const QString& text) {
 
 QString FormatRules(const QList<RuleRecord>& rules) {
     return TextOf(rules, RuleFieldCount);
+}
+
+// Exclusion words are separated by single spaces, so two spaces in a row hold an empty word.
+QStringList ParseExclusions(const QString& text) {
+    return text.isEmpty() ? QStringList() : text.split(u' ');
+}
+
+QString FormatExclusions(const QStringList& exclusions) {
+    return exclusions.join(u' ');
 }
 
 QStringList ParseKeywords(const QString& text) {

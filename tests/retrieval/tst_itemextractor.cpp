@@ -119,6 +119,9 @@ void TestItemExtractor::extractsItems_data() {
     QTest::newRow("IgnoreQuote empties a word of quotes, which excludes everything")
         << u"[a][b]"_s << Rules{Rule(u"["_s, u"]"_s, {u"y"_s, u"\"'"_s})} << int(IgnoreQuote) << QStringList{}
         << true;
+    QTest::newRow("IgnoreQuote empties a field of quotes alone, which excludes nothing")
+        << u"[a][b]"_s << Rules{Rule(u"["_s, u"]"_s, {u"\"'"_s})} << int(IgnoreQuote)
+        << QStringList{u"a|7|1"_s, u"b|7|1"_s} << true;
     QTest::newRow("IgnoreExcept keeps excluded fragments")
         << u"[a1][b2]"_s
         << Rules{Rule(u"["_s, u"]"_s, {u"1"_s}), Rule(u"("_s, u")"_s, {QString(), QString()})}

@@ -16,6 +16,10 @@
 #include "display/ui/SkinDialog.h"
 #include "display/ui/TickerMenu.h"
 #include "display/ui/TrayStatus.h"
+#include "editors/ui/KeywordListDialog.h"
+#include "editors/ui/PageListDialog.h"
+#include "editors/ui/RuleListDialog.h"
+#include "editors/ui/RuleTesterPanel.h"
 #include "settings/ui/OptionsDialog.h"
 #include "startup/RunLog.h"
 
@@ -122,6 +126,7 @@ void Ticker::connectMenu() {
     // 中止 stops what is running, as Esc does: the message on show and a running update.
     connect(menu, &TickerMenu::pauseTriggered, this, &Ticker::escape);
     connect(menu, &TickerMenu::reloadTriggered, this, &Ticker::StartUpdate);
+    connect(menu, &TickerMenu::setDownloadTriggered, this, &Ticker::editPages);
     connect(menu, &TickerMenu::aboutTriggered, this, &Ticker::showAbout);
     connect(menu, &TickerMenu::optionsTriggered, this, &Ticker::openOptions);
     connect(menu, &TickerMenu::skinTriggered, this, &Ticker::chooseSkin);
@@ -270,13 +275,23 @@ void Ticker::showAbout() {
     runModal(about);
 }
 
+void Ticker::editPages() {
+    PageListDialog dialog(m_services.dataFiles, m_services.prompter, m_pageStatuses, m_window.get());
+    runModal(dialog);
+    m_pageStatuses = dialog.pageStatuses();
+}
+
 void Ticker::openOptions() {
-    OptionsDialog dialog(m_settings,
-                         {m_services.store, m_services.dataFiles, m_services.prompter, m_services.sound,
-                          m_services.choosers, &LedRenderer::MessageFont, [this](bool on) { setTopMost(on); },
-                          [this](bool shown) { showTaskbarEntry(shown); },
-                          QCoreApplication::applicationFilePath()},
-                         m_window.get());
+    OptionsDialog dialog(
+        m_settings,
+        {m_services.store, m_services.dataFiles, m_services.prompter, m_services.sound, m_services.choosers,
+         &LedRenderer::MessageFont, [this](bool on) { setTopMost(on); },
+         [this](bool shown) { showTaskbarEntry(shown); }, QCoreApplication::applicationFilePath(),
+         RuleListDialog::opener(
+             m_services.dataFiles, m_services.prompter,
+             [this] { return new RuleTesterPanel(m_services.dataFiles.tables().pages, m_settings); }),
+         KeywordListDialog::opener()},
+        m_window.get());
     runModal(dialog);
 }
 
@@ -360,8 +375,10 @@ void Ticker::onCycleFinished(const CycleResult& result) {
     m_downloadCancelled = false;
     m_timers.lamp().stop();
     if (result.outcome == CycleResult::Outcome::Completed ||
-        result.outcome == CycleResult::Outcome::Cancelled)
+        result.outcome == CycleResult::Outcome::Cancelled) {
+        m_pageStatuses = result.pageStatuses;
         publish(result);
+    }
     // Periodic updates go on after every cycle, the ones that found no connection included.
     m_timers.armUpdate();
 }

@@ -90,6 +90,7 @@ private:
     void renderCurrentItem();
     void carryOut(const RotationAction& action);
     void showAbout();
+    void editPages();
     void browse(const QString& url);
     void togglePage(int page);
     // Every load of the settings file replaces the settings the sign runs on.
@@ -115,6 +116,8 @@ private:
     UpdateCycle m_cycle;
     TickerTimers m_timers;
     UpdateCycleView m_cycleView;
+    // What the last finished update got from each page, by page number.
+    QMap<int, PageStatus> m_pageStatuses;
     bool m_menuOpen = false;
     bool m_downloadCancelled = false;
     bool m_shutDown = false;

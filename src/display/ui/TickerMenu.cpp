@@ -38,8 +38,7 @@ TickerMenu::TickerMenu(QObject* parent)
     m_reload = Entry(menu, u"mnuReload"_s, u"更新(&R)"_s);
     m_reload->setShortcut(Qt::Key_F5);
     Separator(menu, u"mnuBar2"_s, false);
-    // The page list dialog is not part of this build yet.
-    Entry(menu, u"mnuSetDownload"_s, u"更新の設定(&P)"_s, false);
+    QAction* setDownload = Entry(menu, u"mnuSetDownload"_s, u"更新の設定(&P)"_s);
     m_browse = menu->addMenu(u"ブラウザで開く(&B)"_s);
     m_browse->menuAction()->setObjectName(u"mnuTitleBrowse"_s);
     m_download = menu->addMenu(QString());
@@ -61,6 +60,7 @@ TickerMenu::TickerMenu(QObject* parent)
     connect(m_showNews, &QAction::triggered, this, &TickerMenu::showNewsTriggered);
     connect(pause, &QAction::triggered, this, &TickerMenu::pauseTriggered);
     connect(m_reload, &QAction::triggered, this, &TickerMenu::reloadTriggered);
+    connect(setDownload, &QAction::triggered, this, &TickerMenu::setDownloadTriggered);
     connect(about, &QAction::triggered, this, &TickerMenu::aboutTriggered);
     connect(options, &QAction::triggered, this, &TickerMenu::optionsTriggered);
     connect(skin, &QAction::triggered, this, &TickerMenu::skinTriggered);

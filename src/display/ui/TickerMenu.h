@@ -27,6 +27,7 @@ signals:
     void showNewsTriggered();
     void pauseTriggered();
     void reloadTriggered();
+    void setDownloadTriggered();
     void aboutTriggered();
     void optionsTriggered();
     void skinTriggered();

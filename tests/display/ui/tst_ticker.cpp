@@ -6,12 +6,14 @@
 #include "display/ui/TrayStatus.h"
 #include "retrieval/CycleTexts.h"
 #include "settings/ui/ChooserDialogs.h"
+#include "support/DialogTesting.h"
 #include "support/TestSupport.h"
 
 #include <QAbstractButton>
 #include <QApplication>
 #include <QDialog>
 #include <QDir>
+#include <QLineEdit>
 #include <QSignalSpy>
 #include <QSpinBox>
 #include <QTemporaryDir>
@@ -94,6 +96,8 @@ private slots:
     void laterInstanceSavesNothing();
     void zoomedSignComesBackWhereItWas();
     void downloadMenuTogglesAPage();
+    void pageListPausesTheTimersAndKeepsTheStatuses();
+    void optionsOpenTheRuleAndKeywordLists();
     void stopEndsMessageAndUpdate_data();
     void stopEndsMessageAndUpdate();
     void messageStandsStillWhileTheMenuIsOpen();
@@ -377,6 +381,53 @@ void TestTicker::downloadMenuTogglesAPage() {
              "\"1\",\"http://b.test/\",\"天気\",\"\",\"\",\"\"\r\n");
     QVERIFY(f.ticker->menu()->downloadMenu()->actions()[1]->isChecked());
     QCOMPARE(f.ticker->menu()->browseMenu()->actions().size(), 2);
+}
+
+// The page list opens from the menu over paused timers with what the last update got from each
+// page; the statuses follow the pages it moved.
+void TestTicker::pageListPausesTheTimersAndKeepsTheStatuses() {
+    Fixture f;
+    f.ticker->showWindow(false);
+    CycleResult result;
+    result.pageStatuses = {{1, {PageStatus::Kind::Items, 2, {}}}};
+    emit f.ticker->cycle().finished(result);
+    const auto statuses = [](QDialog& dialog) {
+        QTreeWidget* list = Find<QTreeWidget>(&dialog, "lvwURLs");
+        return QStringList{list->topLevelItem(0)->text(2), list->topLevelItem(1)->text(2)};
+    };
+    f.withDialog(u"mnuSetDownload"_s, [&](QDialog& dialog) {
+        QVERIFY(!f.ticker->timers().rotation().isActive() && !f.ticker->timers().update().isActive());
+        QCOMPARE(statuses(dialog), (QStringList{u"2件"_s, QString()}));
+        Find(&dialog, "cmdDown")->click();
+        dialog.accept();
+    });
+    QVERIFY(f.ticker->timers().rotation().isActive() && f.ticker->timers().update().isActive());
+    QCOMPARE(f.ticker->menu()->downloadMenu()->actions()[0]->text(), u"天気"_s); // saved and reloaded
+    f.withDialog(u"mnuSetDownload"_s, [&](QDialog& dialog) {
+        QCOMPARE(statuses(dialog), (QStringList{QString(), u"2件"_s}));
+        dialog.reject();
+    });
+}
+
+// The options dialog's buttons open the rule and keyword lists on its copies, which Apply writes.
+void TestTicker::optionsOpenTheRuleAndKeywordLists() {
+    Fixture f;
+    f.withDialog(u"mnuOption"_s, [](QDialog& options) {
+        WhenModalOpens([](QDialog* rules) {
+            Find<QListWidget>(rules, "lstFilters")->item(0)->setCheckState(Qt::Unchecked);
+            rules->accept();
+        });
+        Find(&options, "cmdFilter")->click();
+        WhenModalOpens([](QDialog* keywords) {
+            Find<QLineEdit>(keywords, "txtNewKeyword")->setText(u"運休"_s);
+            Find(keywords, "cmdAdd")->click();
+            keywords->accept();
+        });
+        Find(&options, "cmdKeywords")->click();
+        options.accept();
+    });
+    QCOMPARE(ReadFileBytes(f.dir.filePath(u"filter.txt"_s)), "\"0\",\"太字\",\"<b>\",\"\",\"\"\r\n");
+    QCOMPARE(f.dataFiles.tables().keywords, (QStringList{u"遅れ"_s, u"運休"_s}));
 }
 
 void TestTicker::stopEndsMessageAndUpdate_data() {

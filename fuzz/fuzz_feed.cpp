@@ -1,0 +1,35 @@
+// Feed reading: any page text parses without fault or hang. A feed's titles carry no white space
+// at either end and no run of it; a stop signal asked once gives no feed rather than part of one.
+// Input: the page text (UTF-8).
+#include "FuzzInput.h"
+#include "retrieval/FeedParser.h"
+
+#include <algorithm>
+
+namespace {
+
+bool IsWhiteSpace(QChar c) {
+    return c == u' ' || c == u'\t' || c == u'\r' || c == u'\n';
+}
+
+bool IsTidyTitle(const FeedEntry& entry) {
+    const QString& title = entry.title;
+    if (!title.isEmpty() && (IsWhiteSpace(title.front()) || IsWhiteSpace(title.back())))
+        return false;
+    return std::adjacent_find(title.cbegin(), title.cend(), [](QChar a, QChar b) {
+               return IsWhiteSpace(a) && IsWhiteSpace(b);
+           }) == title.cend();
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    const QString text = QString::fromUtf8(reinterpret_cast<const char*>(data), qsizetype(size));
+    const std::optional<QList<FeedEntry>> feed = ParseFeed(text);
+    if (feed)
+        FUZZ_CHECK(std::all_of(feed->cbegin(), feed->cend(), IsTidyTitle));
+    bool asked = false;
+    const std::optional<QList<FeedEntry>> stopped = ParseFeed(text, [&] { return asked = true; });
+    FUZZ_CHECK(!asked || !stopped);
+    return 0;
+}

@@ -1,0 +1,78 @@
+// Page decoding and normalisation: any bytes with any Content-Type decode (bad sequences
+// substituted, never the whole page lost); the text holds no NUL, CR, LF, TAB or half-width
+// katakana; and it equals the normalisation done step by step over the whole text: half-width
+// katakana widened, line breaks and tabs deleted, space pairs removed, then the twelve references
+// replaced one by one.
+// Input: the page's bytes, then the Content-Type header value.
+#include "FuzzInput.h"
+#include "base/AnsiText.h"
+#include "retrieval/PageDecoder.h"
+#include "retrieval/PageText.h"
+
+#include <algorithm>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+bool IsHalfWidthKana(QChar c) {
+    return c.unicode() >= 0xFF61 && c.unicode() <= 0xFF9F;
+}
+
+bool IsRemoved(QChar c) {
+    return c == u'\r' || c == u'\n' || c == u'\t' || c == QChar(0) || IsHalfWidthKana(c);
+}
+
+// The widening that Shift_JIS text knows: a letter joins the voiced or semi-voiced mark after it
+// when the joined letter exists in CP932; a mark on its own becomes the spacing mark.
+QString Widened(const QString& text) {
+    QString wide;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar c = text.at(i);
+        if (!IsHalfWidthKana(c)) {
+            wide += c;
+            continue;
+        }
+        const QString joined = text.mid(i, 2).normalized(QString::NormalizationForm_KC);
+        bool inCp932 = false;
+        EncodeCp932(joined, &inCp932);
+        if (joined.size() == 1 && inCp932 && i + 1 < text.size() && IsHalfWidthKana(text.at(i + 1))) {
+            wide += joined;
+            ++i;
+        } else if (c == u'\uFF9E' || c == u'\uFF9F') {
+            wide += c == u'\uFF9E' ? u'゛' : u'゜';
+        } else {
+            wide += QString(c).normalized(QString::NormalizationForm_KC);
+        }
+    }
+    return wide;
+}
+
+QString NormalisedStepByStep(QString text) {
+    text = Widened(text);
+    text.remove(u'\r').remove(u'\n').remove(u'\t');
+    text.replace(u"  "_s, QString());
+    static const std::pair<QString, QString> References[] = {
+        {u"&lt;"_s, u"<"_s},    {u"&gt;"_s, u">"_s},   {u"&amp;"_s, u"&"_s},  {u"&apos;"_s, u"'"_s},
+        {u"&quot;"_s, u"\""_s}, {u"&nbsp;"_s, u" "_s}, {u"&#60;"_s, u"<"_s},  {u"&#62;"_s, u">"_s},
+        {u"&#38;"_s, u"&"_s},   {u"&#39;"_s, u"'"_s},  {u"&#34;"_s, u"\""_s}, {u"&#160;"_s, u" "_s},
+    };
+    for (const auto& [reference, character] : References)
+        text.replace(reference, character);
+    return text;
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    const QList<QByteArray> parts = SplitFuzzInput(data, size, 2);
+    const QByteArray& page = parts.at(0);
+    const QByteArray& contentType = parts.at(1);
+
+    const std::optional<QString> decoded = DecodePageBytes(page, contentType);
+    FUZZ_CHECK(decoded && !decoded->contains(QChar(0)));
+    const QString text = NormalisePageText(page, contentType);
+    FUZZ_CHECK(std::none_of(text.cbegin(), text.cend(), IsRemoved));
+    FUZZ_CHECK(text == NormalisedStepByStep(*decoded));
+    return 0;
+}

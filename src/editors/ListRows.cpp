@@ -1,0 +1,7 @@
+#include "editors/ListRows.h"
+
+RowButtons ButtonsFor(int selected, int count) {
+    if (selected < 0 || selected >= count)
+        return {};
+    return {true, selected > 0, selected < count - 1};
+}

@@ -1,0 +1,33 @@
+#pragma once
+
+#include "retrieval/DataSet.h"
+
+#include <QString>
+
+// The boxes of the page edit dialog, with the password in plain text. The defaults are those of a
+// new page.
+struct PageFields {
+    QString name = QStringLiteral("新しいページ");
+    QString url = QStringLiteral("http://");
+    bool enabled = true;
+    QString label;
+    QString userName;
+    QString password;
+
+    bool operator==(const PageFields&) const = default;
+};
+
+// Only "http://" and "https://" in small letters open an address that can be fetched.
+bool IsFetchableUrl(const QString& url);
+QString BadUrlMessage(); // the "エラー" message for an address that fails IsFetchableUrl
+
+// The boxes filled from a stored page. A stored password that cannot be restored shows empty.
+PageFields FieldsOf(const PageRecord& page);
+
+// What stands in the way of storing the fields over original (a new page: a default record).
+enum class PageFieldsProblem { None, Url, Password };
+PageFieldsProblem CheckFields(const PageFields& fields, const PageRecord& original);
+
+// The record the fields make. An empty password is stored empty; the original's password is kept
+// as it was stored while the box still shows it, otherwise the box is scrambled afresh.
+PageRecord RecordOf(const PageFields& fields, const PageRecord& original);

@@ -1,0 +1,17 @@
+#pragma once
+
+#include <QString>
+
+class QLabel;
+class QListWidget;
+class QPushButton;
+class QWidget;
+
+// Controls named as the editor dialogs' tests and the user's access keys know them.
+QPushButton* NamedButton(QWidget* parent, const QString& name, const QString& caption);
+// A label whose access key focuses buddy, when given.
+QLabel* NamedLabel(QWidget* parent, const QString& name, const QString& text, QWidget* buddy = nullptr);
+// Dialogs opened from another dialog share its place above the sign; from may be null.
+void ShareStaysOnTop(QWidget* from, QWidget* to);
+// The selected row of a single-selection list, -1 when nothing is selected.
+int SelectedRow(const QListWidget* list);

@@ -1,0 +1,131 @@
+#include "editors/ui/KeywordListDialog.h"
+
+#include "editors/KeywordEntries.h"
+#include "editors/ListRows.h"
+#include "editors/ui/DialogParts.h"
+
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+using namespace Qt::StringLiterals;
+
+KeywordListDialog::KeywordListDialog(QStringList& keywords, QWidget* parent)
+    : QDialog(parent)
+    , m_keywords(keywords)
+    , m_entries(ListedKeywords(keywords)) {
+    setObjectName(u"frmKeywords"_s);
+    setWindowTitle(u"キーワードの設定"_s);
+    addControls();
+    connectControls();
+    rebuild(-1);
+    m_add->setEnabled(false);
+}
+
+std::function<void(QWidget*, QStringList&)> KeywordListDialog::opener() {
+    return [](QWidget* parent, QStringList& keywords) {
+        KeywordListDialog dialog(keywords, parent);
+        ShareStaysOnTop(parent, &dialog);
+        dialog.exec();
+    };
+}
+
+// Created in tab order: the input and its button, then the list and its buttons.
+void KeywordListDialog::addControls() {
+    m_input = new QLineEdit(this);
+    m_input->setObjectName(u"txtNewKeyword"_s);
+    m_input->setMaxLength(256);
+    m_add = NamedButton(this, u"cmdAdd"_s, u"追加(&A)"_s);
+    m_add->setDefault(true);
+    m_list = new QListWidget(this);
+    m_list->setObjectName(u"lstKeywords"_s);
+    m_list->setMinimumSize(260, 200);
+    m_remove = NamedButton(this, u"cmdRemove"_s, u"削除(&R)"_s);
+    m_up = NamedButton(this, u"cmdUp"_s, u"上へ(&U)"_s);
+    m_down = NamedButton(this, u"cmdDown"_s, u"下へ(&D)"_s);
+    auto* ok = NamedButton(this, u"cmdOK"_s, u"OK"_s);
+    auto* cancel = NamedButton(this, u"cmdCancel"_s, u"キャンセル"_s);
+    connect(ok, &QPushButton::clicked, this, &QDialog::accept);
+    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+
+    auto* side = new QVBoxLayout;
+    side->addWidget(m_remove);
+    side->addSpacing(16);
+    side->addWidget(m_up);
+    side->addWidget(m_down);
+    side->addStretch();
+    auto* bottom = new QHBoxLayout;
+    bottom->addStretch();
+    bottom->addWidget(ok);
+    bottom->addWidget(cancel);
+    auto* layout = new QGridLayout(this);
+    layout->addWidget(NamedLabel(this, u"Label1"_s,
+                                 u"キーワードを入力してから、[追加] をクリックしてください(&T)"_s, m_input),
+                      0, 0, 1, 2);
+    layout->addWidget(m_input, 1, 0);
+    layout->addWidget(m_add, 1, 1);
+    layout->addWidget(NamedLabel(this, u"Label2"_s, u"キーワード(&W):"_s, m_list), 2, 0, 1, 2);
+    layout->addWidget(m_list, 3, 0);
+    layout->addLayout(side, 3, 1);
+    layout->addLayout(bottom, 4, 0, 1, 2);
+}
+
+void KeywordListDialog::connectControls() {
+    connect(m_input, &QLineEdit::textChanged, this,
+            [this](const QString& text) { m_add->setEnabled(!text.isEmpty()); });
+    connect(m_list, &QListWidget::itemSelectionChanged, this, &KeywordListDialog::updateButtons);
+    connect(m_add, &QPushButton::clicked, this, &KeywordListDialog::addKeyword);
+    connect(m_remove, &QPushButton::clicked, this, &KeywordListDialog::removeKeyword);
+    connect(m_up, &QPushButton::clicked, this, [this] { moveKeyword(-1); });
+    connect(m_down, &QPushButton::clicked, this, [this] { moveKeyword(+1); });
+}
+
+// The list shows the entries again, with selected (-1: none) the selected keyword.
+void KeywordListDialog::rebuild(int selected) {
+    {
+        const QSignalBlocker quiet(m_list);
+        m_list->clear();
+        m_list->addItems(m_entries);
+        m_list->setCurrentRow(selected);
+    }
+    updateButtons();
+}
+
+void KeywordListDialog::updateButtons() {
+    const RowButtons buttons = ButtonsFor(SelectedRow(m_list), int(m_entries.size()));
+    m_remove->setEnabled(buttons.selected);
+    m_up->setEnabled(buttons.up);
+    m_down->setEnabled(buttons.down);
+}
+
+// Taken as typed: neither trimmed nor checked for a keyword already listed.
+void KeywordListDialog::addKeyword() {
+    if (m_input->text().isEmpty())
+        return;
+    m_entries.append(m_input->text());
+    m_input->clear();
+    rebuild(SelectedRow(m_list));
+}
+
+void KeywordListDialog::removeKeyword() {
+    const int row = SelectedRow(m_list);
+    if (row < 0)
+        return;
+    m_entries.removeAt(row);
+    rebuild(-1);
+    m_input->setFocus();
+}
+
+void KeywordListDialog::moveKeyword(int step) {
+    if (const std::optional<int> moved = MoveRow(m_entries, SelectedRow(m_list), step))
+        rebuild(*moved);
+}
+
+void KeywordListDialog::accept() {
+    m_keywords = StoredKeywords(m_entries);
+    QDialog::accept();
+}

@@ -1,0 +1,218 @@
+#include "editors/ui/PageListDialog.h"
+
+#include "editors/ListRows.h"
+#include "editors/ui/DialogParts.h"
+#include "editors/ui/PageEditDialog.h"
+#include "retrieval/CycleTexts.h"
+
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QPushButton>
+#include <QStyledItemDelegate>
+#include <QTabWidget>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+enum Column { NameColumn, UrlColumn, StatusColumn };
+
+// Only the page name is edited in place; the address and the status are shown.
+class ShownOnlyDelegate : public QStyledItemDelegate {
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+    QWidget* createEditor(QWidget*, const QStyleOptionViewItem&, const QModelIndex&) const override {
+        return nullptr;
+    }
+};
+
+QTreeWidgetItem* PageItem(const PageRecord& page, const std::optional<PageStatus>& status) {
+    auto* item = new QTreeWidgetItem({page.Name, page.URL});
+    item->setFlags(item->flags() | Qt::ItemIsEditable | Qt::ItemIsUserCheckable);
+    item->setCheckState(NameColumn, page.Enabled ? Qt::Checked : Qt::Unchecked);
+    if (status) {
+        item->setText(StatusColumn, CycleTexts::PageStatusText(*status));
+        if (status->kind == PageStatus::Kind::Error)
+            item->setToolTip(StatusColumn, status->error);
+    }
+    return item;
+}
+
+} // namespace
+
+PageListDialog::PageListDialog(DataFiles& dataFiles, UserPrompter& prompter,
+                               const QMap<int, PageStatus>& statuses, QWidget* parent)
+    : QDialog(parent)
+    , m_dataFiles(dataFiles)
+    , m_prompter(prompter)
+    , m_givenStatuses(statuses)
+    , m_pages(dataFiles.tables().pages, statuses) {
+    setObjectName(u"frmURL"_s);
+    setWindowTitle(u"更新の設定"_s);
+    addControls();
+    rebuild(m_pages.count() > 0 ? 0 : -1);
+    connectControls();
+    synchronise();
+}
+
+// The list, on the one tab of the dialog.
+QWidget* PageListDialog::addList() {
+    m_list = new QTreeWidget;
+    m_list->setObjectName(u"lvwURLs"_s);
+    m_list->setHeaderLabels({u"名前"_s, u"URL"_s, u"状態"_s});
+    m_list->setRootIsDecorated(false);
+    m_list->setUniformRowHeights(true);
+    m_list->setEditTriggers(QAbstractItemView::EditKeyPressed | QAbstractItemView::SelectedClicked);
+    m_list->setItemDelegateForColumn(UrlColumn, new ShownOnlyDelegate(m_list));
+    m_list->setItemDelegateForColumn(StatusColumn, new ShownOnlyDelegate(m_list));
+    m_list->header()->resizeSection(NameColumn, 170);
+    m_list->header()->resizeSection(UrlColumn, 300);
+    m_list->setMinimumSize(600, 260);
+    auto* tabs = new QTabWidget(this);
+    tabs->setObjectName(u"TabStrip1"_s);
+    tabs->addTab(m_list, u"取得するページ"_s);
+    return tabs;
+}
+
+void PageListDialog::addControls() {
+    QWidget* tabs = addList();
+    m_add = NamedButton(this, u"cmdNewURL"_s, u"追加(&A)..."_s);
+    m_remove = NamedButton(this, u"cmdRemoveURL"_s, u"削除(&D)"_s);
+    m_edit = NamedButton(this, u"cmdEditURL"_s, u"編集(&E)..."_s);
+    m_up = NamedButton(this, u"cmdUp"_s, u"上へ"_s);
+    m_down = NamedButton(this, u"cmdDown"_s, u"下へ"_s);
+    m_allClear = NamedButton(this, u"cmdAllClear"_s, u"すべて未選択"_s);
+    auto* close = NamedButton(this, u"cmdOK"_s, u"閉じる"_s);
+    close->setDefault(true);
+    connect(close, &QPushButton::clicked, this, &QDialog::accept);
+
+    auto* side = new QVBoxLayout;
+    for (QPushButton* button : {m_add, m_remove, m_edit})
+        side->addWidget(button);
+    side->addSpacing(16);
+    side->addWidget(m_up);
+    side->addWidget(m_down);
+    side->addSpacing(16);
+    side->addWidget(m_allClear);
+    side->addStretch();
+    auto* layout = new QGridLayout(this);
+    layout->addWidget(tabs, 0, 0);
+    layout->addLayout(side, 0, 1);
+    layout->addWidget(close, 1, 1);
+}
+
+void PageListDialog::connectControls() {
+    connect(m_list, &QTreeWidget::itemChanged, this, [this](QTreeWidgetItem* item, int column) {
+        if (column != NameColumn)
+            return;
+        const int row = m_list->indexOfTopLevelItem(item);
+        m_pages.setName(row, item->text(NameColumn));
+        m_pages.setEnabled(row, item->checkState(NameColumn) == Qt::Checked);
+        synchronise();
+    });
+    const auto picked = [this] {
+        m_pagePicked = true;
+        synchronise();
+    };
+    connect(m_list, &QTreeWidget::itemClicked, this, picked);
+    connect(m_list, &QTreeWidget::itemSelectionChanged, this, picked);
+    connect(m_list, &QTreeWidget::itemDoubleClicked, this, &PageListDialog::editPage);
+    connect(m_add, &QPushButton::clicked, this, &PageListDialog::addPage);
+    connect(m_edit, &QPushButton::clicked, this, &PageListDialog::editPage);
+    connect(m_remove, &QPushButton::clicked, this, &PageListDialog::removePage);
+    connect(m_up, &QPushButton::clicked, this, [this] { movePage(-1); });
+    connect(m_down, &QPushButton::clicked, this, [this] { movePage(+1); });
+    connect(m_allClear, &QPushButton::clicked, this, &PageListDialog::disableAll);
+}
+
+// The list shows the working copy again, with selected (-1: none) the selected page.
+void PageListDialog::rebuild(int selected) {
+    const QSignalBlocker quiet(m_list);
+    m_list->clear();
+    for (int row = 0; row < m_pages.count(); ++row)
+        m_list->addTopLevelItem(PageItem(m_pages.page(row), m_pages.status(row)));
+    if (QTreeWidgetItem* item = m_list->topLevelItem(selected)) {
+        m_list->setCurrentItem(item);
+        m_list->scrollToItem(item);
+    }
+}
+
+void PageListDialog::synchronise() {
+    const RowButtons buttons = ButtonsFor(selectedRow(), m_pages.count());
+    m_remove->setEnabled(m_pagePicked && buttons.selected);
+    m_edit->setEnabled(m_pagePicked && buttons.selected);
+    m_up->setEnabled(buttons.up);
+    m_down->setEnabled(buttons.down);
+    m_allClear->setEnabled(m_pages.anyEnabled());
+}
+
+int PageListDialog::selectedRow() const {
+    const QList<QTreeWidgetItem*> selected = m_list->selectedItems();
+    return selected.isEmpty() ? -1 : m_list->indexOfTopLevelItem(selected.first());
+}
+
+void PageListDialog::addPage() {
+    runEditor(nullptr, -1);
+}
+
+void PageListDialog::editPage() {
+    const int row = selectedRow();
+    if (row >= 0)
+        runEditor(&m_pages.page(row), row);
+}
+
+void PageListDialog::runEditor(const PageRecord* page, int row) {
+    PageEditDialog editor(m_prompter, this);
+    ShareStaysOnTop(this, &editor);
+    if (page)
+        editor.setPage(*page);
+    if (editor.exec() != QDialog::Accepted)
+        return;
+    if (row >= 0)
+        m_pages.replace(row, editor.page());
+    else
+        row = m_pages.append(editor.page());
+    m_pagePicked = true;
+    rebuild(row);
+    synchronise();
+}
+
+void PageListDialog::removePage() {
+    const int row = selectedRow();
+    if (row < 0)
+        return;
+    const QString question = u"URL '"_s + m_pages.page(row).URL + u"' を削除します。\r\nよろしいですか?"_s;
+    if (!m_prompter.askYesNo(u"削除の確認"_s, question))
+        return;
+    m_pages.remove(row);
+    rebuild(-1);
+    m_pagePicked = false;
+    synchronise();
+}
+
+void PageListDialog::movePage(int step) {
+    if (const std::optional<int> moved = m_pages.move(selectedRow(), step)) {
+        rebuild(*moved);
+        synchronise();
+    }
+}
+
+void PageListDialog::disableAll() {
+    m_pages.disableAll();
+    rebuild(selectedRow());
+    synchronise();
+}
+
+QMap<int, PageStatus> PageListDialog::pageStatuses() const {
+    return m_saved ? m_pages.statuses() : m_givenStatuses;
+}
+
+void PageListDialog::done(int result) {
+    // A name still being edited in place is taken along: leaving the item commits it.
+    m_list->setCurrentItem(nullptr);
+    m_saved = m_dataFiles.SavePages(m_pages.pages());
+    QDialog::done(result);
+}

@@ -1,0 +1,115 @@
+#include "editors/ui/RuleEditDialog.h"
+
+#include "editors/ui/DialogParts.h"
+#include "retrieval/RecordCodec.h"
+#include "settings/ui/TextBoxBehaviour.h"
+
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+constexpr int TesterRow = 5;
+constexpr int ButtonRow = 6;
+
+QLineEdit* TextBox(QWidget* parent, int index, int maxLength, const QString& toolTip = {}) {
+    auto* box = new QLineEdit(parent);
+    box->setObjectName(u"txtText"_s + QString::number(index));
+    box->setMaxLength(maxLength);
+    box->setMinimumWidth(420);
+    box->setToolTip(toolTip);
+    TextBoxBehaviour::apply(box, TextBoxBehaviour::LineBreaks::CutAtFirst);
+    return box;
+}
+
+// Enter stays in the box: neither button presses on it.
+QPushButton* Button(QWidget* parent, const QString& name, const QString& caption) {
+    QPushButton* button = NamedButton(parent, name, caption);
+    button->setAutoDefault(false);
+    return button;
+}
+
+} // namespace
+
+RuleEditDialog::RuleEditDialog(UserPrompter& prompter, QWidget* parent)
+    : QDialog(parent)
+    , m_prompter(prompter) {
+    setObjectName(u"frmDialogFilterDetail"_s);
+    setWindowTitle(u"抽出ルールの編集"_s);
+    m_grid = new QGridLayout(this);
+    m_grid->addWidget(
+        NamedLabel(this, u"Label1"_s,
+                   u"次のルールが、ダウンロードしたウェブページからの情報の抽出に適用されます。"_s),
+        0, 0, 1, 2);
+    addBoxes(m_grid);
+    auto* ok = Button(this, u"cmdOK"_s, u"OK"_s);
+    auto* cancel = Button(this, u"cmdCancel"_s, u"キャンセル"_s);
+    connect(ok, &QPushButton::clicked, this, &QDialog::accept);
+    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(ok);
+    buttons->addWidget(cancel);
+    m_grid->addLayout(buttons, ButtonRow, 0, 1, 2);
+    setRule({true, u"新しいルール"_s, {}, {}, {}});
+    for (QLineEdit* box : m_boxes)
+        connect(box, &QLineEdit::textChanged, this, [this] { emit ruleEdited(rule()); });
+    m_boxes[NameBox]->setFocus();
+}
+
+// Created in tab order: the name first.
+void RuleEditDialog::addBoxes(QGridLayout* grid) {
+    m_boxes[NameBox] = TextBox(this, NameBox, 256);
+    m_boxes[HeaderBox] = TextBox(this, HeaderBox, 1024, u"この文字列より後の文字列を抽出します。"_s);
+    m_boxes[FooterBox] =
+        TextBox(this, FooterBox, 1024, u"抽出した文字列から、次の文字列以降を切り捨てます。"_s);
+    m_boxes[ExclusionsBox] = TextBox(
+        this, ExclusionsBox, 1024, u"抽出された文字列が次のいずれかの文字列を含む場合は抽出を中止します。"_s);
+    const struct {
+        const char16_t* name;
+        const char16_t* caption;
+        Box box;
+    } rows[] = {{u"Label5", u"抽出ルール名(&R):", NameBox},
+                {u"Label2", u"ヘッダー(&F):", HeaderBox},
+                {u"Label3", u"フッター(&T):", FooterBox},
+                {u"Label4", u"除外条件(&N):", ExclusionsBox}};
+    int gridRow = 1;
+    for (const auto& row : rows) {
+        QLineEdit* box = m_boxes[row.box];
+        QLabel* label = NamedLabel(this, QString::fromUtf16(row.name), QString::fromUtf16(row.caption), box);
+        label->setToolTip(box->toolTip());
+        grid->addWidget(label, gridRow, 0);
+        grid->addWidget(box, gridRow++, 1);
+    }
+}
+
+void RuleEditDialog::setRule(const RuleRecord& rule) {
+    m_enabled = rule.Enabled;
+    m_boxes[NameBox]->setText(rule.Name);
+    m_boxes[HeaderBox]->setText(rule.Header);
+    m_boxes[FooterBox]->setText(rule.Footer);
+    m_boxes[ExclusionsBox]->setText(FormatExclusions(rule.Exclusions));
+}
+
+RuleRecord RuleEditDialog::rule() const {
+    return {m_enabled, m_boxes[NameBox]->text(), m_boxes[HeaderBox]->text(), m_boxes[FooterBox]->text(),
+            ParseExclusions(m_boxes[ExclusionsBox]->text())};
+}
+
+void RuleEditDialog::setTester(QWidget* tester) {
+    m_grid->addWidget(tester, TesterRow, 0, 1, 2);
+}
+
+void RuleEditDialog::accept() {
+    if (m_boxes[HeaderBox]->text().isEmpty()) {
+        m_prompter.showWarning(u"Sorvanta"_s, u"1. の項目は必ず入力してください。"_s);
+        m_boxes[HeaderBox]->setFocus(Qt::OtherFocusReason);
+        return;
+    }
+    QDialog::accept();
+}

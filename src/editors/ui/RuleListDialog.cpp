@@ -1,0 +1,178 @@
+#include "editors/ui/RuleListDialog.h"
+
+#include "editors/ListRows.h"
+#include "editors/RuleDescription.h"
+#include "editors/ui/DialogParts.h"
+#include "editors/ui/RuleEditDialog.h"
+#include "editors/ui/RuleTesterPanel.h"
+
+#include <QCloseEvent>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+using namespace Qt::StringLiterals;
+
+RuleListDialog::RuleListDialog(QList<RuleRecord>& rules, const QList<RuleRecord>& liveRules,
+                               UserPrompter& prompter, QWidget* parent)
+    : QDialog(parent)
+    , m_rules(rules)
+    , m_liveRules(liveRules)
+    , m_prompter(prompter) {
+    setObjectName(u"frmDialogFilter"_s);
+    setWindowTitle(u"情報の抽出"_s);
+    addControls();
+    connectControls();
+    rebuild(-1);
+}
+
+std::function<void(QWidget*, QList<RuleRecord>&)>
+RuleListDialog::opener(const DataFiles& dataFiles, UserPrompter& prompter, TesterMaker makeTester) {
+    return [&dataFiles, &prompter, makeTester](QWidget* parent, QList<RuleRecord>& rules) {
+        RuleListDialog dialog(rules, dataFiles.tables().rules, prompter, parent);
+        dialog.setTesterMaker(makeTester);
+        ShareStaysOnTop(parent, &dialog);
+        dialog.exec();
+    };
+}
+
+void RuleListDialog::addControls() {
+    m_list = new QListWidget(this);
+    m_list->setObjectName(u"lstFilters"_s);
+    m_list->setMinimumSize(300, 180);
+    m_detail = new QPlainTextEdit(this);
+    m_detail->setObjectName(u"txtDetail"_s);
+    m_detail->setReadOnly(true);
+    m_detail->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    m_detail->setFixedHeight(5 * fontMetrics().lineSpacing());
+    m_new = NamedButton(this, u"cmdNew"_s, u"新規作成(&N)..."_s);
+    m_modify = NamedButton(this, u"cmdModify"_s, u"変更(&M)..."_s);
+    m_remove = NamedButton(this, u"cmdRemove"_s, u"削除(&R)"_s);
+    m_up = NamedButton(this, u"cmdUp"_s, u"上へ(&U)"_s);
+    m_down = NamedButton(this, u"cmdDown"_s, u"下へ(&D)"_s);
+    auto* ok = NamedButton(this, u"cmdOK"_s, u"OK"_s);
+    auto* cancel = NamedButton(this, u"cmdCancel"_s, u"キャンセル"_s);
+    ok->setDefault(true);
+    connect(ok, &QPushButton::clicked, this, &QDialog::accept);
+    connect(cancel, &QPushButton::clicked, this, &RuleListDialog::reject);
+
+    auto* side = new QVBoxLayout;
+    for (QPushButton* button : {m_new, m_modify, m_remove})
+        side->addWidget(button);
+    side->addSpacing(16);
+    side->addWidget(m_up);
+    side->addWidget(m_down);
+    side->addStretch();
+    auto* bottom = new QHBoxLayout;
+    bottom->addStretch();
+    bottom->addWidget(ok);
+    bottom->addWidget(cancel);
+    auto* layout = new QGridLayout(this);
+    layout->addWidget(NamedLabel(this, u"Label1"_s, u"次のルールが情報の抽出に適用されます。"_s), 0, 0, 1, 2);
+    layout->addWidget(m_list, 1, 0);
+    layout->addLayout(side, 1, 1);
+    layout->addWidget(NamedLabel(this, u"Label2"_s, u"抽出ルールの説明(&L):"_s, m_detail), 2, 0, 1, 2);
+    layout->addWidget(m_detail, 3, 0, 1, 2);
+    layout->addLayout(bottom, 4, 0, 1, 2);
+}
+
+void RuleListDialog::connectControls() {
+    connect(m_list, &QListWidget::itemChanged, this, [this](QListWidgetItem* item) {
+        m_rules[m_list->row(item)].Enabled = item->checkState() == Qt::Checked;
+    });
+    connect(m_list, &QListWidget::itemSelectionChanged, this, &RuleListDialog::showSelection);
+    connect(m_new, &QPushButton::clicked, this, &RuleListDialog::newRule);
+    connect(m_modify, &QPushButton::clicked, this, &RuleListDialog::modifyRule);
+    connect(m_remove, &QPushButton::clicked, this, &RuleListDialog::removeRule);
+    connect(m_up, &QPushButton::clicked, this, [this] { moveRule(-1); });
+    connect(m_down, &QPushButton::clicked, this, [this] { moveRule(+1); });
+}
+
+// The list shows the working copy again, with selected (-1: none) the selected rule.
+void RuleListDialog::rebuild(int selected) {
+    {
+        const QSignalBlocker quiet(m_list);
+        m_list->clear();
+        for (const RuleRecord& rule : std::as_const(m_rules)) {
+            auto* item = new QListWidgetItem(rule.Name, m_list);
+            item->setFlags(item->flags() | Qt::ItemIsUserCheckable);
+            item->setCheckState(rule.Enabled ? Qt::Checked : Qt::Unchecked);
+        }
+        m_list->setCurrentRow(selected);
+    }
+    showSelection();
+}
+
+void RuleListDialog::showSelection() {
+    const int row = SelectedRow(m_list);
+    const RowButtons buttons = ButtonsFor(row, int(m_rules.size()));
+    m_modify->setEnabled(buttons.selected);
+    m_remove->setEnabled(buttons.selected);
+    m_up->setEnabled(buttons.up);
+    m_down->setEnabled(buttons.down);
+    m_detail->setPlainText(buttons.selected ? RuleDescription(m_rules[row]).join(u'\n') : QString());
+}
+
+void RuleListDialog::attachTester(RuleEditDialog& editor) const {
+    if (!m_makeTester)
+        return;
+    RuleTesterPanel* tester = m_makeTester();
+    editor.setTester(tester);
+    tester->setRule(editor.rule());
+    connect(&editor, &RuleEditDialog::ruleEdited, tester, &RuleTesterPanel::setRule);
+}
+
+void RuleListDialog::newRule() {
+    RuleEditDialog editor(m_prompter, this);
+    ShareStaysOnTop(this, &editor);
+    attachTester(editor);
+    if (editor.exec() != QDialog::Accepted)
+        return;
+    m_rules.append(editor.rule());
+    rebuild(SelectedRow(m_list));
+}
+
+void RuleListDialog::modifyRule() {
+    const int row = SelectedRow(m_list);
+    if (row < 0)
+        return;
+    RuleEditDialog editor(m_prompter, this);
+    ShareStaysOnTop(this, &editor);
+    editor.setRule(m_rules[row]);
+    attachTester(editor);
+    if (editor.exec() != QDialog::Accepted)
+        return;
+    m_rules[row] = editor.rule();
+    rebuild(row);
+}
+
+void RuleListDialog::removeRule() {
+    const int row = SelectedRow(m_list);
+    if (row < 0)
+        return;
+    const QString question = u"ルール '"_s + m_rules[row].Name + u"' を削除します。\r\nよろしいですか?"_s;
+    if (!m_prompter.askYesNo(u"削除の確認"_s, question))
+        return;
+    m_rules.removeAt(row);
+    rebuild(-1);
+}
+
+void RuleListDialog::moveRule(int step) {
+    if (const std::optional<int> moved = MoveRow(m_rules, SelectedRow(m_list), step))
+        rebuild(*moved);
+}
+
+void RuleListDialog::reject() {
+    m_rules = m_liveRules;
+    QDialog::reject();
+}
+
+// The close box keeps the changes, as OK does.
+void RuleListDialog::closeEvent(QCloseEvent* event) {
+    accept();
+    event->accept();
+}

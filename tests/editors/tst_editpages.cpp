@@ -1,0 +1,56 @@
+#include "editors/EditPages.h"
+
+#include <QTest>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+PageRecord Page(const QString& name) {
+    return {true, u"http://"_s + name + u"/"_s, name, {}, {}, {}};
+}
+
+PageStatus Items(int count) {
+    return {PageStatus::Kind::Items, count, {}};
+}
+
+} // namespace
+
+class TestEditPages : public QObject {
+    Q_OBJECT
+private slots:
+    void statusesFollowTheirPages();
+    void editedAddressDropsTheStatus();
+};
+
+void TestEditPages::statusesFollowTheirPages() {
+    // a got 1 item, c an error, b is not known; page 9 is no longer listed.
+    EditPages pages({Page(u"a"_s), Page(u"b"_s), Page(u"c"_s)},
+                    {{1, Items(1)}, {3, {PageStatus::Kind::Error, 0, u"404"_s}}, {9, Items(9)}});
+    QCOMPARE(pages.move(2, +1), std::nullopt);
+    QCOMPARE(pages.move(0, +1), std::optional<int>(1));
+    QCOMPARE(pages.page(1).Name, u"a"_s);
+    QCOMPARE(pages.status(1), std::optional<PageStatus>(Items(1)));
+    pages.remove(0);
+    QCOMPARE(pages.status(0), std::optional<PageStatus>(Items(1)));
+    QCOMPARE(pages.status(1)->error, u"404"_s);
+    QCOMPARE(pages.append(Page(u"d"_s)), 2);
+    QCOMPARE(pages.status(2), std::nullopt);
+    // Numbered again for the list as saved.
+    QCOMPARE(pages.statuses().keys(), (QList<int>{1, 2}));
+}
+
+void TestEditPages::editedAddressDropsTheStatus() {
+    EditPages pages({Page(u"a"_s)}, {{1, Items(1)}});
+    PageRecord edited = Page(u"a"_s);
+    edited.Name = u"renamed"_s;
+    pages.replace(0, edited);
+    QCOMPARE(pages.status(0), std::optional<PageStatus>(Items(1)));
+    edited.URL = u"http://elsewhere/"_s;
+    pages.replace(0, edited);
+    QCOMPARE(pages.status(0), std::nullopt);
+    QCOMPARE(pages.page(0), edited);
+}
+
+QTEST_APPLESS_MAIN(TestEditPages)
+#include "tst_editpages.moc"
