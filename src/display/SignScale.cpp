@@ -31,16 +31,11 @@ bool SignScale::isExact() const {
     return std::abs(logicalPerLed - std::round(logicalPerLed)) < 1e-9;
 }
 
-QRect SignScale::deviceRect(const QRect& led) const {
-    const int f = factor();
-    return {led.x() * f, led.y() * f, led.width() * f, led.height() * f};
-}
-
 QRect SignScale::logicalRect(const QRect& led) const {
-    const QRect device = deviceRect(led);
-    const int left = LogicalFloor(device.left(), m_ratio);
-    const int top = LogicalFloor(device.top(), m_ratio);
-    const int right = LogicalCeil(device.x() + device.width(), m_ratio);
-    const int bottom = LogicalCeil(device.y() + device.height(), m_ratio);
+    const int f = factor();
+    const int left = LogicalFloor(led.x() * f, m_ratio);
+    const int top = LogicalFloor(led.y() * f, m_ratio);
+    const int right = LogicalCeil((led.x() + led.width()) * f, m_ratio);
+    const int bottom = LogicalCeil((led.y() + led.height()) * f, m_ratio);
     return {left, top, right - left, bottom - top};
 }

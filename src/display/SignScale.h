@@ -17,9 +17,8 @@ public:
     int factor() const { return m_zoom * WholeRatio(m_ratio); }
     // Logical pixels fall on whole LED pixels: every rectangle maps exactly both ways.
     bool isExact() const;
-    // The device pixels that a rectangle of LED pixels covers.
-    QRect deviceRect(const QRect& led) const;
-    // The smallest rectangle of logical pixels that covers deviceRect(led).
+    // The smallest rectangle of logical pixels that covers the device pixels of a rectangle of LED
+    // pixels, each LED pixel factor() device pixels wide and high.
     QRect logicalRect(const QRect& led) const;
 
 private:

@@ -5,35 +5,14 @@
 #include <QApplication>
 #include <QTest>
 
-namespace {
-
-// Every pixel its own colour, so the position of any one tells where the picture lies.
-QImage Gradient(QSize size) {
-    QImage image(size, QImage::Format_RGB32);
-    for (int y = 0; y < size.height(); ++y)
-        for (int x = 0; x < size.width(); ++x)
-            image.setPixel(x, y, qRgb(x * 4, y * 8, 200));
-    return image;
-}
-
-QPoint Find(const QImage& shot, QRgb colour) {
-    for (int y = 0; y < shot.height(); ++y)
-        for (int x = 0; x < shot.width(); ++x)
-            if (shot.pixel(x, y) == colour)
-                return {x, y};
-    return {-1, -1};
-}
-
-} // namespace
-
 class TestSkinPreview : public QObject {
     Q_OBJECT
 private slots:
-    void pictureIsCrispAndCentred_data();
-    void pictureIsCrispAndCentred();
+    void pictureCrispAndCentred_data();
+    void pictureCrispAndCentred();
 };
 
-void TestSkinPreview::pictureIsCrispAndCentred_data() {
+void TestSkinPreview::pictureCrispAndCentred_data() {
     QTest::addColumn<double>("ratio");
     QTest::newRow("ratio 1") << 1.0;
     QTest::newRow("ratio 2") << 2.0;
@@ -41,27 +20,33 @@ void TestSkinPreview::pictureIsCrispAndCentred_data() {
 }
 
 // Each pixel of the picture is a square of whole device pixels in its own colour, with as much frame
-// on one side as on the other.
-void TestSkinPreview::pictureIsCrispAndCentred() {
+// on the left as on the right.
+void TestSkinPreview::pictureCrispAndCentred() {
     QFETCH(double, ratio);
     if (!qFuzzyCompare(qApp->devicePixelRatio(), ratio)) {
         const std::optional<QString> failure = RunRowAtScaleFactor(ratio);
         QVERIFY2(!failure, qPrintable(failure.value_or(QString())));
         return;
     }
+    QImage picture(40, 20, QImage::Format_RGB32);
+    for (int y = 0; y < picture.height(); ++y)
+        for (int x = 0; x < picture.width(); ++x)
+            picture.setPixel(x, y, qRgb(x * 4 + 1, y * 8, 200)); // none the frame's colour
     SkinPreview preview;
-    const QImage picture = Gradient(QSize(40, 20));
     preview.setPicture(picture);
     preview.resize(preview.sizeHint() + QSize(31, 17));
     const QImage shot = preview.grab().toImage().convertToFormat(QImage::Format_RGB32);
     const int factor = SignScale::WholeRatio(ratio);
-    const QPoint corner = Find(shot, picture.pixel(0, 0));
+    QPoint corner; // where the picture's first pixel, of a colour no other pixel has, begins
+    for (int at = shot.width() * shot.height() - 1; at >= 0; --at)
+        if (shot.pixel(at % shot.width(), at / shot.width()) == picture.pixel(0, 0))
+            corner = QPoint(at % shot.width(), at / shot.width());
     for (int y = 0; y < picture.height() * factor; ++y)
         for (int x = 0; x < picture.width() * factor; ++x)
-            QCOMPARE(shot.pixel(corner.x() + x, corner.y() + y), picture.pixel(x / factor, y / factor));
-    const int left = corner.x();
+            QCOMPARE(shot.pixel(corner + QPoint(x, y)), picture.pixel(x / factor, y / factor));
     const int right = shot.width() - corner.x() - picture.width() * factor;
-    QVERIFY2(std::abs(left - right) <= 2 * ratio, qPrintable(QStringLiteral("%1 | %2").arg(left).arg(right)));
+    QVERIFY2(std::abs(corner.x() - right) <= 2 * ratio,
+             qPrintable(QStringLiteral("%1 | %2").arg(corner.x()).arg(right)));
 }
 
 QTEST_MAIN(TestSkinPreview)
