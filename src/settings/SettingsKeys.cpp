@@ -19,7 +19,7 @@ constexpr ValidRange Between(std::int32_t min, std::int32_t max) {
 
 // Name, how it is read, how it is saved, its field and the range it keeps at loading.
 // clang-format off
-const std::array<SettingsKey, 57> Keys = {{
+const std::array<SettingsKey, 58> Keys = {{
     {u"XPosR",                Single,  Fraction, &S::XPosR},
     {u"YPosR",                Single,  Fraction, &S::YPosR},
     {u"FixWindowPosition",    Boolean, YesNo,    &S::FixWindowPosition},
@@ -77,9 +77,10 @@ const std::array<SettingsKey, 57> Keys = {{
     {u"DefaultExpiresMinute", Long,    Whole,    &S::DefaultExpiresMinute,  Between(1, 59)},
     {u"IgnoreExcept",         Boolean, YesNo,    &S::IgnoreExcept},
     {u"NonHTMLExt",           String,  AsIs,     &S::NonHTMLExt},
+    {u"Zoom",                 Long,    Whole,    &S::Zoom,                  Between(1, 4)},
 }};
 
-const std::array<QStringView, 51> SaveOrder = {
+const std::array<QStringView, 52> SaveOrder = {
     u"XPosR", u"YPosR", u"FixWindowPosition", u"TopMost", u"AutoDialing", u"AutoHangup", u"ImageDir",
     u"ImageTitle", u"LoadAtFirst", u"AutoReload", u"AutoReloadDelay", u"Notify", u"ShowInfo",
     u"ShowInfoDelay", u"ShowTitle", u"ShowFilter", u"ShowTextInstead", u"IgnoreCase", u"IgnoreQuote",
@@ -88,7 +89,7 @@ const std::array<QStringView, 51> SaveOrder = {
     u"Password", u"AutoReloadOff", u"AutoReloadOffFrom", u"AutoReloadOffTo", u"ShowProgressDialog",
     u"HideErrorDialog", u"ShutdownByDblclick", u"ShowInfoByClick", u"ShowInfoBySpaceKey",
     u"ShowInTaskbar", u"PlaySound1", u"PlaySound2", u"SoundFile1", u"SoundFile2", u"SoundFile3",
-    u"SoundFile4", u"ShowDefaultMSG", u"DefaultExpiresMinute", u"IgnoreExcept", u"NonHTMLExt",
+    u"SoundFile4", u"ShowDefaultMSG", u"DefaultExpiresMinute", u"IgnoreExcept", u"NonHTMLExt", u"Zoom",
 };
 // clang-format on
 

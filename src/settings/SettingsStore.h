@@ -30,7 +30,7 @@ QString FontSizeDefaultText(double screenDpi);
 // the field's 16- or 32-bit range, gives the key's default.
 AppSettings LoadSettings(const AppFolders& folders, const Clock& clock, double screenDpi);
 
-// Writes the 51 saved keys in their fixed order in one rewrite of the file, with the same result as
+// Writes the 52 saved keys in their fixed order in one rewrite of the file, with the same result as
 // writing them one by one. Keys that are only read (Debug, Top, Left, ...) keep the user's text.
 void SaveSettings(const AppFolders& folders, const AppSettings& settings);
 

@@ -46,7 +46,7 @@ AppSettings ExpectedDefaults() {
         .PlaySound1 = false, .PlaySound2 = false, .SoundFile1 = QString(), .SoundFile2 = QString(),
         .SoundFile3 = QString(), .SoundFile4 = QString(), .DefaultMSG = DefaultMessage,
         .ShowDefaultMSG = true, .DefaultExpiresMinute = 15, .IgnoreExcept = false,
-        .NonHTMLExt = u"js,cgi,css"_s};
+        .NonHTMLExt = u"js,cgi,css"_s, .Zoom = 1};
     // clang-format on
 }
 
@@ -83,7 +83,7 @@ QStringList Dump(const AppSettings& s) {
         FIELD(HideErrorDialog), FIELD(ShutdownByDblclick), FIELD(ShowInfoByClick),
         FIELD(ShowInfoBySpaceKey), FIELD(PlaySound1), FIELD(PlaySound2), FIELD(SoundFile1),
         FIELD(SoundFile2), FIELD(SoundFile3), FIELD(SoundFile4), FIELD(DefaultMSG), FIELD(ShowDefaultMSG),
-        FIELD(DefaultExpiresMinute), FIELD(IgnoreExcept), FIELD(NonHTMLExt)};
+        FIELD(DefaultExpiresMinute), FIELD(IgnoreExcept), FIELD(NonHTMLExt), FIELD(Zoom)};
     // clang-format on
 }
 #undef FIELD
@@ -225,6 +225,7 @@ void TestSettingsStore::keyReadsIntoItsField_data() {
     AddKeyRow(u"DefaultExpiresMinute=30"_s, true, [](AppSettings& s) { s.DefaultExpiresMinute = 30; });
     AddKeyRow(u"IgnoreExcept=Yes"_s, true, [](AppSettings& s) { s.IgnoreExcept = true; });
     AddKeyRow(u"NonHTMLExt=js,php"_s, true, [](AppSettings& s) { s.NonHTMLExt = u"js,php"_s; });
+    AddKeyRow(u"Zoom=3"_s, true, [](AppSettings& s) { s.Zoom = 3; });
 }
 
 void TestSettingsStore::keyReadsIntoItsField() {
@@ -275,6 +276,9 @@ void TestSettingsStore::textReadsAs_data() {
             [](AppSettings& s) { s.DefaultExpiresMinute = 59; });
     AddCase("DefaultExpiresMinute 60 is 15", u"DefaultExpiresMinute=60"_s, same);
     AddCase("DefaultExpiresMinute 0 is 15", u"DefaultExpiresMinute=0"_s, same);
+    AddCase("Zoom 4 stays", u"Zoom=4"_s, [](AppSettings& s) { s.Zoom = 4; });
+    AddCase("Zoom 5 is 1", u"Zoom=5"_s, same);
+    AddCase("Zoom 0 is 1", u"Zoom=0"_s, same);
     AddCase("Top 0 is 39", u"Top=0"_s, same);
     AddCase("Top 1 stays", u"Top=1"_s, [](AppSettings& s) { s.Top = 1; });
     AddCase("Top not a number is 39", u"Top=top"_s, same);

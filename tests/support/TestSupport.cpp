@@ -1,6 +1,8 @@
 #include "support/TestSupport.h"
 
+#include <QCoreApplication>
 #include <QFile>
+#include <QProcess>
 #include <QTest>
 
 using namespace Qt::StringLiterals;
@@ -54,4 +56,21 @@ void WriteFileBytes(const QString& path, const QByteArray& bytes) {
     QFile file(path);
     if (file.open(QIODevice::WriteOnly | QIODevice::Truncate))
         file.write(bytes);
+}
+
+std::optional<QString> RunRowAtScaleFactor(double ratio) {
+    if (qEnvironmentVariableIsSet("QT_SCALE_FACTOR"))
+        return QStringLiteral("QT_SCALE_FACTOR is set but the platform does not follow it");
+    QProcess row;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("QT_SCALE_FACTOR"), QString::number(ratio));
+    row.setProcessEnvironment(environment);
+    row.setProcessChannelMode(QProcess::MergedChannels);
+    row.start(QCoreApplication::applicationFilePath(), {QString::fromUtf8(QTest::currentTestFunction()) +
+                                                        u':' + QString::fromUtf8(QTest::currentDataTag())});
+    if (!row.waitForFinished(60000))
+        return QStringLiteral("the row did not finish");
+    if (row.exitStatus() == QProcess::NormalExit && row.exitCode() == 0)
+        return std::nullopt;
+    return QString::fromLocal8Bit(row.readAll());
 }

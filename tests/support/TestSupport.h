@@ -8,6 +8,7 @@
 #include <QList>
 #include <QString>
 #include <QStringList>
+#include <optional>
 
 // A clock that stands still until a test moves it.
 class FakeClock final : public Clock {
@@ -40,6 +41,11 @@ char* toString(FetchFailure failure);
 
 QByteArray ReadFileBytes(const QString& path);
 void WriteFileBytes(const QString& path, const QByteArray& bytes);
+
+// Runs the current row of the current test function again in a process of this test executable with
+// QT_SCALE_FACTOR set to ratio, which the platform reads only when the application starts. Returns
+// what the process printed when the row failed there, nothing when it passed.
+std::optional<QString> RunRowAtScaleFactor(double ratio);
 
 #include "settings/SoundPlayer.h"
 

@@ -12,12 +12,11 @@ constexpr int ColonLeft = 22;
 } // namespace
 
 ClockPanel::ClockPanel(QWidget* parent)
-    : QWidget(parent)
+    : LedPanel(QSize(64, 16), parent)
     , m_colon(builtinImagePath(BuiltinImage::Colon)) {
     setObjectName(QStringLiteral("picTime"));
     for (int digit = 0; digit < 10; ++digit)
         m_digits[digit] = QImage(builtinDigitPath(digit));
-    setFixedSize(64, 16);
 }
 
 void ClockPanel::showCells(const ClockFace::Cells& cells) {
@@ -27,7 +26,8 @@ void ClockPanel::showCells(const ClockFace::Cells& cells) {
 
 void ClockPanel::paintEvent(QPaintEvent*) {
     QPainter painter(this);
-    painter.fillRect(rect(), QColor::fromRgb(LedPalette::Background.rgb()));
+    mapToLedPixels(painter);
+    painter.fillRect(QRect(QPoint(), ledGeometry().size()), QColor::fromRgb(LedPalette::Background.rgb()));
     for (int position = 0; position < 4; ++position) {
         const int digit = m_cells.digits[position];
         if (digit != ClockFace::Dark)

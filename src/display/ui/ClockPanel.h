@@ -1,13 +1,13 @@
 #pragma once
 
 #include "display/ClockFace.h"
+#include "display/ui/LedPanel.h"
 
 #include <QImage>
-#include <QWidget>
 #include <array>
 
-// picTime: four LED digits and the colon, 64 x 16.
-class ClockPanel : public QWidget {
+// picTime: four LED digits and the colon, 64 x 16 LED pixels.
+class ClockPanel : public LedPanel {
     Q_OBJECT
 public:
     explicit ClockPanel(QWidget* parent = nullptr);

@@ -1,13 +1,13 @@
 #include "display/ui/MainWindow.h"
 
-#include "display/LedPalette.h"
+#include "display/SignScale.h"
 #include "display/ui/ClockPanel.h"
+#include "display/ui/LedPicture.h"
 #include "display/ui/MessagePanel.h"
 #include "resources/builtin/BuiltinImages.h"
 
 #include <QCloseEvent>
 #include <QKeyEvent>
-#include <QLabel>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QWheelEvent>
@@ -15,43 +15,27 @@
 
 using namespace Qt::StringLiterals;
 
-namespace {
-
-QWidget* LedPanel(QWidget* parent, const QString& name) {
-    auto* panel = new QWidget(parent);
-    panel->setObjectName(name);
-    panel->setAutoFillBackground(true);
-    QPalette palette = panel->palette();
-    palette.setColor(QPalette::Window, QColor::fromRgb(LedPalette::Background.rgb()));
-    panel->setPalette(palette);
-    return panel;
-}
-
-} // namespace
-
 MainWindow::MainWindow(QPoint messagePosition, QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::FramelessWindowHint)
     , m_skin(builtinImagePath(BuiltinImage::Skin))
-    , m_caption(new QLabel(this))
+    , m_caption(new LedPicture(QSize(96, 16), this))
     , m_clock(new ClockPanel(this))
-    , m_line(LedPanel(this, u"picLine"_s))
-    , m_lamp(new QLabel(LedPanel(this, u"picWarnBackground"_s)))
+    , m_line(new LedPicture(MessagePanel::PanelSize, this))
+    , m_lamp(new LedPicture(MessagePanel::PanelSize, this))
     , m_message(new MessagePanel(this))
-    , m_lampPicture(QPixmap::fromImage(QImage(builtinImagePath(BuiltinImage::Lamp)))) {
+    , m_lampPicture(builtinImagePath(BuiltinImage::Lamp)) {
     setObjectName(u"frmMain"_s);
     setWindowTitle(u"Sorvanta"_s);
     setWindowIcon(QIcon(builtinImagePath(BuiltinImage::App)));
     setFocusPolicy(Qt::StrongFocus);
     m_caption->setObjectName(u"picDest"_s);
-    m_caption->setPixmap(QPixmap::fromImage(QImage(builtinImagePath(BuiltinImage::Caption))));
-    m_caption->setGeometry(0, 0, 96, 16);
+    m_caption->setPicture(QImage(builtinImagePath(BuiltinImage::Caption)));
+    m_line->setObjectName(u"picLine"_s);
     m_lamp->setObjectName(u"picWarn"_s);
-    m_lamp->setFixedSize(160, 16);
-    m_lamp->parentWidget()->hide();
+    m_lamp->hide();
     m_message->setObjectName(u"picMsg"_s);
     m_message->hide();
-    for (QWidget* panel : {static_cast<QWidget*>(m_caption), static_cast<QWidget*>(m_clock), m_line,
-                           static_cast<QWidget*>(m_lamp)})
+    for (LedPanel* panel : std::initializer_list<LedPanel*>{m_caption, m_clock, m_line, m_lamp})
         panel->installEventFilter(this);
     installEventFilter(this);
     connect(m_message, &MessagePanel::doubleClicked, this, &MainWindow::doubleClicked);
@@ -67,17 +51,26 @@ MainWindow::MainWindow(QPoint messagePosition, QWidget* parent)
 
 void MainWindow::setSkin(const QImage& skin) {
     m_skin = skin;
-    setFixedSize(m_skin.size());
-    update();
+    applyScale();
 }
 
 void MainWindow::layOutPanels(int left, int top) {
-    const QRect panel(left, top, 160, 16);
-    m_line->setGeometry(panel);
-    m_lamp->parentWidget()->setGeometry(panel);
-    m_message->setGeometry(panel);
-    m_clock->move(96, 0);
+    for (LedPanel* panel : std::initializer_list<LedPanel*>{m_line, m_lamp, m_message})
+        panel->setLedPosition(QPoint(left, top));
+    m_clock->setLedPosition(QPoint(96, 0));
     m_message->raise();
+}
+
+void MainWindow::setZoom(int zoom) {
+    m_zoom = zoom;
+    applyScale();
+}
+
+void MainWindow::applyScale() {
+    setFixedSize(SignScale(m_zoom, devicePixelRatio()).logicalRect(QRect(QPoint(), m_skin.size())).size());
+    for (LedPanel* panel : findChildren<LedPanel*>(Qt::FindDirectChildrenOnly))
+        panel->setZoom(m_zoom);
+    update();
 }
 
 void MainWindow::changeWindowFlag(Qt::WindowType flag, bool on) {
@@ -94,17 +87,14 @@ void MainWindow::showClock(const ClockFace::Cells& cells) {
 }
 
 void MainWindow::setLampVisible(bool visible) {
-    m_lamp->parentWidget()->setVisible(visible);
+    m_lamp->setVisible(visible);
     if (!visible)
         setLampLit(false);
 }
 
 void MainWindow::setLampLit(bool lit) {
     m_lampLit = lit;
-    if (lit)
-        m_lamp->setPixmap(m_lampPicture);
-    else
-        m_lamp->clear();
+    m_lamp->setPicture(lit ? m_lampPicture : QImage());
 }
 
 void MainWindow::setStatusCaption(const QString& text) {
@@ -112,13 +102,27 @@ void MainWindow::setStatusCaption(const QString& text) {
     setWindowTitle(text);
 }
 
+// Where a fractional device pixel ratio makes the window a little larger than the skin, the skin's
+// last column and row fill the rest.
 void MainWindow::paintEvent(QPaintEvent*) {
     QPainter painter(this);
+    MapToLedPixels(painter, QPointF(), QPoint(), m_zoom);
+    if (!SignScale(m_zoom, devicePixelRatio()).isExact()) {
+        for (const QPoint shift : {QPoint(1, 1), QPoint(1, 0), QPoint(0, 1)})
+            painter.drawImage(shift, m_skin);
+    }
     painter.drawImage(0, 0, m_skin);
     if (!m_painted) {
         m_painted = true;
         emit firstPainted();
     }
+}
+
+// On another screen the device pixel ratio may differ.
+void MainWindow::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    if (QWindow* window = windowHandle())
+        connect(window, &QWindow::screenChanged, this, &MainWindow::applyScale, Qt::UniqueConnection);
 }
 
 void MainWindow::keyPressEvent(QKeyEvent* event) {

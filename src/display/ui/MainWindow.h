@@ -5,8 +5,8 @@
 #include <QWidget>
 
 class ClockPanel;
+class LedPicture;
 class MessagePanel;
-class QLabel;
 
 // The main window: the LED sign drawn from bitmaps. It lays out its panels and turns the user's keys,
 // clicks, drags and wheel turns into signals; the ticker decides what they do.
@@ -19,8 +19,10 @@ public:
 
     // The skin is the window's background; the window takes its size.
     void setSkin(const QImage& skin);
-    // The message, blank and lamp panels at (left, top), 160 x 16; the clock at (96, 0).
+    // The message, blank and lamp panels at (left, top), 160 x 16; the clock at (96, 0). In LED pixels.
     void layOutPanels(int left, int top);
+    // The whole sign drawn zoom times larger; the top-left corner stays where it is.
+    void setZoom(int zoom);
     // Sets or clears a window flag; a visible window, which the change hides, is shown again.
     void changeWindowFlag(Qt::WindowType flag, bool on);
     void showClock(const ClockFace::Cells& cells);
@@ -47,6 +49,7 @@ signals:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    void showEvent(QShowEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void wheelEvent(QWheelEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
@@ -54,14 +57,17 @@ protected:
 
 private:
     bool handleMouse(QObject* watched, QEvent* event);
+    // The window and every panel sized for the zoom and the screen's device pixel ratio.
+    void applyScale();
 
     QImage m_skin;
-    QLabel* m_caption;
+    LedPicture* m_caption;
     ClockPanel* m_clock;
-    QWidget* m_line;
-    QLabel* m_lamp;
+    LedPicture* m_line;
+    LedPicture* m_lamp;
     MessagePanel* m_message;
-    QPixmap m_lampPicture;
+    QImage m_lampPicture;
+    int m_zoom = 1;
     bool m_lampLit = false;
     bool m_dragging = false;
     bool m_handlingWheel = false;

@@ -8,11 +8,9 @@
 #include <QPainter>
 
 MessagePanel::MessagePanel(QWidget* parent)
-    : QWidget(parent)
+    : LedPanel(PanelSize, parent)
     , m_image(PanelSize, QImage::Format_RGB32) {
     setObjectName(QStringLiteral("picMsg"));
-    setAttribute(Qt::WA_OpaquePaintEvent);
-    resize(PanelSize);
     m_screen = X11PanelScreen::create(this, m_image);
     clear();
 }
@@ -47,16 +45,15 @@ void MessagePanel::placeFrame(const QImage& frame, int x) {
 }
 
 void MessagePanel::setVisible(bool visible) {
-    QWidget::setVisible(visible);
+    LedPanel::setVisible(visible);
     if (!visible)
         emit hidden();
 }
 
 void MessagePanel::paintEvent(QPaintEvent*) {
     QPainter painter(this);
-    // Nearest neighbour when the device pixel ratio scales the image: LED dots keep hard edges.
-    painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
-    painter.drawImage(rect(), m_image);
+    mapToLedPixels(painter);
+    painter.drawImage(0, 0, m_image);
 }
 
 void MessagePanel::mouseReleaseEvent(QMouseEvent* event) {

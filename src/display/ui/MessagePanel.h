@@ -1,14 +1,15 @@
 #pragma once
 
+#include "display/ui/LedPanel.h"
+
 #include <QImage>
-#include <QWidget>
 
 class X11PanelScreen;
 
 // The 160 x 16 message panel of the main window. It shows an image that the scroller writes into;
-// scaled on a high-density screen it stays crisp, one LED dot per block of device pixels. On an X
-// server its own window shows the image, drawn on the server (X11PanelScreen).
-class MessagePanel : public QWidget {
+// at any scale it stays crisp, one LED dot per block of device pixels. On an X server its own window
+// shows the image, drawn on the server (X11PanelScreen).
+class MessagePanel : public LedPanel {
     Q_OBJECT
 public:
     static constexpr QSize PanelSize{160, 16};

@@ -43,7 +43,7 @@ bool MessageScroller::start(const LedLayers& layers, const AppSettings& settings
     m_captionToRestore = captionNow;
     m_x = StartX;
 
-    m_panel->setGeometry(QRect(QPoint(settings.Left, settings.Top), MessagePanel::PanelSize));
+    m_panel->setLedPosition(QPoint(settings.Left, settings.Top));
     m_panel->clear();
     m_phase = Phase::Pause;
     m_panel->show();

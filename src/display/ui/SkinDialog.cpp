@@ -2,6 +2,7 @@
 
 #include "base/ui/DialogButtons.h"
 #include "display/DisplayTexts.h"
+#include "display/ui/SkinPreview.h"
 #include "resources/builtin/BuiltinImages.h"
 
 #include <QApplication>
@@ -37,15 +38,12 @@ SkinDialog::SkinDialog(QString imagesFolder, const AppSettings& settings, UserPr
     , m_imagesFolder(std::move(imagesFolder))
     , m_folders(List(u"tvwFolder"_s, QString()))
     , m_files(List(u"lvwImage"_s, u"ファイル名"_s))
-    , m_preview(new QLabel)
+    , m_preview(new SkinPreview)
     , m_picture(builtinImagePath(BuiltinImage::Skin)) {
     setObjectName(u"frmSelectSkin"_s);
     setWindowTitle(u"スキンの選択"_s);
     m_preview->setObjectName(u"picPreview"_s);
-    m_preview->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
-    m_preview->setAlignment(Qt::AlignCenter);
-    m_preview->setMinimumSize(m_picture.size().grownBy({8, 8, 8, 8}));
-    m_preview->setPixmap(QPixmap::fromImage(m_picture));
+    m_preview->setPicture(m_picture);
     layOut();
     const QIcon folderIcon = QApplication::style()->standardIcon(QStyle::SP_DirIcon);
     for (const QString& folder : SkinFolders(m_imagesFolder)) {
@@ -103,5 +101,5 @@ void SkinDialog::showFile() {
     if (picture.isNull())
         return;
     m_picture = picture;
-    m_preview->setPixmap(QPixmap::fromImage(m_picture));
+    m_preview->setPicture(m_picture);
 }

@@ -8,7 +8,7 @@
 #include <QImage>
 #include <optional>
 
-class QLabel;
+class SkinPreview;
 class QTreeWidget;
 
 // The skin chooser: the folders of the Images folder, the bitmaps of the selected folder and a
@@ -35,6 +35,6 @@ private:
     QString m_imagesFolder;
     QTreeWidget* m_folders;
     QTreeWidget* m_files;
-    QLabel* m_preview;
+    SkinPreview* m_preview;
     QImage m_picture;
 };

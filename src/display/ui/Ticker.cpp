@@ -45,6 +45,7 @@ Ticker::Ticker(Services services, const AppSettings& settings, QObject* parent)
     , m_cycle(m_services.folders, m_services.clock)
     , m_timers(m_services.clock, this)
     , m_cycleView(m_cycle, {*m_window, *m_menu, *m_tray, *m_progress, m_services.prompter}, m_settings) {
+    m_window->setZoom(m_settings.Zoom);
     connect(&m_services.store, &SettingsStore::settingsLoaded, this, &Ticker::takeSettings);
     connect(&m_services.dataFiles, &DataFiles::tablesReplaced, this,
             [this] { m_menu->setPages(BuildPageMenus(m_services.dataFiles.tables().pages)); });
@@ -343,6 +344,7 @@ void Ticker::togglePage(int page) {
 // used, so the next tick, item or download follows the new ones.
 void Ticker::takeSettings(const AppSettings& settings) {
     m_settings = settings;
+    m_window->setZoom(m_settings.Zoom);
     setTopMost(m_settings.TopMost);
     m_timers.taskbarSwitch().start();
 }

@@ -1,29 +1,26 @@
 #include "display/ui/TrayStatus.h"
 
+#include "display/ui/CrispIcon.h"
 #include "resources/builtin/BuiltinImages.h"
 
-#include <QIcon>
 #include <QSystemTrayIcon>
 
 namespace {
 
+QIcon IconFrom(BuiltinImage small, BuiltinImage large) {
+    return CrispIcon(QImage(builtinImagePath(small)), QImage(builtinImagePath(large)));
+}
+
 QIcon TrayIcon(TrayNotice::Icon icon) {
-    QIcon result;
     switch (icon) {
     case TrayNotice::Icon::Idle:
-        result.addFile(builtinImagePath(BuiltinImage::TrayIdle));
-        result.addFile(builtinImagePath(BuiltinImage::TrayIdleSmall));
-        break;
+        return IconFrom(BuiltinImage::TrayIdleSmall, BuiltinImage::TrayIdle);
     case TrayNotice::Icon::Updating:
-        result.addFile(builtinImagePath(BuiltinImage::TrayUpdating));
-        result.addFile(builtinImagePath(BuiltinImage::TrayUpdatingSmall));
-        break;
+        return IconFrom(BuiltinImage::TrayUpdatingSmall, BuiltinImage::TrayUpdating);
     case TrayNotice::Icon::News:
-        result.addFile(builtinImagePath(BuiltinImage::TrayInfo));
-        result.addFile(builtinImagePath(BuiltinImage::TrayInfoSmall));
-        break;
+        return IconFrom(BuiltinImage::TrayInfoSmall, BuiltinImage::TrayInfo);
     }
-    return result;
+    return {};
 }
 
 } // namespace

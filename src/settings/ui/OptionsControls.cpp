@@ -44,9 +44,10 @@ const std::array<CheckBinding, 24> Checks = {{
     {u"chkScroll_MonoColor", &S::Scroll_MonoColor}, {u"chkScroll_Shadow", &S::Scroll_Shadow},
 }};
 
-const std::array<NumberBinding, 4> Numbers = {{
+const std::array<NumberBinding, 5> Numbers = {{
     {u"txtAutoReloadDelay", &S::AutoReloadDelay},     {u"txtAutoReloadOffFrom", &S::AutoReloadOffFrom},
     {u"txtAutoReloadOffTo", &S::AutoReloadOffTo},     {u"txtShowInfoDelay", &S::ShowInfoDelay},
+    {u"txtZoom", &S::Zoom},
 }};
 
 const std::array<TextBinding, 4> Texts = {{

@@ -196,6 +196,11 @@ QWidget* Other() {
     AddRow(grid, Check(u"chkFixWindowPosition"_s, u"終了時と同じ位置にウィンドウを表示する(&P)"_s));
     AddRow(grid, Check(u"chkTopMost"_s, u"常に手前に表示する(&T)"_s));
     AddRow(grid, Check(u"chkShutdownByDblclick"_s, u"ウィンドウのダブルクリックで終了する(&D)"_s));
+    auto* zoom = Named(new QSpinBox, u"txtZoom"_s);
+    zoom->setRange(1, 4);
+    const int row = grid->rowCount();
+    grid->addWidget(BuddyLabel(u"表示倍率(&Z):"_s, zoom), row, 0);
+    grid->addWidget(zoom, row, 1);
     QGroupBox* startup = Group(u"起動"_s, grid);
     AddRow(grid, Check(u"chkAutoRun"_s, u"ログオン時に Sorvanta を実行する(&R)"_s));
     return Page({window, startup});

@@ -95,6 +95,7 @@ private slots:
     void exitWaitsForTheScrollThenSaves();
     void exitGivesARunningUpdateAGracePeriod();
     void laterInstanceSavesNothing();
+    void zoomedSignComesBackWhereItWas();
     void downloadMenuTogglesAPage();
     void pageListPausesTheTimersAndKeepsTheStatuses();
     void optionsOpenTheRuleAndKeywordLists();
@@ -368,6 +369,19 @@ void TestTicker::laterInstanceSavesNothing() {
     QVERIFY(!f.ini().contains(u"XPosR"_s));
 }
 
+// The position is saved as the top-left corner's share of the screen, whatever the sign's size.
+void TestTicker::zoomedSignComesBackWhereItWas() {
+    Fixture f(u"Zoom=2\r\n"_s);
+    f.ticker->showWindow(false);
+    f.ticker->window()->move(300, 200);
+    f.ticker->ShutdownApp(true);
+    QVERIFY(f.ini().contains(u"XPosR=0.3750000\r\nYPosR=0.2500000\r\n"_s));
+    Ticker again({f.folders, f.clock, f.store, f.dataFiles, f.sound, f.prompter, f.choosers},
+                 f.store.LoadSettings());
+    again.showWindow(true);
+    QCOMPARE(again.window()->geometry(), QRect(300, 200, 444, 130));
+}
+
 void TestTicker::downloadMenuTogglesAPage() {
     Fixture f;
     QList<QAction*> entries = f.ticker->menu()->downloadMenu()->actions();
@@ -503,12 +517,13 @@ void TestTicker::reloadedSettingsRunTheSign() {
 }
 
 // While the dialog is open rotation and updates stand still; OK stores the settings and the sign
-// follows them at once.
+// follows them at once, the zoomed one keeping its top-left corner.
 void TestTicker::optionsFromTheMenu() {
     Fixture f(u"Notify=No\r\n"_s);
     f.pages[u"http://a.test/"_s] = "<b>一</b><b>二</b>";
     f.runCycle();
     f.ticker->showWindow(false);
+    f.ticker->window()->move(50, 60);
     bool paused = false;
     bool onTop = false;
     f.withDialog(u"mnuOption"_s, [&](QDialog& dialog) {
@@ -517,10 +532,14 @@ void TestTicker::optionsFromTheMenu() {
         auto* delay = dialog.findChild<QSpinBox*>(u"txtShowInfoDelay"_s);
         delay->selectAll();
         QTest::keyClicks(delay, u"30"_s);
+        auto* zoom = dialog.findChild<QSpinBox*>(u"txtZoom"_s);
+        zoom->selectAll();
+        QTest::keyClicks(zoom, u"2"_s);
         dialog.findChild<QAbstractButton*>(u"cmdOK"_s)->click();
     });
     QVERIFY(paused);
     QVERIFY(onTop);
+    QCOMPARE(f.ticker->window()->geometry(), QRect(50, 60, 444, 130));
     QVERIFY(f.ini().contains(u"ShowInfoDelay=30\r\n"_s));
     QVERIFY(f.ticker->timers().rotation().isActive());
     f.clock.set(QDateTime(QDate(2026, 12, 7), QTime(10, 24, 30))); // a moment of 30 s, not of 120 s

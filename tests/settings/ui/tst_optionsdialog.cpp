@@ -104,11 +104,12 @@ private:
 };
 
 void TestOptionsDialog::controlsShowTheSettings() {
-    Fixture f("TopMost=No\r\nAutoReloadDelay=7\r\nAutoReloadOffTo=30\r\nSoundFile2=/s/k.wav\r\n");
+    Fixture f("TopMost=No\r\nAutoReloadDelay=7\r\nAutoReloadOffTo=30\r\nSoundFile2=/s/k.wav\r\nZoom=3\r\n");
     QVERIFY(!f.control<QCheckBox>(u"chkTopMost"_s)->isChecked());
     QCOMPARE(f.control<QSpinBox>(u"txtAutoReloadDelay"_s)->value(), 7);
     QCOMPARE(f.control<QSpinBox>(u"txtAutoReloadOffTo"_s)->value(), 23); // hours are held to 0..23
     QCOMPARE(f.control<QLineEdit>(u"txtSoundFile1"_s)->text(), u"/s/k.wav"_s);
+    QCOMPARE(f.control<QSpinBox>(u"txtZoom"_s)->value(), 3);
     QVERIFY(!f.applyEnabled());
 }
 
@@ -162,9 +163,11 @@ void TestOptionsDialog::applyStoresAndHandsOn() {
     for (const QString& check : {u"chkTopMost"_s, u"chkShowInTaskBar"_s, u"chkAutoRun"_s})
         f.click(check);
     f.type(u"txtShowInfoDelay"_s, u"30"_s);
+    f.type(u"txtZoom"_s, u"2"_s);
     QSignalSpy loaded(&f.store, &SettingsStore::settingsLoaded);
     f.click(u"cmdApply"_s);
     QVERIFY(f.ini().contains(u"TopMost=No\r\n"_s));
+    QVERIFY(f.ini().contains(u"Zoom=2\r\n"_s));
     QCOMPARE(ReadFileBytes(f.dir.filePath(u"filter.txt"_s)),
              "\"1\",\"太字\",\"<b>\",\"\",\"\"\r\n\"1\",\"新\",\"<i>\",\"</i>\",\"\"\r\n");
     QCOMPARE(f.dataFiles.tables().keywords, QStringList{u"運休"_s});
