@@ -2,6 +2,7 @@
 
 #include "display/LedPalette.h"
 
+#include <QEvent>
 #include <QGuiApplication>
 #include <QSysInfo>
 #include <algorithm>
@@ -78,6 +79,7 @@ X11PanelScreen::X11PanelScreen(QWidget* panel, const QImage& image, xcb_connecti
     setAttribute(Qt::WA_NoSystemBackground);
     setAttribute(Qt::WA_OpaquePaintEvent);
     setGeometry(panel->rect());
+    panel->installEventFilter(this);
 }
 
 X11PanelScreen::~X11PanelScreen() {
@@ -135,7 +137,15 @@ void X11PanelScreen::paintEvent(QPaintEvent*) {
     showImage();
 }
 
-// Measured when the whole image is shown (a pass starts, the window is exposed), not at every step.
+// A zoom or a screen of another scale resizes the panel, also in the middle of a pass.
+bool X11PanelScreen::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == parent() && event->type() == QEvent::Resize)
+        showImage();
+    return QWidget::eventFilter(watched, event);
+}
+
+// Measured when the whole image is shown (a pass starts, the panel is resized, the window is exposed),
+// not at every step.
 // The screen stands aside while a dot would not cover whole device pixels, and comes back when it does.
 bool X11PanelScreen::fitDots() {
     if (size() != parentWidget()->size())

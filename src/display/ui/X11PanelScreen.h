@@ -23,7 +23,7 @@ public:
     // Each shows on the server what the panel has just done to its image. False when the screen stands
     // aside (a dot would not cover whole device pixels, or the server's pixels are not 32-bit true
     // colour): the panel then paints itself as on any other platform. showImage(), with which a pass
-    // starts and an exposed window is drawn, is where the size of a dot is measured.
+    // starts and a resized panel or an exposed window is drawn, is where the size of a dot is measured.
     bool placeFrame(const QImage& frame, int x);
     bool clearColumn(int x);
     bool showImage();
@@ -31,6 +31,7 @@ public:
 protected:
     QPaintEngine* paintEngine() const override { return nullptr; }
     void paintEvent(QPaintEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     // Frame columns per tile: a tile is uploaded once and serves 1024 steps.

@@ -166,13 +166,13 @@ void TestX11PanelScreen::wholeDotsOnlyOnTheScreen() {
     QVERIFY(f.scroller.start(PatternLayers(500), Options(true, false), u"item"_s, u"before"_s));
     QVERIFY(f.exposed());
     f.scroller.stop();
-    // Twice the size: every dot is 2 x 2 pixels, still drawn on the server.
+    // Twice the size (a zoom): every dot is 2 x 2 pixels, still drawn on the server, at once.
     f.panel->resize(320, 32);
+    QTRY_COMPARE(f.onScreen(), f.panel->image().scaled(320, 32));
     f.panel->clear();
     f.panel->placeFrame(ComposeFrames(PatternLayers(500), false).a, 30);
     QVERIFY(f.screen()->isVisible());
-    const QImage doubled = f.panel->image().scaled(320, 32);
-    QTRY_COMPARE(f.onScreen(), doubled);
+    QTRY_COMPARE(f.onScreen(), f.panel->image().scaled(320, 32));
     // One and a half: the dots would not fall on whole pixels, so the panel paints itself.
     f.panel->resize(240, 24);
     f.panel->clear();
