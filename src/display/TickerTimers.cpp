@@ -32,6 +32,7 @@ TickerTimers::TickerTimers(const Clock& clock, QObject* parent)
         {&m_exitGrace, "tmrEnd", true, ShutdownDelay},
         {&m_taskbarSwitch, "tmrSwitch", true, TaskbarSwitchDelay},
     };
+    connect(&m_wallClockWatch, &WallClockWatch::jumped, this, &TickerTimers::wallClockJumped);
     for (const TimerRole& role : roles) {
         role.timer->setObjectName(QString::fromLatin1(role.objectName));
         role.timer->setParent(this);
@@ -47,7 +48,23 @@ void TickerTimers::armClock() {
 }
 
 void TickerTimers::armRotation() {
-    m_rotation.start(DelayToNextTick(m_wallClock.now().time(), RotationPeriod));
+    m_rotation.start(DelayToNextRotation(m_wallClock.now().time(), m_rotationDelay));
+}
+
+void TickerTimers::setRotationDelay(int seconds) {
+    m_rotationDelay = seconds;
+    if (m_rotation.isActive())
+        armRotation();
+}
+
+// The clock is redrawn at once; the timers that are running fall on the new wall clock's moments.
+void TickerTimers::wallClockJumped() {
+    if (m_clockTimer.isActive())
+        m_clockTimer.start(0);
+    if (m_rotation.isActive())
+        armRotation();
+    if (m_update.isActive())
+        armUpdate();
 }
 
 void TickerTimers::armUpdate() {

@@ -1,5 +1,7 @@
 #include "display/TimerSchedule.h"
 
+#include <algorithm>
+
 namespace TimerSchedule {
 
 bool IsRotationMoment(const QTime& time, int showInfoDelay) {
@@ -37,6 +39,15 @@ bool UpdateAllowed(const QTime& time, const AppSettings& settings) {
 std::chrono::milliseconds DelayToNextTick(const QTime& now, std::chrono::milliseconds period) {
     const std::chrono::milliseconds intoPeriod(now.msecsSinceStartOfDay() % period.count());
     return period - intoPeriod + AlignmentSlack;
+}
+
+std::chrono::milliseconds DelayToNextRotation(const QTime& now, int showInfoDelay) {
+    if (showInfoDelay <= 0)
+        return DelayToNextTick(now, std::chrono::minutes(1));
+    constexpr int TenMinutes = 600;
+    const int second = (now.minute() % 10) * 60 + now.second();
+    const int next = std::min((second / showInfoDelay + 1) * showInfoDelay, TenMinutes);
+    return std::chrono::seconds(next - second) - std::chrono::milliseconds(now.msec()) + AlignmentSlack;
 }
 
 LampStep NextLampStep(bool litNow) {

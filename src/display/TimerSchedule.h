@@ -11,7 +11,6 @@ namespace TimerSchedule {
 
 // Every period of the ticker's timers.
 inline constexpr std::chrono::milliseconds ClockPeriod{60000};       // tmrClock3, aligned to the wall clock
-inline constexpr std::chrono::milliseconds RotationPeriod{1000};     // tmrClock, aligned to the wall clock
 inline constexpr std::chrono::milliseconds UpdateCheckPeriod{60000}; // tmrClock2, aligned to the wall clock
 // Aligned ticks fall this long after the wall-clock boundary, so that the boundary has passed.
 inline constexpr std::chrono::milliseconds AlignmentSlack{5};
@@ -26,9 +25,13 @@ inline constexpr std::chrono::milliseconds LampDarkTime{250};
 inline constexpr std::chrono::milliseconds TaskbarSwitchDelay{1000}; // tmrSwitch, after settings load
 
 // How long from now until just after the next wall-clock multiple of period (counted from
-// midnight; period divides a day). The rotation and update timers are armed with it at each tick,
-// so that their ticks stay on the wall clock's seconds and minutes however the timers drift.
+// midnight; period divides a day). The clock and update timers are armed with it at each tick,
+// so that their ticks stay on the wall clock's minutes however the timers drift.
 std::chrono::milliseconds DelayToNextTick(const QTime& now, std::chrono::milliseconds period);
+// How long from now until just after the next rotation moment for showInfoDelay (IsRotationMoment):
+// the rotation timer wakes only when a step may be due. Without a positive delay nothing is ever
+// due, and it waits for the next minute.
+std::chrono::milliseconds DelayToNextRotation(const QTime& now, int showInfoDelay);
 
 // Rotation is aligned to the wall clock within each ten minutes: second n = (minute % 10) * 60 +
 // second is a moment when n is a multiple of showInfoDelay. A delay that does not divide 600

@@ -25,6 +25,7 @@ private slots:
     void periodicTimersFallJustAfterTheBoundary_data();
     void periodicTimersFallJustAfterTheBoundary();
     void pauseHoldsRotationAndUpdateUntilResumed();
+    void wallClockJumpArmsRunningTimersAfresh();
 };
 
 void TestTickerTimers::roleHasItsObjectName_data() {
@@ -94,6 +95,26 @@ void TestTickerTimers::pauseHoldsRotationAndUpdateUntilResumed() {
     QCOMPARE(timers.update().interval(), 19505);
     QVERIFY(timers.rotation().isActive());
     QVERIFY(timers.update().isActive());
+}
+
+// After a resume or a clock set, the clock is redrawn at once and the running timers fall on the
+// moments of the new time; paused ones stay paused. A changed rotation delay re-arms rotation.
+void TestTickerTimers::wallClockJumpArmsRunningTimersAfresh() {
+    FakeClock clock(Today(QTime(10, 23, 0)));
+    TickerTimers timers(clock);
+    timers.startPeriodic();
+    timers.setRotationDelay(120);
+    QCOMPARE(timers.rotation().interval(), 60005);
+    clock.set(Today(QTime(10, 29, 50, 500)));
+    timers.wallClockJumped();
+    QVERIFY(timers.clock().isActive());
+    QCOMPARE(timers.clock().interval(), 0);
+    QCOMPARE(timers.rotation().interval(), 9505);
+    QCOMPARE(timers.update().interval(), 9505);
+    timers.pausePeriodic();
+    timers.wallClockJumped();
+    QVERIFY(!timers.rotation().isActive());
+    QVERIFY(!timers.update().isActive());
 }
 
 QTEST_GUILESS_MAIN(TestTickerTimers)

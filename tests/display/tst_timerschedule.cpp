@@ -54,6 +54,8 @@ private slots:
     void updateAllowed();
     void delayToNextTick_data();
     void delayToNextTick();
+    void delayToNextRotation_data();
+    void delayToNextRotation();
     void lampBlinks();
 };
 
@@ -218,6 +220,27 @@ void TestTimerSchedule::delayToNextTick() {
     QFETCH(int, periodMs);
     QFETCH(int, delayMs);
     QCOMPARE(DelayToNextTick(now, std::chrono::milliseconds(periodMs)).count(), delayMs);
+}
+
+void TestTimerSchedule::delayToNextRotation_data() {
+    QTest::addColumn<QTime>("now");
+    QTest::addColumn<int>("showInfoDelay");
+    QTest::addColumn<int>("delayMs");
+    QTest::newRow("every second") << QTime(10, 23, 0, 250) << 1 << 755;
+    QTest::newRow("two minutes: from a moment to the next") << QTime(10, 23, 0) << 120 << 60005;
+    QTest::newRow("late in the second before a moment") << QTime(10, 24, 29, 990) << 30 << 15;
+    QTest::newRow("7 s: the ten-minute boundary comes first") << QTime(10, 29, 58) << 7 << 2005;
+    QTest::newRow("across midnight") << QTime(23, 59, 59, 500) << 120 << 505;
+    QTest::newRow("no delay: the next minute") << QTime(10, 23, 30) << 0 << 30005;
+}
+
+void TestTimerSchedule::delayToNextRotation() {
+    QFETCH(QTime, now);
+    QFETCH(int, showInfoDelay);
+    QFETCH(int, delayMs);
+    QCOMPARE(DelayToNextRotation(now, showInfoDelay).count(), delayMs);
+    if (showInfoDelay > 0) // it lands on a moment
+        QVERIFY(IsRotationMoment(now.addMSecs(delayMs), showInfoDelay));
 }
 
 // Starting dark, the lamp alternates lit for a second and dark for a quarter second.

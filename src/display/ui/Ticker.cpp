@@ -46,6 +46,7 @@ Ticker::Ticker(Services services, const AppSettings& settings, QObject* parent)
     , m_timers(m_services.clock, this)
     , m_cycleView(m_cycle, {*m_window, *m_menu, *m_tray, *m_progress, m_services.prompter}, m_settings) {
     m_window->setZoom(m_settings.Zoom);
+    m_timers.setRotationDelay(m_settings.ShowInfoDelay);
     connect(&m_services.store, &SettingsStore::settingsLoaded, this, &Ticker::takeSettings);
     connect(&m_services.dataFiles, &DataFiles::tablesReplaced, this,
             [this] { m_menu->setPages(BuildPageMenus(m_services.dataFiles.tables().pages)); });
@@ -178,19 +179,12 @@ void Ticker::httpTick() {
 }
 
 void Ticker::clockTick() {
-    redrawClock();
+    if (const auto cells = m_clockFace.update(m_services.clock.now().time()))
+        m_window->showClock(*cells);
     m_timers.armClock();
 }
 
-void Ticker::redrawClock() {
-    if (const auto cells = m_clockFace.update(m_services.clock.now().time()))
-        m_window->showClock(*cells);
-}
-
 void Ticker::rotationTick() {
-    // The clock timer wakes once a minute; this tick, once a second, catches a wall clock that
-    // jumped meanwhile (a resume from suspend) within a second, at no wake-up of its own.
-    redrawClock();
     if (m_timers.takeRotationMoment() && TimerSchedule::RotationDue(m_services.clock.now().time(), m_settings,
                                                                     m_menu->showNews()->isEnabled()))
         ShowNextItem(false, +1);
@@ -344,6 +338,7 @@ void Ticker::togglePage(int page) {
 // used, so the next tick, item or download follows the new ones.
 void Ticker::takeSettings(const AppSettings& settings) {
     m_settings = settings;
+    m_timers.setRotationDelay(m_settings.ShowInfoDelay);
     m_window->setZoom(m_settings.Zoom);
     setTopMost(m_settings.TopMost);
     m_timers.taskbarSwitch().start();

@@ -82,7 +82,6 @@ signals:
     void shutdownFinished();
 
 private:
-    void redrawClock();
     void connectWindow();
     void connectMenu();
     void connectTimers();
