@@ -110,8 +110,9 @@ set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE ${SORVANTA_HOMEPAGE})
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # Japanese lettering needs a Japanese font; HTTPS needs the certificate authorities; a Wayland session
-# without XWayland needs Qt's Wayland platform.
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-ipafont-gothic | fonts-noto-cjk, ca-certificates, qt6-wayland")
+# without XWayland needs Qt's Wayland platform; Qt's own buttons and dialogs speak Japanese with Qt's
+# translations.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-ipafont-gothic | fonts-noto-cjk, ca-certificates, qt6-wayland, qt6-translations-l10n")
 set(CPACK_PACKAGE_DESCRIPTION "Sorvanta is a small desktop ticker in the form of a dot-matrix LED sign. A
 frameless window shows an LED clock and a message panel in which short items
 scroll from right to left.

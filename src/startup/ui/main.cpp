@@ -1,5 +1,6 @@
 #include "startup/DisplayPlatform.h"
 #include "startup/StartupMode.h"
+#include "startup/ui/QtTexts.h"
 #include "startup/ui/TickerApp.h"
 #include "startup/ui/XServerProbe.h"
 
@@ -26,6 +27,7 @@ int main(int argc, char* argv[]) {
         qunsetenv("QT_XCB_NO_MITSHM");
     QApplication::setApplicationName(QStringLiteral("Sorvanta"));
     QApplication::setQuitOnLastWindowClosed(false);
+    InstallJapaneseQtTexts(application);
 
     TickerApp ticker(ArgumentText(QApplication::arguments()));
     ticker.Main();
