@@ -8,6 +8,7 @@
 
 #include <QTimer>
 #include <QUrl>
+#include <algorithm>
 
 namespace {
 
@@ -20,9 +21,13 @@ QString StatusFor(const InfoItems& items, const QString& defaultMessage) {
 }
 
 // A page that gave items counts as Items even when something went wrong on the way (a password
-// that could not be restored, say): what it shows is what the user sees of it.
+// that could not be restored, say): what it shows is what the user sees of it. Its whole text, shown
+// when no rule matched, is no match.
 PageStatus StatusOf(const PageOutcome& outcome) {
-    if (!outcome.items.isEmpty())
+    const bool matched = std::any_of(outcome.items.begin(), outcome.items.end(), [](const InfoItem& item) {
+        return item.rule != InfoItem::WholePageRule;
+    });
+    if (matched)
         return {PageStatus::Kind::Items, int(outcome.items.size()), {}};
     QStringList lines = outcome.errorText.split(u'\n');
     for (QString& line : lines)

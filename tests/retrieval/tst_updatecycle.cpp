@@ -383,9 +383,10 @@ void TestUpdateCycle::pageStatusOfEachEnabledPage() {
         {5, {Kind::Items, 1, {}}},
         {6, {Kind::Error, 0, u"エラー : "_s + Url(6) + u" が正常にダウンロードできませんでした。"_s}}};
     QCOMPARE(f.run(tables).pageStatuses, statuses);
-    f.settings.ShowTextInstead = true; // the whole-page text is an item
-    statuses[3] = {Kind::Items, 1, {}};
-    QCOMPARE(f.run(tables).pageStatuses, statuses);
+    f.settings.ShowTextInstead = true; // the whole-page text shows, yet no rule matched
+    const CycleResult withText = f.run(tables);
+    QVERIFY(withText.items.contains(InfoItem(u"平常運転"_s, 3, InfoItem::WholePageRule)));
+    QCOMPARE(withText.pageStatuses, statuses);
 }
 
 QTEST_GUILESS_MAIN(TestUpdateCycle)
