@@ -28,6 +28,9 @@ MainWindow::MainWindow(QPoint messagePosition, QWidget* parent)
     setWindowTitle(u"Sorvanta"_s);
     setWindowIcon(QIcon(builtinImagePath(BuiltinImage::App)));
     setFocusPolicy(Qt::StrongFocus);
+    // The sign is seldom the active window; its tooltips (the status, an item's page and link) show
+    // all the same.
+    setAttribute(Qt::WA_AlwaysShowToolTips);
     m_caption->setObjectName(u"picDest"_s);
     m_caption->setPicture(QImage(builtinImagePath(BuiltinImage::Caption)));
     m_line->setObjectName(u"picLine"_s);

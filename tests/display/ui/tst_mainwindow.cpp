@@ -9,6 +9,7 @@
 #include <QPainter>
 #include <QSignalSpy>
 #include <QTest>
+#include <QToolTip>
 
 using namespace Qt::StringLiterals;
 
@@ -56,6 +57,7 @@ private slots:
     void firstPaintIsAnnouncedOnce();
     void signIsCrisp_data();
     void signIsCrisp();
+    void toolTipShowsWhileAnotherWindowIsActive();
 };
 
 // The window benchmark times the first paint through this signal; later paints stay quiet.
@@ -109,6 +111,23 @@ void TestMainWindow::signIsCrisp() {
     QVERIFY(shot.width() >= led.width() * factor && shot.height() >= led.height() * factor);
     const QString blur = FindBlur(shot, led, factor);
     QVERIFY2(blur.isEmpty(), qPrintable(blur));
+}
+
+// The sign is seldom the active window; hovering the message still shows the item's tooltip.
+void TestMainWindow::toolTipShowsWhileAnotherWindowIsActive() {
+    MainWindow window(MessageAt);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    window.messagePanel()->show();
+    window.messagePanel()->setToolTip(u"天気 http://a.test/"_s);
+    QWidget other;
+    other.show();
+    other.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&other));
+    QVERIFY(!window.isActiveWindow());
+    QTest::mouseMove(window.messagePanel(), QPoint(20, 8));
+    QTRY_VERIFY(QToolTip::isVisible());
+    QCOMPARE(QToolTip::text(), u"天気 http://a.test/"_s);
 }
 
 QTEST_MAIN(TestMainWindow)
