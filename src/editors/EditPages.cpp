@@ -33,7 +33,7 @@ void EditPages::disableAll() {
 
 int EditPages::append(const PageRecord& page) {
     m_pages.append(page);
-    m_statuses.append(std::nullopt);
+    m_statuses.emplaceBack();
     return count() - 1;
 }
 
