@@ -17,10 +17,6 @@ constexpr int kPollMilliseconds = 50;
 
 } // namespace
 
-FetchFailure FetchFailureFor(CURLcode code) {
-    return code == CURLE_OK ? FetchFailure::None : FetchFailure::CannotOpen;
-}
-
 CurlEasy::CurlEasy() {
     if (!CurlReady())
         return;

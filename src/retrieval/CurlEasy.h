@@ -1,18 +1,10 @@
 #pragma once
 
-#include "retrieval/FetchFailure.h"
-
 #include <QByteArray>
 #include <QList>
 #include <curl/curl.h>
 #include <functional>
 #include <optional>
-
-// How a transfer ended, as far as the page fetcher cares: None when it completed (then the status
-// code tells), CannotOpen for everything else (name resolution, connection, TLS, time-out, broken
-// connection, redirect loop, bad URL). A body refused by the fetcher's own write callback is for
-// the fetcher to tell.
-FetchFailure FetchFailureFor(CURLcode code);
 
 // One libcurl easy handle with its request header list, driven through a private multi handle so
 // that a transfer can be stopped promptly while it waits for data. Move-only.

@@ -134,7 +134,8 @@ std::optional<FetchFailure> PageDownload::perform() {
         return FetchFailure::None;
     if (*code == CURLE_WRITE_ERROR && m_sink.tooLarge)
         return FetchFailure::TooLarge;
-    return FetchFailureFor(*code);
+    // Name resolution, connection, TLS, time-out, broken connection, redirect loop, bad URL.
+    return FetchFailure::CannotOpen;
 }
 
 void PageDownload::configure() {
