@@ -329,7 +329,10 @@ PageEncoding ChoosePageEncoding(QByteArrayView bytes, QByteArrayView contentType
 }
 
 std::optional<QString> DecodePageBytes(const QByteArray& bytes, const QByteArray& contentType) {
-    const PageEncoding encoding = ChoosePageEncoding(bytes, contentType);
+    return DecodePageBytesAs(bytes, ChoosePageEncoding(bytes, contentType));
+}
+
+std::optional<QString> DecodePageBytesAs(const QByteArray& bytes, PageEncoding encoding) {
     const QByteArrayView input = IsUtf16(encoding) ? QByteArrayView(bytes) : UpToFirstNul(bytes);
     if (input.isEmpty())
         return QString();

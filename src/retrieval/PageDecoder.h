@@ -40,6 +40,8 @@ PageEncoding ChoosePageEncoding(QByteArrayView bytes, QByteArrayView contentType
 // Decodes a page to Unicode. An 8-bit page ends at its first NUL byte; a UTF-16 page at its first
 // U+0000. A leading BOM is dropped. nullopt when the converter fails.
 std::optional<QString> DecodePageBytes(const QByteArray& bytes, const QByteArray& contentType = {});
+// The same in an encoding already chosen.
+std::optional<QString> DecodePageBytesAs(const QByteArray& bytes, PageEncoding encoding);
 
 // The name users know the encoding by: "Shift_JIS" (read as CP932), "EUC-JP", "ISO-2022-JP",
 // "UTF-8", "UTF-16LE", "UTF-16BE" or "UTF-16".

@@ -13,9 +13,11 @@ ProbedPage ProbePage(const PageRequest& page, const Fetcher& fetcher, const Stop
     if (fetched.stopped() || (shouldStop && shouldStop()))
         return probed;
     probed.error = page.passwordError + CycleTexts::DownloadError(fetched, page.request, false);
-    if (!fetched.body.isEmpty())
-        probed.charset = PageEncodingName(ChoosePageEncoding(fetched.body, fetched.contentType));
-    probed.text = NormalisePageText(fetched.body, fetched.contentType);
+    if (!fetched.body.isEmpty()) {
+        const PageEncoding encoding = ChoosePageEncoding(fetched.body, fetched.contentType);
+        probed.charset = PageEncodingName(encoding);
+        probed.text = NormaliseText(DecodePageBytesAs(fetched.body, encoding).value_or(QString()));
+    }
     if (probed.text.isEmpty())
         probed.error += CycleTexts::EmptyPageError(page.request.url);
     return probed;
