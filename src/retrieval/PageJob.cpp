@@ -9,7 +9,6 @@ PageOutcome RunPageTask(PageTask task, const Fetcher& fetcher, const StopSignal&
     PageOutcome outcome;
     outcome.page = task.page;
     outcome.errorText = task.passwordError;
-    const QString url = task.request.url;
     const auto stopped = [&shouldStop] { return shouldStop && shouldStop(); };
 
     FetchResult fetched = fetcher(task.request, shouldStop, progress);
@@ -26,7 +25,7 @@ PageOutcome RunPageTask(PageTask task, const Fetcher& fetcher, const StopSignal&
     if (task.keepPageText)
         outcome.pageText = text;
     if (text.isEmpty()) {
-        outcome.errorText += CycleTexts::EmptyPageError(url);
+        outcome.errorText += CycleTexts::EmptyPageError(task.request.url);
         return outcome;
     }
 

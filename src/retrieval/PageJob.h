@@ -33,6 +33,6 @@ struct PageOutcome {
     bool abandoned = false;
 };
 
-// Restores the password, fetches, normalises and extracts one page. Runs on a worker thread.
+// Fetches, normalises and extracts one page. Runs on a worker thread.
 PageOutcome RunPageTask(PageTask task, const Fetcher& fetcher, const StopSignal& shouldStop,
                         const ProgressSignal& progress);
