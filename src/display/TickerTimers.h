@@ -26,14 +26,6 @@ public:
     QTimer& lamp() { return m_lamp; }                   // tmrWarn: blinks the update lamp
     QTimer& exitGrace() { return m_exitGrace; }         // tmrEnd: the orderly exit, re-armed to wait
     QTimer& taskbarSwitch() { return m_taskbarSwitch; } // tmrSwitch: follows ShowInTaskbar
-    const QTimer& clock() const { return m_clockTimer; }
-    const QTimer& rotation() const { return m_rotation; }
-    const QTimer& update() const { return m_update; }
-    const QTimer& downloadWatch() const { return m_downloadWatch; }
-    const QTimer& scroll() const { return m_scroll; }
-    const QTimer& lamp() const { return m_lamp; }
-    const QTimer& exitGrace() const { return m_exitGrace; }
-    const QTimer& taskbarSwitch() const { return m_taskbarSwitch; }
 
     // The one-shot clock, rotation and update timers, armed to fire just after the next wall-clock
     // minute, rotation moment and minute.

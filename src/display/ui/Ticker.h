@@ -75,7 +75,6 @@ public:
     TrayStatus* tray() const { return m_tray.get(); }
     const ItemRotation& rotation() const { return m_rotation; }
     UpdateCycle& cycle() { return m_cycle; }
-    const TickerTimers& timers() const { return m_timers; }
     TickerTimers& timers() { return m_timers; }
 
 signals:
