@@ -38,6 +38,7 @@ void TrayStatus::show(const TrayNotice& notice) {
     m_icon->setIcon(TrayIcon(notice.icon));
     // Trays here break lines at LF; a CR would show as a stray glyph.
     m_icon->setToolTip(QString(notice.tip).remove(u'\r'));
+    m_icon->show();
     if (!notice.balloonText.isEmpty())
         m_icon->showMessage(notice.balloonTitle, notice.balloonText,
                             notice.warning ? QSystemTrayIcon::Warning : QSystemTrayIcon::Information);
@@ -56,8 +57,7 @@ bool TrayStatus::iconReady() {
         return true;
     if (!m_trayAvailable())
         return false;
-    m_icon = new QSystemTrayIcon(TrayIcon(m_notice.icon), this);
+    m_icon = new QSystemTrayIcon(this); // show() gives it its icon and puts it up
     m_icon->setContextMenu(m_menu);
-    m_icon->show();
     return true;
 }
