@@ -1,6 +1,5 @@
 #include "display/ui/ClockPanel.h"
 
-#include "display/LedPalette.h"
 #include "resources/builtin/BuiltinImages.h"
 
 #include <QPainter>
@@ -26,8 +25,7 @@ void ClockPanel::showCells(const ClockFace::Cells& cells) {
 
 void ClockPanel::paintEvent(QPaintEvent*) {
     QPainter painter(this);
-    mapToLedPixels(painter);
-    painter.fillRect(QRect(QPoint(), ledGeometry().size()), QColor::fromRgb(LedPalette::Background.rgb()));
+    mapToUnlitPanel(painter);
     for (int position = 0; position < 4; ++position) {
         const int digit = m_cells.digits[position];
         if (digit != ClockFace::Dark)

@@ -1,5 +1,6 @@
 #include "display/ui/LedPanel.h"
 
+#include "display/LedPalette.h"
 #include "display/SignScale.h"
 
 #include <QPainter>
@@ -49,4 +50,9 @@ void LedPanel::mapToLedPixels(QPainter& painter) const {
         MapToLedPixels(painter, QPointF(), QPoint(), m_zoom);
     else
         MapToLedPixels(painter, -mapTo(window(), QPoint()), m_led.topLeft(), m_zoom);
+}
+
+void LedPanel::mapToUnlitPanel(QPainter& painter) const {
+    mapToLedPixels(painter);
+    painter.fillRect(QRect(QPoint(), m_led.size()), QColor::fromRgb(LedPalette::Background.rgb()));
 }

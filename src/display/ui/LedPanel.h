@@ -18,7 +18,6 @@ public:
     LedPanel(QSize ledSize, QWidget* parent);
     Q_DISABLE_COPY_MOVE(LedPanel)
 
-    QRect ledGeometry() const { return m_led; }
     // Puts the panel's top-left LED pixel on ledPosition of the sign.
     void setLedPosition(QPoint ledPosition);
     // Lays the panel out for zoom and the device pixel ratio of its screen.
@@ -28,6 +27,8 @@ protected:
     // Sets the painter up to draw in the panel's LED pixels: pixel (0, 0) is the panel's top-left LED
     // pixel, and the blocks line up with those of every other panel and of the skin.
     void mapToLedPixels(QPainter& painter) const;
+    // As mapToLedPixels, then every LED pixel of the panel unlit.
+    void mapToUnlitPanel(QPainter& painter) const;
 
 private:
     void applyScale();

@@ -1,7 +1,5 @@
 #include "display/ui/LedPicture.h"
 
-#include "display/LedPalette.h"
-
 #include <QPainter>
 
 LedPicture::LedPicture(QSize ledSize, QWidget* parent)
@@ -14,7 +12,6 @@ void LedPicture::setPicture(const QImage& picture) {
 
 void LedPicture::paintEvent(QPaintEvent*) {
     QPainter painter(this);
-    mapToLedPixels(painter);
-    painter.fillRect(QRect(QPoint(), ledGeometry().size()), QColor::fromRgb(LedPalette::Background.rgb()));
+    mapToUnlitPanel(painter);
     painter.drawImage(0, 0, m_picture);
 }
