@@ -15,16 +15,8 @@ MessagePanel::MessagePanel(QWidget* parent)
     clear();
 }
 
-namespace {
-
-QRgb BackgroundRgb() {
-    return qRgb(LedPalette::Background.red, LedPalette::Background.green, LedPalette::Background.blue);
-}
-
-} // namespace
-
 void MessagePanel::clear() {
-    m_image.fill(BackgroundRgb());
+    m_image.fill(LedPalette::Background.rgb());
     if (!m_screen || !m_screen->showImage())
         update();
 }
@@ -33,7 +25,7 @@ void MessagePanel::clearColumn(int x) {
     if (x < 0 || x >= m_image.width())
         return;
     for (int y = 0; y < m_image.height(); ++y)
-        m_image.setPixel(x, y, BackgroundRgb());
+        m_image.setPixel(x, y, LedPalette::Background.rgb());
     if (!m_screen || !m_screen->clearColumn(x))
         update();
 }
