@@ -36,7 +36,6 @@ MainWindow::MainWindow(QPoint messagePosition, QWidget* parent)
     m_line->setObjectName(u"picLine"_s);
     m_lamp->setObjectName(u"picWarn"_s);
     m_lamp->hide();
-    m_message->setObjectName(u"picMsg"_s);
     m_message->hide();
     for (LedPanel* panel : std::initializer_list<LedPanel*>{m_caption, m_clock, m_line, m_lamp})
         panel->installEventFilter(this);
