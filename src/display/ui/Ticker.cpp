@@ -48,15 +48,14 @@ Ticker::Ticker(Services services, const AppSettings& settings, QObject* parent)
     m_window->setZoom(m_settings.Zoom);
     m_timers.setRotationDelay(m_settings.ShowInfoDelay);
     connect(&m_services.store, &SettingsStore::settingsLoaded, this, &Ticker::takeSettings);
-    connect(&m_services.dataFiles, &DataFiles::tablesReplaced, this,
-            [this] { m_menu->setPages(BuildPageMenus(m_services.dataFiles.tables().pages)); });
+    connect(&m_services.dataFiles, &DataFiles::tablesReplaced, this, &Ticker::refreshPageMenus);
     connect(m_scroller.get(), &MessageScroller::captionChanged, m_window.get(), &QWidget::setWindowTitle);
     connect(qApp, &QGuiApplication::commitDataRequest, this, &Ticker::endSession);
     connectTimers();
     connectWindow();
     connectMenu();
     connectCycle();
-    m_menu->setPages(BuildPageMenus(m_services.dataFiles.tables().pages));
+    refreshPageMenus();
     m_tray->show({TrayNotice::Icon::Updating, DisplayTexts::TitleLine(), {}, {}, false});
 }
 
@@ -331,7 +330,11 @@ void Ticker::togglePage(int page) {
     // A saved list is reloaded, which refills the menus; otherwise they show the list as it was.
     const std::optional<QList<PageRecord>> pages = ToggledPages(m_services.dataFiles.tables().pages, page);
     if (!pages || !m_services.dataFiles.SavePages(*pages))
-        m_menu->setPages(BuildPageMenus(m_services.dataFiles.tables().pages));
+        refreshPageMenus();
+}
+
+void Ticker::refreshPageMenus() {
+    m_menu->setPages(BuildPageMenus(m_services.dataFiles.tables().pages));
 }
 
 // Timers, quiet hours, sounds, colours, font and proxy are read from the settings when they are

@@ -92,6 +92,8 @@ private:
     void editPages();
     void browse(const QString& url);
     void togglePage(int page);
+    // The download and browse menus show the page list as it is loaded now.
+    void refreshPageMenus();
     // Every load of the settings file replaces the settings the sign runs on.
     void takeSettings(const AppSettings& settings);
     void setTopMost(bool on);
