@@ -13,14 +13,13 @@ set(SORVANTA_PROGRAM_FOLDER lib/sorvanta)
 set(PACKAGING_SOURCE ${PROJECT_SOURCE_DIR}/packaging)
 set(PACKAGING_OUTPUT ${CMAKE_BINARY_DIR}/packaging)
 
-# The icon in every hicolor size, enlarged from the pixel art of the lit tray icon.
-add_library(sorvanta_hicolor STATIC ${PACKAGING_SOURCE}/icons/HicolorIcon.cpp
-    ${PACKAGING_SOURCE}/icons/HicolorIcon.h)
-target_include_directories(sorvanta_hicolor PUBLIC ${PACKAGING_SOURCE}/icons)
-target_link_libraries(sorvanta_hicolor PUBLIC Qt6::Gui)
-target_compile_definitions(sorvanta_hicolor PUBLIC QT_NO_CAST_FROM_ASCII QT_NO_CAST_TO_ASCII)
-add_executable(sorvanta-hicolor ${PACKAGING_SOURCE}/icons/sorvanta_hicolor.cpp)
-target_link_libraries(sorvanta-hicolor PRIVATE sorvanta_hicolor)
+# The icon in every hicolor size, enlarged from the pixel art of the lit tray icon as the tray's
+# own icon is (CrispIcon).
+add_executable(sorvanta-hicolor ${PACKAGING_SOURCE}/icons/sorvanta_hicolor.cpp
+    ${PROJECT_SOURCE_DIR}/src/display/ui/CrispIcon.cpp)
+target_include_directories(sorvanta-hicolor PRIVATE ${PROJECT_SOURCE_DIR}/src)
+target_link_libraries(sorvanta-hicolor PRIVATE Qt6::Gui)
+target_compile_definitions(sorvanta-hicolor PRIVATE QT_NO_CAST_FROM_ASCII QT_NO_CAST_TO_ASCII)
 set_target_properties(sorvanta-hicolor PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${PACKAGING_OUTPUT})
 set(ICON_ART ${PROJECT_SOURCE_DIR}/src/resources/pictures/tray-info-16.png
     ${PROJECT_SOURCE_DIR}/src/resources/pictures/tray-info.png)

@@ -1,12 +1,15 @@
 // sorvanta-hicolor: writes the application icon in every hicolor size, as
 // OUTPUT/<size>x<size>/apps/NAME.png, from its pixel art drawn at 16 and at 32 pixels.
-#include "HicolorIcon.h"
+#include "display/ui/CrispIcon.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <cstdio>
 
 using namespace Qt::StringLiterals;
+
+// The sizes in which the application icon is installed into the hicolor icon theme.
+constexpr int HicolorSizes[] = {16, 22, 24, 32, 48, 64, 128, 256};
 
 int main(int argc, char* argv[]) {
     QCoreApplication app(argc, argv);
@@ -24,7 +27,7 @@ int main(int argc, char* argv[]) {
     for (const int size : HicolorSizes) {
         const QString folder = u"%1/%2x%2/apps"_s.arg(arguments[3], QString::number(size));
         const QString path = folder + u'/' + arguments[4] + u".png"_s;
-        if (!QDir().mkpath(folder) || !hicolorIcon(small, large, size).save(path)) {
+        if (!QDir().mkpath(folder) || !CrispSquare(small, large, size).save(path)) {
             std::fprintf(stderr, "sorvanta-hicolor: cannot write %s\n", qUtf8Printable(path));
             return 1;
         }

@@ -1,5 +1,5 @@
 // The application icon in the hicolor sizes: the pixel art enlarged, never blended.
-#include "HicolorIcon.h"
+#include "display/ui/CrispIcon.h"
 #include "resources/builtin/BuiltinImages.h"
 
 #include <QTest>
@@ -74,7 +74,7 @@ void TestHicolorIcon::enlargesTheArtByWholeFactors() {
     QFETCH(int, offset);
     const QImage small = distinctArt(16);
     const QImage large = distinctArt(32).mirrored(true, false);
-    const QImage icon = hicolorIcon(small, large, size);
+    const QImage icon = CrispSquare(small, large, size);
     QCOMPARE(icon.size(), QSize(size, size));
     QCOMPARE(strayPixels(icon, artSide == 16 ? small : large, factor, offset), 0);
 }
@@ -91,7 +91,7 @@ void TestHicolorIcon::matchesTheWindowIcon_data() {
 void TestHicolorIcon::matchesTheWindowIcon() {
     QFETCH(int, size);
     QFETCH(BuiltinImage, windowIcon);
-    const QImage icon = hicolorIcon(argb(builtinImagePath(BuiltinImage::TrayInfoSmall)),
+    const QImage icon = CrispSquare(argb(builtinImagePath(BuiltinImage::TrayInfoSmall)),
                                     argb(builtinImagePath(BuiltinImage::TrayInfo)), size);
     QCOMPARE(icon.convertToFormat(QImage::Format_ARGB32), argb(builtinImagePath(windowIcon)));
 }

@@ -8,8 +8,10 @@ namespace {
 
 constexpr std::array<int, 8> IconSizes{16, 22, 24, 32, 48, 64, 96, 128};
 
+} // namespace
+
 // The picture that fills most of the square, the more detailed one when both fill it alike.
-QImage Square(const QImage& small, const QImage& large, int size) {
+QImage CrispSquare(const QImage& small, const QImage& large, int size) {
     const bool largeFills = size / large.width() * large.width() >= size / small.width() * small.width();
     const QImage& source = largeFills ? large : small;
     const int factor = size / source.width();
@@ -22,11 +24,9 @@ QImage Square(const QImage& small, const QImage& large, int size) {
     return square;
 }
 
-} // namespace
-
 QIcon CrispIcon(const QImage& small, const QImage& large) {
     QIcon icon;
     for (const int size : IconSizes)
-        icon.addPixmap(QPixmap::fromImage(Square(small, large, size)));
+        icon.addPixmap(QPixmap::fromImage(CrispSquare(small, large, size)));
     return icon;
 }

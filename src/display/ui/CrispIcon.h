@@ -7,3 +7,5 @@
 // pixel picture by whole factors with nearest neighbour, so no size has to be scaled and blurred. A
 // size that no whole factor fills gets the largest picture that fits, centred on a transparent square.
 QIcon CrispIcon(const QImage& small, const QImage& large);
+// One size of it: size x size pixels.
+QImage CrispSquare(const QImage& small, const QImage& large, int size);
