@@ -8,6 +8,7 @@
 #include "base/AnsiText.h"
 #include "retrieval/PageDecoder.h"
 #include "retrieval/PageText.h"
+#include "support/ReferenceDecoding.h"
 
 #include <algorithm>
 
@@ -52,14 +53,7 @@ QString NormalisedStepByStep(QString text) {
     text = Widened(text);
     text.remove(u'\r').remove(u'\n').remove(u'\t');
     text.replace(u"  "_s, QString());
-    static const std::pair<QString, QString> References[] = {
-        {u"&lt;"_s, u"<"_s},    {u"&gt;"_s, u">"_s},   {u"&amp;"_s, u"&"_s},  {u"&apos;"_s, u"'"_s},
-        {u"&quot;"_s, u"\""_s}, {u"&nbsp;"_s, u" "_s}, {u"&#60;"_s, u"<"_s},  {u"&#62;"_s, u">"_s},
-        {u"&#38;"_s, u"&"_s},   {u"&#39;"_s, u"'"_s},  {u"&#34;"_s, u"\""_s}, {u"&#160;"_s, u" "_s},
-    };
-    for (const auto& [reference, character] : References)
-        text.replace(reference, character);
-    return text;
+    return DecodeReferencesOneByOne(text);
 }
 
 } // namespace

@@ -1,5 +1,6 @@
 #include "retrieval/PageText.h"
 #include "support/IcuEncoding.h"
+#include "support/ReferenceDecoding.h"
 
 #include <QRandomGenerator>
 #include <QTest>
@@ -7,18 +8,6 @@
 using namespace Qt::StringLiterals;
 
 namespace {
-
-// Decoding the references the slow, obvious way: one whole-text replacement after the other.
-QString DecodeReferencesOneByOne(QString text) {
-    static const QList<std::pair<QString, QString>> steps = {
-        {u"&lt;"_s, u"<"_s},    {u"&gt;"_s, u">"_s},   {u"&amp;"_s, u"&"_s},  {u"&apos;"_s, u"'"_s},
-        {u"&quot;"_s, u"\""_s}, {u"&nbsp;"_s, u" "_s}, {u"&#60;"_s, u"<"_s},  {u"&#62;"_s, u">"_s},
-        {u"&#38;"_s, u"&"_s},   {u"&#39;"_s, u"'"_s},  {u"&#34;"_s, u"\""_s}, {u"&#160;"_s, u" "_s},
-    };
-    for (const auto& [from, to] : steps)
-        text.replace(from, to);
-    return text;
-}
 
 // A page with line breaks, tabs, spaces, half-width katakana and references, and what it becomes.
 const QString RawPage =
