@@ -17,12 +17,10 @@ using namespace Qt::StringLiterals;
 namespace {
 
 QLineEdit* TextBox(QWidget* parent, int index, int maxLength) {
-    auto* box = new QLineEdit(parent);
-    box->setObjectName(u"txtText"_s + QString::number(index));
-    box->setMaxLength(maxLength);
+    QLineEdit* box =
+        TextBoxBehaviour::newBox(parent, index, maxLength, TextBoxBehaviour::LineBreaks::CutAtFirst);
     box->setMinimumWidth(320);
     box->setAcceptDrops(false);
-    TextBoxBehaviour::apply(box, TextBoxBehaviour::LineBreaks::CutAtFirst);
     return box;
 }
 

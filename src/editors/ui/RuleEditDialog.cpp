@@ -18,12 +18,10 @@ constexpr int TesterRow = 5;
 constexpr int ButtonRow = 6;
 
 QLineEdit* TextBox(QWidget* parent, int index, int maxLength, const QString& toolTip = {}) {
-    auto* box = new QLineEdit(parent);
-    box->setObjectName(u"txtText"_s + QString::number(index));
-    box->setMaxLength(maxLength);
+    QLineEdit* box =
+        TextBoxBehaviour::newBox(parent, index, maxLength, TextBoxBehaviour::LineBreaks::CutAtFirst);
     box->setMinimumWidth(420);
     box->setToolTip(toolTip);
-    TextBoxBehaviour::apply(box, TextBoxBehaviour::LineBreaks::CutAtFirst);
     return box;
 }
 

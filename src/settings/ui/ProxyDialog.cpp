@@ -82,12 +82,10 @@ void ProxyDialog::load() {
 }
 
 void ProxyDialog::addTextBox(int maxLength) {
-    auto* box = new QLineEdit;
-    box->setObjectName(u"txtText"_s + QString::number(m_boxes.size()));
-    box->setMaxLength(maxLength);
+    QLineEdit* box =
+        TextBoxBehaviour::newBox(nullptr, int(m_boxes.size()), maxLength, TextBoxBehaviour::LineBreaks::Keep);
     // Addresses, ports and credentials are typed in plain letters.
     box->setAttribute(Qt::WA_InputMethodEnabled, false);
-    TextBoxBehaviour::apply(box, TextBoxBehaviour::LineBreaks::Keep);
     m_boxes.append(box);
 }
 

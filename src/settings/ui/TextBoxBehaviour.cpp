@@ -21,6 +21,14 @@ void TextBoxBehaviour::apply(QLineEdit* box, LineBreaks lineBreaks) {
     });
 }
 
+QLineEdit* TextBoxBehaviour::newBox(QWidget* parent, int index, int maxLength, LineBreaks lineBreaks) {
+    auto* box = new QLineEdit(parent);
+    box->setObjectName(u"txtText"_s + QString::number(index));
+    box->setMaxLength(maxLength);
+    apply(box, lineBreaks);
+    return box;
+}
+
 bool TextBoxBehaviour::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::FocusIn &&
         static_cast<QFocusEvent*>(event)->reason() != Qt::MouseFocusReason) {
