@@ -1,7 +1,8 @@
 #include "editors/ui/DialogParts.h"
 
+#include <QAbstractItemView>
+#include <QItemSelectionModel>
 #include <QLabel>
-#include <QListWidget>
 #include <QPushButton>
 
 QPushButton* NamedButton(QWidget* parent, const QString& name, const QString& caption) {
@@ -23,7 +24,7 @@ void ShareStaysOnTop(QWidget* from, QWidget* to) {
                           from->window()->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
 }
 
-int SelectedRow(const QListWidget* list) {
-    const QList<QListWidgetItem*> selected = list->selectedItems();
-    return selected.isEmpty() ? -1 : list->row(selected.first());
+int SelectedRow(const QAbstractItemView* view) {
+    const QModelIndexList selected = view->selectionModel()->selectedIndexes();
+    return selected.isEmpty() ? -1 : selected.first().row();
 }

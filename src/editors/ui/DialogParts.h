@@ -2,8 +2,8 @@
 
 #include <QString>
 
+class QAbstractItemView;
 class QLabel;
-class QListWidget;
 class QPushButton;
 class QWidget;
 
@@ -13,5 +13,5 @@ QPushButton* NamedButton(QWidget* parent, const QString& name, const QString& ca
 QLabel* NamedLabel(QWidget* parent, const QString& name, const QString& text, QWidget* buddy = nullptr);
 // Dialogs opened from another dialog share its place above the sign; from may be null.
 void ShareStaysOnTop(QWidget* from, QWidget* to);
-// The selected row of a single-selection list, -1 when nothing is selected.
-int SelectedRow(const QListWidget* list);
+// The selected row of a single-selection list or table, -1 when nothing is selected.
+int SelectedRow(const QAbstractItemView* view);

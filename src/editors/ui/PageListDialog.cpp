@@ -141,7 +141,7 @@ void PageListDialog::rebuild(int selected) {
 }
 
 void PageListDialog::synchronise() {
-    const RowButtons buttons = ButtonsFor(selectedRow(), m_pages.count());
+    const RowButtons buttons = ButtonsFor(SelectedRow(m_list), m_pages.count());
     m_remove->setEnabled(m_pagePicked && buttons.selected);
     m_edit->setEnabled(m_pagePicked && buttons.selected);
     m_up->setEnabled(buttons.up);
@@ -149,17 +149,12 @@ void PageListDialog::synchronise() {
     m_allClear->setEnabled(m_pages.anyEnabled());
 }
 
-int PageListDialog::selectedRow() const {
-    const QList<QTreeWidgetItem*> selected = m_list->selectedItems();
-    return selected.isEmpty() ? -1 : m_list->indexOfTopLevelItem(selected.first());
-}
-
 void PageListDialog::addPage() {
     runEditor(nullptr, -1);
 }
 
 void PageListDialog::editPage() {
-    const int row = selectedRow();
+    const int row = SelectedRow(m_list);
     if (row >= 0)
         runEditor(&m_pages.page(row), row);
 }
@@ -181,7 +176,7 @@ void PageListDialog::runEditor(const PageRecord* page, int row) {
 }
 
 void PageListDialog::removePage() {
-    const int row = selectedRow();
+    const int row = SelectedRow(m_list);
     if (row < 0)
         return;
     const QString question = u"URL '"_s + m_pages.page(row).URL + u"' を削除します。\r\nよろしいですか?"_s;
@@ -194,7 +189,7 @@ void PageListDialog::removePage() {
 }
 
 void PageListDialog::movePage(int step) {
-    if (const std::optional<int> moved = m_pages.move(selectedRow(), step)) {
+    if (const std::optional<int> moved = m_pages.move(SelectedRow(m_list), step)) {
         rebuild(*moved);
         synchronise();
     }
@@ -202,7 +197,7 @@ void PageListDialog::movePage(int step) {
 
 void PageListDialog::disableAll() {
     m_pages.disableAll();
-    rebuild(selectedRow());
+    rebuild(SelectedRow(m_list));
     synchronise();
 }
 

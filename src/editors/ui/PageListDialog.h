@@ -32,7 +32,6 @@ private:
     void connectControls();
     void rebuild(int selected);
     void synchronise();
-    int selectedRow() const;
     void addPage();
     void editPage();
     void removePage();
