@@ -55,7 +55,6 @@ PageListDialog::PageListDialog(DataFiles& dataFiles, UserPrompter& prompter,
     addControls();
     rebuild(m_pages.count() > 0 ? 0 : -1);
     connectControls();
-    synchronise();
 }
 
 // The list, on the one tab of the dialog.
@@ -128,16 +127,19 @@ void PageListDialog::connectControls() {
     connect(m_allClear, &QPushButton::clicked, this, &PageListDialog::disableAll);
 }
 
-// The list shows the working copy again, with selected (-1: none) the selected page.
+// The list shows the working copy again, with selected (-1: none) the selected page; the buttons follow.
 void PageListDialog::rebuild(int selected) {
-    const QSignalBlocker quiet(m_list);
-    m_list->clear();
-    for (int row = 0; row < m_pages.count(); ++row)
-        m_list->addTopLevelItem(PageItem(m_pages.page(row), m_pages.status(row)));
-    if (QTreeWidgetItem* item = m_list->topLevelItem(selected)) {
-        m_list->setCurrentItem(item);
-        m_list->scrollToItem(item);
+    {
+        const QSignalBlocker quiet(m_list);
+        m_list->clear();
+        for (int row = 0; row < m_pages.count(); ++row)
+            m_list->addTopLevelItem(PageItem(m_pages.page(row), m_pages.status(row)));
+        if (QTreeWidgetItem* item = m_list->topLevelItem(selected)) {
+            m_list->setCurrentItem(item);
+            m_list->scrollToItem(item);
+        }
     }
+    synchronise();
 }
 
 void PageListDialog::synchronise() {
@@ -172,7 +174,6 @@ void PageListDialog::runEditor(const PageRecord* page, int row) {
         row = m_pages.append(editor.page());
     m_pagePicked = true;
     rebuild(row);
-    synchronise();
 }
 
 void PageListDialog::removePage() {
@@ -183,22 +184,18 @@ void PageListDialog::removePage() {
     if (!m_prompter.askYesNo(u"削除の確認"_s, question))
         return;
     m_pages.remove(row);
-    rebuild(-1);
     m_pagePicked = false;
-    synchronise();
+    rebuild(-1);
 }
 
 void PageListDialog::movePage(int step) {
-    if (const std::optional<int> moved = m_pages.move(SelectedRow(m_list), step)) {
+    if (const std::optional<int> moved = m_pages.move(SelectedRow(m_list), step))
         rebuild(*moved);
-        synchronise();
-    }
 }
 
 void PageListDialog::disableAll() {
     m_pages.disableAll();
     rebuild(SelectedRow(m_list));
-    synchronise();
 }
 
 QMap<int, PageStatus> PageListDialog::pageStatuses() const {
