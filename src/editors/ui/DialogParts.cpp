@@ -18,12 +18,6 @@ QLabel* NamedLabel(QWidget* parent, const QString& name, const QString& text, QW
     return label;
 }
 
-void ShareStaysOnTop(QWidget* from, QWidget* to) {
-    if (from)
-        to->setWindowFlag(Qt::WindowStaysOnTopHint,
-                          from->window()->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
-}
-
 int SelectedRow(const QAbstractItemView* view) {
     const QModelIndexList selected = view->selectionModel()->selectedIndexes();
     return selected.isEmpty() ? -1 : selected.first().row();

@@ -11,7 +11,5 @@ class QWidget;
 QPushButton* NamedButton(QWidget* parent, const QString& name, const QString& caption);
 // A label whose access key focuses buddy, when given.
 QLabel* NamedLabel(QWidget* parent, const QString& name, const QString& text, QWidget* buddy = nullptr);
-// Dialogs opened from another dialog share its place above the sign; from may be null.
-void ShareStaysOnTop(QWidget* from, QWidget* to);
 // The selected row of a single-selection list or table, -1 when nothing is selected.
 int SelectedRow(const QAbstractItemView* view);

@@ -1,25 +1,18 @@
 #include "settings/ui/ChooserDialogs.h"
 
+#include "base/ui/StaysOnTop.h"
+
 #include <QFileDialog>
 #include <QFontDialog>
 
 using namespace Qt::StringLiterals;
 
-namespace {
-
-// Qt's own dialogs rather than the desktop's, so that the hint keeps them above an always-on-top
-// parent.
-void KeepAboveParent(QDialog& dialog, const QWidget* parent) {
-    const bool parentOnTop = parent && parent->window()->windowFlags().testFlag(Qt::WindowStaysOnTopHint);
-    dialog.setWindowFlag(Qt::WindowStaysOnTopHint, parentOnTop);
-}
-
-} // namespace
-
+// Both are Qt's own dialogs rather than the desktop's, so that the hint keeps them above an
+// always-on-top parent.
 std::optional<QFont> DesktopChooserDialogs::ChooseFontDialog(QWidget* parent, const QFont& initial) {
     QFontDialog dialog(initial, parent);
     dialog.setOption(QFontDialog::DontUseNativeDialog);
-    KeepAboveParent(dialog, parent);
+    ShareStaysOnTop(parent, &dialog);
     if (dialog.exec() != QDialog::Accepted)
         return std::nullopt;
     return dialog.selectedFont();
@@ -30,7 +23,7 @@ QString DesktopChooserDialogs::OpenSoundFileDialog(QWidget* parent, const QStrin
     dialog.setOption(QFileDialog::DontUseNativeDialog);
     dialog.setFileMode(QFileDialog::ExistingFile);
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
-    KeepAboveParent(dialog, parent);
+    ShareStaysOnTop(parent, &dialog);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return {};
     return dialog.selectedFiles().constFirst();

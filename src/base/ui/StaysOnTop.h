@@ -1,0 +1,6 @@
+#pragma once
+
+class QWidget;
+
+// Dialogs opened from another window share its place above the sign; from may be null.
+void ShareStaysOnTop(const QWidget* from, QWidget* to);
