@@ -1,9 +1,11 @@
 #include "editors/ui/DialogParts.h"
 
 #include <QAbstractItemView>
+#include <QHBoxLayout>
 #include <QItemSelectionModel>
 #include <QLabel>
 #include <QPushButton>
+#include <QVBoxLayout>
 
 QPushButton* NamedButton(QWidget* parent, const QString& name, const QString& caption) {
     auto* button = new QPushButton(caption, parent);
@@ -16,6 +18,26 @@ QLabel* NamedLabel(QWidget* parent, const QString& name, const QString& text, QW
     label->setObjectName(name);
     label->setBuddy(buddy);
     return label;
+}
+
+QLayout* ButtonColumn(std::initializer_list<std::initializer_list<QPushButton*>> groups) {
+    auto* column = new QVBoxLayout;
+    for (const auto& group : groups) {
+        if (column->count() > 0)
+            column->addSpacing(16);
+        for (QPushButton* button : group)
+            column->addWidget(button);
+    }
+    column->addStretch();
+    return column;
+}
+
+QLayout* ButtonsAtRight(std::initializer_list<QPushButton*> buttons) {
+    auto* row = new QHBoxLayout;
+    row->addStretch();
+    for (QPushButton* button : buttons)
+        row->addWidget(button);
+    return row;
 }
 
 int SelectedRow(const QAbstractItemView* view) {

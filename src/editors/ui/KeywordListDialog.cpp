@@ -6,12 +6,10 @@
 #include "editors/ui/DialogParts.h"
 
 #include <QGridLayout>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
-#include <QVBoxLayout>
 
 using namespace Qt::StringLiterals;
 
@@ -53,16 +51,6 @@ void KeywordListDialog::addControls() {
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
 
-    auto* side = new QVBoxLayout;
-    side->addWidget(m_remove);
-    side->addSpacing(16);
-    side->addWidget(m_up);
-    side->addWidget(m_down);
-    side->addStretch();
-    auto* bottom = new QHBoxLayout;
-    bottom->addStretch();
-    bottom->addWidget(ok);
-    bottom->addWidget(cancel);
     auto* layout = new QGridLayout(this);
     layout->addWidget(NamedLabel(this, u"Label1"_s,
                                  u"キーワードを入力してから、[追加] をクリックしてください(&T)"_s, m_input),
@@ -71,8 +59,8 @@ void KeywordListDialog::addControls() {
     layout->addWidget(m_add, 1, 1);
     layout->addWidget(NamedLabel(this, u"Label2"_s, u"キーワード(&W):"_s, m_list), 2, 0, 1, 2);
     layout->addWidget(m_list, 3, 0);
-    layout->addLayout(side, 3, 1);
-    layout->addLayout(bottom, 4, 0, 1, 2);
+    layout->addLayout(ButtonColumn({{m_remove}, {m_up, m_down}}), 3, 1);
+    layout->addLayout(ButtonsAtRight({ok, cancel}), 4, 0, 1, 2);
 }
 
 void KeywordListDialog::connectControls() {

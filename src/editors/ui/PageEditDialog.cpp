@@ -7,7 +7,6 @@
 #include <QCheckBox>
 #include <QGridLayout>
 #include <QGroupBox>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -44,11 +43,7 @@ PageEditDialog::PageEditDialog(UserPrompter& prompter, QWidget* parent)
     ok->setDefault(true);
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(ok);
-    buttons->addWidget(cancel);
-    static_cast<QGridLayout*>(layout())->addLayout(buttons, 6, 0, 1, 2);
+    static_cast<QGridLayout*>(layout())->addLayout(ButtonsAtRight({ok, cancel}), 6, 0, 1, 2);
     showFields(PageFields());
     m_boxes[NameBox]->setFocus();
 }

@@ -7,13 +7,11 @@
 #include "retrieval/CycleTexts.h"
 
 #include <QGridLayout>
-#include <QHBoxLayout>
 #include <QHeaderView>
 #include <QPushButton>
 #include <QStyledItemDelegate>
 #include <QTabWidget>
 #include <QTreeWidget>
-#include <QVBoxLayout>
 
 using namespace Qt::StringLiterals;
 
@@ -89,18 +87,9 @@ void PageListDialog::addControls() {
     close->setDefault(true);
     connect(close, &QPushButton::clicked, this, &QDialog::accept);
 
-    auto* side = new QVBoxLayout;
-    for (QPushButton* button : {m_add, m_remove, m_edit})
-        side->addWidget(button);
-    side->addSpacing(16);
-    side->addWidget(m_up);
-    side->addWidget(m_down);
-    side->addSpacing(16);
-    side->addWidget(m_allClear);
-    side->addStretch();
     auto* layout = new QGridLayout(this);
     layout->addWidget(tabs, 0, 0);
-    layout->addLayout(side, 0, 1);
+    layout->addLayout(ButtonColumn({{m_add, m_remove, m_edit}, {m_up, m_down}, {m_allClear}}), 0, 1);
     layout->addWidget(close, 1, 1);
 }
 

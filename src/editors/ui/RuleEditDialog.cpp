@@ -5,7 +5,6 @@
 #include "settings/ui/TextBoxBehaviour.h"
 
 #include <QGridLayout>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -49,11 +48,7 @@ RuleEditDialog::RuleEditDialog(UserPrompter& prompter, QWidget* parent)
     auto* cancel = Button(this, u"cmdCancel"_s, u"キャンセル"_s);
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(ok);
-    buttons->addWidget(cancel);
-    m_grid->addLayout(buttons, ButtonRow, 0, 1, 2);
+    m_grid->addLayout(ButtonsAtRight({ok, cancel}), ButtonRow, 0, 1, 2);
     setRule({true, u"新しいルール"_s, {}, {}, {}});
     for (QLineEdit* box : m_boxes)
         connect(box, &QLineEdit::textChanged, this, [this] { emit ruleEdited(rule()); });

@@ -9,12 +9,10 @@
 
 #include <QCloseEvent>
 #include <QGridLayout>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QVBoxLayout>
 
 using namespace Qt::StringLiterals;
 
@@ -61,24 +59,13 @@ void RuleListDialog::addControls() {
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
     connect(cancel, &QPushButton::clicked, this, &RuleListDialog::reject);
 
-    auto* side = new QVBoxLayout;
-    for (QPushButton* button : {m_new, m_modify, m_remove})
-        side->addWidget(button);
-    side->addSpacing(16);
-    side->addWidget(m_up);
-    side->addWidget(m_down);
-    side->addStretch();
-    auto* bottom = new QHBoxLayout;
-    bottom->addStretch();
-    bottom->addWidget(ok);
-    bottom->addWidget(cancel);
     auto* layout = new QGridLayout(this);
     layout->addWidget(NamedLabel(this, u"Label1"_s, u"次のルールが情報の抽出に適用されます。"_s), 0, 0, 1, 2);
     layout->addWidget(m_list, 1, 0);
-    layout->addLayout(side, 1, 1);
+    layout->addLayout(ButtonColumn({{m_new, m_modify, m_remove}, {m_up, m_down}}), 1, 1);
     layout->addWidget(NamedLabel(this, u"Label2"_s, u"抽出ルールの説明(&L):"_s, m_detail), 2, 0, 1, 2);
     layout->addWidget(m_detail, 3, 0, 1, 2);
-    layout->addLayout(bottom, 4, 0, 1, 2);
+    layout->addLayout(ButtonsAtRight({ok, cancel}), 4, 0, 1, 2);
 }
 
 void RuleListDialog::connectControls() {
