@@ -3,22 +3,8 @@
 #include <QAbstractItemView>
 #include <QHBoxLayout>
 #include <QItemSelectionModel>
-#include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
-
-QPushButton* NamedButton(QWidget* parent, const QString& name, const QString& caption) {
-    auto* button = new QPushButton(caption, parent);
-    button->setObjectName(name);
-    return button;
-}
-
-QLabel* NamedLabel(QWidget* parent, const QString& name, const QString& text, QWidget* buddy) {
-    auto* label = new QLabel(text, parent);
-    label->setObjectName(name);
-    label->setBuddy(buddy);
-    return label;
-}
 
 QLayout* ButtonColumn(std::initializer_list<std::initializer_list<QPushButton*>> groups) {
     auto* column = new QVBoxLayout;

@@ -1,5 +1,6 @@
 #include "editors/ui/KeywordListDialog.h"
 
+#include "base/ui/NamedControls.h"
 #include "base/ui/StaysOnTop.h"
 #include "editors/KeywordEntries.h"
 #include "editors/ListRows.h"

@@ -1,5 +1,6 @@
 #include "editors/ui/PageEditDialog.h"
 
+#include "base/ui/NamedControls.h"
 #include "editors/ui/DialogParts.h"
 #include "settings/PasswordScrambler.h"
 #include "settings/ui/TextBoxBehaviour.h"

@@ -1,5 +1,6 @@
 #include "editors/ui/PageListDialog.h"
 
+#include "base/ui/NamedControls.h"
 #include "base/ui/StaysOnTop.h"
 #include "editors/ListRows.h"
 #include "editors/ui/DialogParts.h"

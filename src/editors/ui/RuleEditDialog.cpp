@@ -1,5 +1,6 @@
 #include "editors/ui/RuleEditDialog.h"
 
+#include "base/ui/NamedControls.h"
 #include "editors/ui/DialogParts.h"
 #include "retrieval/RecordCodec.h"
 #include "settings/ui/TextBoxBehaviour.h"

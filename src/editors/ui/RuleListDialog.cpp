@@ -1,5 +1,6 @@
 #include "editors/ui/RuleListDialog.h"
 
+#include "base/ui/NamedControls.h"
 #include "base/ui/StaysOnTop.h"
 #include "editors/ListRows.h"
 #include "editors/RuleDescription.h"

@@ -1,6 +1,7 @@
 #include "settings/ui/ProxyDialog.h"
 
 #include "base/ui/DialogButtons.h"
+#include "base/ui/NamedControls.h"
 #include "settings/PasswordScrambler.h"
 #include "settings/ProxyParts.h"
 #include "settings/ui/TextBoxBehaviour.h"
@@ -17,13 +18,6 @@ using namespace Qt::StringLiterals;
 namespace {
 
 enum Box { Address, Port, UserName, Password };
-
-QLabel* Label(const QString& name, const QString& caption, QWidget* buddy) {
-    auto* label = new QLabel(caption);
-    label->setObjectName(name);
-    label->setBuddy(buddy);
-    return label;
-}
 
 } // namespace
 
@@ -55,15 +49,16 @@ QWidget* ProxyDialog::buildFrame() {
     form->addRow(m_useProxy);
     auto* server = new QHBoxLayout;
     server->addWidget(m_boxes[Address], 4);
-    server->addWidget(Label(u"Label6"_s, u"ポート(&T):"_s, m_boxes[Port]));
+    server->addWidget(NamedLabel(nullptr, u"Label6"_s, u"ポート(&T):"_s, m_boxes[Port]));
     server->addWidget(m_boxes[Port], 1);
-    form->addRow(Label(u"Label4"_s, u"アドレス(&E):"_s, m_boxes[Address]), server);
-    auto* explanation =
-        new QLabel(u"このサーバーが認証を必要とする場合は、ユーザー名とパスワードを入力してください。"_s);
-    explanation->setObjectName(u"Label5"_s);
-    form->addRow(explanation);
-    form->addRow(Label(u"Label2"_s, u"ユーザー名(&S):"_s, m_boxes[UserName]), m_boxes[UserName]);
-    form->addRow(Label(u"Label3"_s, u"パスワード(&P):"_s, m_boxes[Password]), m_boxes[Password]);
+    form->addRow(NamedLabel(nullptr, u"Label4"_s, u"アドレス(&E):"_s, m_boxes[Address]), server);
+    form->addRow(
+        NamedLabel(nullptr, u"Label5"_s,
+                   u"このサーバーが認証を必要とする場合は、ユーザー名とパスワードを入力してください。"_s));
+    form->addRow(NamedLabel(nullptr, u"Label2"_s, u"ユーザー名(&S):"_s, m_boxes[UserName]),
+                 m_boxes[UserName]);
+    form->addRow(NamedLabel(nullptr, u"Label3"_s, u"パスワード(&P):"_s, m_boxes[Password]),
+                 m_boxes[Password]);
     auto* frame = new QGroupBox(u"構成"_s);
     frame->setObjectName(u"Frame2"_s);
     frame->setLayout(form);

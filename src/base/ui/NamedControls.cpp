@@ -1,0 +1,17 @@
+#include "base/ui/NamedControls.h"
+
+#include <QLabel>
+#include <QPushButton>
+
+QPushButton* NamedButton(QWidget* parent, const QString& name, const QString& caption) {
+    auto* button = new QPushButton(caption, parent);
+    button->setObjectName(name);
+    return button;
+}
+
+QLabel* NamedLabel(QWidget* parent, const QString& name, const QString& text, QWidget* buddy) {
+    auto* label = new QLabel(text, parent);
+    label->setObjectName(name);
+    label->setBuddy(buddy);
+    return label;
+}
