@@ -18,8 +18,8 @@ WallClockWatch::WallClockWatch(QObject* parent)
         m_timer = -1;
         return;
     }
-    m_notifier = new QSocketNotifier(m_timer, QSocketNotifier::Read, this);
-    connect(m_notifier, &QSocketNotifier::activated, this, &WallClockWatch::readCancellation);
+    auto* notifier = new QSocketNotifier(m_timer, QSocketNotifier::Read, this);
+    connect(notifier, &QSocketNotifier::activated, this, &WallClockWatch::readCancellation);
 }
 
 WallClockWatch::~WallClockWatch() {

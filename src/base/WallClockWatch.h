@@ -2,8 +2,6 @@
 
 #include <QObject>
 
-class QSocketNotifier;
-
 // Tells when the wall clock jumped: the time was set, or the machine woke from suspend. Timers run on
 // the monotonic clock, which stands still while the machine sleeps, so a timer armed for the next
 // wall-clock minute fires late after a resume; this is the moment to arm it afresh. The kernel says so
@@ -24,5 +22,4 @@ private:
     void readCancellation();
 
     int m_timer = -1;
-    QSocketNotifier* m_notifier = nullptr;
 };
