@@ -101,7 +101,7 @@ void OptionsDialog::connectControls() {
         connect(button(u"cmdBrowseSoundFile"_s + number), &QAbstractButton::clicked, this,
                 [this, row] { browseSoundFile(row); });
         connect(button(u"cmdTestSound"_s + number), &QAbstractButton::clicked, this,
-                [this, row] { m_services.sound.PlaySoundFile(soundFile(row)); });
+                [this, row] { m_services.sound.PlaySoundFile(soundBox(row)->text()); });
     }
 }
 
@@ -194,10 +194,10 @@ void OptionsDialog::editProxy() {
 
 // A cancelled dialog empties the box.
 void OptionsDialog::browseSoundFile(int row) {
-    auto* box = m_tabs->findChild<QLineEdit*>(u"txtSoundFile"_s + QString::number(row));
+    QLineEdit* box = soundBox(row);
     box->setText(m_services.choosers.OpenSoundFileDialog(this, SoundFileStartFolder(box->text())));
 }
 
-QString OptionsDialog::soundFile(int row) const {
-    return m_tabs->findChild<QLineEdit*>(u"txtSoundFile"_s + QString::number(row))->text();
+QLineEdit* OptionsDialog::soundBox(int row) const {
+    return m_tabs->findChild<QLineEdit*>(u"txtSoundFile"_s + QString::number(row));
 }

@@ -10,6 +10,7 @@
 #include <QDialog>
 #include <functional>
 
+class QLineEdit;
 class QPushButton;
 class QTabWidget;
 
@@ -58,7 +59,7 @@ private:
     void chooseFont();
     void editProxy();
     void browseSoundFile(int row);
-    QString soundFile(int row) const;
+    QLineEdit* soundBox(int row) const;
 
     Services m_services;
     AppSettings m_edit;
