@@ -5,6 +5,7 @@
 #include "startup/RunLog.h"
 
 #include <QApplication>
+#include <QDeadlineTimer>
 #include <QDir>
 #include <QScreen>
 #include <QThreadPool>
@@ -66,7 +67,10 @@ void TickerApp::Main() {
 }
 
 bool TickerApp::workersEnded(std::chrono::milliseconds timeout) {
-    // The update's own workers, and those of a rule test whose dialog is long closed.
-    const bool cycleDone = !m_ticker || m_ticker->cycle().waitForWorkers(timeout);
-    return cycleDone && QThreadPool::globalInstance()->waitForDone(int(timeout.count()));
+    // The update's own workers, and those of a rule test whose dialog is long closed, within one
+    // deadline for both.
+    const QDeadlineTimer deadline(timeout);
+    const auto left = [&deadline] { return std::chrono::milliseconds(deadline.remainingTime()); };
+    const bool cycleDone = !m_ticker || m_ticker->cycle().waitForWorkers(left());
+    return cycleDone && QThreadPool::globalInstance()->waitForDone(int(left().count()));
 }
