@@ -1,5 +1,6 @@
 #include "display/ui/AboutBox.h"
 
+#include "base/ui/NamedControls.h"
 #include "display/DisplayTexts.h"
 #include "resources/builtin/BuiltinImages.h"
 
@@ -12,16 +13,10 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-QLabel* Label(QWidget* parent, const QString& name, const QString& text) {
-    auto* label = new QLabel(text, parent);
-    label->setObjectName(name);
-    return label;
-}
-
 // Links open only web and mail addresses, through the desktop.
 QLabel* Link(QWidget* parent, const QString& name, const QString& target, const QString& text) {
     QLabel* label =
-        Label(parent, name, u"<a href=\""_s + target + u"\">"_s + text.toHtmlEscaped() + u"</a>"_s);
+        NamedLabel(parent, name, u"<a href=\""_s + target + u"\">"_s + text.toHtmlEscaped() + u"</a>"_s);
     label->setTextFormat(Qt::RichText);
     label->setOpenExternalLinks(true);
     return label;
@@ -33,25 +28,26 @@ AboutBox::AboutBox(QWidget* parent)
     : QDialog(parent) {
     setObjectName(u"frmAbout"_s);
     setWindowTitle(DisplayTexts::AboutCaption());
-    auto* icon = Label(this, u"picIcon"_s, QString());
+    auto* icon = NamedLabel(this, u"picIcon"_s, QString());
     icon->setPixmap(QPixmap(builtinImagePath(BuiltinImage::App)));
 
     auto* layout = new QGridLayout(this);
     layout->addWidget(icon, 0, 0, 4, 1, Qt::AlignTop);
-    layout->addWidget(Label(this, u"lblTitle"_s, DisplayTexts::ProgramTitle()), 0, 1, 1, 2);
-    layout->addWidget(Label(this, u"lblVersion"_s, DisplayTexts::AboutVersion()), 1, 1, 1, 2);
-    layout->addWidget(Label(this, u"lblDescription"_s,
-                            u"Copyright (C) Sorvanta の開発者。このプログラムは無保証で提供されます。"_s),
-                      2, 1, 1, 2);
-    layout->addWidget(Label(this, u"lblNKF"_s, DisplayTexts::ConverterVersion()), 3, 1, 1, 2);
+    layout->addWidget(NamedLabel(this, u"lblTitle"_s, DisplayTexts::ProgramTitle()), 0, 1, 1, 2);
+    layout->addWidget(NamedLabel(this, u"lblVersion"_s, DisplayTexts::AboutVersion()), 1, 1, 1, 2);
     layout->addWidget(
-        Label(this, u"lblUpdate"_s, u"最新版の情報は、定期的にサポートページでご確認ください。"_s), 4, 1, 1,
-        2);
-    layout->addWidget(Label(this, u"Label3"_s, u"サポート情報:"_s), 5, 1);
+        NamedLabel(this, u"lblDescription"_s,
+                   u"Copyright (C) Sorvanta の開発者。このプログラムは無保証で提供されます。"_s),
+        2, 1, 1, 2);
+    layout->addWidget(NamedLabel(this, u"lblNKF"_s, DisplayTexts::ConverterVersion()), 3, 1, 1, 2);
+    layout->addWidget(
+        NamedLabel(this, u"lblUpdate"_s, u"最新版の情報は、定期的にサポートページでご確認ください。"_s), 4, 1,
+        1, 2);
+    layout->addWidget(NamedLabel(this, u"Label3"_s, u"サポート情報:"_s), 5, 1);
     layout->addWidget(Link(this, u"lblURL1"_s, u"https://sorvanta.example/support/"_s,
                            u"https://sorvanta.example/support/"_s),
                       5, 2);
-    layout->addWidget(Label(this, u"Label4"_s, u"E-Mail:"_s), 6, 1);
+    layout->addWidget(NamedLabel(this, u"Label4"_s, u"E-Mail:"_s), 6, 1);
     layout->addWidget(
         Link(this, u"lblURL0"_s, u"mailto:support@sorvanta.example"_s, u"support@sorvanta.example"_s), 6, 2);
 
