@@ -68,7 +68,7 @@ void CurlEasy::setHeaders(const QList<QByteArray>& lines) {
     m_headers = list;
 }
 
-std::optional<CURLcode> CurlEasy::perform(const std::function<bool()>& shouldStop) {
+std::optional<CURLcode> CurlEasy::perform(const StopSignal& shouldStop) {
     if (curl_multi_add_handle(m_multi, m_easy) != CURLM_OK)
         return CURLE_FAILED_INIT;
     std::optional<CURLcode> result;
@@ -88,7 +88,7 @@ std::optional<CURLcode> CurlEasy::perform(const std::function<bool()>& shouldSto
             break;
         // Returns early when the socket has something for libcurl or its own timers are due.
         curl_multi_poll(m_multi, nullptr, 0, kPollMilliseconds, nullptr);
-        stopped = shouldStop && shouldStop();
+        stopped = StopRequested(shouldStop);
     }
     curl_multi_remove_handle(m_multi, m_easy);
     return stopped ? std::nullopt : result;

@@ -1,9 +1,10 @@
 #pragma once
 
+#include "base/StopSignal.h"
+
 #include <QByteArray>
 #include <QList>
 #include <curl/curl.h>
-#include <functional>
 #include <optional>
 
 // One libcurl easy handle with its request header list, driven through a private multi handle so
@@ -33,7 +34,7 @@ public:
 
     // Runs the configured transfer to its end. Checks shouldStop at least every 50 ms, also while
     // nothing arrives; returns std::nullopt when it stopped the transfer.
-    std::optional<CURLcode> perform(const std::function<bool()>& shouldStop);
+    std::optional<CURLcode> perform(const StopSignal& shouldStop);
 
     long responseCode() const;
     long connectResponseCode() const; // status of a proxy's answer to CONNECT

@@ -186,7 +186,7 @@ FeedEntry ReadEntry(QXmlStreamReader& reader, FeedFormat format) {
 bool ReadEntries(QXmlStreamReader& reader, FeedFormat format, QStringView feedNamespace, bool inChannel,
                  const StopSignal& shouldStop, QList<FeedEntry>& entries) {
     while (reader.readNextStartElement()) {
-        if (shouldStop && shouldStop())
+        if (StopRequested(shouldStop))
             return false;
         const bool channel = format == FeedFormat::Rss && !inChannel && reader.name() == u"channel";
         if (IsEntry(reader, format, feedNamespace))

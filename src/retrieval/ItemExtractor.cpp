@@ -60,7 +60,7 @@ bool ApplyRule(const QString& page, const PreparedRule& rule, const ExtractionOp
     bool found = false;
     qsizetype p = 0;
     for (int round = 1;; ++round) {
-        if (round % StopCheckInterval == 0 && shouldStop && shouldStop())
+        if (round % StopCheckInterval == 0 && StopRequested(shouldStop))
             break;
         const qsizetype s = header.indexIn(page, p);
         if (s < 0)
@@ -93,7 +93,7 @@ bool ExtractItems(QString& pageText, int pageNumber, const QList<RuleRecord>& ru
         const RuleRecord& record = rules[number - 1];
         if (!record.Enabled)
             continue;
-        if (shouldStop && shouldStop())
+        if (StopRequested(shouldStop))
             break;
         const PreparedRule rule = PrepareRule(record, options);
         const auto keep = [&](QString&& fragment, const QString* excludedBy) {

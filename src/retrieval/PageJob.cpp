@@ -1,5 +1,6 @@
 #include "retrieval/PageJob.h"
 
+#include "base/StopSignal.h"
 #include "retrieval/CycleTexts.h"
 #include "retrieval/PageContent.h"
 #include "retrieval/PageText.h"
@@ -9,17 +10,16 @@ PageOutcome RunPageTask(PageTask task, const Fetcher& fetcher, const StopSignal&
     PageOutcome outcome;
     outcome.page = task.page;
     outcome.errorText = task.passwordError;
-    const auto stopped = [&shouldStop] { return shouldStop && shouldStop(); };
 
     FetchResult fetched = fetcher(task.request, shouldStop, progress);
     outcome.errorText += CycleTexts::DownloadError(fetched, task.request, task.hideErrorDialog);
-    outcome.abandoned = fetched.stopped() || stopped();
+    outcome.abandoned = fetched.stopped() || StopRequested(shouldStop);
     if (outcome.abandoned)
         return outcome;
 
     auto [text, feed] = ReadPageContent(fetched.body, fetched.contentType, shouldStop);
     fetched.body.clear();
-    outcome.abandoned = stopped();
+    outcome.abandoned = StopRequested(shouldStop);
     if (outcome.abandoned)
         return outcome;
     if (task.keepPageText)
@@ -36,6 +36,6 @@ PageOutcome RunPageTask(PageTask task, const Fetcher& fetcher, const StopSignal&
     if (task.showTextInstead && !found)
         outcome.items.append({StripPageText(text, shouldStop), task.page, InfoItem::WholePageRule});
     // Work cut short leaves part of a page: it is dropped with the rest of the cycle.
-    outcome.abandoned = stopped();
+    outcome.abandoned = StopRequested(shouldStop);
     return outcome;
 }

@@ -1,5 +1,6 @@
 #include "retrieval/PageProbe.h"
 
+#include "base/StopSignal.h"
 #include "retrieval/CycleTexts.h"
 #include "retrieval/PageDecoder.h"
 #include "retrieval/PageText.h"
@@ -10,7 +11,7 @@
 ProbedPage ProbePage(const PageRequest& page, const Fetcher& fetcher, const StopSignal& shouldStop) {
     ProbedPage probed;
     const FetchResult fetched = fetcher(page.request, shouldStop, {});
-    if (fetched.stopped() || (shouldStop && shouldStop()))
+    if (fetched.stopped() || StopRequested(shouldStop))
         return probed;
     probed.error = page.passwordError + CycleTexts::DownloadError(fetched, page.request, false);
     if (!fetched.body.isEmpty()) {

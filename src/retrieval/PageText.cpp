@@ -186,7 +186,7 @@ QString StripPageText(const QString& text, const StopSignal& shouldStop) {
     bool inTitle = false;
     qsizetype pos = 0;
     while (pos < text.size()) {
-        if (pos % StopCheckInterval == 0 && shouldStop && shouldStop())
+        if (pos % StopCheckInterval == 0 && StopRequested(shouldStop))
             return result;
         if (const StripMarker* marker = StripMarkerAt(text, pos)) {
             depth += marker->step;

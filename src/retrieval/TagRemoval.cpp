@@ -96,7 +96,7 @@ private:
 };
 
 bool TagRemover::stopped() {
-    return (++m_steps & 0xFFF) == 0 && m_shouldStop && m_shouldStop();
+    return (++m_steps & 0xFFF) == 0 && StopRequested(m_shouldStop);
 }
 
 void TagRemover::appendSegment() {
