@@ -173,4 +173,26 @@ QString PageStatusText(const PageStatus& status) {
     return u"エラー"_s;
 }
 
+QString EncodingUsed(const EncodingChoice& choice) {
+    QString source;
+    switch (choice.source) {
+    case EncodingSource::ByteOrderMark:
+        source = u"BOM"_s;
+        break;
+    case EncodingSource::Header:
+        source = u"HTTP ヘッダー"_s;
+        break;
+    case EncodingSource::Meta:
+        source = u"meta タグ"_s;
+        break;
+    case EncodingSource::XmlDeclaration:
+        source = u"XML 宣言"_s;
+        break;
+    case EncodingSource::Detected:
+        source = u"自動判別"_s;
+        break;
+    }
+    return PageEncodingName(choice.encoding) + u"（"_s + source + u"）"_s;
+}
+
 } // namespace CycleTexts

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "retrieval/PageDecoder.h"
 #include "retrieval/PageFetcher.h"
 #include "retrieval/PageStatus.h"
 
@@ -33,5 +34,7 @@ QString Updating(const QString& name);            // "'" name "' を更新中"
 QString Progress(int page, int pages);            // "k / n"
 QString ByteCount(qint64 count);                  // "1,234 バイト"
 QString PageStatusText(const PageStatus& status); // "3件", "該当なし" or "エラー"
+// The encoding a page was read in and where it came from: "windows-1252（HTTP ヘッダー）".
+QString EncodingUsed(const EncodingChoice& choice);
 
 } // namespace CycleTexts

@@ -1,10 +1,12 @@
 #include "retrieval/FeedParser.h"
 
+#include "retrieval/LenientXmlReader.h"
 #include "retrieval/TagRemoval.h"
 
-#include <QXmlStreamReader>
+#include <QRegularExpression>
 
 using namespace Qt::StringLiterals;
+using Token = LenientXmlReader::Token;
 
 namespace {
 
@@ -12,84 +14,76 @@ constexpr QStringView RdfNamespace = u"http://www.w3.org/1999/02/22-rdf-syntax-n
 constexpr QStringView Rss10Namespace = u"http://purl.org/rss/1.0/";
 constexpr QStringView Rss09Namespace = u"http://my.netscape.com/rdf/simple/0.9/";
 constexpr QStringView AtomNamespace = u"http://www.w3.org/2005/Atom";
+constexpr QStringView Atom03Namespace = u"http://purl.org/atom/ns#";
+constexpr QStringView DcNamespace = u"http://purl.org/dc/elements/1.1/";
+constexpr QStringView ContentNamespace = u"http://purl.org/rss/1.0/modules/content/";
+
+// An entry without any title is shown by the start of its text, this many characters at most.
+constexpr qsizetype ExcerptLength = 120;
 
 enum class FeedFormat { Rss, Rdf, Atom };
 
-bool IsXmlSpace(QChar c) {
-    return c == u' ' || c == u'\t' || c == u'\r' || c == u'\n';
+bool IsMediaNamespace(QStringView ns) {
+    return ns == u"http://search.yahoo.com/mrss/" || ns == u"http://search.yahoo.com/mrss";
 }
 
-qsizetype SkipSpace(QStringView text, qsizetype at) {
-    while (at < text.size() && IsXmlSpace(text[at]))
-        ++at;
-    return at;
+bool IsSpace(QChar c) {
+    return c == u' ' || c == u'\t' || c == u'\r' || c == u'\n' || c == QChar(0xA0);
 }
 
-// Just after the first end marker behind at; -1 when there is none.
-qsizetype EndAfter(QStringView text, qsizetype at, QStringView marker) {
-    const qsizetype end = text.indexOf(marker, at + 2);
-    return end < 0 ? -1 : end + marker.size();
-}
-
-// Just after the ">" of the document type declaration at at; -1 when it has an internal subset
-// ("[" outside its quoted identifiers) or no end.
-qsizetype EndOfDoctype(QStringView text, qsizetype at) {
-    QChar quote;
-    for (; at < text.size(); ++at) {
-        const QChar c = text[at];
-        if (!quote.isNull())
-            quote = c == quote ? QChar() : quote;
-        else if (c == u'"' || c == u'\'')
-            quote = c;
-        else if (c == u'[')
-            return -1;
-        else if (c == u'>')
-            return at + 1;
+// Runs of white space (no-break spaces included) made one space, none at either end.
+QString CollapseWhiteSpace(QStringView raw) {
+    QString text;
+    text.reserve(raw.size());
+    bool space = false;
+    for (const QChar c : raw) {
+        if (IsSpace(c)) {
+            space = !text.isEmpty();
+            continue;
+        }
+        if (space)
+            text += u' ';
+        space = false;
+        text += c;
     }
-    return -1;
+    return text;
 }
 
-// Where the document element starts, after white space, the XML declaration, processing
-// instructions, comments and a document type declaration without internal subset; -1 when
-// anything else comes first.
-qsizetype DocumentElementAt(QStringView text) {
-    for (qsizetype at = SkipSpace(text, 0); at < text.size(); at = SkipSpace(text, at)) {
-        const QStringView rest = text.sliced(at);
-        if (rest.startsWith(u"<?"))
-            at = EndAfter(text, at, u"?>");
-        else if (rest.startsWith(u"<!--"))
-            at = EndAfter(text, at, u"-->");
-        else if (rest.startsWith(u"<!DOCTYPE"))
-            at = EndOfDoctype(text, at);
-        else
-            return rest.startsWith(u'<') ? at : -1;
-        if (at < 0)
-            return -1;
-    }
-    return -1;
+// A plain-text title that holds markup anyway: a closing tag or a line break.
+bool LooksLikeHtml(const QString& text) {
+    static const QRegularExpression markup(uR"(</[a-z][a-z0-9]*\s*>|<br\s*/?>)"_s,
+                                           QRegularExpression::CaseInsensitiveOption);
+    return text.contains(u'<') && markup.match(text).hasMatch();
 }
 
-// A look at the name of the tag at at, so that ordinary pages never reach the XML reader.
-bool HasFeedName(QStringView text, qsizetype at) {
-    qsizetype end = at + 1;
-    while (end < text.size() && !IsXmlSpace(text[end]) && text[end] != u'>' && text[end] != u'/')
-        ++end;
-    const QStringView name = text.sliced(at + 1, end - at - 1);
-    const QStringView local = name.sliced(name.lastIndexOf(u':') + 1);
-    return local == u"rss" || local == u"RDF" || local == u"feed";
-}
-
-std::optional<FeedFormat> FormatOf(const QXmlStreamReader& reader) {
+std::optional<FeedFormat> FormatOf(const LenientXmlReader& reader) {
+    const QStringView ns = reader.namespaceUri();
     if (reader.name() == u"rss")
         return FeedFormat::Rss;
-    if (reader.name() == u"RDF" && reader.namespaceUri() == RdfNamespace)
+    if (reader.name() == u"RDF" && ns == RdfNamespace)
         return FeedFormat::Rdf;
-    if (reader.name() == u"feed" && reader.namespaceUri() == AtomNamespace)
+    if (reader.name() == u"feed" && (ns == AtomNamespace || ns == Atom03Namespace))
         return FeedFormat::Atom;
     return std::nullopt;
 }
 
-bool IsEntry(const QXmlStreamReader& reader, FeedFormat format, QStringView feedNamespace) {
+// The format named by the document element; nullopt when it is no feed's, or when text comes first.
+std::optional<FeedFormat> ReadDocumentElement(LenientXmlReader& reader) {
+    for (;;) {
+        switch (reader.readNext()) {
+        case Token::StartElement:
+            return FormatOf(reader);
+        case Token::Characters:
+            if (!reader.text().trimmed().isEmpty())
+                return std::nullopt;
+            break;
+        default:
+            return std::nullopt;
+        }
+    }
+}
+
+bool IsEntry(const LenientXmlReader& reader, FeedFormat format, QStringView feedNamespace) {
     const QStringView name = reader.name();
     const QStringView ns = reader.namespaceUri();
     switch (format) {
@@ -103,123 +97,169 @@ bool IsEntry(const QXmlStreamReader& reader, FeedFormat format, QStringView feed
     return false;
 }
 
-// The text inside the current element, child elements' text included. The reader reports an
-// entity it could not resolve (undeclared, under an external document type) by name: its
-// reference is kept for the page text's own reference decoding.
-QString ReadText(QXmlStreamReader& reader) {
+// The text inside the element just started, its children's included; nullopt when the document
+// ends inside it.
+std::optional<QString> ReadText(LenientXmlReader& reader) {
+    const qsizetype depth = reader.depth();
     QString text;
-    for (int depth = 1; depth > 0 && !reader.atEnd();) {
+    for (;;) {
         switch (reader.readNext()) {
-        case QXmlStreamReader::Characters:
+        case Token::Characters:
             text += reader.text();
             break;
-        case QXmlStreamReader::EntityReference:
-            text += u'&';
-            text += reader.name();
-            text += u';';
+        case Token::EndElement:
+            if (reader.depth() < depth)
+                return text;
             break;
-        case QXmlStreamReader::StartElement:
-            ++depth;
-            break;
-        case QXmlStreamReader::EndElement:
-            --depth;
-            break;
-        default:
+        case Token::EndOfDocument:
+            return std::nullopt;
+        case Token::StartElement:
             break;
         }
     }
-    return text;
 }
 
-// Runs of white space made one space, none at either end.
-QString CollapseWhiteSpace(QStringView raw) {
-    QString text;
-    text.reserve(raw.size());
-    bool space = false;
-    for (const QChar c : raw) {
-        if (IsXmlSpace(c)) {
-            space = !text.isEmpty();
-            continue;
+// A title's text, white space collapsed. Tags are dropped from an Atom title of type html (Atom
+// 0.3's "text/html", escaped or in base64, included), from a media title of type html, and from any
+// other title but Atom's plain text when it plainly holds HTML.
+std::optional<QString> ReadTitle(LenientXmlReader& reader, bool atom) {
+    const QString type = reader.attribute(u"type");
+    const bool base64 = reader.attribute(u"mode") == u"base64";
+    std::optional<QString> text = ReadText(reader);
+    if (!text)
+        return std::nullopt;
+    if (base64)
+        *text = QString::fromUtf8(QByteArray::fromBase64(text->toLatin1()));
+    const bool html = type == u"html" || type == u"text/html" || (!atom && LooksLikeHtml(*text));
+    if (html)
+        RemoveTags(*text);
+    return CollapseWhiteSpace(*text);
+}
+
+// What an entry's item is made from, as read so far.
+struct EntryParts {
+    QString title;
+    QString dcTitle;
+    QString mediaTitle;
+    QString body;         // description, summary or content, tags dropped
+    QString link;         // RSS <link>, Atom alternate link
+    QString fallbackLink; // RSS permalink <guid>, the first Atom link
+
+    FeedEntry entry() const {
+        FeedEntry entry;
+        for (const QString* candidate : {&title, &dcTitle, &mediaTitle}) {
+            if (entry.title.isEmpty())
+                entry.title = *candidate;
         }
-        if (space)
-            text += u' ';
-        space = false;
-        text += c;
+        if (entry.title.isEmpty())
+            entry.title = body.size() > ExcerptLength ? body.first(ExcerptLength - 1) + u'…' : body;
+        entry.link = link.isEmpty() ? fallbackLink : link;
+        return entry;
     }
-    return text;
+};
+
+bool StartsWithHttp(const QString& link) {
+    return link.startsWith(u"http://"_s, Qt::CaseInsensitive) ||
+           link.startsWith(u"https://"_s, Qt::CaseInsensitive);
 }
 
-// The href of an Atom link that points at the entry itself (rel "alternate" or none); "" for others.
-QString AtomLink(QXmlStreamReader& reader) {
-    const QXmlStreamAttributes attributes = reader.attributes();
-    reader.skipCurrentElement();
-    const QStringView rel = attributes.value("rel"_L1);
-    return rel.isEmpty() || rel == u"alternate" ? attributes.value("href"_L1).trimmed().toString()
-                                                : QString();
-}
-
-// Reads the current item or entry up to its end; its first title and first link count.
-FeedEntry ReadEntry(QXmlStreamReader& reader, FeedFormat format) {
-    const QString entryNamespace = reader.namespaceUri().toString();
-    FeedEntry entry;
-    bool titled = false;
-    while (reader.readNextStartElement()) {
-        const bool own = reader.namespaceUri() == entryNamespace;
-        if (own && reader.name() == u"title" && !titled) {
-            const bool html = format == FeedFormat::Atom && reader.attributes().value("type"_L1) == u"html";
-            QString title = ReadText(reader);
-            if (html)
-                RemoveTags(title);
-            entry.title = CollapseWhiteSpace(title);
-            titled = true;
-        } else if (own && reader.name() == u"link" && entry.link.isEmpty()) {
-            entry.link = format == FeedFormat::Atom ? AtomLink(reader) : ReadText(reader).trimmed();
-        } else {
-            reader.skipCurrentElement();
-        }
+// Reads the element just started when it is part of the entry; false when the document ends in it.
+// Titles of other vocabularies, links and bodies count only as the entry's own children, but a media
+// title anywhere in it.
+bool ReadPart(LenientXmlReader& reader, FeedFormat format, QStringView entryNamespace, bool child,
+              EntryParts& parts) {
+    const QStringView name = reader.name();
+    const QStringView ns = reader.namespaceUri();
+    const bool own = ns == entryNamespace;
+    const bool atom = format == FeedFormat::Atom;
+    QString* title = nullptr;
+    if (IsMediaNamespace(ns) && name == u"title")
+        title = &parts.mediaTitle;
+    else if (child && own && name == u"title")
+        title = &parts.title;
+    else if (child && ns == DcNamespace && name == u"title")
+        title = &parts.dcTitle;
+    if (title) {
+        const std::optional<QString> text = ReadTitle(reader, atom && title == &parts.title);
+        if (text && title->isEmpty())
+            *title = *text;
+        return text.has_value();
     }
-    return entry;
-}
-
-// Reads the children of the current element up to its end, collecting entries; an RSS channel
-// element directly inside is read the same way. Returns false when stopped.
-bool ReadEntries(QXmlStreamReader& reader, FeedFormat format, QStringView feedNamespace, bool inChannel,
-                 const StopSignal& shouldStop, QList<FeedEntry>& entries) {
-    while (reader.readNextStartElement()) {
-        if (StopRequested(shouldStop))
-            return false;
-        const bool channel = format == FeedFormat::Rss && !inChannel && reader.name() == u"channel";
-        if (IsEntry(reader, format, feedNamespace))
-            entries.append(ReadEntry(reader, format));
-        else if (!channel)
-            reader.skipCurrentElement();
-        else if (!ReadEntries(reader, format, feedNamespace, true, shouldStop, entries))
-            return false;
+    if (!child)
+        return true;
+    if (own && name == u"link" && atom) {
+        const QString rel = reader.attribute(u"rel");
+        const QString href = reader.attribute(u"href").trimmed();
+        if ((rel.isEmpty() || rel == u"alternate") && parts.link.isEmpty())
+            parts.link = href;
+        if (parts.fallbackLink.isEmpty())
+            parts.fallbackLink = href;
+        return ReadText(reader).has_value();
     }
+    const bool permalink = own && name == u"guid" && reader.attribute(u"isPermaLink") != u"false";
+    const bool body = (own && (name == u"description" || name == u"summary" || name == u"content")) ||
+                      (ns == ContentNamespace && name == u"encoded");
+    if (!(own && name == u"link") && !permalink && !body)
+        return true;
+    std::optional<QString> text = ReadText(reader);
+    if (!text)
+        return false;
+    if (permalink && parts.fallbackLink.isEmpty() && StartsWithHttp(text->trimmed()))
+        parts.fallbackLink = text->trimmed();
+    else if (body && parts.body.isEmpty() && RemoveTags(*text))
+        parts.body = CollapseWhiteSpace(*text);
+    else if (!permalink && !body && parts.link.isEmpty())
+        parts.link = text->trimmed();
     return true;
+}
+
+// Reads the item or entry just started up to its end; nullopt when the document ends first.
+std::optional<FeedEntry> ReadEntry(LenientXmlReader& reader, FeedFormat format) {
+    const QString entryNamespace = reader.namespaceUri().toString();
+    const qsizetype depth = reader.depth();
+    EntryParts parts;
+    for (;;) {
+        switch (reader.readNext()) {
+        case Token::StartElement:
+            if (!ReadPart(reader, format, entryNamespace, reader.depth() == depth + 1, parts))
+                return std::nullopt;
+            break;
+        case Token::EndElement:
+            if (reader.depth() < depth)
+                return parts.entry();
+            break;
+        case Token::EndOfDocument:
+            return std::nullopt;
+        case Token::Characters:
+            break;
+        }
+    }
 }
 
 } // namespace
 
 std::optional<QList<FeedEntry>> ParseFeed(const QString& text, const StopSignal& shouldStop) {
-    const qsizetype root = DocumentElementAt(text);
-    if (root < 0 || !HasFeedName(text, root))
+    if (!QStringView(text).trimmed().startsWith(u'<'))
         return std::nullopt;
-    // White space before the XML declaration is a common slip of feed generators; it is forgiven.
-    const qsizetype start = SkipSpace(text, 0);
-    QXmlStreamReader reader(start == 0 ? text : text.sliced(start));
-    if (!reader.readNextStartElement())
-        return std::nullopt;
-    const std::optional<FeedFormat> format = FormatOf(reader);
+    LenientXmlReader reader(text);
+    const std::optional<FeedFormat> format = ReadDocumentElement(reader);
     if (!format)
         return std::nullopt;
     const QString feedNamespace = reader.namespaceUri().toString();
     QList<FeedEntry> entries;
-    if (!ReadEntries(reader, *format, feedNamespace, false, shouldStop, entries))
-        return std::nullopt;
-    while (!reader.atEnd())
-        reader.readNext();
-    if (reader.hasError())
-        return std::nullopt;
-    return entries;
+    for (;;) {
+        const Token token = reader.readNext();
+        if (token == Token::EndOfDocument)
+            return entries;
+        if (token != Token::StartElement)
+            continue;
+        if (StopRequested(shouldStop))
+            return std::nullopt;
+        if (!IsEntry(reader, *format, feedNamespace))
+            continue;
+        std::optional<FeedEntry> entry = ReadEntry(reader, *format);
+        if (!entry)
+            return entries;
+        entries.append(*std::move(entry));
+    }
 }

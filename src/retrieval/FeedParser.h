@@ -8,19 +8,21 @@
 
 // One entry of a news feed.
 struct FeedEntry {
-    // CDATA unwrapped, entities decoded, tags dropped from an Atom title of type "html", runs of
-    // white space (space, tab, CR, LF) made one space, none at either end. An entity left
-    // undeclared under an external document type stays as its reference ("&nbsp;").
+    // The entry's title (its own, else its Dublin Core title, else its media title), references
+    // decoded, tags dropped where the title holds HTML, runs of white space made one space, none at
+    // either end. An entry without any title has the start of its description or content instead.
     QString title;
-    QString link; // the item's link, the Atom entry's alternate link; "" when there is none
+    // The item's <link>, else its permalink <guid>; the Atom entry's alternate link, else its first
+    // link; "" when there is none.
+    QString link;
 
     bool operator==(const FeedEntry&) const = default;
 };
 
 // The entries, in document order, of a decoded page whose document element is an RSS 0.9x/2.0
-// "rss", an RSS 0.9/1.0 "rdf:RDF" or an Atom "feed". nullopt for any other page, and for one that
-// is not well-formed XML. A document whose document type has an internal subset is refused unread:
-// that is the only place where entities are declared, so no entity is ever expanded (nor an
-// external one fetched) and the work stays in proportion to the page. shouldStop is asked between
-// the feed's elements; a stop gives nullopt.
+// "rss", an RSS 0.9/1.0 "rdf:RDF" or an Atom 1.0 or 0.3 "feed"; nullopt for any other page. The
+// page is read as a feed reader reads it (LenientXmlReader.h): HTML's named references, a bare "&",
+// undeclared prefixes and unbalanced tags are forgiven, and a document cut off gives the entries
+// complete before the cut. No entity a document type declares is ever expanded, nor anything it
+// names fetched. shouldStop is asked at each element outside the entries; a stop gives nullopt.
 std::optional<QList<FeedEntry>> ParseFeed(const QString& text, const StopSignal& shouldStop = {});

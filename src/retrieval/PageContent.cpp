@@ -1,25 +1,66 @@
 #include "retrieval/PageContent.h"
 
-#include "retrieval/PageDecoder.h"
 #include "retrieval/PageText.h"
 
-PageContent ReadPageContent(const QByteArray& bytes, const QByteArray& contentType,
-                            const StopSignal& shouldStop) {
-    std::optional<QString> decoded = bytes.isEmpty() ? std::nullopt : DecodePageBytes(bytes, contentType);
-    if (!decoded)
-        return {};
-    // The feed is read before normalisation, which decodes references and so breaks the markup.
-    std::optional<QList<FeedEntry>> feed = ParseFeed(*decoded, shouldStop);
-    return {NormaliseText(*std::move(decoded)), std::move(feed)};
+#include <algorithm>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+// Stands for each "<" of markup inside a feed's texts; no rule holds it.
+constexpr QChar Unmatchable(0xFFFC);
+
+QString FeedMarkup(QString text) {
+    // The two references of "<" that normalisation decodes, and every "<" inside a CDATA section.
+    text.replace(u"&lt;"_s, Unmatchable);
+    text.replace(u"&#60;"_s, Unmatchable);
+    const QString cdata = u"<![CDATA["_s;
+    for (qsizetype at = text.indexOf(cdata); at >= 0; at = text.indexOf(cdata, at + 1)) {
+        const qsizetype start = at + cdata.size();
+        const qsizetype end = text.indexOf(u"]]>"_s, start);
+        const auto last = end < 0 ? text.end() : text.begin() + end;
+        std::replace(text.begin() + start, last, QChar(u'<'), Unmatchable);
+    }
+    return NormaliseText(std::move(text));
 }
 
-bool AppendFeedItems(const std::optional<QList<FeedEntry>>& feed, int pageNumber, InfoItems& items) {
-    if (!feed)
-        return false;
-    for (const FeedEntry& entry : *feed) {
+void AppendFeedItems(const QList<FeedEntry>& feed, int pageNumber, InfoItems& items) {
+    for (const FeedEntry& entry : feed) {
         QString text = NormaliseText(entry.title);
         if (!text.isEmpty())
             items.append({std::move(text), pageNumber, 0, entry.link});
     }
+}
+
+} // namespace
+
+PageContent ReadPageContent(const QByteArray& bytes, const QByteArray& contentType,
+                            const StopSignal& shouldStop) {
+    if (bytes.isEmpty())
+        return {};
+    PageContent content;
+    content.encoding = ChoosePageEncoding(bytes, contentType);
+    std::optional<QString> decoded = DecodePageBytesAs(bytes, content.encoding->encoding);
+    if (!decoded)
+        return content;
+    // The feed is read before normalisation, which decodes references and so breaks the markup.
+    content.feed = ParseFeed(*decoded, shouldStop);
+    if (content.feed)
+        content.feedMarkup = FeedMarkup(*decoded);
+    content.text = NormaliseText(*std::move(decoded));
+    return content;
+}
+
+bool ExtractPageItems(PageContent& content, int pageNumber, const QList<RuleRecord>& rules,
+                      const ExtractionOptions& options, InfoItems& items, const StopSignal& shouldStop) {
+    if (!content.feed)
+        return ExtractItems(content.text, pageNumber, rules, options, items, shouldStop);
+    QList<RuleRecord> feedRules = rules;
+    for (RuleRecord& rule : feedRules)
+        rule.Enabled = rule.Enabled && !TestRule(content.feedMarkup, rule, options, shouldStop).isEmpty();
+    if (ExtractItems(content.text, pageNumber, feedRules, options, items, shouldStop))
+        return true;
+    AppendFeedItems(*content.feed, pageNumber, items);
     return true;
 }

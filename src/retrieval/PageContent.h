@@ -1,25 +1,35 @@
 #pragma once
 
 #include "base/StopSignal.h"
+#include "retrieval/DataSet.h"
 #include "retrieval/FeedParser.h"
 #include "retrieval/InfoItem.h"
+#include "retrieval/ItemExtractor.h"
+#include "retrieval/PageDecoder.h"
 
 #include <QByteArray>
 #include <QString>
 #include <optional>
 
-// A downloaded page, decoded once: the normalised text the rules and the whole-page text work on
-// and, when the page is a well-formed feed, its entries.
+// A downloaded page, decoded once: the normalised text the rules and the whole-page text work on,
+// the encoding it was read in and, when the page is a feed, its entries and its own markup: the
+// normalised text in which the markup that its texts carry (escaped, or in CDATA sections) no
+// longer matches, so that a rule finds there only what it finds in the feed's own elements.
 struct PageContent {
     QString text;
+    std::optional<EncodingChoice> encoding; // nullopt when no bytes arrived
     std::optional<QList<FeedEntry>> feed;
+    QString feedMarkup;
 };
 
 // A stop cuts the feed's reading short: the page then has no feed.
 PageContent ReadPageContent(const QByteArray& bytes, const QByteArray& contentType,
                             const StopSignal& shouldStop = {});
 
-// For a feed page: appends one item per entry with a title, in feed order, rule number 0, the
-// title normalised like page text, the entry's link kept; returns true, also for a feed without
-// entries, whose page then has no whole-page text either. For any other page: false.
-bool AppendFeedItems(const std::optional<QList<FeedEntry>>& feed, int pageNumber, InfoItems& items);
+// Cuts a page's items with the rules (ExtractItems). A feed is taken over only by the rules that find
+// something in its own markup; when none does, each entry with a title becomes an item, in feed
+// order, rule number 0, its title normalised like page text and its link kept. Returns true when
+// something was found, or the page is a feed (a feed without entries has no whole-page text either).
+// content.text is changed as ExtractItems changes it.
+bool ExtractPageItems(PageContent& content, int pageNumber, const QList<RuleRecord>& rules,
+                      const ExtractionOptions& options, InfoItems& items, const StopSignal& shouldStop = {});

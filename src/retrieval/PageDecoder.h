@@ -1,25 +1,18 @@
 #pragma once
 
+#include "retrieval/PageEncoding.h"
+
 #include <QByteArray>
 #include <QByteArrayView>
 #include <QString>
 #include <optional>
 
-// The encodings a page is decoded from. Utf16 means "the BOM decides, big-endian without one".
-enum class PageEncoding { ShiftJis, EucJp, Iso2022Jp, Utf8, Utf16LE, Utf16BE, Utf16 };
-
-// Maps a charset label (any case, surrounding spaces and quotes allowed) to the encoding it names.
-// Shift_JIS labels mean CP932, so the NEC and IBM extensions decode. Labels of other charsets
-// (ISO-8859-1, which old servers send by default, among them) give nullopt: such pages go on to
-// the next source of the encoding.
-std::optional<PageEncoding> EncodingFromLabel(QByteArrayView label);
-
 // The charset parameter of a Content-Type header value, when it names a known encoding.
 std::optional<PageEncoding> EncodingFromContentType(QByteArrayView contentType);
 
 // The charset of the first <meta charset=...> or <meta http-equiv=... content="...charset=...">
-// within the first MetaScanBytes bytes. A meta naming UTF-16 means UTF-8: the tag itself was
-// readable as ASCII.
+// within the first MetaScanBytes bytes. A meta naming UTF-16 means UTF-8 (the tag itself was
+// readable as ASCII), and one naming x-user-defined means windows-1252, as browsers read them.
 inline constexpr qsizetype MetaScanBytes = 8192;
 std::optional<PageEncoding> EncodingFromMeta(QByteArrayView page);
 
@@ -30,19 +23,24 @@ std::optional<PageEncoding> EncodingFromXmlDeclaration(QByteArrayView page);
 // The encoding announced by a UTF-8, UTF-16LE or UTF-16BE byte order mark.
 std::optional<PageEncoding> EncodingFromBom(QByteArrayView page);
 
-// Guesses among ISO-2022-JP (escape sequences), UTF-8 (strictly valid, plain ASCII included),
-// EUC-JP and Shift_JIS (byte patterns, Shift_JIS on a tie).
-PageEncoding DetectEncoding(QByteArrayView bytes);
+// Where the encoding a page was read in came from.
+enum class EncodingSource { ByteOrderMark, Header, Meta, XmlDeclaration, Detected };
 
-// The header's charset wins, then the meta, then the XML declaration, then a BOM, then detection.
-PageEncoding ChoosePageEncoding(QByteArrayView bytes, QByteArrayView contentType);
+struct EncodingChoice {
+    PageEncoding encoding = PageEncoding::ShiftJis;
+    EncodingSource source = EncodingSource::Detected;
+
+    bool operator==(const EncodingChoice&) const = default;
+};
+
+// A BOM wins; then the header's charset, then the meta, then the XML declaration, then detection
+// (EncodingDetector.h). A header of windows-1252 (ISO-8859-1 and US-ASCII included), which old
+// servers send for every page, gives way to a meta or declaration naming another encoding, and to
+// bytes that are plainly Japanese or UTF-8.
+EncodingChoice ChoosePageEncoding(QByteArrayView bytes, QByteArrayView contentType);
 
 // Decodes a page to Unicode. An 8-bit page ends at its first NUL byte; a UTF-16 page at its first
 // U+0000. A leading BOM is dropped. nullopt when the converter fails.
 std::optional<QString> DecodePageBytes(const QByteArray& bytes, const QByteArray& contentType = {});
 // The same in an encoding already chosen.
 std::optional<QString> DecodePageBytesAs(const QByteArray& bytes, PageEncoding encoding);
-
-// The name users know the encoding by: "Shift_JIS" (read as CP932), "EUC-JP", "ISO-2022-JP",
-// "UTF-8", "UTF-16LE", "UTF-16BE" or "UTF-16".
-QString PageEncodingName(PageEncoding encoding);

@@ -17,24 +17,24 @@ PageOutcome RunPageTask(PageTask task, const Fetcher& fetcher, const StopSignal&
     if (outcome.abandoned)
         return outcome;
 
-    auto [text, feed] = ReadPageContent(fetched.body, fetched.contentType, shouldStop);
+    PageContent content = ReadPageContent(fetched.body, fetched.contentType, shouldStop);
     fetched.body.clear();
+    outcome.encoding = content.encoding;
     outcome.abandoned = StopRequested(shouldStop);
     if (outcome.abandoned)
         return outcome;
     if (task.keepPageText)
-        outcome.pageText = text;
-    if (text.isEmpty()) {
+        outcome.pageText = content.text;
+    if (content.text.isEmpty()) {
         outcome.errorText += CycleTexts::EmptyPageError(task.request.url);
         return outcome;
     }
 
-    outcome.textLength = text.size();
+    outcome.textLength = content.text.size();
     const bool found =
-        ExtractItems(text, task.page, *task.rules, task.extraction, outcome.items, shouldStop) ||
-        AppendFeedItems(feed, task.page, outcome.items);
+        ExtractPageItems(content, task.page, *task.rules, task.extraction, outcome.items, shouldStop);
     if (task.showTextInstead && !found)
-        outcome.items.append({StripPageText(text, shouldStop), task.page, InfoItem::WholePageRule});
+        outcome.items.append({StripPageText(content.text, shouldStop), task.page, InfoItem::WholePageRule});
     // Work cut short leaves part of a page: it is dropped with the rest of the cycle.
     outcome.abandoned = StopRequested(shouldStop);
     return outcome;

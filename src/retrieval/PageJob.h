@@ -3,11 +3,13 @@
 #include "retrieval/DataSet.h"
 #include "retrieval/InfoItem.h"
 #include "retrieval/ItemExtractor.h"
+#include "retrieval/PageDecoder.h"
 #include "retrieval/PageFetcher.h"
 
 #include <QString>
 #include <functional>
 #include <memory>
+#include <optional>
 
 using Fetcher = std::function<FetchResult(const FetchRequest&, const StopSignal&, const ProgressSignal&)>;
 
@@ -28,6 +30,7 @@ struct PageOutcome {
     int page = 0;
     QString errorText; // error blocks in the order they arose
     qint64 textLength = 0;
+    std::optional<EncodingChoice> encoding; // what the page was read in; nullopt when nothing arrived
     InfoItems items;
     QString pageText; // the normalised text, only when kept for the dump
     bool abandoned = false;

@@ -15,9 +15,9 @@ ProbedPage ProbePage(const PageRequest& page, const Fetcher& fetcher, const Stop
         return probed;
     probed.error = page.passwordError + CycleTexts::DownloadError(fetched, page.request, false);
     if (!fetched.body.isEmpty()) {
-        const PageEncoding encoding = ChoosePageEncoding(fetched.body, fetched.contentType);
-        probed.charset = PageEncodingName(encoding);
-        probed.text = NormaliseText(DecodePageBytesAs(fetched.body, encoding).value_or(QString()));
+        const EncodingChoice encoding = ChoosePageEncoding(fetched.body, fetched.contentType);
+        probed.charset = CycleTexts::EncodingUsed(encoding);
+        probed.text = NormaliseText(DecodePageBytesAs(fetched.body, encoding.encoding).value_or(QString()));
     }
     if (probed.text.isEmpty())
         probed.error += CycleTexts::EmptyPageError(page.request.url);

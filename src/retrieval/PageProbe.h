@@ -13,7 +13,7 @@
 // One page fetched and normalised as the update does it, for trying rules out on it.
 struct ProbedPage {
     QString text;    // the normalised text; empty when nothing usable arrived
-    QString charset; // the encoding the page was read in; empty when no body arrived
+    QString charset; // the encoding the page was read in and where it came from; empty when no body arrived
     QString error;   // the error blocks the update would log for the page, never hidden
 };
 

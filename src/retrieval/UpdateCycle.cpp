@@ -10,6 +10,8 @@
 #include <QUrl>
 #include <algorithm>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 QString StatusFor(const InfoItems& items, const QString& defaultMessage) {
@@ -186,7 +188,9 @@ void UpdateCycle::takeIn(const PageOutcome& outcome) {
     if (m_settings.Debug) {
         const QDateTime now = m_clock.now();
         AppendPageDump(m_folders.pageDumpPath(), now, url, outcome.pageText);
-        WriteRunLogLine(m_folders.runLogPath(), now, RunLogTag::Get, url);
+        const QString encoding =
+            outcome.encoding ? u" 文字コード: "_s + CycleTexts::EncodingUsed(*outcome.encoding) : QString();
+        WriteRunLogLine(m_folders.runLogPath(), now, RunLogTag::Get, url + encoding);
     }
     if (outcome.textLength > 0) {
         m_downloadTotal += outcome.textLength;

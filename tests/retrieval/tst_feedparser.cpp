@@ -29,6 +29,8 @@ private slots:
     void readsEntries();
     void refusesOtherDocuments_data();
     void refusesOtherDocuments();
+    void neverExpandsEntities_data();
+    void neverExpandsEntities();
     void stopSignalEndsTheReading();
 };
 
@@ -64,11 +66,37 @@ void TestFeedParser::readsEntries_data() {
     QTest::newRow("feed without entries")
         << u"<rss version=\"2.0\"><channel><title>空</title></channel></rss>"_s << QStringList{}
         << QStringList{};
-    QTest::newRow("external document type: undeclared entity kept as its reference")
+    QTest::newRow("external document type: HTML references decoded")
         << u"<!-- old --><!DOCTYPE rss PUBLIC \"-//Netscape Communications//DTD RSS 0.91//EN\" "
            u"\"http://my.netscape.com/publish/formats/rss-0.91.dtd[1]\">"
-           u"<rss version=\"0.91\"><channel><item><title>a&nbsp;b</title></item></channel></rss>"_s
-        << QStringList{u"a&nbsp;b"_s} << QStringList{QString()};
+           u"<rss version=\"0.91\"><channel><item><title>a&nbsp;b&hellip;&#x263A;</title></item></channel></rss>"_s
+        << QStringList{u"a b…☺"_s} << QStringList{QString()};
+    QTest::newRow("bare & in a link and a title, unknown reference kept")
+        << u"<rss><channel><item><title>Q&A &bogus; &</title><link>http://x/?a=1&b=2</link></item></channel></rss>"_s
+        << QStringList{u"Q&A &bogus; &"_s} << QStringList{u"http://x/?a=1&b=2"_s};
+    QTest::newRow("cut off in the last entry: the complete ones")
+        << u"<rss><channel><item><title>一</title></item><item><title>二</title></item><item><title>三"_s
+        << QStringList{u"一"_s, u"二"_s} << QStringList{QString(), QString()};
+    QTest::newRow("undeclared prefixes, unbalanced HTML in a description")
+        << u"<rss><channel><item><dc:title>DC</dc:title><description><p>x<br></p></description></item>"
+           u"<item><media:group><media:title>M</media:title></media:group></item></channel></rss>"_s
+        << QStringList{u"DC"_s, u"M"_s} << QStringList{QString(), QString()};
+    QTest::newRow("channel image title is no entry; HTML in an RSS title dropped")
+        << u"<rss><channel><image><title>logo</title></image><item><title>&lt;b&gt;速報&lt;/b&gt;</title>"
+           u"</item></channel></rss>"_s
+        << QStringList{u"速報"_s} << QStringList{QString()};
+    QTest::newRow("no title: description excerpt, permalink guid")
+        << u"<rss><channel><item><description>&lt;p&gt;Toot&amp;nbsp;text&lt;/p&gt;</description>"
+           u"<guid>https://m.example/1</guid></item><item><title>t</title>"
+           u"<guid isPermaLink=\"false\">https://m.example/2</guid></item></channel></rss>"_s
+        << QStringList{u"Toot&nbsp;text"_s, u"t"_s} << QStringList{u"https://m.example/1"_s, QString()};
+    QTest::newRow("Atom 0.3: escaped and base64 titles, first link when none is alternate")
+        << u"<feed version=\"0.3\" xmlns=\"http://purl.org/atom/ns#\"><entry><title mode=\"escaped\" "
+           u"type=\"text/html\">&lt;b&gt;速報&lt;/b&gt;</title><link rel=\"related\" "
+           u"href=\"http://e/1\"/></entry>"
+           u"<entry><title mode=\"base64\" type=\"text/plain\">5bGx5omL57ea</title>"
+           u"<link rel=\"alternate\" type=\"text/html\" href=\"http://e/2\"/></entry></feed>"_s
+        << QStringList{u"速報"_s, u"山手線"_s} << QStringList{u"http://e/1"_s, u"http://e/2"_s};
 }
 
 void TestFeedParser::readsEntries() {
@@ -92,15 +120,28 @@ void TestFeedParser::refusesOtherDocuments_data() {
     QTest::newRow("HTML page") << u"<!DOCTYPE html><html><body><p>rss</p></body></html>"_s;
     QTest::newRow("feed element outside the Atom namespace")
         << u"<feed><entry><title>x</title></entry></feed>"_s;
-    QTest::newRow("unclosed element") << u"<rss><channel><item><title>x</title></item></channel>"_s;
-    QTest::newRow("undeclared entity")
-        << u"<rss><channel><item><title>a&nbsp;b</title></item></channel></rss>"_s;
-    QTest::newRow("billion laughs") << LaughsDocument(9);
-    QTest::newRow("one small entity declared") << LaughsDocument(0);
-    QTest::newRow("quadratic blow-up") << QuadraticDocument();
+    QTest::newRow("text before the document element")
+        << u"rss <rss><channel><item><title>x</title></item></channel></rss>"_s;
+}
+
+void TestFeedParser::neverExpandsEntities_data() {
+    QTest::addColumn<QString>("document");
+    QTest::addColumn<QString>("title");
+    QTest::newRow("billion laughs") << LaughsDocument(9) << u"&lol9;"_s;
+    QTest::newRow("one small entity declared") << LaughsDocument(0) << u"&lol0;"_s;
+    QTest::newRow("quadratic blow-up") << QuadraticDocument() << u"&a;"_s.repeated(10000);
     QTest::newRow("external entity")
         << u"<?xml version=\"1.0\"?><!-- x --><!DOCTYPE rss [<!ENTITY x SYSTEM \"file:///etc/passwd\">]>"
-           u"<rss><channel><item><title>&x;</title></item></channel></rss>"_s;
+           u"<rss><channel><item><title>&x;</title></item></channel></rss>"_s
+        << u"&x;"_s;
+}
+
+void TestFeedParser::neverExpandsEntities() {
+    QFETCH(QString, document);
+    QFETCH(QString, title);
+    const std::optional<QList<FeedEntry>> entries = ParseFeed(document);
+    QVERIFY(entries && entries->size() == 1);
+    QCOMPARE(entries->front().title, title);
 }
 
 void TestFeedParser::refusesOtherDocuments() {

@@ -1,3 +1,4 @@
+#include "retrieval/EncodingDetector.h"
 #include "retrieval/PageDecoder.h"
 #include "support/IcuEncoding.h"
 
@@ -23,6 +24,21 @@ const QString Sample = u"<p>山手線は平常どおり運転しています。�
 const QString JisSample = u"<p>山手線は平常どおり運転しています。ダイヤ確認中 ＪＲ東日本 (12:34)</p>"_s;
 // Row 13 of CP932 (NEC special characters) and an IBM extension kanji.
 const QString Cp932Extensions = u"①②Ⅲ㈱㍻№髙﨑"_s;
+// News in other scripts, long enough for the detector to be sure.
+const QString French =
+    u"<p>Le gouvernement a annoncé mercredi une série de mesures pour les ménages. « C'est une "
+    u"réponse forte et immédiate », a-t-il déclaré à l'Élysée. Les syndicats réclament "
+    u"davantage de moyens pour les travailleurs précaires, déçus par la hausse.</p>"_s;
+const QString Chinese =
+    u"<p>国务院周三批准了一系列措施，帮助家庭应对能源价格上涨。据部长介绍，补贴将于下个月发放。</p>"_s;
+const QString TraditionalChinese =
+    u"<p>行政院週三通過一系列措施，協助家庭因應能源價格上漲。部長表示，補助將於下個月"
+    u"發放給近一千二百萬戶家庭。工會認為這些措施仍不足夠。</p>"_s;
+const QString Korean =
+    u"<p>정부는 수요일 에너지 가격 상승에 대응해 가계를 지원하기 위한 일련의 대책을 승인했다.</p>"_s;
+const QString Russian =
+    u"<p>Правительство в среду утвердило пакет мер, который должен помочь семьям справиться с "
+    u"ростом цен на энергоносители. Выплаты начнутся уже в следующем месяце.</p>"_s;
 
 } // namespace
 
@@ -63,7 +79,15 @@ void TestPageDecoder::encodingFromLabel_data() {
     QTest::newRow("UTF-16LE") << QByteArray("utf-16le") << Code(PageEncoding::Utf16LE);
     QTest::newRow("UTF-16") << QByteArray("UTF-16") << Code(PageEncoding::Utf16);
     QTest::newRow("quoted with spaces") << QByteArray(" \"Shift_JIS\" ") << Code(PageEncoding::ShiftJis);
-    QTest::newRow("ISO-8859-1 is not trusted") << QByteArray("ISO-8859-1") << None;
+    QTest::newRow("ISO-8859-1 means windows-1252")
+        << QByteArray("ISO-8859-1") << Code(PageEncoding::Windows1252);
+    QTest::newRow("US-ASCII means windows-1252") << QByteArray("us-ascii") << Code(PageEncoding::Windows1252);
+    QTest::newRow("GB2312 means GBK") << QByteArray("GB2312") << Code(PageEncoding::Gbk);
+    QTest::newRow("ISO-8859-9 means windows-1254") << QByteArray("latin5") << Code(PageEncoding::Windows1254);
+    QTest::newRow("ks_c_5601-1987") << QByteArray("ks_c_5601-1987") << Code(PageEncoding::EucKr);
+    QTest::newRow("KOI8-R") << QByteArray("koi8-r") << Code(PageEncoding::Koi8R);
+    QTest::newRow("Big5-HKSCS") << QByteArray("big5-hkscs") << Code(PageEncoding::Big5);
+    QTest::newRow("ISO-2022-KR") << QByteArray("csISO2022KR") << Code(PageEncoding::Iso2022Kr);
     QTest::newRow("unknown label") << QByteArray("x-unknown") << None;
     QTest::newRow("empty") << QByteArray() << None;
 }
@@ -169,6 +193,19 @@ void TestPageDecoder::detectEncoding_data() {
         << Code(PageEncoding::ShiftJis);
     QTest::newRow("UTF-8 cut mid-character is not UTF-8")
         << QByteArray("\xE3\x81") << Code(PageEncoding::ShiftJis);
+    QTest::newRow("short kanji-only Shift_JIS stays Japanese")
+        << EncodeWithIcu(u"<td>山手線</td><td>遅延</td>"_s, "windows-31j") << Code(PageEncoding::ShiftJis);
+    QTest::newRow("short kanji-only EUC-JP stays Japanese")
+        << EncodeWithIcu(u"<td>運行情報</td>"_s, "EUC-JP") << Code(PageEncoding::EucJp);
+    QTest::newRow("windows-1252") << EncodeWithIcu(French, "windows-1252") << Code(PageEncoding::Windows1252);
+    QTest::newRow("short windows-1252 that is no Japanese")
+        << EncodeWithIcu(u"<p>café crème</p>"_s, "windows-1252") << Code(PageEncoding::Windows1252);
+    QTest::newRow("GB18030") << EncodeWithIcu(Chinese, "GB18030") << Code(PageEncoding::Gb18030);
+    QTest::newRow("Big5") << EncodeWithIcu(TraditionalChinese, "Big5") << Code(PageEncoding::Big5);
+    QTest::newRow("EUC-KR") << EncodeWithIcu(Korean, "EUC-KR") << Code(PageEncoding::EucKr);
+    QTest::newRow("windows-1251") << EncodeWithIcu(Russian, "windows-1251")
+                                  << Code(PageEncoding::Windows1251);
+    QTest::newRow("KOI8-R") << EncodeWithIcu(Russian, "KOI8-R") << Code(PageEncoding::Koi8R);
 }
 
 void TestPageDecoder::detectEncoding() {
@@ -181,38 +218,63 @@ void TestPageDecoder::choosePageEncoding_data() {
     QTest::addColumn<QByteArray>("bytes");
     QTest::addColumn<QByteArray>("contentType");
     QTest::addColumn<int>("encoding");
+    QTest::addColumn<int>("source");
+    const int header = int(EncodingSource::Header);
+    const int meta = int(EncodingSource::Meta);
+    const int detected = int(EncodingSource::Detected);
     const QByteArray eucMeta = "<meta charset=\"EUC-JP\">" + EncodeWithIcu(Sample, "windows-31j");
     QTest::newRow("header wins over meta")
-        << eucMeta << QByteArray("text/html; charset=Shift_JIS") << Code(PageEncoding::ShiftJis);
+        << eucMeta << QByteArray("text/html; charset=Shift_JIS") << Code(PageEncoding::ShiftJis) << header;
     QTest::newRow("meta wins over detection")
-        << eucMeta << QByteArray("text/html") << Code(PageEncoding::EucJp);
+        << eucMeta << QByteArray("text/html") << Code(PageEncoding::EucJp) << meta;
     QTest::newRow("unknown header falls back to meta")
-        << eucMeta << QByteArray("text/html; charset=bogus") << Code(PageEncoding::EucJp);
+        << eucMeta << QByteArray("text/html; charset=bogus") << Code(PageEncoding::EucJp) << meta;
     const QByteArray eucDeclaration =
         "<?xml version=\"1.0\" encoding=\"EUC-JP\"?>" + EncodeWithIcu(Sample, "windows-31j");
     QTest::newRow("XML declaration wins over detection")
-        << eucDeclaration << QByteArray("application/rss+xml") << Code(PageEncoding::EucJp);
+        << eucDeclaration << QByteArray("application/rss+xml") << Code(PageEncoding::EucJp)
+        << int(EncodingSource::XmlDeclaration);
     QTest::newRow("meta wins over XML declaration")
         << "<?xml version=\"1.0\" encoding=\"Shift_JIS\"?>" + eucMeta << QByteArray()
-        << Code(PageEncoding::EucJp);
-    QTest::newRow("header wins over BOM")
-        << QByteArray("\xEF\xBB\xBF") + EncodeWithIcu(Sample, "EUC-JP")
-        << QByteArray("text/html; charset=euc-jp") << Code(PageEncoding::EucJp);
+        << Code(PageEncoding::EucJp) << meta;
+    QTest::newRow("BOM wins over header")
+        << QByteArray("\xEF\xBB\xBF") + Sample.toUtf8() << QByteArray("text/html; charset=euc-jp")
+        << Code(PageEncoding::Utf8) << int(EncodingSource::ByteOrderMark);
     QTest::newRow("BOM without declaration")
-        << Utf16WithBom(Sample, true) << QByteArray() << Code(PageEncoding::Utf16LE);
-    QTest::newRow("ISO-8859-1 header falls back to detection")
+        << Utf16WithBom(Sample, true) << QByteArray() << Code(PageEncoding::Utf16LE)
+        << int(EncodingSource::ByteOrderMark);
+    QTest::newRow("ISO-8859-1 header gives way to plain EUC-JP")
         << EncodeWithIcu(Sample, "EUC-JP") << QByteArray("text/html; charset=ISO-8859-1")
-        << Code(PageEncoding::EucJp);
+        << Code(PageEncoding::EucJp) << detected;
+    QTest::newRow("ISO-8859-1 header gives way to plain ISO-2022-JP")
+        << EncodeWithIcu(JisSample, "ISO-2022-JP") << QByteArray("text/html; charset=ISO-8859-1")
+        << Code(PageEncoding::Iso2022Jp) << detected;
+    QTest::newRow("US-ASCII header gives way to UTF-8")
+        << Sample.toUtf8() << QByteArray("text/html; charset=us-ascii") << Code(PageEncoding::Utf8)
+        << detected;
+    QTest::newRow("windows-1252 header gives way to a meta")
+        << eucMeta << QByteArray("text/html; charset=windows-1252") << Code(PageEncoding::EucJp) << meta;
+    QTest::newRow("ISO-8859-1 header kept for Latin text")
+        << EncodeWithIcu(French, "windows-1252") << QByteArray("text/html; charset=iso-8859-1")
+        << Code(PageEncoding::Windows1252) << header;
+    QTest::newRow("ISO-8859-1 header kept for text that only parses as Shift_JIS")
+        << EncodeWithIcu(u"<p>Grüße aus München</p>"_s, "windows-1252")
+        << QByteArray("text/html; charset=latin1") << Code(PageEncoding::Windows1252) << header;
+    QTest::newRow("GBK header") << EncodeWithIcu(Chinese, "GB18030") << QByteArray("text/html; charset=gbk")
+                                << Code(PageEncoding::Gbk) << header;
     QTest::newRow("detection ignores what follows a NUL")
         << EncodeWithIcu(u"ひらがなとカタカナ"_s, "EUC-JP") + '\0' + EncodeWithIcu(Sample, "windows-31j")
-        << QByteArray() << Code(PageEncoding::EucJp);
+        << QByteArray() << Code(PageEncoding::EucJp) << detected;
 }
 
 void TestPageDecoder::choosePageEncoding() {
     QFETCH(QByteArray, bytes);
     QFETCH(QByteArray, contentType);
     QFETCH(int, encoding);
-    QCOMPARE(Code(ChoosePageEncoding(bytes, contentType)), encoding);
+    QFETCH(int, source);
+    const EncodingChoice choice = ChoosePageEncoding(bytes, contentType);
+    QCOMPARE(Code(choice.encoding), encoding);
+    QCOMPARE(int(choice.source), source);
 }
 
 void TestPageDecoder::decodesEveryEncoding_data() {
@@ -252,6 +314,23 @@ void TestPageDecoder::decodesEveryEncoding_data() {
         << EncodeWithIcu(u"かな"_s, "EUC-JP") << QByteArray("text/html; charset=Shift_JIS") << u"､ｫ､ﾊ"_s;
     QTest::newRow("unknown header charset falls back")
         << EncodeWithIcu(Sample, "EUC-JP") << QByteArray("text/html; charset=x-unknown") << Sample;
+    QTest::newRow("windows-1252 by header")
+        << EncodeWithIcu(u"café crème “quoted” €5"_s, "windows-1252")
+        << QByteArray("text/html; charset=iso-8859-1") << u"café crème “quoted” €5"_s;
+    QTest::newRow("GBK by meta") << "<meta charset=\"gb2312\">" + EncodeWithIcu(u"中文新闻标题"_s, "GBK")
+                                 << none << u"<meta charset=\"gb2312\">中文新闻标题"_s;
+    QTest::newRow("GB18030 four-byte sequence by header")
+        << EncodeWithIcu(u"𠀀€"_s, "GB18030") << QByteArray("text/html; charset=gb18030") << u"𠀀€"_s;
+    QTest::newRow("Big5 by header") << EncodeWithIcu(TraditionalChinese, "Big5")
+                                    << QByteArray("text/html; charset=big5") << TraditionalChinese;
+    QTest::newRow("EUC-KR by header")
+        << EncodeWithIcu(Korean, "windows-949") << QByteArray("text/html; charset=euc-kr") << Korean;
+    QTest::newRow("KOI8-R by header")
+        << EncodeWithIcu(Russian, "KOI8-R") << QByteArray("text/html; charset=koi8-r") << Russian;
+    QTest::newRow("ISO-8859-16 by header")
+        << QByteArray("\xAA\xBA\xDE\xFE") << QByteArray("text/html; charset=iso-8859-16") << u"ȘșȚț"_s;
+    QTest::newRow("x-user-defined by header")
+        << QByteArray("a\x80\xFF") << QByteArray("text/html; charset=x-user-defined") << u"a\uF780\uF7FF"_s;
     QTest::newRow("empty page") << QByteArray() << none << QString();
 }
 

@@ -37,11 +37,11 @@ void TestPageProbe::readsThePageAsTheUpdateDoes_data() {
     QTest::addColumn<QString>("firstErrorLine");
     const QByteArray sjis = EncodeWithIcu(u"<b>信号ﾄﾗﾌﾞﾙ</b>\r\n  &amp;遅れ"_s, "windows-31j");
     QTest::newRow("Shift_JIS from the header")
-        << Reply::ok(sjis, "text/html; charset=Shift_JIS") << u"Shift_JIS"_s << u"<b>信号トラブル</b>&遅れ"_s
-        << QString();
+        << Reply::ok(sjis, "text/html; charset=Shift_JIS") << u"Shift_JIS（HTTP ヘッダー）"_s
+        << u"<b>信号トラブル</b>&遅れ"_s << QString();
     const QString meta = u"<meta charset=\"EUC-JP\"><b>人身事故</b>"_s;
-    QTest::newRow("EUC-JP from the meta")
-        << Reply::ok(EncodeWithIcu(meta, "EUC-JP"), "text/html") << u"EUC-JP"_s << meta << QString();
+    QTest::newRow("EUC-JP from the meta") << Reply::ok(EncodeWithIcu(meta, "EUC-JP"), "text/html")
+                                          << u"EUC-JP（meta タグ）"_s << meta << QString();
     QTest::newRow("404 told, though the update would hide it")
         << Reply::withStatus(404) << QString() << QString() << u"エラー :404 Not Found"_s;
 }

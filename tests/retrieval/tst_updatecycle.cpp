@@ -265,12 +265,15 @@ void TestUpdateCycle::feedEntriesWhenNoRuleFound_data() {
         << "<rss version=\"2.0\"><channel><title>駅</title>" + entries + "</channel></rss>"
         << InfoItems{{u"ダイヤ乱れ & 遅延"_s, 1, 0, u"http://example.jp/1"_s},
                      {u"運転再開"_s, 1, 0, u"http://example.jp/2"_s}};
-    QTest::newRow("a rule that finds something wins")
-        << "<rss><channel><description>&lt;b&gt;臨時&lt;/b&gt;</description>" + entries + "</channel></rss>"
-        << InfoItems{{u"臨時"_s, 1, 1}};
-    QTest::newRow("broken feed: whole text as before")
+    QTest::newRow("a rule that finds something in the feed's own markup wins")
+        << "<rss><channel><b>臨時</b>" + entries + "</channel></rss>" << InfoItems{{u"臨時"_s, 1, 1}};
+    QTest::newRow("a rule that finds only the HTML inside an entry's texts does not take over")
+        << QByteArray("<rss><channel><item><title>運転再開</title><description>&lt;b&gt;太&lt;/b&gt;"
+                      "<![CDATA[<b>字</b>]]></description></item></channel></rss>")
+        << InfoItems{{u"運転再開"_s, 1, 0}};
+    QTest::newRow("feed left unclosed: its entries all the same")
         << QByteArray("<rss><channel><description>お知らせ</description><item><title>x</title></item></rss>")
-        << InfoItems{{u"お知らせ"_s, 1, InfoItem::WholePageRule}};
+        << InfoItems{{u"x"_s, 1, 0}};
     QTest::newRow("feed without entries: no whole text")
         << QByteArray("<rss><channel><description>お知らせ</description></channel></rss>")
         << InfoItems{{u"現在、遅れに関する情報はありません。"_s, 0, 0}};
@@ -296,8 +299,9 @@ void TestUpdateCycle::debugWritesPageDumpAndRunLog() {
     QVERIFY(dump.startsWith(u"<!-- 07/Dec/2026:10:23:00 -->\r\n<!-- saved from url="_s + Url(1) +
                             u" -->\r\n<b>x</b>\r\n\r\n"_s));
     const QString log = QString::fromUtf8(ReadFileBytes(f.folders.runLogPath()));
-    QCOMPARE(log, u"2026/12/07 10:23:00 [Get] "_s + Url(1) + u"\r\n2026/12/07 10:23:00 [Get] "_s + Url(2) +
-                      u"\r\n"_s);
+    const QString encoding = u" 文字コード: UTF-8（HTTP ヘッダー）\r\n"_s;
+    QCOMPARE(log, u"2026/12/07 10:23:00 [Get] "_s + Url(1) + encoding + u"2026/12/07 10:23:00 [Get] "_s +
+                      Url(2) + encoding);
     QVERIFY(f.web.requests().first().debugAgent);
 }
 

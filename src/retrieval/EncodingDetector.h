@@ -1,0 +1,18 @@
+#pragma once
+
+#include "retrieval/PageEncoding.h"
+
+#include <QByteArrayView>
+#include <optional>
+
+// The encoding of a page that declares none, Japanese first: ISO-2022-JP (escape sequences), UTF-8
+// (strictly valid, plain ASCII included), then EUC-JP or Shift_JIS when the bytes read plainly as
+// Japanese or are too few for anything else to be sure; otherwise the charset detector's guess
+// (windows-1252, GB18030, Big5, EUC-KR, windows-1251, KOI8-R ...), and Japanese again when it has
+// none. Between EUC-JP and Shift_JIS the byte patterns decide, Shift_JIS on a tie.
+PageEncoding DetectEncoding(QByteArrayView bytes);
+
+// What the bytes plainly are, for overruling a server that labels every page windows-1252: ISO-2022-JP
+// by its escapes, UTF-8 strictly valid with multi-byte sequences, or EUC-JP / Shift_JIS read without a
+// single invalid sequence and taken for Japanese by the detector. nullopt when nothing is that plain.
+std::optional<PageEncoding> PlainEncoding(QByteArrayView bytes);
