@@ -82,14 +82,14 @@ QByteArray DelayRulesFile() {
 }
 
 std::optional<QString> PrepareCheckFolder(const QString& folder, const QStringList& urls,
-                                          const QString& iniLines) {
+                                          const QString& iniLines, const QString& checkBinary) {
     const QDir dir(folder);
     const QString executable = dir.filePath(u"sorvanta-check"_s);
     QString pages;
     for (int i = 0; i < urls.size(); ++i)
         pages += PageLine(urls.at(i), i + 1);
     if (!QDir().mkpath(folder) || (QFile::exists(executable) && !QFile::remove(executable)) ||
-        !QFile::copy(QString::fromUtf8(SORVANTA_CHECK_BINARY), executable) ||
+        !QFile::copy(checkBinary, executable) ||
         !WriteBenchFile(dir.filePath(u"url.txt"_s), EncodePage(pages, "windows-31j")) ||
         !WriteBenchFile(dir.filePath(u"filter.txt"_s), DelayRulesFile()) ||
         !WriteBenchFile(dir.filePath(u"Sorvanta.ini"_s), (u"[Sorvanta 1.00]\r\n"_s + iniLines).toUtf8()))

@@ -21,11 +21,13 @@ bool WriteBenchFile(const QString& path, const QByteArray& bytes);
 // The two rules the benchmarks extract with: the delay cell (without test runs) and the bold status.
 QByteArray DelayRulesFile();
 
-// A program folder with a copy of sorvanta-check and url.txt (the given pages, all enabled),
-// filter.txt and Sorvanta.ini beside it, to be run with /singleuser. Returns the copied
-// executable, or nullopt when the folder could not be prepared.
-std::optional<QString> PrepareCheckFolder(const QString& folder, const QStringList& urls,
-                                          const QString& iniLines);
+// A program folder with a copy of sorvanta-check (the one built beside the benchmarks, or another
+// given) and url.txt (the given pages, all enabled), filter.txt and Sorvanta.ini beside it, to be
+// run with /singleuser. Returns the copied executable, or nullopt when the folder could not be
+// prepared.
+std::optional<QString>
+PrepareCheckFolder(const QString& folder, const QStringList& urls, const QString& iniLines,
+                   const QString& checkBinary = QString::fromUtf8(SORVANTA_CHECK_BINARY));
 
 // The environment for a child process: HOME and the XDG folders below home, no proxy variables.
 QProcessEnvironment IsolatedEnvironment(const QString& home);

@@ -1,0 +1,55 @@
+#include "retrieval/PageContent.h"
+#include "support/IcuEncoding.h"
+
+#include <QTest>
+
+using namespace Qt::StringLiterals;
+
+class TestPageContent : public QObject {
+    Q_OBJECT
+private slots:
+    void itemsOfAPage_data();
+    void itemsOfAPage();
+};
+
+void TestPageContent::itemsOfAPage_data() {
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QByteArray>("contentType");
+    QTest::addColumn<QStringList>("items");
+    QTest::addColumn<int>("rule");
+    QTest::newRow("invalid byte in a UTF-8 feed: a replacement character, the rest read")
+        << QByteArray("<rss><channel><item><title>a\xFF"
+                      "b</title></item><item><title>c</title></item></channel></rss>")
+        << QByteArray("application/rss+xml; charset=utf-8") << QStringList{u"a\uFFFDb"_s, u"c"_s} << 0;
+    QTest::newRow("Shift_JIS feed named in its XML declaration only, HTML references in titles")
+        << EncodeWithIcu(
+               u"<?xml version=\"1.0\" encoding=\"Shift_JIS\"?><rss><channel><item><title>運休&nbsp;"
+               u"&mdash;①</title></item></channel></rss>"_s,
+               "windows-31j")
+        << QByteArray("text/xml") << QStringList{u"運休 —①"_s} << 0;
+    QTest::newRow("windows-1252 page cut by a rule")
+        << EncodeWithIcu(u"<b>café crème “quoted” €5</b>"_s, "windows-1252")
+        << QByteArray("text/html; charset=ISO-8859-1") << QStringList{u"café crème “quoted” €5"_s} << 1;
+    QTest::newRow("GBK page cut by a rule")
+        << "<meta charset=gbk><b>" + EncodeWithIcu(u"中文新闻标题"_s, "GBK") + "</b>"
+        << QByteArray("text/html") << QStringList{u"中文新闻标题"_s} << 1;
+}
+
+void TestPageContent::itemsOfAPage() {
+    QFETCH(QByteArray, bytes);
+    QFETCH(QByteArray, contentType);
+    QFETCH(QStringList, items);
+    QFETCH(int, rule);
+    PageContent content = ReadPageContent(bytes, contentType);
+    InfoItems found;
+    QVERIFY(ExtractPageItems(content, 1, {{true, u"太字"_s, u"<b>"_s, u"</b>"_s, {}}}, {}, found));
+    QStringList texts;
+    for (const InfoItem& item : found) {
+        texts.append(item.text);
+        QCOMPARE(item.rule, rule);
+    }
+    QCOMPARE(texts, items);
+}
+
+QTEST_GUILESS_MAIN(TestPageContent)
+#include "tst_pagecontent.moc"
