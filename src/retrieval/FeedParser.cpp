@@ -3,6 +3,9 @@
 #include "retrieval/LenientXmlReader.h"
 #include "retrieval/TagRemoval.h"
 
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QRegularExpression>
 
 using namespace Qt::StringLiterals;
@@ -136,6 +139,10 @@ std::optional<QString> ReadTitle(LenientXmlReader& reader, bool atom) {
     return CollapseWhiteSpace(*text);
 }
 
+QString Excerpt(const QString& text) {
+    return text.size() > ExcerptLength ? text.first(ExcerptLength - 1) + u'…' : text;
+}
+
 // What an entry's item is made from, as read so far.
 struct EntryParts {
     QString title;
@@ -152,7 +159,7 @@ struct EntryParts {
                 entry.title = *candidate;
         }
         if (entry.title.isEmpty())
-            entry.title = body.size() > ExcerptLength ? body.first(ExcerptLength - 1) + u'…' : body;
+            entry.title = Excerpt(body);
         entry.link = link.isEmpty() ? fallbackLink : link;
         return entry;
     }
@@ -236,10 +243,38 @@ std::optional<FeedEntry> ReadEntry(LenientXmlReader& reader, FeedFormat format) 
     }
 }
 
+// A JSON Feed's items: the title, else the start of the text (content_html with its tags dropped);
+// the url, else the external_url. nullopt for JSON that is no JSON Feed.
+std::optional<QList<FeedEntry>> ParseJsonFeed(const QString& text, const StopSignal& shouldStop) {
+    const QJsonObject feed = QJsonDocument::fromJson(text.toUtf8()).object();
+    if (!feed.value("version"_L1).toString().startsWith(u"https://jsonfeed.org/version/"_s))
+        return std::nullopt;
+    QList<FeedEntry> entries;
+    for (const QJsonValue& value : feed.value("items"_L1).toArray()) {
+        if (StopRequested(shouldStop))
+            return std::nullopt;
+        const QJsonObject item = value.toObject();
+        QString title = CollapseWhiteSpace(item.value("title"_L1).toString());
+        if (title.isEmpty()) {
+            QString body = item.value("content_html"_L1).toString();
+            RemoveTags(body);
+            for (const QString& key : {u"content_text"_s, u"summary"_s})
+                body = body.trimmed().isEmpty() ? item.value(key).toString() : body;
+            title = Excerpt(CollapseWhiteSpace(body));
+        }
+        const QString url = item.value("url"_L1).toString().trimmed();
+        entries.append({title, url.isEmpty() ? item.value("external_url"_L1).toString().trimmed() : url});
+    }
+    return entries;
+}
+
 } // namespace
 
 std::optional<QList<FeedEntry>> ParseFeed(const QString& text, const StopSignal& shouldStop) {
-    if (!QStringView(text).trimmed().startsWith(u'<'))
+    const QStringView start = QStringView(text).trimmed();
+    if (start.startsWith(u'{'))
+        return ParseJsonFeed(text, shouldStop);
+    if (!start.startsWith(u'<'))
         return std::nullopt;
     LenientXmlReader reader(text);
     const std::optional<FeedFormat> format = ReadDocumentElement(reader);

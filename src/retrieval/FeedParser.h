@@ -20,7 +20,8 @@ struct FeedEntry {
 };
 
 // The entries, in document order, of a decoded page whose document element is an RSS 0.9x/2.0
-// "rss", an RSS 0.9/1.0 "rdf:RDF" or an Atom 1.0 or 0.3 "feed"; nullopt for any other page. The
+// "rss", an RSS 0.9/1.0 "rdf:RDF" or an Atom 1.0 or 0.3 "feed", or of a JSON Feed; nullopt for any
+// other page. The
 // page is read as a feed reader reads it (LenientXmlReader.h): HTML's named references, a bare "&",
 // undeclared prefixes and unbalanced tags are forgiven, and a document cut off gives the entries
 // complete before the cut. No entity a document type declares is ever expanded, nor anything it

@@ -12,6 +12,9 @@ namespace {
 constexpr QChar Unmatchable(0xFFFC);
 
 QString FeedMarkup(QString text) {
+    // A JSON feed has no markup of its own for a rule to find.
+    if (QStringView(text).trimmed().startsWith(u'{'))
+        return {};
     // The two references of "<" that normalisation decodes, and every "<" inside a CDATA section.
     text.replace(u"&lt;"_s, Unmatchable);
     text.replace(u"&#60;"_s, Unmatchable);

@@ -97,6 +97,12 @@ void TestFeedParser::readsEntries_data() {
            u"<entry><title mode=\"base64\" type=\"text/plain\">5bGx5omL57ea</title>"
            u"<link rel=\"alternate\" type=\"text/html\" href=\"http://e/2\"/></entry></feed>"_s
         << QStringList{u"速報"_s, u"山手線"_s} << QStringList{u"http://e/1"_s, u"http://e/2"_s};
+    QTest::newRow("JSON Feed: title, else the start of the text; url, else external_url")
+        << u"{\"version\": \"https://jsonfeed.org/version/1.1\", \"items\": [{\"id\": \"1\", \"title\": "
+           u"\"速報\", "
+           u"\"url\": \"https://e/1\"}, {\"id\": \"2\", \"content_html\": \"<p>本文\\n です</p>\", "
+           u"\"external_url\": \"https://e/2\"}]}"_s
+        << QStringList{u"速報"_s, u"本文 です"_s} << QStringList{u"https://e/1"_s, u"https://e/2"_s};
 }
 
 void TestFeedParser::readsEntries() {
@@ -120,6 +126,7 @@ void TestFeedParser::refusesOtherDocuments_data() {
     QTest::newRow("HTML page") << u"<!DOCTYPE html><html><body><p>rss</p></body></html>"_s;
     QTest::newRow("feed element outside the Atom namespace")
         << u"<feed><entry><title>x</title></entry></feed>"_s;
+    QTest::newRow("JSON that is no feed") << u"{\"version\": 1, \"items\": []}"_s;
     QTest::newRow("text before the document element")
         << u"rss <rss><channel><item><title>x</title></item></channel></rss>"_s;
 }
