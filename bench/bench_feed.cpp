@@ -53,10 +53,10 @@ Times TimeOnce(const QByteArray& bytes, const QList<RuleRecord>& rules) {
     const std::optional<QString> text = DecodePageBytes(bytes, "application/rss+xml");
     times.decode = MsSince(timer, 0);
     qint64 at = timer.nsecsElapsed();
-    const std::optional<QList<FeedEntry>> feed = ParseFeed(*text);
+    const std::optional<Feed> feed = ParseFeed(*text);
     times.parse = MsSince(timer, at);
     at = timer.nsecsElapsed();
-    PageContent content{{}, {}, feed, {}};
+    PageContent content{{}, {}, feed->entries, {}};
     InfoItems items;
     ExtractPageItems(content, 1, {}, {}, items);
     times.items = MsSince(timer, at);

@@ -1,5 +1,6 @@
 // Feed reading: any page text parses without fault or hang. A feed's titles carry no white space
-// at either end and no run of it; a stop signal asked once gives no feed rather than part of one.
+// at either end and no run of it, the entries' texts lie within the page; a stop signal asked once
+// gives no feed rather than part of one.
 // Input: the page text (UTF-8).
 #include "FuzzInput.h"
 #include "retrieval/FeedParser.h"
@@ -25,11 +26,16 @@ bool IsTidyTitle(const FeedEntry& entry) {
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const QString text = QString::fromUtf8(reinterpret_cast<const char*>(data), qsizetype(size));
-    const std::optional<QList<FeedEntry>> feed = ParseFeed(text);
-    if (feed)
-        FUZZ_CHECK(std::all_of(feed->cbegin(), feed->cend(), IsTidyTitle));
+    const std::optional<Feed> feed = ParseFeed(text);
+    if (feed) {
+        FUZZ_CHECK(std::all_of(feed->entries.cbegin(), feed->entries.cend(), IsTidyTitle));
+        FUZZ_CHECK(
+            std::all_of(feed->entryTexts.cbegin(), feed->entryTexts.cend(), [&](const TextRange& range) {
+                return 0 <= range.start && range.start <= range.end && range.end <= text.size();
+            }));
+    }
     bool asked = false;
-    const std::optional<QList<FeedEntry>> stopped = ParseFeed(text, [&] { return asked = true; });
+    const std::optional<Feed> stopped = ParseFeed(text, [&] { return asked = true; });
     FUZZ_CHECK(!asked || !stopped);
     return 0;
 }

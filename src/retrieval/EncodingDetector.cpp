@@ -6,54 +6,6 @@
 
 namespace {
 
-// Strict UTF-8: no overlong forms, no surrogates, nothing above U+10FFFF, no cut-off sequence.
-bool IsStrictUtf8(QByteArrayView bytes) {
-    const auto* p = reinterpret_cast<const unsigned char*>(bytes.data());
-    const auto* end = p + bytes.size();
-    while (p < end) {
-        const unsigned char b = *p;
-        if (b < 0x80) {
-            ++p;
-            continue;
-        }
-        int length = 0;
-        unsigned char low = 0x80, high = 0xBF;
-        if (b >= 0xC2 && b <= 0xDF) {
-            length = 2;
-        } else if (b >= 0xE0 && b <= 0xEF) {
-            length = 3;
-            low = b == 0xE0 ? 0xA0 : 0x80;
-            high = b == 0xED ? 0x9F : 0xBF;
-        } else if (b >= 0xF0 && b <= 0xF4) {
-            length = 4;
-            low = b == 0xF0 ? 0x90 : 0x80;
-            high = b == 0xF4 ? 0x8F : 0xBF;
-        } else {
-            return false;
-        }
-        if (end - p < length || p[1] < low || p[1] > high)
-            return false;
-        for (int i = 2; i < length; ++i) {
-            if (p[i] < 0x80 || p[i] > 0xBF)
-                return false;
-        }
-        p += length;
-    }
-    return true;
-}
-
-bool HasIso2022JpEscape(QByteArrayView bytes) {
-    static constexpr const char* Designations[] = {"$@", "$B", "$(D", "(J", "(I"};
-    for (qsizetype at = bytes.indexOf('\x1B'); at >= 0; at = bytes.indexOf('\x1B', at + 1)) {
-        const QByteArrayView rest = bytes.sliced(at + 1);
-        for (const char* designation : Designations) {
-            if (rest.startsWith(designation))
-                return true;
-        }
-    }
-    return false;
-}
-
 // Evidence for one multi-byte reading: kana seen (full-width, and half-width apart), the
 // double-byte characters, and the byte sequences the encoding cannot hold.
 struct Evidence {
@@ -175,15 +127,65 @@ std::optional<PageEncoding> EncodingFromDetectorName(QByteArrayView name) {
     return EncodingFromLabel(name);
 }
 
+// A guess of KOI8-R is read as KOI8-U, which holds the same letters and, where KOI8-R has
+// box-drawing signs no page shows, the Ukrainian and Belarusian ones.
 std::optional<PageEncoding> DetectorGuess(QByteArrayView window) {
     const std::unique_ptr<std::remove_pointer_t<uchardet_t>, DetectorDeleter> detector(uchardet_new());
     if (!detector || uchardet_handle_data(detector.get(), window.data(), size_t(window.size())) != 0)
         return std::nullopt;
     uchardet_data_end(detector.get());
-    return EncodingFromDetectorName(uchardet_get_charset(detector.get()));
+    const std::optional<PageEncoding> guess = EncodingFromDetectorName(uchardet_get_charset(detector.get()));
+    return guess == PageEncoding::Koi8R ? PageEncoding::Koi8U : guess;
 }
 
 } // namespace
+
+bool IsStrictUtf8(QByteArrayView bytes) {
+    const auto* p = reinterpret_cast<const unsigned char*>(bytes.data());
+    const auto* end = p + bytes.size();
+    while (p < end) {
+        const unsigned char b = *p;
+        if (b < 0x80) {
+            ++p;
+            continue;
+        }
+        int length = 0;
+        unsigned char low = 0x80, high = 0xBF;
+        if (b >= 0xC2 && b <= 0xDF) {
+            length = 2;
+        } else if (b >= 0xE0 && b <= 0xEF) {
+            length = 3;
+            low = b == 0xE0 ? 0xA0 : 0x80;
+            high = b == 0xED ? 0x9F : 0xBF;
+        } else if (b >= 0xF0 && b <= 0xF4) {
+            length = 4;
+            low = b == 0xF0 ? 0x90 : 0x80;
+            high = b == 0xF4 ? 0x8F : 0xBF;
+        } else {
+            return false;
+        }
+        if (end - p < length || p[1] < low || p[1] > high)
+            return false;
+        for (int i = 2; i < length; ++i) {
+            if (p[i] < 0x80 || p[i] > 0xBF)
+                return false;
+        }
+        p += length;
+    }
+    return true;
+}
+
+bool HasIso2022JpEscape(QByteArrayView bytes) {
+    static constexpr const char* Designations[] = {"$@", "$B", "$(D", "(J", "(I"};
+    for (qsizetype at = bytes.indexOf('\x1B'); at >= 0; at = bytes.indexOf('\x1B', at + 1)) {
+        const QByteArrayView rest = bytes.sliced(at + 1);
+        for (const char* designation : Designations) {
+            if (rest.startsWith(designation))
+                return true;
+        }
+    }
+    return false;
+}
 
 PageEncoding DetectEncoding(QByteArrayView bytes) {
     if (HasIso2022JpEscape(bytes))

@@ -1,12 +1,12 @@
 #include "retrieval/FeedParser.h"
 
+#include "retrieval/FeedText.h"
+#include "retrieval/HtmlEntities.h"
+#include "retrieval/JsonFeed.h"
 #include "retrieval/LenientXmlReader.h"
-#include "retrieval/TagRemoval.h"
 
-#include <QJsonArray>
-#include <QJsonDocument>
-#include <QJsonObject>
-#include <QRegularExpression>
+#include <algorithm>
+#include <iterator>
 
 using namespace Qt::StringLiterals;
 using Token = LenientXmlReader::Token;
@@ -20,9 +20,8 @@ constexpr QStringView AtomNamespace = u"http://www.w3.org/2005/Atom";
 constexpr QStringView Atom03Namespace = u"http://purl.org/atom/ns#";
 constexpr QStringView DcNamespace = u"http://purl.org/dc/elements/1.1/";
 constexpr QStringView ContentNamespace = u"http://purl.org/rss/1.0/modules/content/";
-
-// An entry without any title is shown by the start of its text, this many characters at most.
-constexpr qsizetype ExcerptLength = 120;
+// How far into a page a feed may start behind a server's warning.
+constexpr qsizetype WarningLength = 4096;
 
 enum class FeedFormat { Rss, Rdf, Atom };
 
@@ -30,33 +29,11 @@ bool IsMediaNamespace(QStringView ns) {
     return ns == u"http://search.yahoo.com/mrss/" || ns == u"http://search.yahoo.com/mrss";
 }
 
-bool IsSpace(QChar c) {
-    return c == u' ' || c == u'\t' || c == u'\r' || c == u'\n' || c == QChar(0xA0);
-}
-
-// Runs of white space (no-break spaces included) made one space, none at either end.
-QString CollapseWhiteSpace(QStringView raw) {
-    QString text;
-    text.reserve(raw.size());
-    bool space = false;
-    for (const QChar c : raw) {
-        if (IsSpace(c)) {
-            space = !text.isEmpty();
-            continue;
-        }
-        if (space)
-            text += u' ';
-        space = false;
-        text += c;
-    }
-    return text;
-}
-
-// A plain-text title that holds markup anyway: a closing tag or a line break.
-bool LooksLikeHtml(const QString& text) {
-    static const QRegularExpression markup(uR"(</[a-z][a-z0-9]*\s*>|<br\s*/?>)"_s,
-                                           QRegularExpression::CaseInsensitiveOption);
-    return text.contains(u'<') && markup.match(text).hasMatch();
+// XHTML elements whose edges stand between words.
+bool IsBlock(QStringView name) {
+    static constexpr QStringView Blocks[] = {u"br", u"p",  u"div", u"li", u"tr", u"td",         u"th", u"h1",
+                                             u"h2", u"h3", u"h4",  u"h5", u"h6", u"blockquote", u"pre"};
+    return std::find(std::begin(Blocks), std::end(Blocks), name) != std::end(Blocks);
 }
 
 std::optional<FeedFormat> FormatOf(const LenientXmlReader& reader) {
@@ -100,10 +77,12 @@ bool IsEntry(const LenientXmlReader& reader, FeedFormat format, QStringView feed
     return false;
 }
 
-// The text inside the element just started, its children's included; nullopt when the document
-// ends inside it.
-std::optional<QString> ReadText(LenientXmlReader& reader) {
+// The text inside the element just started, its children's included, a space at the edges of
+// their block elements; nullopt when the document ends inside it. Where the inside stands is
+// added to texts.
+std::optional<QString> ReadText(LenientXmlReader& reader, QList<TextRange>& texts) {
     const qsizetype depth = reader.depth();
+    const qsizetype start = reader.position();
     QString text;
     for (;;) {
         switch (reader.readNext()) {
@@ -111,36 +90,39 @@ std::optional<QString> ReadText(LenientXmlReader& reader) {
             text += reader.text();
             break;
         case Token::EndElement:
-            if (reader.depth() < depth)
+            if (reader.depth() < depth) {
+                texts.append({start, std::max(start, reader.tokenStart())});
                 return text;
+            }
+            [[fallthrough]];
+        case Token::StartElement:
+            if (IsBlock(reader.name()))
+                text += u' ';
             break;
         case Token::EndOfDocument:
             return std::nullopt;
-        case Token::StartElement:
-            break;
         }
     }
 }
 
-// A title's text, white space collapsed. Tags are dropped from an Atom title of type html (Atom
-// 0.3's "text/html", escaped or in base64, included), from a media title of type html, and from any
-// other title but Atom's plain text when it plainly holds HTML.
-std::optional<QString> ReadTitle(LenientXmlReader& reader, bool atom) {
+// A title's text. An Atom title is HTML when its type says so (Atom 0.3's "text/html", escaped or
+// in base64, included) and plain text otherwise; any other title is HTML when it plainly holds
+// markup, and plain text with its references decoded once more (feeds escape twice) otherwise.
+std::optional<QString> ReadTitle(LenientXmlReader& reader, bool atom, QList<TextRange>& texts) {
     const QString type = reader.attribute(u"type");
     const bool base64 = reader.attribute(u"mode") == u"base64";
-    std::optional<QString> text = ReadText(reader);
+    std::optional<QString> text = ReadText(reader, texts);
     if (!text)
         return std::nullopt;
     if (base64)
         *text = QString::fromUtf8(QByteArray::fromBase64(text->toLatin1()));
-    const bool html = type == u"html" || type == u"text/html" || (!atom && LooksLikeHtml(*text));
-    if (html)
-        RemoveTags(*text);
-    return CollapseWhiteSpace(*text);
-}
-
-QString Excerpt(const QString& text) {
-    return text.size() > ExcerptLength ? text.first(ExcerptLength - 1) + u'…' : text;
+    if (type == u"html" || type == u"text/html" || (!atom && LooksLikeHtml(*text)))
+        return HtmlText(*text);
+    if (atom)
+        return CollapseWhiteSpace(*text);
+    QString decoded;
+    AppendWithReferencesDecoded(decoded, *text);
+    return CollapseWhiteSpace(decoded);
 }
 
 // What an entry's item is made from, as read so far.
@@ -148,7 +130,7 @@ struct EntryParts {
     QString title;
     QString dcTitle;
     QString mediaTitle;
-    QString body;         // description, summary or content, tags dropped
+    QString body;         // description, summary or content, as text
     QString link;         // RSS <link>, Atom alternate link
     QString fallbackLink; // RSS permalink <guid>, the first Atom link
 
@@ -174,7 +156,7 @@ bool StartsWithHttp(const QString& link) {
 // Titles of other vocabularies, links and bodies count only as the entry's own children, but a media
 // title anywhere in it.
 bool ReadPart(LenientXmlReader& reader, FeedFormat format, QStringView entryNamespace, bool child,
-              EntryParts& parts) {
+              EntryParts& parts, QList<TextRange>& texts) {
     const QStringView name = reader.name();
     const QStringView ns = reader.namespaceUri();
     const bool own = ns == entryNamespace;
@@ -187,7 +169,7 @@ bool ReadPart(LenientXmlReader& reader, FeedFormat format, QStringView entryName
     else if (child && ns == DcNamespace && name == u"title")
         title = &parts.dcTitle;
     if (title) {
-        const std::optional<QString> text = ReadTitle(reader, atom && title == &parts.title);
+        const std::optional<QString> text = ReadTitle(reader, atom && title == &parts.title, texts);
         if (text && title->isEmpty())
             *title = *text;
         return text.has_value();
@@ -201,34 +183,35 @@ bool ReadPart(LenientXmlReader& reader, FeedFormat format, QStringView entryName
             parts.link = href;
         if (parts.fallbackLink.isEmpty())
             parts.fallbackLink = href;
-        return ReadText(reader).has_value();
+        QList<TextRange> inside;
+        return ReadText(reader, inside).has_value();
     }
     const bool permalink = own && name == u"guid" && reader.attribute(u"isPermaLink") != u"false";
     const bool body = (own && (name == u"description" || name == u"summary" || name == u"content")) ||
                       (ns == ContentNamespace && name == u"encoded");
     if (!(own && name == u"link") && !permalink && !body)
         return true;
-    std::optional<QString> text = ReadText(reader);
+    const std::optional<QString> text = ReadText(reader, texts);
     if (!text)
         return false;
     if (permalink && parts.fallbackLink.isEmpty() && StartsWithHttp(text->trimmed()))
         parts.fallbackLink = text->trimmed();
-    else if (body && parts.body.isEmpty() && RemoveTags(*text))
-        parts.body = CollapseWhiteSpace(*text);
+    else if (body && parts.body.isEmpty())
+        parts.body = HtmlText(*text);
     else if (!permalink && !body && parts.link.isEmpty())
         parts.link = text->trimmed();
     return true;
 }
 
 // Reads the item or entry just started up to its end; nullopt when the document ends first.
-std::optional<FeedEntry> ReadEntry(LenientXmlReader& reader, FeedFormat format) {
+std::optional<FeedEntry> ReadEntry(LenientXmlReader& reader, FeedFormat format, QList<TextRange>& texts) {
     const QString entryNamespace = reader.namespaceUri().toString();
     const qsizetype depth = reader.depth();
     EntryParts parts;
     for (;;) {
         switch (reader.readNext()) {
         case Token::StartElement:
-            if (!ReadPart(reader, format, entryNamespace, reader.depth() == depth + 1, parts))
+            if (!ReadPart(reader, format, entryNamespace, reader.depth() == depth + 1, parts, texts))
                 return std::nullopt;
             break;
         case Token::EndElement:
@@ -243,58 +226,51 @@ std::optional<FeedEntry> ReadEntry(LenientXmlReader& reader, FeedFormat format) 
     }
 }
 
-// A JSON Feed's items: the title, else the start of the text (content_html with its tags dropped);
-// the url, else the external_url. nullopt for JSON that is no JSON Feed.
-std::optional<QList<FeedEntry>> ParseJsonFeed(const QString& text, const StopSignal& shouldStop) {
-    const QJsonObject feed = QJsonDocument::fromJson(text.toUtf8()).object();
-    if (!feed.value("version"_L1).toString().startsWith(u"https://jsonfeed.org/version/"_s))
-        return std::nullopt;
-    QList<FeedEntry> entries;
-    for (const QJsonValue& value : feed.value("items"_L1).toArray()) {
-        if (StopRequested(shouldStop))
-            return std::nullopt;
-        const QJsonObject item = value.toObject();
-        QString title = CollapseWhiteSpace(item.value("title"_L1).toString());
-        if (title.isEmpty()) {
-            QString body = item.value("content_html"_L1).toString();
-            RemoveTags(body);
-            for (const QString& key : {u"content_text"_s, u"summary"_s})
-                body = body.trimmed().isEmpty() ? item.value(key).toString() : body;
-            title = Excerpt(CollapseWhiteSpace(body));
-        }
-        const QString url = item.value("url"_L1).toString().trimmed();
-        entries.append({title, url.isEmpty() ? item.value("external_url"_L1).toString().trimmed() : url});
-    }
-    return entries;
-}
-
-} // namespace
-
-std::optional<QList<FeedEntry>> ParseFeed(const QString& text, const StopSignal& shouldStop) {
-    const QStringView start = QStringView(text).trimmed();
-    if (start.startsWith(u'{'))
-        return ParseJsonFeed(text, shouldStop);
-    if (!start.startsWith(u'<'))
-        return std::nullopt;
+std::optional<Feed> ReadXmlFeed(QStringView text, const StopSignal& shouldStop) {
     LenientXmlReader reader(text);
     const std::optional<FeedFormat> format = ReadDocumentElement(reader);
     if (!format)
         return std::nullopt;
     const QString feedNamespace = reader.namespaceUri().toString();
-    QList<FeedEntry> entries;
+    Feed feed;
     for (;;) {
         const Token token = reader.readNext();
         if (token == Token::EndOfDocument)
-            return entries;
+            return feed;
         if (token != Token::StartElement)
             continue;
         if (StopRequested(shouldStop))
             return std::nullopt;
         if (!IsEntry(reader, *format, feedNamespace))
             continue;
-        std::optional<FeedEntry> entry = ReadEntry(reader, *format);
+        std::optional<FeedEntry> entry = ReadEntry(reader, *format, feed.entryTexts);
         if (!entry)
-            return entries;
-        entries.append(*std::move(entry));
+            return feed;
+        feed.entries.append(*std::move(entry));
     }
+}
+
+} // namespace
+
+std::optional<Feed> ParseFeed(const QString& text, const StopSignal& shouldStop) {
+    const QStringView start = QStringView(text).trimmed();
+    if (start.startsWith(u'{')) {
+        std::optional<QList<FeedEntry>> entries = ParseJsonFeed(text, shouldStop);
+        return entries ? std::optional(Feed{*std::move(entries), {}}) : std::nullopt;
+    }
+    if (!start.startsWith(u'<'))
+        return std::nullopt;
+    if (std::optional<Feed> feed = ReadXmlFeed(text, shouldStop))
+        return feed;
+    // A warning a server script printed before the feed.
+    const qsizetype declaration =
+        QStringView(text).first(std::min(text.size(), WarningLength)).indexOf(u"<?xml");
+    if (declaration <= 0)
+        return std::nullopt;
+    std::optional<Feed> feed = ReadXmlFeed(QStringView(text).sliced(declaration), shouldStop);
+    if (feed) {
+        for (TextRange& range : feed->entryTexts)
+            range = {range.start + declaration, range.end + declaration};
+    }
+    return feed;
 }

@@ -321,7 +321,57 @@ const QHash<QString, QString>& ReferenceIndex() {
     return index;
 }
 
+bool IsAsciiAlnum(QChar c) {
+    return (c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z') || (c >= u'0' && c <= u'9');
+}
+
+// The character of a numeric reference body ("#38", "#x26"); nullopt when it is none. A code point
+// that no text may hold becomes the replacement character.
+std::optional<QString> NumericReference(QStringView body) {
+    const bool hex = body.size() > 1 && (body[1] == u'x' || body[1] == u'X');
+    const QStringView digits = body.sliced(hex ? 2 : 1);
+    bool ok = false;
+    const uint code = digits.toUInt(&ok, hex ? 16 : 10);
+    if (!ok)
+        return std::nullopt;
+    const bool valid = code != 0 && code <= 0x10FFFF && (code < 0xD800 || code > 0xDFFF);
+    const char32_t character = valid ? char32_t(code) : char32_t(0xFFFD);
+    return QString::fromUcs4(&character, 1);
+}
+
+// The reference at "&" at `at` and where it ends; nullopt when the "&" starts none.
+std::optional<std::pair<QString, qsizetype>> ReferenceAt(QStringView raw, qsizetype at) {
+    constexpr qsizetype LongestName = 32;
+    qsizetype end = at + 1;
+    if (end < raw.size() && raw[end] == u'#')
+        ++end;
+    while (end < raw.size() && end - at <= LongestName && IsAsciiAlnum(raw[end]))
+        ++end;
+    if (end >= raw.size() || raw[end] != u';' || end == at + 1)
+        return std::nullopt;
+    const QStringView body = raw.sliced(at + 1, end - at - 1);
+    const std::optional<QString> characters =
+        body.startsWith(u'#') ? NumericReference(body) : HtmlNamedReference(body);
+    if (!characters)
+        return std::nullopt;
+    return std::pair{*characters, end + 1};
+}
+
 } // namespace
+
+void AppendWithReferencesDecoded(QString& out, QStringView raw) {
+    qsizetype from = 0;
+    for (qsizetype at = raw.indexOf(u'&'); at >= 0; at = raw.indexOf(u'&', at + 1)) {
+        const auto reference = ReferenceAt(raw, at);
+        if (!reference)
+            continue;
+        out.append(raw.sliced(from, at - from));
+        out.append(reference->first);
+        from = reference->second;
+        at = from - 1;
+    }
+    out.append(raw.sliced(from));
+}
 
 std::optional<QString> HtmlNamedReference(QStringView name) {
     const auto found = ReferenceIndex().constFind(name.toString());

@@ -24,4 +24,7 @@ struct InfoItem {
     bool operator==(const InfoItem&) const = default;
 };
 
+// Its fields move as plain bytes, so a growing list of them is reallocated, not copied.
+Q_DECLARE_TYPEINFO(InfoItem, Q_RELOCATABLE_TYPE);
+
 using InfoItems = QList<InfoItem>;

@@ -2,8 +2,6 @@
 
 #include "retrieval/HtmlEntities.h"
 
-using namespace Qt::StringLiterals;
-
 namespace {
 
 // Deeper elements are read as if their tags were not there: no feed nests so deep, and it keeps the
@@ -37,71 +35,6 @@ bool EndsName(QChar c) {
     return IsSpace(c) || c == u'>' || c == u'/' || c == u'=' || c == u'<' || c == u'"' || c == u'\'';
 }
 
-bool IsAsciiAlnum(QChar c) {
-    return (c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z') || (c >= u'0' && c <= u'9');
-}
-
-// The character of a numeric reference body ("#38", "#x26"); nullopt when it is none. A code point
-// that no text may hold becomes the replacement character.
-std::optional<QString> NumericReference(QStringView body) {
-    const bool hex = body.size() > 1 && (body[1] == u'x' || body[1] == u'X');
-    const QStringView digits = body.sliced(hex ? 2 : 1);
-    bool ok = false;
-    const uint code = digits.toUInt(&ok, hex ? 16 : 10);
-    if (!ok)
-        return std::nullopt;
-    const bool valid = code != 0 && code <= 0x10FFFF && (code < 0xD800 || code > 0xDFFF);
-    const char32_t character = valid ? char32_t(code) : char32_t(0xFFFD);
-    return QString::fromUcs4(&character, 1);
-}
-
-std::optional<QString> NamedReference(QStringView name) {
-    if (name == u"lt")
-        return u"<"_s;
-    if (name == u"gt")
-        return u">"_s;
-    if (name == u"amp")
-        return u"&"_s;
-    if (name == u"quot")
-        return u"\""_s;
-    if (name == u"apos")
-        return u"'"_s;
-    return HtmlNamedReference(name);
-}
-
-// The reference at "&" at `at` and where it ends; nullopt when the "&" starts none.
-std::optional<std::pair<QString, qsizetype>> ReferenceAt(QStringView raw, qsizetype at) {
-    constexpr qsizetype LongestName = 32;
-    qsizetype end = at + 1;
-    if (end < raw.size() && raw[end] == u'#')
-        ++end;
-    while (end < raw.size() && end - at <= LongestName && IsAsciiAlnum(raw[end]))
-        ++end;
-    if (end >= raw.size() || raw[end] != u';' || end == at + 1)
-        return std::nullopt;
-    const QStringView body = raw.sliced(at + 1, end - at - 1);
-    const std::optional<QString> characters =
-        body.startsWith(u'#') ? NumericReference(body) : NamedReference(body);
-    if (!characters)
-        return std::nullopt;
-    return std::pair{*characters, end + 1};
-}
-
-// Appends raw text with its references decoded; an "&" that starts none stays as it is.
-void AppendDecoded(QString& out, QStringView raw) {
-    qsizetype from = 0;
-    for (qsizetype at = raw.indexOf(u'&'); at >= 0; at = raw.indexOf(u'&', at + 1)) {
-        const auto reference = ReferenceAt(raw, at);
-        if (!reference)
-            continue;
-        out.append(raw.sliced(from, at - from));
-        out.append(reference->first);
-        from = reference->second;
-        at = from - 1;
-    }
-    out.append(raw.sliced(from));
-}
-
 } // namespace
 
 LenientXmlReader::LenientXmlReader(QStringView document)
@@ -121,6 +54,7 @@ LenientXmlReader::Token LenientXmlReader::readNext() {
             return closePending();
         if (m_at >= m_document.size())
             return Token::EndOfDocument;
+        m_tokenStart = m_at;
         if (!isMarkupAt(m_at))
             return readCharacters();
         if (const std::optional<Token> token = readMarkup())
@@ -142,7 +76,7 @@ LenientXmlReader::Token LenientXmlReader::readCharacters() {
     if (end < 0)
         end = m_document.size();
     m_text.clear();
-    AppendDecoded(m_text, m_document.sliced(m_at, end - m_at));
+    AppendWithReferencesDecoded(m_text, m_document.sliced(m_at, end - m_at));
     m_at = end;
     return Token::Characters;
 }
@@ -271,7 +205,7 @@ bool LenientXmlReader::readAttributes(bool& selfClosing) {
                 while (m_at < m_document.size() && !IsSpace(m_document[m_at]) && m_document[m_at] != u'>')
                     ++m_at;
             }
-            AppendDecoded(value, m_document.sliced(start, m_at - start));
+            AppendWithReferencesDecoded(value, m_document.sliced(start, m_at - start));
             m_at += quoted ? 1 : 0;
         }
         m_attributes.append({name.toString(), value});

@@ -33,6 +33,10 @@ public:
     const QString& text() const { return m_text; }
     // The elements open, the one that starts included.
     qsizetype depth() const { return m_open.size(); }
+    // Where the markup or characters read last began in the document (for an element closed by the
+    // end tag of another, that end tag), and where reading goes on.
+    qsizetype tokenStart() const { return m_tokenStart; }
+    qsizetype position() const { return m_at; }
 
 private:
     struct OpenElement {
@@ -62,6 +66,7 @@ private:
 
     QStringView m_document;
     qsizetype m_at = 0;
+    qsizetype m_tokenStart = 0;
     QList<OpenElement> m_open;
     QList<Binding> m_bindings;
     QHash<QString, int> m_openNames; // how many elements of each name are open

@@ -11,20 +11,26 @@ namespace {
 // Stands for each "<" of markup inside a feed's texts; no rule holds it.
 constexpr QChar Unmatchable(0xFFFC);
 
-QString FeedMarkup(QString text) {
+// The feed's text with every "<" of the markup its entries carry made unmatchable: inside their
+// titles, descriptions and contents, in CDATA sections, and escaped as the two references of "<"
+// that normalisation decodes.
+QString FeedMarkup(QString text, const QList<TextRange>& entryTexts) {
     // A JSON feed has no markup of its own for a rule to find.
     if (QStringView(text).trimmed().startsWith(u'{'))
         return {};
-    // The two references of "<" that normalisation decodes, and every "<" inside a CDATA section.
-    text.replace(u"&lt;"_s, Unmatchable);
-    text.replace(u"&#60;"_s, Unmatchable);
+    const auto unmatchable = [&text](qsizetype start, qsizetype end) {
+        std::replace(text.begin() + start, text.begin() + std::min(end, text.size()), QChar(u'<'),
+                     Unmatchable);
+    };
+    for (const TextRange& range : entryTexts)
+        unmatchable(range.start, range.end);
     const QString cdata = u"<![CDATA["_s;
     for (qsizetype at = text.indexOf(cdata); at >= 0; at = text.indexOf(cdata, at + 1)) {
-        const qsizetype start = at + cdata.size();
-        const qsizetype end = text.indexOf(u"]]>"_s, start);
-        const auto last = end < 0 ? text.end() : text.begin() + end;
-        std::replace(text.begin() + start, last, QChar(u'<'), Unmatchable);
+        const qsizetype end = text.indexOf(u"]]>"_s, at);
+        unmatchable(at + cdata.size(), end < 0 ? text.size() : end);
     }
+    text.replace(u"&lt;"_s, Unmatchable);
+    text.replace(u"&#60;"_s, Unmatchable);
     return NormaliseText(std::move(text));
 }
 
@@ -44,13 +50,18 @@ PageContent ReadPageContent(const QByteArray& bytes, const QByteArray& contentTy
         return {};
     PageContent content;
     content.encoding = ChoosePageEncoding(bytes, contentType);
-    std::optional<QString> decoded = DecodePageBytesAs(bytes, content.encoding->encoding);
+    std::optional<QString> decoded = DecodeWholePage(bytes, content.encoding->encoding);
     if (!decoded)
         return content;
-    // The feed is read before normalisation, which decodes references and so breaks the markup.
-    content.feed = ParseFeed(*decoded, shouldStop);
-    if (content.feed)
-        content.feedMarkup = FeedMarkup(*decoded);
+    // The feed is read before normalisation, which decodes references and so breaks the markup, and
+    // whole: a NUL inside does not cut it short, though it ends the page text.
+    if (std::optional<Feed> feed = ParseFeed(*decoded, shouldStop)) {
+        content.feedMarkup = FeedMarkup(*decoded, feed->entryTexts);
+        content.feed = std::move(feed->entries);
+    }
+    const qsizetype nul = decoded->indexOf(QChar(0));
+    if (nul >= 0)
+        decoded->truncate(nul);
     content.text = NormaliseText(*std::move(decoded));
     return content;
 }

@@ -49,6 +49,25 @@ QByteArrayView UpToFirstNul(QByteArrayView bytes) {
     return nul ? bytes.first(static_cast<const char*>(nul) - bytes.data()) : bytes;
 }
 
+// Servers that label every page alike send windows-1252 (the old default) or UTF-8 (the newer one).
+// Such a label gives way to a declaration in the page naming another encoding (UTF-8 only when the
+// bytes are UTF-8), or to bytes that are plainly something else; a UTF-8 label only when the bytes
+// are no UTF-8. nullopt when the label stands.
+std::optional<EncodingChoice> OverDefaultLabel(PageEncoding header, QByteArrayView bytes,
+                                               const std::optional<EncodingChoice>& inPage) {
+    if (header != PageEncoding::Windows1252 && header != PageEncoding::Utf8)
+        return std::nullopt;
+    const QByteArrayView text = UpToFirstNul(bytes);
+    if (header == PageEncoding::Utf8 && IsStrictUtf8(text) && !HasIso2022JpEscape(text))
+        return std::nullopt;
+    if (inPage && inPage->encoding != header &&
+        (inPage->encoding != PageEncoding::Utf8 || IsStrictUtf8(text)))
+        return inPage;
+    if (const auto plain = PlainEncoding(text))
+        return EncodingChoice{*plain, EncodingSource::Detected};
+    return std::nullopt;
+}
+
 std::optional<EncodingChoice> DeclaredInPage(QByteArrayView bytes) {
     if (const auto declared = EncodingFromMeta(bytes))
         return EncodingChoice{*declared, EncodingSource::Meta};
@@ -105,15 +124,9 @@ EncodingChoice ChoosePageEncoding(QByteArrayView bytes, QByteArrayView contentTy
     if (const auto marked = EncodingFromBom(bytes))
         return {*marked, EncodingSource::ByteOrderMark};
     const std::optional<EncodingChoice> inPage = DeclaredInPage(bytes);
-    if (const auto header = EncodingFromContentType(contentType)) {
-        if (*header != PageEncoding::Windows1252)
-            return {*header, EncodingSource::Header};
-        if (inPage && inPage->encoding != PageEncoding::Windows1252)
-            return *inPage;
-        if (const auto plain = PlainEncoding(UpToFirstNul(bytes)))
-            return {*plain, EncodingSource::Detected};
-        return {*header, EncodingSource::Header};
-    }
+    if (const auto header = EncodingFromContentType(contentType))
+        return OverDefaultLabel(*header, bytes, inPage)
+            .value_or(EncodingChoice{*header, EncodingSource::Header});
     if (inPage)
         return *inPage;
     return {DetectEncoding(UpToFirstNul(bytes)), EncodingSource::Detected};
@@ -124,18 +137,18 @@ std::optional<QString> DecodePageBytes(const QByteArray& bytes, const QByteArray
 }
 
 std::optional<QString> DecodePageBytesAs(const QByteArray& bytes, PageEncoding encoding) {
-    const QByteArrayView input = IsUtf16(encoding) ? QByteArrayView(bytes) : UpToFirstNul(bytes);
-    if (input.isEmpty())
+    std::optional<QString> text = DecodeWholePage(bytes, encoding);
+    const qsizetype nul = text ? text->indexOf(QChar(0)) : -1;
+    if (nul >= 0)
+        text->truncate(nul);
+    return text;
+}
+
+std::optional<QString> DecodeWholePage(const QByteArray& bytes, PageEncoding encoding) {
+    if (bytes.isEmpty())
         return QString();
-    std::optional<QString> text = DecodeIn(encoding, input);
-    if (!text)
-        return std::nullopt;
-    if (IsUtf16(encoding)) {
-        const qsizetype nul = text->indexOf(QChar(0));
-        if (nul >= 0)
-            text->truncate(nul);
-    }
-    if (text->startsWith(QChar(0xFEFF)))
+    std::optional<QString> text = DecodeIn(encoding, bytes);
+    if (text && text->startsWith(QChar(0xFEFF)))
         text->remove(0, 1);
     return text;
 }

@@ -34,13 +34,16 @@ struct EncodingChoice {
 };
 
 // A BOM wins; then the header's charset, then the meta, then the XML declaration, then detection
-// (EncodingDetector.h). A header of windows-1252 (ISO-8859-1 and US-ASCII included), which old
-// servers send for every page, gives way to a meta or declaration naming another encoding, and to
-// bytes that are plainly Japanese or UTF-8.
+// (EncodingDetector.h). A header of windows-1252 (ISO-8859-1 and US-ASCII included) or UTF-8, which
+// servers send for every page alike, gives way to a meta or declaration naming another encoding (UTF-8
+// only if the bytes are UTF-8), and to bytes that are plainly Japanese (or UTF-8 for windows-1252);
+// a UTF-8 header only when the bytes are no UTF-8.
 EncodingChoice ChoosePageEncoding(QByteArrayView bytes, QByteArrayView contentType);
 
-// Decodes a page to Unicode. An 8-bit page ends at its first NUL byte; a UTF-16 page at its first
-// U+0000. A leading BOM is dropped. nullopt when the converter fails.
+// Decodes a page to Unicode. The page ends at its first U+0000 (an 8-bit page's first NUL byte). A
+// leading BOM is dropped. nullopt when the converter fails.
 std::optional<QString> DecodePageBytes(const QByteArray& bytes, const QByteArray& contentType = {});
 // The same in an encoding already chosen.
 std::optional<QString> DecodePageBytesAs(const QByteArray& bytes, PageEncoding encoding);
+// The same without the end at U+0000: a feed reads past it.
+std::optional<QString> DecodeWholePage(const QByteArray& bytes, PageEncoding encoding);

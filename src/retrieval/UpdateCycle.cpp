@@ -159,8 +159,7 @@ void UpdateCycle::acceptOutcome(int generation, int position, PageOutcome outcom
 
 void UpdateCycle::takeInOutcomes() {
     while (m_running && m_waiting.contains(m_head)) {
-        const PageOutcome outcome = m_waiting.take(m_head);
-        takeIn(outcome);
+        takeIn(m_waiting.take(m_head));
         ++m_head;
         emit pageHandled(m_head);
         if (m_cancelRequested) {
@@ -179,7 +178,7 @@ void UpdateCycle::takeInOutcomes() {
     }
 }
 
-void UpdateCycle::takeIn(const PageOutcome& outcome) {
+void UpdateCycle::takeIn(PageOutcome outcome) {
     const QString url = m_tasks[m_head].request.url;
     if (!outcome.errorText.isEmpty()) {
         m_result.errorLog += outcome.errorText;
@@ -196,8 +195,11 @@ void UpdateCycle::takeIn(const PageOutcome& outcome) {
         m_downloadTotal += outcome.textLength;
         emit downloadTotalChanged(m_downloadTotal);
     }
-    m_result.items += outcome.items;
     m_result.pageStatuses.insert(m_pages[m_head], StatusOf(outcome));
+    if (m_result.items.isEmpty())
+        m_result.items = std::move(outcome.items);
+    else
+        m_result.items += std::move(outcome.items);
 }
 
 void UpdateCycle::announceHead() {

@@ -59,7 +59,7 @@ private:
     void launchReadyDownloads();
     void acceptOutcome(int generation, int position, PageOutcome outcome);
     void takeInOutcomes();
-    void takeIn(const PageOutcome& outcome);
+    void takeIn(PageOutcome outcome);
     void announceHead();
     void finish(CycleResult::Outcome outcome);
     PageTask makeTask(int page) const;

@@ -86,10 +86,16 @@ void TestFeedParser::readsEntries_data() {
            u"</item></channel></rss>"_s
         << QStringList{u"速報"_s} << QStringList{QString()};
     QTest::newRow("no title: description excerpt, permalink guid")
-        << u"<rss><channel><item><description>&lt;p&gt;Toot&amp;nbsp;text&lt;/p&gt;</description>"
-           u"<guid>https://m.example/1</guid></item><item><title>t</title>"
+        << u"<rss><channel><item><description>&lt;p&gt;Toot&amp;nbsp;text&lt;br&gt;next&amp;hellip;&lt;/p&gt;"
+           u"</description><guid>https://m.example/1</guid></item><item><title>t</title>"
            u"<guid isPermaLink=\"false\">https://m.example/2</guid></item></channel></rss>"_s
-        << QStringList{u"Toot&nbsp;text"_s, u"t"_s} << QStringList{u"https://m.example/1"_s, QString()};
+        << QStringList{u"Toot text next…"_s, u"t"_s} << QStringList{u"https://m.example/1"_s, QString()};
+    QTest::newRow("server warning before the feed; HTML references in an html title")
+        << u"<br />\n<b>Warning</b>: x in <b>/var/www/feed.php</b><br />\n<?xml version=\"1.0\"?>"
+           u"<feed xmlns=\"http://www.w3.org/2005/Atom\"><entry><title "
+           u"type=\"html\">Caf&amp;eacute;&lt;br/&gt;"
+           u"&amp;mdash; ok</title></entry></feed>"_s
+        << QStringList{u"Café — ok"_s} << QStringList{QString()};
     QTest::newRow("Atom 0.3: escaped and base64 titles, first link when none is alternate")
         << u"<feed version=\"0.3\" xmlns=\"http://purl.org/atom/ns#\"><entry><title mode=\"escaped\" "
            u"type=\"text/html\">&lt;b&gt;速報&lt;/b&gt;</title><link rel=\"related\" "
@@ -109,11 +115,11 @@ void TestFeedParser::readsEntries() {
     QFETCH(QString, document);
     QFETCH(QStringList, titles);
     QFETCH(QStringList, links);
-    const std::optional<QList<FeedEntry>> entries = ParseFeed(document);
-    QVERIFY(entries);
+    const std::optional<Feed> feed = ParseFeed(document);
+    QVERIFY(feed);
     QStringList readTitles;
     QStringList readLinks;
-    for (const FeedEntry& entry : *entries) {
+    for (const FeedEntry& entry : feed->entries) {
         readTitles.append(entry.title);
         readLinks.append(entry.link);
     }
@@ -146,9 +152,9 @@ void TestFeedParser::neverExpandsEntities_data() {
 void TestFeedParser::neverExpandsEntities() {
     QFETCH(QString, document);
     QFETCH(QString, title);
-    const std::optional<QList<FeedEntry>> entries = ParseFeed(document);
-    QVERIFY(entries && entries->size() == 1);
-    QCOMPARE(entries->front().title, title);
+    const std::optional<Feed> feed = ParseFeed(document);
+    QVERIFY(feed && feed->entries.size() == 1);
+    QCOMPARE(feed->entries.front().title, title);
 }
 
 void TestFeedParser::refusesOtherDocuments() {

@@ -21,6 +21,15 @@ void TestPageContent::itemsOfAPage_data() {
         << QByteArray("<rss><channel><item><title>a\xFF"
                       "b</title></item><item><title>c</title></item></channel></rss>")
         << QByteArray("application/rss+xml; charset=utf-8") << QStringList{u"a\uFFFDb"_s, u"c"_s} << 0;
+    QTest::newRow("NUL in a feed's description: the feed is read past it")
+        << QByteArray("<rss><channel><item><title>a</title><description>x\0y</description></item>"
+                      "<item><title>b</title></item></channel></rss>",
+                      118)
+        << QByteArray("text/xml") << QStringList{u"a"_s, u"b"_s} << 0;
+    QTest::newRow("raw bold inside a description does not take the feed over")
+        << QByteArray("<rss><channel><item><title>t</title><description><p><b>x</b></p></description></item>"
+                      "</channel></rss>")
+        << QByteArray("text/xml") << QStringList{u"t"_s} << 0;
     QTest::newRow("Shift_JIS feed named in its XML declaration only, HTML references in titles")
         << EncodeWithIcu(
                u"<?xml version=\"1.0\" encoding=\"Shift_JIS\"?><rss><channel><item><title>運休&nbsp;"

@@ -205,7 +205,7 @@ void TestPageDecoder::detectEncoding_data() {
     QTest::newRow("EUC-KR") << EncodeWithIcu(Korean, "EUC-KR") << Code(PageEncoding::EucKr);
     QTest::newRow("windows-1251") << EncodeWithIcu(Russian, "windows-1251")
                                   << Code(PageEncoding::Windows1251);
-    QTest::newRow("KOI8-R") << EncodeWithIcu(Russian, "KOI8-R") << Code(PageEncoding::Koi8R);
+    QTest::newRow("KOI8-R read as KOI8-U") << EncodeWithIcu(Russian, "KOI8-R") << Code(PageEncoding::Koi8U);
 }
 
 void TestPageDecoder::detectEncoding() {
@@ -260,6 +260,17 @@ void TestPageDecoder::choosePageEncoding_data() {
     QTest::newRow("ISO-8859-1 header kept for text that only parses as Shift_JIS")
         << EncodeWithIcu(u"<p>Grüße aus München</p>"_s, "windows-1252")
         << QByteArray("text/html; charset=latin1") << Code(PageEncoding::Windows1252) << header;
+    QTest::newRow("UTF-8 header gives way to the meta of a page that is no UTF-8")
+        << eucMeta << QByteArray("text/html; charset=utf-8") << Code(PageEncoding::EucJp) << meta;
+    QTest::newRow("UTF-8 header gives way to plain Shift_JIS")
+        << EncodeWithIcu(Sample, "windows-31j") << QByteArray("text/html; charset=UTF-8")
+        << Code(PageEncoding::ShiftJis) << detected;
+    QTest::newRow("UTF-8 header kept for UTF-8 bytes against a meta")
+        << "<meta charset=\"EUC-JP\">" + Sample.toUtf8() << QByteArray("text/html; charset=utf-8")
+        << Code(PageEncoding::Utf8) << header;
+    QTest::newRow("windows-1252 header kept against a meta of UTF-8 the bytes are not")
+        << "<meta charset=\"utf-8\">" + EncodeWithIcu(French, "windows-1252")
+        << QByteArray("text/html; charset=windows-1252") << Code(PageEncoding::Windows1252) << header;
     QTest::newRow("GBK header") << EncodeWithIcu(Chinese, "GB18030") << QByteArray("text/html; charset=gbk")
                                 << Code(PageEncoding::Gbk) << header;
     QTest::newRow("detection ignores what follows a NUL")
