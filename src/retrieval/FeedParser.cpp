@@ -256,7 +256,7 @@ std::optional<Feed> ParseFeed(const QString& text, const StopSignal& shouldStop)
     const QStringView start = QStringView(text).trimmed();
     if (start.startsWith(u'{')) {
         std::optional<QList<FeedEntry>> entries = ParseJsonFeed(text, shouldStop);
-        return entries ? std::optional(Feed{*std::move(entries), {}}) : std::nullopt;
+        return entries ? std::optional(Feed{*std::move(entries), 0, {}}) : std::nullopt;
     }
     if (!start.startsWith(u'<'))
         return std::nullopt;
@@ -269,6 +269,7 @@ std::optional<Feed> ParseFeed(const QString& text, const StopSignal& shouldStop)
         return std::nullopt;
     std::optional<Feed> feed = ReadXmlFeed(QStringView(text).sliced(declaration), shouldStop);
     if (feed) {
+        feed->start = declaration;
         for (TextRange& range : feed->entryTexts)
             range = {range.start + declaration, range.end + declaration};
     }

@@ -29,6 +29,7 @@ struct TextRange {
 
 struct Feed {
     QList<FeedEntry> entries;
+    qsizetype start = 0; // where the feed begins in the text, after whatever a server printed first
     // Where the insides of the entries' titles, descriptions and contents stand in the text: the
     // markup there is the entries' content, not the feed's own.
     QList<TextRange> entryTexts;

@@ -13,8 +13,8 @@ constexpr QChar Unmatchable(0xFFFC);
 
 // The feed's text with every "<" of the markup its entries carry made unmatchable: inside their
 // titles, descriptions and contents, in CDATA sections, and escaped as the two references of "<"
-// that normalisation decodes.
-QString FeedMarkup(QString text, const QList<TextRange>& entryTexts) {
+// that normalisation decodes; so is whatever a server printed before the feed.
+QString FeedMarkup(QString text, const Feed& feed) {
     // A JSON feed has no markup of its own for a rule to find.
     if (QStringView(text).trimmed().startsWith(u'{'))
         return {};
@@ -22,7 +22,8 @@ QString FeedMarkup(QString text, const QList<TextRange>& entryTexts) {
         std::replace(text.begin() + start, text.begin() + std::min(end, text.size()), QChar(u'<'),
                      Unmatchable);
     };
-    for (const TextRange& range : entryTexts)
+    unmatchable(0, feed.start);
+    for (const TextRange& range : feed.entryTexts)
         unmatchable(range.start, range.end);
     const QString cdata = u"<![CDATA["_s;
     for (qsizetype at = text.indexOf(cdata); at >= 0; at = text.indexOf(cdata, at + 1)) {
@@ -56,7 +57,7 @@ PageContent ReadPageContent(const QByteArray& bytes, const QByteArray& contentTy
     // The feed is read before normalisation, which decodes references and so breaks the markup, and
     // whole: a NUL inside does not cut it short, though it ends the page text.
     if (std::optional<Feed> feed = ParseFeed(*decoded, shouldStop)) {
-        content.feedMarkup = FeedMarkup(*decoded, feed->entryTexts);
+        content.feedMarkup = FeedMarkup(*decoded, *feed);
         content.feed = std::move(feed->entries);
     }
     const qsizetype nul = decoded->indexOf(QChar(0));

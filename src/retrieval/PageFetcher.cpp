@@ -147,9 +147,12 @@ void PageDownload::configure() {
     m_curl.setText(CURLOPT_USERAGENT, m_request.debugAgent
                                           ? "Mozilla/4.0 (compatible; MSIE 5.01; Windows 98)"_ba
                                           : "Mozilla/4.0 (Sorvanta/2.0)"_ba);
-    // libcurl writes the Host line itself from the URL, for https too.
-    m_curl.setHeaders(
-        {"Accept: */*"_ba, "Accept-Language: ja,en"_ba, "Cache-Control: no-cache"_ba, "Pragma: no-cache"_ba});
+    // libcurl writes the Host line itself from the URL, for https too. Some servers compress a page
+    // nobody asked them to: libcurl decodes what arrives compressed, but asks for nothing (the empty
+    // Accept-Encoding line keeps its own out of the request).
+    m_curl.setText(CURLOPT_ACCEPT_ENCODING, ""_ba);
+    m_curl.setHeaders({"Accept: */*"_ba, "Accept-Language: ja,en"_ba, "Cache-Control: no-cache"_ba,
+                       "Pragma: no-cache"_ba, "Accept-Encoding:"_ba});
     m_curl.setText(CURLOPT_PROTOCOLS_STR, "http,https"_ba);
     m_curl.setText(CURLOPT_REDIR_PROTOCOLS_STR, "http,https"_ba);
     m_curl.set(CURLOPT_FOLLOWLOCATION, 1L);

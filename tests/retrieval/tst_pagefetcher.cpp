@@ -52,6 +52,7 @@ private slots:
     void requestHeaders();
     void urlWithoutPathFetchesRoot();
     void urlTextIsPercentEncoded();
+    void compressedBodyDecoded();
     void bodyDelivered_data();
     void bodyDelivered();
     void progressCountsBytes();
@@ -127,6 +128,7 @@ void TestPageFetcher::requestHeaders() {
     QCOMPARE(sent.header("Cache-Control"), "no-cache"_ba);
     QCOMPARE(sent.header("Pragma"), "no-cache"_ba);
     QVERIFY(!sent.hasHeader("Authorization"));
+    QVERIFY(!sent.hasHeader("Accept-Encoding"));
 }
 
 void TestPageFetcher::urlWithoutPathFetchesRoot() {
@@ -168,6 +170,14 @@ void TestPageFetcher::bodyDelivered() {
     QCOMPARE(result.body, reply.body);
     QCOMPARE(result.failure, FetchFailure::None);
     QCOMPARE(result.httpStatus, 200);
+}
+
+void TestPageFetcher::compressedBodyDecoded() {
+    TestHttpServer server;
+    const QByteArray page = Pattern(50'000);
+    // A zlib stream: what qCompress writes after its four bytes of length.
+    server.route("/page", Reply::ok(qCompress(page).sliced(4)).withHeader("Content-Encoding", "deflate"));
+    QCOMPARE(FetchPage(RequestFor(server.url(u"/page"_s))).body, page);
 }
 
 void TestPageFetcher::progressCountsBytes() {
