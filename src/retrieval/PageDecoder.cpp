@@ -68,6 +68,17 @@ std::optional<EncodingChoice> OverDefaultLabel(PageEncoding header, QByteArrayVi
     return std::nullopt;
 }
 
+// A declared legacy encoding gives way to bytes that are UTF-8 beyond doubt (multi-byte sequences,
+// every one valid): a page converted to UTF-8 that kept its old meta, or a server's old default.
+EncodingChoice UnlessPlainlyUtf8(EncodingChoice declared, QByteArrayView bytes) {
+    if (declared.encoding == PageEncoding::Utf8 || IsUtf16(declared.encoding))
+        return declared;
+    const QByteArrayView text = UpToFirstNul(bytes);
+    const bool multiByte = std::any_of(text.begin(), text.end(), [](char c) { return c & 0x80; });
+    return multiByte && IsStrictUtf8(text) ? EncodingChoice{PageEncoding::Utf8, EncodingSource::Detected}
+                                           : declared;
+}
+
 std::optional<EncodingChoice> DeclaredInPage(QByteArrayView bytes) {
     if (const auto declared = EncodingFromMeta(bytes))
         return EncodingChoice{*declared, EncodingSource::Meta};
@@ -124,11 +135,12 @@ EncodingChoice ChoosePageEncoding(QByteArrayView bytes, QByteArrayView contentTy
     if (const auto marked = EncodingFromBom(bytes))
         return {*marked, EncodingSource::ByteOrderMark};
     const std::optional<EncodingChoice> inPage = DeclaredInPage(bytes);
-    if (const auto header = EncodingFromContentType(contentType))
-        return OverDefaultLabel(*header, bytes, inPage)
-            .value_or(EncodingChoice{*header, EncodingSource::Header});
+    if (const auto header = EncodingFromContentType(contentType)) {
+        const std::optional<EncodingChoice> over = OverDefaultLabel(*header, bytes, inPage);
+        return UnlessPlainlyUtf8(over.value_or(EncodingChoice{*header, EncodingSource::Header}), bytes);
+    }
     if (inPage)
-        return *inPage;
+        return UnlessPlainlyUtf8(*inPage, bytes);
     return {DetectEncoding(UpToFirstNul(bytes)), EncodingSource::Detected};
 }
 

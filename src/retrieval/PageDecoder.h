@@ -37,7 +37,8 @@ struct EncodingChoice {
 // (EncodingDetector.h). A header of windows-1252 (ISO-8859-1 and US-ASCII included) or UTF-8, which
 // servers send for every page alike, gives way to a meta or declaration naming another encoding (UTF-8
 // only if the bytes are UTF-8), and to bytes that are plainly Japanese (or UTF-8 for windows-1252);
-// a UTF-8 header only when the bytes are no UTF-8.
+// a UTF-8 header only when the bytes are no UTF-8. Any declared legacy encoding gives way to bytes
+// that are UTF-8 beyond doubt.
 EncodingChoice ChoosePageEncoding(QByteArrayView bytes, QByteArrayView contentType);
 
 // Decodes a page to Unicode. The page ends at its first U+0000 (an 8-bit page's first NUL byte). A

@@ -271,6 +271,9 @@ void TestPageDecoder::choosePageEncoding_data() {
     QTest::newRow("windows-1252 header kept against a meta of UTF-8 the bytes are not")
         << "<meta charset=\"utf-8\">" + EncodeWithIcu(French, "windows-1252")
         << QByteArray("text/html; charset=windows-1252") << Code(PageEncoding::Windows1252) << header;
+    QTest::newRow("Shift_JIS meta left in a page converted to UTF-8")
+        << "<meta charset=\"Shift_JIS\">" + Sample.toUtf8() << QByteArray() << Code(PageEncoding::Utf8)
+        << detected;
     QTest::newRow("GBK header") << EncodeWithIcu(Chinese, "GB18030") << QByteArray("text/html; charset=gbk")
                                 << Code(PageEncoding::Gbk) << header;
     QTest::newRow("detection ignores what follows a NUL")
