@@ -1,5 +1,7 @@
 #include "retrieval/PageEncoding.h"
 
+#include "base/HugePages.h"
+
 #include <QHash>
 #include <iterator>
 #include <memory>
@@ -151,6 +153,7 @@ std::optional<QString> DecodeWithIcu(const char* converterName, QByteArrayView b
         return std::nullopt;
     // None of these encodings yields more UTF-16 units than it has bytes; the retry covers surprises.
     QString text(bytes.size() + 1, Qt::Uninitialized);
+    AdviseHugePages(text.data(), text.size() * qsizetype(sizeof(QChar)));
     auto convert = [&] {
         status = U_ZERO_ERROR;
         return ucnv_toUChars(converter.get(), reinterpret_cast<UChar*>(text.data()), int32_t(text.size()),

@@ -1,5 +1,6 @@
 #include "retrieval/PageFetcher.h"
 
+#include "base/HugePages.h"
 #include "retrieval/CurlEasy.h"
 #include "retrieval/ProxySetting.h"
 
@@ -45,8 +46,10 @@ size_t WriteBody(char* data, size_t size, size_t count, void* userData) {
         curl_off_t announced = -1;
         curl_easy_getinfo(sink->easy, CURLINFO_CONTENT_LENGTH_DOWNLOAD_T, &announced);
         sink->tooLarge = announced > sink->maxBytes;
-        if (announced > 0 && !sink->tooLarge)
+        if (announced > 0 && !sink->tooLarge) {
             sink->body.reserve(qsizetype(announced));
+            AdviseHugePages(sink->body.data(), sink->body.capacity());
+        }
     }
     sink->tooLarge = sink->tooLarge || sink->body.size() + qint64(bytes) > sink->maxBytes;
     if (sink->tooLarge)

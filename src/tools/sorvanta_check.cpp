@@ -87,8 +87,10 @@ int main(int argc, char* argv[]) {
     QObject::connect(&cycle, &UpdateCycle::finished, [&](const CycleResult& result) {
         if (result.outcome == CycleResult::Outcome::Offline)
             err << WithLineFeeds(CycleTexts::Offline()) << u'\n';
+        // Numbers as text first: streaming an int makes a locale each time, and there may be many.
         for (const InfoItem& item : result.items)
-            out << item.page << u'\t' << item.rule << u'\t' << item.text << u'\n';
+            out << QString::number(item.page) << u'\t' << QString::number(item.rule) << u'\t' << item.text
+                << u'\n';
         if (summary)
             PrintSummary(out, result, files.tables().pages);
         out.flush();
