@@ -2,6 +2,7 @@
 
 #include <QHash>
 #include <QLocale>
+#include <iterator>
 
 using namespace Qt::StringLiterals;
 
@@ -174,25 +175,11 @@ QString PageStatusText(const PageStatus& status) {
 }
 
 QString EncodingUsed(const EncodingChoice& choice) {
-    QString source;
-    switch (choice.source) {
-    case EncodingSource::ByteOrderMark:
-        source = u"BOM"_s;
-        break;
-    case EncodingSource::Header:
-        source = u"HTTP ヘッダー"_s;
-        break;
-    case EncodingSource::Meta:
-        source = u"meta タグ"_s;
-        break;
-    case EncodingSource::XmlDeclaration:
-        source = u"XML 宣言"_s;
-        break;
-    case EncodingSource::Detected:
-        source = u"自動判別"_s;
-        break;
-    }
-    return PageEncodingName(choice.encoding) + u"（"_s + source + u"）"_s;
+    // In the order of EncodingSource.
+    static constexpr QStringView Sources[] = {u"BOM", u"HTTP ヘッダー", u"meta タグ", u"XML 宣言",
+                                              u"自動判別"};
+    static_assert(std::size(Sources) == int(EncodingSource::Detected) + 1);
+    return PageEncodingName(choice.encoding) + u"（"_s + Sources[int(choice.source)].toString() + u"）"_s;
 }
 
 } // namespace CycleTexts

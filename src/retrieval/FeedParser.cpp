@@ -262,6 +262,8 @@ std::optional<Feed> ParseFeed(const QString& text, const StopSignal& shouldStop)
         return std::nullopt;
     if (std::optional<Feed> feed = ReadXmlFeed(text, shouldStop))
         return feed;
+    if (StopRequested(shouldStop))
+        return std::nullopt;
     // A warning a server script printed before the feed.
     const qsizetype declaration =
         QStringView(text).first(std::min(text.size(), WarningLength)).indexOf(u"<?xml");
