@@ -260,16 +260,18 @@ std::optional<Feed> ParseFeed(const QString& text, const StopSignal& shouldStop)
     }
     if (!start.startsWith(u'<'))
         return std::nullopt;
-    if (std::optional<Feed> feed = ReadXmlFeed(text, shouldStop))
+    bool stopped = false;
+    const StopSignal remembered = [&] { return stopped = StopRequested(shouldStop); };
+    if (std::optional<Feed> feed = ReadXmlFeed(text, remembered))
         return feed;
-    if (StopRequested(shouldStop))
+    if (stopped)
         return std::nullopt;
     // A warning a server script printed before the feed.
     const qsizetype declaration =
         QStringView(text).first(std::min(text.size(), WarningLength)).indexOf(u"<?xml");
     if (declaration <= 0)
         return std::nullopt;
-    std::optional<Feed> feed = ReadXmlFeed(QStringView(text).sliced(declaration), shouldStop);
+    std::optional<Feed> feed = ReadXmlFeed(QStringView(text).sliced(declaration), remembered);
     if (feed) {
         feed->start = declaration;
         for (TextRange& range : feed->entryTexts)
