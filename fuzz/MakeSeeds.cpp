@@ -157,6 +157,19 @@ void WriteFeedSeeds(SeedWriter& seeds) {
         u"feed"_s, u"doctype"_s,
         {Utf8(u"<!DOCTYPE rss PUBLIC \"-//Netscape Communications//DTD RSS 0.91//EN\" \"x.dtd\">"
               u"<rss version=\"0.91\"><channel><item><title>a&nbsp;b</title></item></channel></rss>"_s)});
+    seeds.write(
+        u"feed"_s, u"atom03"_s,
+        {Utf8(
+            u"<feed version=\"0.3\" xmlns=\"http://purl.org/atom/ns#\"><entry><title mode=\"base64\">"
+            u"5bGx5omL57ea</title><link rel=\"alternate\" href=\"http://example.jp/b\"/></entry></feed>"_s)});
+    seeds.write(
+        u"feed"_s, u"broken"_s,
+        {Utf8(
+            u"<b>Warning</b><?xml version=\"1.0\"?><rss><channel><item><dc:title>Q&A&hellip;</dc:title>"
+            u"<description><p>x<br></description><guid>http://example.jp/g</guid></item><item><title>cut"_s)});
+    seeds.write(u"feed"_s, u"json"_s,
+                {Utf8(u"{\"version\": \"https://jsonfeed.org/version/1.1\", \"items\": [{\"content_html\": "
+                      u"\"<p>本文</p>\", \"url\": \"http://example.jp/j\"}]}"_s)});
 }
 
 } // namespace
