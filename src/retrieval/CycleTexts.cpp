@@ -55,33 +55,72 @@ QString TooLargeError(const QString& url, qint64 maxBytes) {
            BlockEnd;
 }
 
+QString FailedStepError(int number, const QString& description, const QString& url) {
+    return u"エラー"_s + QString::number(number) + u" : "_s + description + CrLf + url + NotDownloaded +
+           BlockEnd;
+}
+
+QString BrokenPasswordError(const QString& url) {
+    // Reported as error 5, with the text users know for it.
+    return FailedStepError(5, u"プロシージャの呼び出し、または引数が不正です。"_s, url);
+}
+
 } // namespace
 
 namespace CycleTexts {
 
-QString DownloadError(const FetchResult& result, const FetchRequest& request, bool hideErrorDialog) {
+QString ErrorBlock(const PageError& error, bool hideErrorDialog) {
     const auto unlessHidden = [hideErrorDialog](const QString& block) {
         return hideErrorDialog ? QString() : block;
     };
-    switch (result.failure) {
+    switch (error.kind) {
+    case PageError::Kind::EmptyPage:
+        return u"エラー : "_s + CrLf + error.url + NotDownloaded + BlockEnd;
+    case PageError::Kind::BrokenPassword:
+        return BrokenPasswordError(error.url);
+    case PageError::Kind::Download:
+        break;
+    }
+    switch (error.failure) {
     case FetchFailure::None:
     case FetchFailure::Stopped:
         return {};
     case FetchFailure::AuthenticationFailed:
-        return result.httpStatus == 407 ? ProxyAuthenticationError(!request.proxyUserName.isEmpty())
-                                        : PageAuthenticationError(request.url, !request.userName.isEmpty());
+        return error.httpStatus == 407 ? ProxyAuthenticationError(error.userNameGiven)
+                                       : PageAuthenticationError(error.url, error.userNameGiven);
     case FetchFailure::ProxyPasswordUnreadable:
-        return BrokenPasswordError(request.url);
+        return BrokenPasswordError(error.url);
     case FetchFailure::CannotConnect:
         return unlessHidden(CannotConnectError());
     case FetchFailure::CannotOpen:
-        return unlessHidden(CannotOpenError(request.url));
+        return unlessHidden(CannotOpenError(error.url));
     case FetchFailure::HttpStatus:
-        return unlessHidden(StatusError(result.httpStatus, request.url));
+        return unlessHidden(StatusError(error.httpStatus, error.url));
     case FetchFailure::TooLarge:
-        return unlessHidden(TooLargeError(request.url, request.limits.maxBytes));
+        return unlessHidden(TooLargeError(error.url, error.maxBytes));
     }
     return {};
+}
+
+QString ErrorBlocks(const QList<PageError>& errors, bool hideErrorDialog) {
+    QString blocks;
+    for (const PageError& error : errors)
+        blocks += ErrorBlock(error, hideErrorDialog);
+    return blocks;
+}
+
+QString ErrorLine(const PageError& error) {
+    if (error.kind == PageError::Kind::Download && error.failure == FetchFailure::HttpStatus &&
+        error.httpStatus != 404)
+        return u"エラー :"_s + QString::number(error.httpStatus) + u' ' + HttpStatusText(error.httpStatus);
+    QStringList lines = ErrorBlock(error, false).split(u'\n');
+    for (QString& line : lines)
+        line = line.trimmed();
+    lines.removeAll(QString());
+    // A heading alone ("エラー :") says nothing: the line after it tells which address failed.
+    if (lines.size() > 1 && lines[0].endsWith(u':'))
+        return lines[0] + u' ' + lines[1];
+    return lines.value(0);
 }
 
 QString HttpStatusText(int status) {
@@ -110,20 +149,6 @@ QString HttpStatusText(int status) {
         {505, u"HTTP Not Version"_s},
     };
     return texts.value(status, u"(不明なエラー)"_s);
-}
-
-QString EmptyPageError(const QString& url) {
-    return u"エラー : "_s + CrLf + url + NotDownloaded + BlockEnd;
-}
-
-QString FailedStepError(int number, const QString& description, const QString& url) {
-    return u"エラー"_s + QString::number(number) + u" : "_s + description + CrLf + url + NotDownloaded +
-           BlockEnd;
-}
-
-QString BrokenPasswordError(const QString& url) {
-    // Reported as error 5, with the text users know for it.
-    return FailedStepError(5, u"プロシージャの呼び出し、または引数が不正です。"_s, url);
 }
 
 QString NoInformation() {

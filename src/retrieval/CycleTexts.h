@@ -1,7 +1,7 @@
 #pragma once
 
 #include "retrieval/PageDecoder.h"
-#include "retrieval/PageFetcher.h"
+#include "retrieval/PageError.h"
 #include "retrieval/PageStatus.h"
 
 #include <QString>
@@ -9,20 +9,19 @@
 // The texts the update cycle shows and logs. Every error block ends in CR LF CR LF.
 namespace CycleTexts {
 
-// Error block for what went wrong with a download, or nothing. Authentication failures and an
-// unreadable proxy password are always told; a failed connection, an address that cannot be
-// opened, a 404 and an oversized page only unless hideErrorDialog; other statuses and a stopped
-// download never (the page then counts as not downloaded).
-QString DownloadError(const FetchResult& result, const FetchRequest& request, bool hideErrorDialog);
+// The error log's block for one thing that went wrong with a page, or nothing. Authentication
+// failures and passwords that cannot be restored are always told; a failed connection, an address
+// that cannot be opened, a 404 and an oversized page only unless hideErrorDialog; other statuses
+// never (the empty page that follows them tells of the page).
+QString ErrorBlock(const PageError& error, bool hideErrorDialog);
+// The blocks of a page's errors, in the order they arose.
+QString ErrorBlocks(const QList<PageError>& errors, bool hideErrorDialog);
+// The page's status line for an error: the first line of its block (a bare "エラー :" heading
+// joined to the line after it), and for an HTTP status without a block "エラー :500 " and its
+// reason. Never hidden.
+QString ErrorLine(const PageError& error);
 // Reason text of an HTTP status for error blocks; "(不明なエラー)" for unlisted codes.
 QString HttpStatusText(int status);
-
-// Error block for a page whose text did not arrive: "エラー : " CR LF URL " が正常に…" CR LF CR LF.
-QString EmptyPageError(const QString& url);
-// Error block for a step that failed outright, with its number and description.
-QString FailedStepError(int number, const QString& description, const QString& url);
-// The stored page password could not be restored.
-QString BrokenPasswordError(const QString& url);
 
 QString NoInformation();                          // "情報はありません"
 QString NothingExtracted();                       // "抽出された情報はありません"

@@ -1,7 +1,6 @@
 #include "retrieval/PageJob.h"
 
 #include "base/StopSignal.h"
-#include "retrieval/CycleTexts.h"
 #include "retrieval/PageContent.h"
 #include "retrieval/PageText.h"
 
@@ -9,10 +8,12 @@ PageOutcome RunPageTask(PageTask task, const Fetcher& fetcher, const StopSignal&
                         const ProgressSignal& progress) {
     PageOutcome outcome;
     outcome.page = task.page;
-    outcome.errorText = task.passwordError;
+    if (task.passwordError)
+        outcome.errors.append(*task.passwordError);
 
     FetchResult fetched = fetcher(task.request, shouldStop, progress);
-    outcome.errorText += CycleTexts::DownloadError(fetched, task.request, task.hideErrorDialog);
+    if (const std::optional<PageError> failure = DownloadFailure(fetched, task.request))
+        outcome.errors.append(*failure);
     outcome.abandoned = fetched.stopped() || StopRequested(shouldStop);
     if (outcome.abandoned)
         return outcome;
@@ -26,7 +27,7 @@ PageOutcome RunPageTask(PageTask task, const Fetcher& fetcher, const StopSignal&
     if (task.keepPageText)
         outcome.pageText = content.text;
     if (content.text.isEmpty()) {
-        outcome.errorText += CycleTexts::EmptyPageError(task.request.url);
+        outcome.errors.append(PageError::about(PageError::Kind::EmptyPage, task.request.url));
         return outcome;
     }
 

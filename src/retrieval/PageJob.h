@@ -4,6 +4,7 @@
 #include "retrieval/InfoItem.h"
 #include "retrieval/ItemExtractor.h"
 #include "retrieval/PageDecoder.h"
+#include "retrieval/PageError.h"
 #include "retrieval/PageFetcher.h"
 
 #include <QString>
@@ -17,18 +18,17 @@ using Fetcher = std::function<FetchResult(const FetchRequest&, const StopSignal&
 struct PageTask {
     int page = 0; // record number in the page list
     FetchRequest request;
-    QString passwordError; // set when the stored page password could not be restored
+    std::optional<PageError> passwordError; // set when the stored page password could not be restored
     std::shared_ptr<const QList<RuleRecord>> rules;
     ExtractionOptions extraction;
     bool showTextInstead = false;
-    bool hideErrorDialog = false; // leaves the download errors the user may hide out of the log
-    bool keepPageText = false;    // the Debug page dump wants the normalised text
+    bool keepPageText = false; // the Debug page dump wants the normalised text
 };
 
 // What the cycle does with one page, in page order, on its own thread.
 struct PageOutcome {
     int page = 0;
-    QString errorText; // error blocks in the order they arose
+    QList<PageError> errors; // in the order they arose
     qint64 textLength = 0;
     std::optional<EncodingChoice> encoding; // what the page was read in; nullopt when nothing arrived
     InfoItems items;

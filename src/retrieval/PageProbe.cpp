@@ -13,14 +13,19 @@ ProbedPage ProbePage(const PageRequest& page, const Fetcher& fetcher, const Stop
     const FetchResult fetched = fetcher(page.request, shouldStop, {});
     if (fetched.stopped() || StopRequested(shouldStop))
         return probed;
-    probed.error = page.passwordError + CycleTexts::DownloadError(fetched, page.request, false);
+    QList<PageError> errors;
+    if (page.passwordError)
+        errors.append(*page.passwordError);
+    if (const std::optional<PageError> failure = DownloadFailure(fetched, page.request))
+        errors.append(*failure);
     if (!fetched.body.isEmpty()) {
         const EncodingChoice encoding = ChoosePageEncoding(fetched.body, fetched.contentType);
         probed.charset = CycleTexts::EncodingUsed(encoding);
         probed.text = NormaliseText(DecodePageBytesAs(fetched.body, encoding.encoding).value_or(QString()));
     }
     if (probed.text.isEmpty())
-        probed.error += CycleTexts::EmptyPageError(page.request.url);
+        errors.append(PageError::about(PageError::Kind::EmptyPage, page.request.url));
+    probed.error = CycleTexts::ErrorBlocks(errors, false);
     return probed;
 }
 

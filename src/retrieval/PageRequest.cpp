@@ -1,6 +1,5 @@
 #include "retrieval/PageRequest.h"
 
-#include "retrieval/CycleTexts.h"
 #include "settings/PasswordScrambler.h"
 
 PageRequest MakePageRequest(const PageRecord& page, const AppSettings& settings) {
@@ -13,7 +12,7 @@ PageRequest MakePageRequest(const PageRecord& page, const AppSettings& settings)
         if (password)
             request.password = *password;
         else
-            made.passwordError = CycleTexts::BrokenPasswordError(request.url);
+            made.passwordError = PageError::about(PageError::Kind::BrokenPassword, request.url);
     }
     if (settings.UseProxy)
         request.proxy = settings.Proxy;

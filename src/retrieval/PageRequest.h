@@ -2,15 +2,17 @@
 
 #include "retrieval/DataSet.h"
 #include "retrieval/ItemExtractor.h"
+#include "retrieval/PageError.h"
 #include "retrieval/PageFetcher.h"
 #include "settings/AppSettings.h"
 
 #include <QString>
+#include <optional>
 
 // The download of one page as the settings want it.
 struct PageRequest {
     FetchRequest request;
-    QString passwordError; // error block when the stored page password could not be restored
+    std::optional<PageError> passwordError; // when the stored page password could not be restored
 };
 
 // The page's address, user name and restored password; the proxy text when UseProxy is on, the

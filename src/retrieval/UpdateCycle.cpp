@@ -31,15 +31,9 @@ PageStatus StatusOf(const PageOutcome& outcome) {
     });
     if (matched)
         return {PageStatus::Kind::Items, int(outcome.items.size()), {}};
-    QStringList lines = outcome.errorText.split(u'\n');
-    for (QString& line : lines)
-        line = line.trimmed();
-    lines.removeAll(QString());
-    if (lines.isEmpty())
+    if (outcome.errors.isEmpty())
         return {PageStatus::Kind::NoMatch, 0, {}};
-    // A heading alone ("エラー :") says nothing: the line after it tells which address failed.
-    const QString error = lines.size() > 1 && lines[0].endsWith(u':') ? lines[0] + u' ' + lines[1] : lines[0];
-    return {PageStatus::Kind::Error, 0, error};
+    return {PageStatus::Kind::Error, 0, outcome.errors.first()};
 }
 
 } // namespace
@@ -125,7 +119,6 @@ PageTask UpdateCycle::makeTask(int page) const {
     task.rules = m_rules;
     task.extraction = ExtractionOptionsFor(m_settings);
     task.showTextInstead = m_settings.ShowTextInstead;
-    task.hideErrorDialog = m_settings.HideErrorDialog;
     task.keepPageText = m_settings.Debug;
     return task;
 }
@@ -180,9 +173,10 @@ void UpdateCycle::takeInOutcomes() {
 
 void UpdateCycle::takeIn(PageOutcome outcome) {
     const QString url = m_tasks[m_head].request.url;
-    if (!outcome.errorText.isEmpty()) {
-        m_result.errorLog += outcome.errorText;
-        emit errorAppended(outcome.errorText);
+    const QString errorText = CycleTexts::ErrorBlocks(outcome.errors, m_settings.HideErrorDialog);
+    if (!errorText.isEmpty()) {
+        m_result.errorLog += errorText;
+        emit errorAppended(errorText);
     }
     if (m_settings.Debug) {
         const QDateTime now = m_clock.now();

@@ -48,7 +48,7 @@ void PrintSummary(QTextStream& out, const CycleResult& result, const QList<PageR
         out << u'#' << page.key() << u'\t' << Field(NumberedRecord(pages, page.key()).Name) << u'\t'
             << CycleTexts::PageStatusText(page.value());
         if (page.value().kind == PageStatus::Kind::Error)
-            out << u'\t' << Field(page.value().error);
+            out << u'\t' << Field(CycleTexts::ErrorLine(page.value().error));
         out << u'\n';
     }
 }

@@ -26,14 +26,16 @@ private slots:
 void TestEditPages::statusesFollowTheirPages() {
     // a got 1 item, c an error, b is not known; page 9 is no longer listed.
     EditPages pages({Page(u"a"_s), Page(u"b"_s), Page(u"c"_s)},
-                    {{1, Items(1)}, {3, {PageStatus::Kind::Error, 0, u"404"_s}}, {9, Items(9)}});
+                    {{1, Items(1)},
+                     {3, {PageStatus::Kind::Error, 0, PageError::about(PageError::Kind::EmptyPage, u"c"_s)}},
+                     {9, Items(9)}});
     QCOMPARE(pages.move(2, +1), std::nullopt);
     QCOMPARE(pages.move(0, +1), std::optional<int>(1));
     QCOMPARE(pages.page(1).Name, u"a"_s);
     QCOMPARE(pages.status(1), std::optional<PageStatus>(Items(1)));
     pages.remove(0);
     QCOMPARE(pages.status(0), std::optional<PageStatus>(Items(1)));
-    QCOMPARE(pages.status(1)->error, u"404"_s);
+    QCOMPARE(pages.status(1)->error.url, u"c"_s);
     QCOMPARE(pages.append(Page(u"d"_s)), 2);
     QCOMPARE(pages.status(2), std::nullopt);
     // Numbered again for the list as saved.

@@ -6,10 +6,18 @@
 using namespace Qt::StringLiterals;
 
 Q_DECLARE_METATYPE(FetchFailure)
+Q_DECLARE_METATYPE(PageError)
 
 namespace {
 
 const QString Url = u"http://example.jp/info"_s;
+
+PageError Download(FetchFailure failure, int status) {
+    PageError error = PageError::about(PageError::Kind::Download, Url);
+    error.failure = failure;
+    error.httpStatus = status;
+    return error;
+}
 
 } // namespace
 
@@ -18,6 +26,8 @@ class TestCycleTexts : public QObject {
 private slots:
     void downloadError_data();
     void downloadError();
+    void errorLine_data();
+    void errorLine();
     void httpStatusText_data();
     void httpStatusText();
 };
@@ -102,7 +112,30 @@ void TestCycleTexts::downloadError() {
     FetchResult result;
     result.failure = failure;
     result.httpStatus = status;
-    QCOMPARE(CycleTexts::DownloadError(result, request, hide), text);
+    const std::optional<PageError> error = DownloadFailure(result, request);
+    QCOMPARE(error ? CycleTexts::ErrorBlock(*error, hide) : QString(), text);
+}
+
+void TestCycleTexts::errorLine_data() {
+    QTest::addColumn<PageError>("error");
+    QTest::addColumn<QString>("line");
+    using Kind = PageError::Kind;
+    QTest::newRow("404") << Download(FetchFailure::HttpStatus, 404) << u"エラー :404 Not Found"_s;
+    QTest::newRow("a status the log leaves untold")
+        << Download(FetchFailure::HttpStatus, 503) << u"エラー :503 Service Unavailable"_s;
+    QTest::newRow("cannot open") << Download(FetchFailure::CannotOpen, 0)
+                                 << u"'http://example.jp/info' が開けません。ダウンロードを中止しました。"_s;
+    QTest::newRow("empty page: the heading joined to the address")
+        << PageError::about(Kind::EmptyPage, Url)
+        << u"エラー : http://example.jp/info が正常にダウンロードできませんでした。"_s;
+    QTest::newRow("broken password") << PageError::about(Kind::BrokenPassword, Url)
+                                     << u"エラー5 : プロシージャの呼び出し、または引数が不正です。"_s;
+}
+
+void TestCycleTexts::errorLine() {
+    QFETCH(PageError, error);
+    QFETCH(QString, line);
+    QCOMPARE(CycleTexts::ErrorLine(error), line);
 }
 
 void TestCycleTexts::httpStatusText_data() {

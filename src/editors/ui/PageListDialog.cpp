@@ -36,7 +36,7 @@ QTreeWidgetItem* PageItem(const PageRecord& page, const std::optional<PageStatus
     if (status) {
         item->setText(StatusColumn, CycleTexts::PageStatusText(*status));
         if (status->kind == PageStatus::Kind::Error)
-            item->setToolTip(StatusColumn, status->error);
+            item->setToolTip(StatusColumn, CycleTexts::ErrorLine(status->error));
     }
     return item;
 }

@@ -180,10 +180,13 @@ void TestPageListDialog::editThroughThePageDialog() {
 }
 
 void TestPageListDialog::statusesStayWithTheirPages() {
-    Fixture f(ThreePages,
-              {{1, {PageStatus::Kind::Items, 3, {}}}, {3, {PageStatus::Kind::Error, 0, u"404"_s}}});
+    Fixture f(ThreePages, {{1, {PageStatus::Kind::Items, 3, {}}},
+                           {3,
+                            {PageStatus::Kind::Error,
+                             0,
+                             {PageError::Kind::Download, FetchFailure::HttpStatus, 404, {}, false, 0}}}});
     QCOMPARE(f.column(2), (QStringList{u"3件"_s, QString(), u"エラー"_s}));
-    QCOMPARE(f.list->topLevelItem(2)->toolTip(2), u"404"_s);
+    QCOMPARE(f.list->topLevelItem(2)->toolTip(2), u"エラー :404 Not Found"_s);
     Find(f.dialog.get(), "cmdDown")->click();
     QCOMPARE(f.column(2), (QStringList{QString(), u"3件"_s, u"エラー"_s}));
     f.dialog->accept();
