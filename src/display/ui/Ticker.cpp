@@ -418,6 +418,8 @@ void Ticker::ShutdownApp(bool force) {
             return;
         }
     }
+    // A forced exit ends the update here too: nothing it still hands in is taken after [End].
+    m_cycle.takeOver();
     m_scroller->stop();
     if (!m_services.otherInstanceWasRunning) {
         // A Wayland compositor places the window and tells no one where: the saved place is kept.

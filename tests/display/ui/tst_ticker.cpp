@@ -94,6 +94,7 @@ private slots:
     void staleItemsShowNotUpdated();
     void exitWaitsForTheScrollThenSaves();
     void exitGivesARunningUpdateAGracePeriod();
+    void forcedExitEndsTheRunningUpdate();
     void laterInstanceSavesNothing();
     void zoomedSignComesBackWhereItWas();
     void downloadMenuTogglesAPage();
@@ -359,6 +360,27 @@ void TestTicker::exitGivesARunningUpdateAGracePeriod() {
     QCOMPARE(f.ticker->timers().exitGrace().interval(), 3000);
     QVERIFY(f.ticker->menu()->reload()->isEnabled());
     QVERIFY(!f.ticker->window()->isLampLit());
+}
+
+void TestTicker::forcedExitEndsTheRunningUpdate() {
+    Fixture f(u"Debug=Yes\r\n"_s);
+    std::atomic<bool> release = false;
+    f.ticker->cycle().setFetcher([&](const FetchRequest&, const StopSignal&, const ProgressSignal&) {
+        while (!release)
+            QThread::msleep(5);
+        return FetchResult{"<b>遅れ</b>", "text/html; charset=utf-8"};
+    });
+    f.ticker->httpTick();
+    QVERIFY(f.ticker->cycle().isRunning());
+    const qsizetype sounds = f.sound.played.size();
+    f.ticker->endSession();
+    release = true;
+    QVERIFY(f.ticker->cycle().waitForWorkers(5000ms));
+    QTest::qWait(100); // whatever a worker still posts
+    const QString log = QString::fromUtf8(ReadFileBytes(f.folders.runLogPath()));
+    QVERIFY2(log.trimmed().endsWith(u"[End]"_s), qPrintable(log));
+    QVERIFY(!QFile::exists(f.folders.pageDumpPath()));
+    QCOMPARE(f.sound.played.size(), sounds);
 }
 
 void TestTicker::laterInstanceSavesNothing() {
