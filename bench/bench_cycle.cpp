@@ -191,7 +191,7 @@ Figures TimeSerialCycle(const Hosts& hosts, const QString& folder, int runs) {
     return TimeTool(
         hosts, runs, false,
         [&]() -> std::optional<RunOutput> {
-            UpdateCycle cycle(folders, clock);
+            UpdateCycle cycle(clock);
             cycle.setFetcher(oneAtATime);
             QEventLoop loop;
             RunOutput output;

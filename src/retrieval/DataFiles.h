@@ -1,8 +1,8 @@
 #pragma once
 
+#include "base/AppFolders.h"
 #include "base/UserPrompter.h"
 #include "retrieval/DataSet.h"
-#include "startup/AppFolders.h"
 
 #include <QObject>
 #include <QStringList>

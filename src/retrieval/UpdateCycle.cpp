@@ -2,9 +2,7 @@
 
 #include "retrieval/Connectivity.h"
 #include "retrieval/CycleTexts.h"
-#include "retrieval/PageDump.h"
 #include "retrieval/PageRequest.h"
-#include "startup/RunLog.h"
 
 #include <QTimer>
 #include <QUrl>
@@ -38,9 +36,8 @@ PageStatus StatusOf(const PageOutcome& outcome) {
 
 } // namespace
 
-UpdateCycle::UpdateCycle(AppFolders folders, const Clock& clock, QObject* parent)
+UpdateCycle::UpdateCycle(const Clock& clock, QObject* parent)
     : QObject(parent)
-    , m_folders(std::move(folders))
     , m_clock(clock)
     , m_fetcher(FetchPage)
     , m_isOnline(HasNetworkRoute) {
@@ -178,13 +175,8 @@ void UpdateCycle::takeIn(PageOutcome outcome) {
         m_result.errorLog += errorText;
         emit errorAppended(errorText);
     }
-    if (m_settings.Debug) {
-        const QDateTime now = m_clock.now();
-        AppendPageDump(m_folders.pageDumpPath(), now, url, outcome.pageText);
-        const QString encoding =
-            outcome.encoding ? u" 文字コード: "_s + CycleTexts::EncodingUsed(*outcome.encoding) : QString();
-        WriteRunLogLine(m_folders.runLogPath(), now, RunLogTag::Get, url + encoding);
-    }
+    if (m_settings.Debug)
+        emit debugPageTakenIn(url, outcome.pageText, outcome.encoding);
     if (outcome.textLength > 0) {
         m_downloadTotal += outcome.textLength;
         emit downloadTotalChanged(m_downloadTotal);

@@ -7,7 +7,6 @@
 #include "retrieval/InfoItem.h"
 #include "retrieval/PageJob.h"
 #include "settings/AppSettings.h"
-#include "startup/AppFolders.h"
 
 #include <QDateTime>
 #include <QMap>
@@ -25,7 +24,7 @@
 class UpdateCycle : public QObject {
     Q_OBJECT
 public:
-    UpdateCycle(AppFolders folders, const Clock& clock, QObject* parent = nullptr);
+    explicit UpdateCycle(const Clock& clock, QObject* parent = nullptr);
     ~UpdateCycle() override;
     Q_DISABLE_COPY_MOVE(UpdateCycle)
 
@@ -53,6 +52,10 @@ signals:
     void errorAppended(const QString& text);
     void firstErrorReported();
     void pageHandled(int handledCount);
+    // With Debug on, each page as it is taken in: its normalised text and the encoding it was read
+    // in (nullopt when nothing arrived). CycleDebugLog writes them down.
+    void debugPageTakenIn(const QString& url, const QString& pageText,
+                          const std::optional<EncodingChoice>& encoding);
     void finished(const CycleResult& result);
 
 private:
@@ -64,7 +67,6 @@ private:
     void finish(CycleResult::Outcome outcome);
     PageTask makeTask(int page) const;
 
-    AppFolders m_folders;
     const Clock& m_clock;
     Fetcher m_fetcher;
     std::function<bool()> m_isOnline;

@@ -1,7 +1,7 @@
 #include "settings/Autostart.h"
 
+#include "base/AppFolders.h"
 #include "settings/IniFile.h"
-#include "startup/AppFolders.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,8 +1,8 @@
 #pragma once
 
+#include "base/AppFolders.h"
 #include "base/Clock.h"
 #include "settings/AppSettings.h"
-#include "startup/AppFolders.h"
 
 #include <QObject>
 #include <QString>

@@ -1,12 +1,13 @@
 // sorvanta-check: one update cycle without the window. Prints one line per item
 // ("page<TAB>rule<TAB>text", UTF-8, LF), with --summary one line per page after them
 // ("#page<TAB>name<TAB>status[<TAB>first error line]"), and the error log on standard error.
+#include "base/AppFolders.h"
 #include "base/Clock.h"
+#include "retrieval/CycleDebugLog.h"
 #include "retrieval/CycleTexts.h"
 #include "retrieval/DataFiles.h"
 #include "retrieval/UpdateCycle.h"
 #include "settings/SettingsStore.h"
-#include "startup/AppFolders.h"
 
 #include <QCoreApplication>
 #include <QTextStream>
@@ -79,7 +80,8 @@ int main(int argc, char* argv[]) {
 
     QTextStream out(stdout);
     QTextStream err(stderr);
-    UpdateCycle cycle(folders, clock);
+    UpdateCycle cycle(clock);
+    KeepDebugLogOf(cycle, folders, clock);
     QObject::connect(&cycle, &UpdateCycle::errorAppended, [&err](const QString& text) {
         err << WithLineFeeds(text);
         err.flush();

@@ -1,3 +1,4 @@
+#include "retrieval/CycleDebugLog.h"
 #include "retrieval/CycleTexts.h"
 #include "retrieval/UpdateCycle.h"
 #include "settings/PasswordScrambler.h"
@@ -92,11 +93,12 @@ struct Fixture {
     AppFolders folders{ParseStartupArguments(u"/singleuser"_s), dir.path(), dir.path()};
     FakeWeb web;
     AppSettings settings;
-    UpdateCycle cycle{folders, clock};
+    UpdateCycle cycle{clock};
 
     Fixture() {
         cycle.setFetcher(web.fetcher());
         cycle.setConnectivityCheck([] { return true; });
+        KeepDebugLogOf(cycle, folders, clock);
     }
     CycleResult run(const DataSet& tables) {
         QSignalSpy finished(&cycle, &UpdateCycle::finished);

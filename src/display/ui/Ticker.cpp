@@ -1,5 +1,6 @@
 #include "display/ui/Ticker.h"
 
+#include "base/RunLog.h"
 #include "display/BrowseUrl.h"
 #include "display/DisplayTexts.h"
 #include "display/ItemSound.h"
@@ -20,8 +21,8 @@
 #include "editors/ui/PageListDialog.h"
 #include "editors/ui/RuleListDialog.h"
 #include "editors/ui/RuleTesterPanel.h"
+#include "retrieval/CycleDebugLog.h"
 #include "settings/ui/OptionsDialog.h"
-#include "startup/RunLog.h"
 
 #include <QApplication>
 #include <QDesktopServices>
@@ -42,9 +43,10 @@ Ticker::Ticker(Services services, const AppSettings& settings, QObject* parent)
     , m_progress(std::make_unique<ProgressDialog>())
     , m_scroller(std::make_unique<MessageScroller>(m_window->messagePanel()))
     , m_rotation(m_services.clock)
-    , m_cycle(m_services.folders, m_services.clock)
+    , m_cycle(m_services.clock)
     , m_timers(m_services.clock, this)
     , m_cycleView(m_cycle, {*m_window, *m_menu, *m_tray, *m_progress, m_services.prompter}, m_settings) {
+    KeepDebugLogOf(m_cycle, m_services.folders, m_services.clock);
     m_window->setZoom(m_settings.Zoom);
     m_timers.setRotationDelay(m_settings.ShowInfoDelay);
     connect(&m_services.store, &SettingsStore::settingsLoaded, this, &Ticker::takeSettings);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "base/AppFolders.h"
 #include "base/Clock.h"
 #include "base/UserPrompter.h"
 #include "display/ClockFace.h"
@@ -12,7 +13,6 @@
 #include "settings/AppSettings.h"
 #include "settings/SettingsStore.h"
 #include "settings/SoundPlayer.h"
-#include "startup/AppFolders.h"
 
 #include <QObject>
 #include <memory>

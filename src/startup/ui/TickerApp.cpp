@@ -1,8 +1,8 @@
 #include "startup/ui/TickerApp.h"
 
+#include "base/RunLog.h"
 #include "display/ui/MainWindow.h"
 #include "display/ui/Ticker.h"
-#include "startup/RunLog.h"
 
 #include <QApplication>
 #include <QDeadlineTimer>

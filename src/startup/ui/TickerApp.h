@@ -1,12 +1,12 @@
 #pragma once
 
+#include "base/AppFolders.h"
 #include "base/Clock.h"
 #include "display/ui/MessageBoxPrompter.h"
 #include "retrieval/DataFiles.h"
 #include "settings/SettingsStore.h"
 #include "settings/ui/ChooserDialogs.h"
 #include "settings/ui/SystemSoundPlayer.h"
-#include "startup/AppFolders.h"
 #include "startup/InstanceLock.h"
 #include "startup/TerminationSignals.h"
 

@@ -1,5 +1,5 @@
+#include "base/StartupMode.h"
 #include "startup/DisplayPlatform.h"
-#include "startup/StartupMode.h"
 #include "startup/ui/QtTexts.h"
 #include "startup/ui/TickerApp.h"
 #include "startup/ui/XServerProbe.h"

@@ -1,4 +1,4 @@
-#include "startup/AppFolders.h"
+#include "base/AppFolders.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -1,4 +1,4 @@
-#include "startup/RunLog.h"
+#include "base/RunLog.h"
 
 #include <QFile>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "startup/StartupMode.h"
+#include "base/StartupMode.h"
 
 #include <QString>
 

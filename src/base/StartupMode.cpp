@@ -1,4 +1,4 @@
-#include "startup/StartupMode.h"
+#include "base/StartupMode.h"
 
 #include <QStringList>
 

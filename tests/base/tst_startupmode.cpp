@@ -1,5 +1,5 @@
-#include "startup/AppFolders.h"
-#include "startup/StartupMode.h"
+#include "base/AppFolders.h"
+#include "base/StartupMode.h"
 
 #include <QDir>
 #include <QFileInfo>
