@@ -24,8 +24,6 @@ public:
     // The cells to draw when time's "hhmm" differs from the last one drawn (and remembers it);
     // nothing when the clock already shows that minute or the time is invalid.
     std::optional<Cells> update(const QTime& time);
-    // Makes the next update draw whatever the time, e.g. after the clock panel was rebuilt.
-    void invalidate() { m_drawn.clear(); }
 
 private:
     QString m_drawn;

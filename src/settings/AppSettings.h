@@ -33,6 +33,9 @@ struct AppSettings {
     bool FontItalic = false;
     std::int32_t Top = 39;
     std::int32_t Left = 31;
+    // ScrollWeight, Scroll_Reverse and AutoHangup are read from the file and (but ScrollWeight) written
+    // back, with AutoHangup also shown in the options, but nothing acts on them: the scroll keeps its
+    // own pace and direction, and no dial-up connection is ever made here to hang up.
     std::int32_t ScrollWeight = 15;
     std::int32_t ScrollDelay = 500;
     bool Scroll_MonoColor = false;

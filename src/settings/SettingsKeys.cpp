@@ -1,5 +1,6 @@
 #include "settings/SettingsKeys.h"
 
+#include <QList>
 #include <algorithm>
 #include <array>
 
@@ -17,81 +18,86 @@ constexpr ValidRange Between(std::int32_t min, std::int32_t max) {
     return {min, max};
 }
 
-// Name, how it is read, how it is saved, its field and the range it keeps at loading.
+// Name, how it is read, how it is saved, where it stands among the saved keys (0: not saved), its
+// field and the range it keeps at loading.
 // clang-format off
-const std::array<SettingsKey, 58> Keys = {{
-    {u"XPosR",                Single,  Fraction, &S::XPosR},
-    {u"YPosR",                Single,  Fraction, &S::YPosR},
-    {u"FixWindowPosition",    Boolean, YesNo,    &S::FixWindowPosition},
-    {u"ImageDir",             String,  AsIs,     &S::ImageDir},
-    {u"ImageTitle",           String,  AsIs,     &S::ImageTitle},
-    {u"Top",                  Integer, NotSaved, &S::Top,                   AtLeast(1)},
-    {u"Left",                 Integer, NotSaved, &S::Left,                  AtLeast(1)},
-    {u"TopMost",              Boolean, YesNo,    &S::TopMost},
-    {u"LoadAtFirst",          Boolean, YesNo,    &S::LoadAtFirst},
-    {u"AutoReload",           Boolean, YesNo,    &S::AutoReload},
-    {u"AutoReloadDelay",      Long,    Whole,    &S::AutoReloadDelay,       Between(1, 60)},
-    {u"Notify",               Boolean, YesNo,    &S::Notify},
-    {u"ShowInfo",             Boolean, YesNo,    &S::ShowInfo},
-    {u"ShowInfoDelay",        Long,    Whole,    &S::ShowInfoDelay,         Between(1, 600)},
-    {u"ShowTitle",            Boolean, YesNo,    &S::ShowTitle},
-    {u"ShowFilter",           Boolean, YesNo,    &S::ShowFilter},
-    {u"ShowTextInstead",      Boolean, YesNo,    &S::ShowTextInstead},
-    {u"IgnoreCase",           Boolean, YesNo,    &S::IgnoreCase},
-    {u"IgnoreQuote",          Boolean, YesNo,    &S::IgnoreQuote},
-    {u"FontName",             String,  AsIs,     &S::FontName},
-    {u"FontSize",             Integer, Whole,    &S::FontSize},
-    {u"FontBold",             Boolean, YesNo,    &S::FontBold},
-    {u"FontItalic",           Boolean, YesNo,    &S::FontItalic},
-    {u"ScrollWeight",         Long,    NotSaved, &S::ScrollWeight,          AtLeast(1)},
-    {u"ScrollDelay",          Long,    NotSaved, &S::ScrollDelay},
-    {u"Scroll_MonoColor",     Boolean, YesNo,    &S::Scroll_MonoColor},
-    {u"Scroll_Shadow",        Boolean, YesNo,    &S::Scroll_Shadow},
-    {u"Scroll_Stretch",       Boolean, YesNo,    &S::Scroll_Stretch},
-    {u"Scroll_Reverse",       Boolean, YesNo,    &S::Scroll_Reverse},
-    {u"Scroll_Blink",         Boolean, YesNo,    &S::Scroll_Blink},
-    {u"UseProxy",             Boolean, YesNo,    &S::UseProxy},
-    {u"Proxy",                String,  AsIs,     &S::Proxy},
-    {u"UserName",             String,  AsIs,     &S::UserName},
-    {u"Password",             String,  AsIs,     &S::Password},
-    {u"AutoDialing",          Boolean, YesNo,    &S::AutoDialing},
-    {u"AutoHangup",           Boolean, YesNo,    &S::AutoHangup},
-    {u"Debug",                Boolean, NotSaved, &S::Debug},
-    {u"AutoReloadOff",        Boolean, YesNo,    &S::AutoReloadOff},
-    {u"AutoReloadOffFrom",    Integer, Whole,    &S::AutoReloadOffFrom},
-    {u"AutoReloadOffTo",      Integer, Whole,    &S::AutoReloadOffTo},
-    {u"ShowProgressDialog",   Boolean, YesNo,    &S::ShowProgressDialog},
-    {u"HideErrorDialog",      Boolean, YesNo,    &S::HideErrorDialog},
-    {u"ShutdownByDblclick",   Boolean, YesNo,    &S::ShutdownByDblclick},
-    {u"ShowInfoByClick",      Boolean, YesNo,    &S::ShowInfoByClick},
-    {u"ShowInfoBySpaceKey",   Boolean, YesNo,    &S::ShowInfoBySpaceKey},
-    {u"ShowInTaskbar",        Boolean, YesNo,    &S::ShowInTaskbar},
-    {u"PlaySound1",           Boolean, YesNo,    &S::PlaySound1},
-    {u"PlaySound2",           Boolean, YesNo,    &S::PlaySound2},
-    {u"SoundFile1",           String,  AsIs,     &S::SoundFile1},
-    {u"SoundFile2",           String,  AsIs,     &S::SoundFile2},
-    {u"SoundFile3",           String,  AsIs,     &S::SoundFile3},
-    {u"SoundFile4",           String,  AsIs,     &S::SoundFile4},
-    {u"ShowDefaultMSG",       Boolean, YesNo,    &S::ShowDefaultMSG},
-    {u"DefaultMSG",           String,  NotSaved, &S::DefaultMSG},
-    {u"DefaultExpiresMinute", Long,    Whole,    &S::DefaultExpiresMinute,  Between(1, 59)},
-    {u"IgnoreExcept",         Boolean, YesNo,    &S::IgnoreExcept},
-    {u"NonHTMLExt",           String,  AsIs,     &S::NonHTMLExt},
-    {u"Zoom",                 Long,    Whole,    &S::Zoom,                  Between(1, 4)},
+constexpr std::array<SettingsKey, 58> Keys = {{
+    {u"XPosR",                Single,  Fraction,   1, &S::XPosR},
+    {u"YPosR",                Single,  Fraction,   2, &S::YPosR},
+    {u"FixWindowPosition",    Boolean, YesNo,      3, &S::FixWindowPosition},
+    {u"ImageDir",             String,  AsIs,       7, &S::ImageDir},
+    {u"ImageTitle",           String,  AsIs,       8, &S::ImageTitle},
+    {u"Top",                  Integer, NotSaved,   0, &S::Top,              AtLeast(1)},
+    {u"Left",                 Integer, NotSaved,   0, &S::Left,             AtLeast(1)},
+    {u"TopMost",              Boolean, YesNo,      4, &S::TopMost},
+    {u"LoadAtFirst",          Boolean, YesNo,      9, &S::LoadAtFirst},
+    {u"AutoReload",           Boolean, YesNo,     10, &S::AutoReload},
+    {u"AutoReloadDelay",      Long,    Whole,     11, &S::AutoReloadDelay,  Between(1, 60)},
+    {u"Notify",               Boolean, YesNo,     12, &S::Notify},
+    {u"ShowInfo",             Boolean, YesNo,     13, &S::ShowInfo},
+    {u"ShowInfoDelay",        Long,    Whole,     14, &S::ShowInfoDelay,    Between(1, 600)},
+    {u"ShowTitle",            Boolean, YesNo,     15, &S::ShowTitle},
+    {u"ShowFilter",           Boolean, YesNo,     16, &S::ShowFilter},
+    {u"ShowTextInstead",      Boolean, YesNo,     17, &S::ShowTextInstead},
+    {u"IgnoreCase",           Boolean, YesNo,     18, &S::IgnoreCase},
+    {u"IgnoreQuote",          Boolean, YesNo,     19, &S::IgnoreQuote},
+    {u"FontName",             String,  AsIs,      20, &S::FontName},
+    {u"FontSize",             Integer, Whole,     21, &S::FontSize},
+    {u"FontBold",             Boolean, YesNo,     22, &S::FontBold},
+    {u"FontItalic",           Boolean, YesNo,     23, &S::FontItalic},
+    {u"ScrollWeight",         Long,    NotSaved,   0, &S::ScrollWeight,     AtLeast(1)},
+    {u"ScrollDelay",          Long,    NotSaved,   0, &S::ScrollDelay},
+    {u"Scroll_MonoColor",     Boolean, YesNo,     24, &S::Scroll_MonoColor},
+    {u"Scroll_Shadow",        Boolean, YesNo,     25, &S::Scroll_Shadow},
+    {u"Scroll_Stretch",       Boolean, YesNo,     26, &S::Scroll_Stretch},
+    {u"Scroll_Reverse",       Boolean, YesNo,     27, &S::Scroll_Reverse},
+    {u"Scroll_Blink",         Boolean, YesNo,     28, &S::Scroll_Blink},
+    {u"UseProxy",             Boolean, YesNo,     29, &S::UseProxy},
+    {u"Proxy",                String,  AsIs,      30, &S::Proxy},
+    {u"UserName",             String,  AsIs,      31, &S::UserName},
+    {u"Password",             String,  AsIs,      32, &S::Password},
+    {u"AutoDialing",          Boolean, YesNo,      5, &S::AutoDialing},
+    {u"AutoHangup",           Boolean, YesNo,      6, &S::AutoHangup},
+    {u"Debug",                Boolean, NotSaved,   0, &S::Debug},
+    {u"AutoReloadOff",        Boolean, YesNo,     33, &S::AutoReloadOff},
+    {u"AutoReloadOffFrom",    Integer, Whole,     34, &S::AutoReloadOffFrom},
+    {u"AutoReloadOffTo",      Integer, Whole,     35, &S::AutoReloadOffTo},
+    {u"ShowProgressDialog",   Boolean, YesNo,     36, &S::ShowProgressDialog},
+    {u"HideErrorDialog",      Boolean, YesNo,     37, &S::HideErrorDialog},
+    {u"ShutdownByDblclick",   Boolean, YesNo,     38, &S::ShutdownByDblclick},
+    {u"ShowInfoByClick",      Boolean, YesNo,     39, &S::ShowInfoByClick},
+    {u"ShowInfoBySpaceKey",   Boolean, YesNo,     40, &S::ShowInfoBySpaceKey},
+    {u"ShowInTaskbar",        Boolean, YesNo,     41, &S::ShowInTaskbar},
+    {u"PlaySound1",           Boolean, YesNo,     42, &S::PlaySound1},
+    {u"PlaySound2",           Boolean, YesNo,     43, &S::PlaySound2},
+    {u"SoundFile1",           String,  AsIs,      44, &S::SoundFile1},
+    {u"SoundFile2",           String,  AsIs,      45, &S::SoundFile2},
+    {u"SoundFile3",           String,  AsIs,      46, &S::SoundFile3},
+    {u"SoundFile4",           String,  AsIs,      47, &S::SoundFile4},
+    {u"ShowDefaultMSG",       Boolean, YesNo,     48, &S::ShowDefaultMSG},
+    {u"DefaultMSG",           String,  NotSaved,   0, &S::DefaultMSG},
+    {u"DefaultExpiresMinute", Long,    Whole,     49, &S::DefaultExpiresMinute, Between(1, 59)},
+    {u"IgnoreExcept",         Boolean, YesNo,     50, &S::IgnoreExcept},
+    {u"NonHTMLExt",           String,  AsIs,      51, &S::NonHTMLExt},
+    {u"Zoom",                 Long,    Whole,     52, &S::Zoom,             Between(1, 4)},
 }};
 
-const std::array<QStringView, 52> SaveOrder = {
-    u"XPosR", u"YPosR", u"FixWindowPosition", u"TopMost", u"AutoDialing", u"AutoHangup", u"ImageDir",
-    u"ImageTitle", u"LoadAtFirst", u"AutoReload", u"AutoReloadDelay", u"Notify", u"ShowInfo",
-    u"ShowInfoDelay", u"ShowTitle", u"ShowFilter", u"ShowTextInstead", u"IgnoreCase", u"IgnoreQuote",
-    u"FontName", u"FontSize", u"FontBold", u"FontItalic", u"Scroll_MonoColor", u"Scroll_Shadow",
-    u"Scroll_Stretch", u"Scroll_Reverse", u"Scroll_Blink", u"UseProxy", u"Proxy", u"UserName",
-    u"Password", u"AutoReloadOff", u"AutoReloadOffFrom", u"AutoReloadOffTo", u"ShowProgressDialog",
-    u"HideErrorDialog", u"ShutdownByDblclick", u"ShowInfoByClick", u"ShowInfoBySpaceKey",
-    u"ShowInTaskbar", u"PlaySound1", u"PlaySound2", u"SoundFile1", u"SoundFile2", u"SoundFile3",
-    u"SoundFile4", u"ShowDefaultMSG", u"DefaultExpiresMinute", u"IgnoreExcept", u"NonHTMLExt", u"Zoom",
-};
 // clang-format on
+
+// Every saved key has its own place, 1 to the number of saved keys; every other has none.
+constexpr bool SavePlacesComplete() {
+    int saved = 0;
+    for (const SettingsKey& key : Keys)
+        saved += key.saveAs == SaveAs::NotSaved ? 0 : 1;
+    for (int place = 1; place <= int(Keys.size()); ++place) {
+        const auto holders = std::ranges::count(Keys, place, &SettingsKey::savedAt);
+        if (holders != (place <= saved ? 1 : 0))
+            return false;
+    }
+    return std::ranges::none_of(
+        Keys, [](const SettingsKey& key) { return (key.saveAs == SaveAs::NotSaved) != (key.savedAt == 0); });
+}
+static_assert(SavePlacesComplete());
 
 } // namespace
 
@@ -100,7 +106,19 @@ std::span<const SettingsKey> SettingsKeys() {
 }
 
 std::span<const QStringView> SavedKeyOrder() {
-    return SaveOrder;
+    static const QList<QStringView> order = [] {
+        QList<const SettingsKey*> saved;
+        for (const SettingsKey& key : Keys) {
+            if (key.savedAt > 0)
+                saved.append(&key);
+        }
+        std::ranges::sort(saved, {}, &SettingsKey::savedAt);
+        QList<QStringView> names;
+        for (const SettingsKey* key : saved)
+            names.append(key->name);
+        return names;
+    }();
+    return order;
 }
 
 const SettingsKey& FindSettingsKey(QStringView name) {

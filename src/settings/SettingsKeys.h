@@ -35,6 +35,7 @@ struct SettingsKey {
     QStringView name;
     ReadAs readAs;
     SaveAs saveAs;
+    int savedAt; // its place in the order SaveSettings writes, from 1; 0 for a key not saved
     SettingsField field;
     std::optional<ValidRange> validRange = std::nullopt;
 };

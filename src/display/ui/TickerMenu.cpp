@@ -51,10 +51,8 @@ TickerMenu::TickerMenu(QObject* parent)
     Separator(menu, u"mnuBar7"_s, false);
     QAction* options = Entry(menu, u"mnuOption"_s, u"オプション(&O)..."_s);
     Separator(menu, u"mnuBar3"_s, true);
-    Entry(menu, u"mnuHelp"_s, u"サポート情報(&U)"_s)->setVisible(false);
     QAction* about = Entry(menu, u"mnuVerInfo"_s, u"バージョン情報(&A)..."_s);
     Separator(menu, u"mnuBar1"_s, true);
-    Entry(menu, u"mnuMinWindow"_s, u"ウィンドウを表示しない(&H)"_s)->setVisible(false);
     QAction* exitEntry = Entry(menu, u"mnuExit"_s, u"終了(&X)"_s);
 
     connect(m_showNews, &QAction::triggered, this, &TickerMenu::showNewsTriggered);
