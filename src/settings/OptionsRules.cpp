@@ -31,10 +31,10 @@ OptionsEnabling EnablingFor(const AppSettings& form) {
 
 std::optional<DelayProblem> FindDelayProblem(const QString& autoReloadDelay, const QString& showInfoDelay) {
     if (!InRangeOf(autoReloadDelay, u"AutoReloadDelay"))
-        return DelayProblem{u"txtAutoReloadDelay",
+        return DelayProblem{DelayProblem::Box::AutoReloadDelay,
                             u"情報をダウンロードする間隔は 1 から 60 分の間で指定してください。"_s};
     if (!InRangeOf(showInfoDelay, u"ShowInfoDelay"))
-        return DelayProblem{u"txtShowInfoDelay",
+        return DelayProblem{DelayProblem::Box::ShowInfoDelay,
                             u"情報を表示する間隔は 1 から 600 秒の間で指定してください。"_s};
     return std::nullopt;
 }

@@ -25,7 +25,8 @@ OptionsEnabling EnablingFor(const AppSettings& form);
 
 // A delay box Apply refuses, and what it tells the user.
 struct DelayProblem {
-    QStringView box; // the control's object name
+    enum class Box { AutoReloadDelay, ShowInfoDelay };
+    Box box;
     QString message;
 };
 

@@ -20,11 +20,11 @@ void TestOptionsRules::delayProblem_data() {
     QTest::addColumn<QString>("showInfoDelay");
     QTest::addColumn<QString>("refusedBox");
     QTest::newRow("both at their upper ends") << u"60"_s << u"600"_s << QString();
-    QTest::newRow("minutes 61") << u"61"_s << u"120"_s << u"txtAutoReloadDelay"_s;
-    QTest::newRow("minutes empty") << QString() << u"120"_s << u"txtAutoReloadDelay"_s;
-    QTest::newRow("seconds 601") << u"5"_s << u"601"_s << u"txtShowInfoDelay"_s;
-    QTest::newRow("seconds not a number") << u"5"_s << u"1e2"_s << u"txtShowInfoDelay"_s;
-    QTest::newRow("both wrong: the minutes first") << u"0"_s << u"601"_s << u"txtAutoReloadDelay"_s;
+    QTest::newRow("minutes 61") << u"61"_s << u"120"_s << u"AutoReloadDelay"_s;
+    QTest::newRow("minutes empty") << QString() << u"120"_s << u"AutoReloadDelay"_s;
+    QTest::newRow("seconds 601") << u"5"_s << u"601"_s << u"ShowInfoDelay"_s;
+    QTest::newRow("seconds not a number") << u"5"_s << u"1e2"_s << u"ShowInfoDelay"_s;
+    QTest::newRow("both wrong: the minutes first") << u"0"_s << u"601"_s << u"AutoReloadDelay"_s;
 }
 
 void TestOptionsRules::delayProblem() {
@@ -32,7 +32,10 @@ void TestOptionsRules::delayProblem() {
     QFETCH(QString, showInfoDelay);
     QFETCH(QString, refusedBox);
     const std::optional<DelayProblem> problem = FindDelayProblem(autoReloadDelay, showInfoDelay);
-    QCOMPARE(problem ? problem->box.toString() : QString(), refusedBox);
+    const auto name = [](DelayProblem::Box box) {
+        return box == DelayProblem::Box::AutoReloadDelay ? u"AutoReloadDelay"_s : u"ShowInfoDelay"_s;
+    };
+    QCOMPARE(problem ? name(problem->box) : QString(), refusedBox);
 }
 
 void TestOptionsRules::soundFileStartFolder_data() {

@@ -7,87 +7,80 @@
 #include <cstdint>
 #include <variant>
 
-using namespace Qt::StringLiterals;
-
 namespace {
 
 using S = AppSettings;
+using F = OptionsForm;
 
 struct CheckBinding {
-    QStringView control;
+    QCheckBox* F::*control;
     bool S::*field;
 };
 
 struct NumberBinding {
-    QStringView control;
+    QSpinBox* F::*control;
     std::variant<std::int32_t S::*, std::int16_t S::*> field;
 };
 
-struct TextBinding {
-    QStringView control;
+struct SoundBinding {
+    SoundRow F::*row;
     QString S::*field;
 };
 
 // clang-format off
-const std::array<CheckBinding, 24> Checks = {{
-    {u"chkTopMost", &S::TopMost},                 {u"chkAutoDialing", &S::AutoDialing},
-    {u"chkAutoHangup", &S::AutoHangup},           {u"chkLoadAtFirst", &S::LoadAtFirst},
-    {u"chkAutoReload", &S::AutoReload},           {u"chkAutoReloadOff", &S::AutoReloadOff},
-    {u"chkNotify", &S::Notify},                   {u"chkShowInfo", &S::ShowInfo},
-    {u"chkShowTitle", &S::ShowTitle},             {u"chkShowFilter", &S::ShowFilter},
-    {u"chkShowTextInstead", &S::ShowTextInstead}, {u"chkShowProgressDialog", &S::ShowProgressDialog},
-    {u"chkHideErrorDialog", &S::HideErrorDialog}, {u"chkShutdownByDblclick", &S::ShutdownByDblclick},
-    {u"chkShowInfoByClick", &S::ShowInfoByClick}, {u"chkShowInTaskBar", &S::ShowInTaskbar},
-    {u"chkPlaySound1", &S::PlaySound1},           {u"chkPlaySound2", &S::PlaySound2},
-    {u"chkShowDefaultMSG", &S::ShowDefaultMSG},   {u"chkIgnoreExcept", &S::IgnoreExcept},
-    {u"chkAutoRun", &S::AutoRun},                 {u"chkFixWindowPosition", &S::FixWindowPosition},
-    {u"chkScroll_MonoColor", &S::Scroll_MonoColor}, {u"chkScroll_Shadow", &S::Scroll_Shadow},
+constexpr std::array<CheckBinding, 24> Checks = {{
+    {&F::topMost, &S::TopMost},                    {&F::autoDialing, &S::AutoDialing},
+    {&F::autoHangup, &S::AutoHangup},              {&F::loadAtFirst, &S::LoadAtFirst},
+    {&F::autoReload, &S::AutoReload},              {&F::quietHours, &S::AutoReloadOff},
+    {&F::showOnUpdate, &S::Notify},                {&F::showInTurn, &S::ShowInfo},
+    {&F::showLabel, &S::ShowTitle},                {&F::showRuleName, &S::ShowFilter},
+    {&F::wholeTextInstead, &S::ShowTextInstead},   {&F::showProgress, &S::ShowProgressDialog},
+    {&F::hideErrors, &S::HideErrorDialog},         {&F::exitOnDoubleClick, &S::ShutdownByDblclick},
+    {&F::nextOnClick, &S::ShowInfoByClick},        {&F::taskbarEntry, &S::ShowInTaskbar},
+    {&F::updateSoundOn, &S::PlaySound1},           {&F::itemSoundOn, &S::PlaySound2},
+    {&F::showDefaultMessage, &S::ShowDefaultMSG},  {&F::ignoreExclusions, &S::IgnoreExcept},
+    {&F::runAtLogon, &S::AutoRun},                 {&F::keepPosition, &S::FixWindowPosition},
+    {&F::allOrange, &S::Scroll_MonoColor},         {&F::lessFlicker, &S::Scroll_Shadow},
 }};
 
 const std::array<NumberBinding, 5> Numbers = {{
-    {u"txtAutoReloadDelay", &S::AutoReloadDelay},     {u"txtAutoReloadOffFrom", &S::AutoReloadOffFrom},
-    {u"txtAutoReloadOffTo", &S::AutoReloadOffTo},     {u"txtShowInfoDelay", &S::ShowInfoDelay},
-    {u"txtZoom", &S::Zoom},
+    {&F::autoReloadDelay, &S::AutoReloadDelay}, {&F::quietFrom, &S::AutoReloadOffFrom},
+    {&F::quietTo, &S::AutoReloadOffTo},         {&F::showInfoDelay, &S::ShowInfoDelay},
+    {&F::zoom, &S::Zoom},
 }};
 
-const std::array<TextBinding, 4> Texts = {{
-    {u"txtSoundFile0", &S::SoundFile1}, {u"txtSoundFile1", &S::SoundFile2},
-    {u"txtSoundFile2", &S::SoundFile3}, {u"txtSoundFile3", &S::SoundFile4},
+constexpr std::array<SoundBinding, 4> Sounds = {{
+    {&F::updateSound, &S::SoundFile1}, {&F::keywordSound, &S::SoundFile2},
+    {&F::plainSound, &S::SoundFile3},  {&F::noMatchSound, &S::SoundFile4},
 }};
 // clang-format on
-
-template <typename Control> Control* Find(const QWidget* form, QStringView name) {
-    auto* control = form->findChild<Control*>(name.toString());
-    Q_ASSERT(control);
-    return control;
-}
 
 } // namespace
 
 namespace OptionsControls {
 
-void Show(QWidget* form, const AppSettings& settings) {
+void Show(const OptionsForm& form, const AppSettings& settings) {
     for (const CheckBinding& check : Checks)
-        Find<QCheckBox>(form, check.control)->setChecked(settings.*check.field);
+        (form.*check.control)->setChecked(settings.*check.field);
     for (const NumberBinding& number : Numbers) {
-        auto* box = Find<QSpinBox>(form, number.control);
+        QSpinBox* box = form.*number.control;
         std::visit([&](auto field) { box->setValue(settings.*field); }, number.field);
     }
-    for (const TextBinding& text : Texts)
-        Find<QLineEdit>(form, text.control)->setText(settings.*text.field);
+    for (const SoundBinding& sound : Sounds)
+        (form.*sound.row).file->setText(settings.*sound.field);
 }
 
-void Read(const QWidget* form, AppSettings& settings) {
+void Read(const OptionsForm& form, AppSettings& settings) {
     for (const CheckBinding& check : Checks)
-        settings.*check.field = Find<QCheckBox>(form, check.control)->isChecked();
+        settings.*check.field = (form.*check.control)->isChecked();
     for (const NumberBinding& number : Numbers) {
         bool ok = false;
-        const int value = Find<QSpinBox>(form, number.control)->cleanText().toInt(&ok);
+        const int value = (form.*number.control)->cleanText().toInt(&ok);
         if (ok)
             std::visit([&](auto field) { settings.*field = value; }, number.field);
     }
-    for (const TextBinding& text : Texts)
-        settings.*text.field = Find<QLineEdit>(form, text.control)->text();
+    for (const SoundBinding& sound : Sounds)
+        settings.*sound.field = (form.*sound.row).file->text();
 }
 
 } // namespace OptionsControls

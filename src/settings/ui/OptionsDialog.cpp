@@ -12,14 +12,13 @@
 #include <QPushButton>
 #include <QSpinBox>
 #include <QTabWidget>
+#include <QToolButton>
 #include <QVBoxLayout>
 #include <cmath>
 
 using namespace Qt::StringLiterals;
 
 namespace {
-
-constexpr int SoundRows = 4;
 
 // The font fields from what the font dialog returned; a size given in pixels keeps the old size.
 void TakeFont(AppSettings& settings, const QFont& font) {
@@ -47,7 +46,7 @@ OptionsDialog::OptionsDialog(const AppSettings& settings, Services services, QWi
     layout->addWidget(buildButtons());
 
     ReadAutorunState(m_edit);
-    OptionsControls::Show(this, m_edit);
+    OptionsControls::Show(m_form, m_edit);
     connectControls();
     updateEnabling();
     m_apply->setEnabled(false);
@@ -57,9 +56,11 @@ QTabWidget* OptionsDialog::buildTabs() {
     auto* tabs = new QTabWidget;
     tabs->setObjectName(u"TabStrip1"_s);
     const QList<std::pair<QWidget*, QString>> pages = {
-        {OptionsPages::General(), u"全般"_s},         {OptionsPages::Extraction(), u"抽出と表示"_s},
-        {OptionsPages::Network(), u"ネットワーク"_s}, {OptionsPages::Sound(), u"サウンド"_s},
-        {OptionsPages::Other(), u"その他"_s},
+        {OptionsPages::General(m_form), u"全般"_s},
+        {OptionsPages::Extraction(m_form), u"抽出と表示"_s},
+        {OptionsPages::Network(m_form), u"ネットワーク"_s},
+        {OptionsPages::Sound(m_form), u"サウンド"_s},
+        {OptionsPages::Other(m_form), u"その他"_s},
     };
     for (const auto& [page, caption] : pages) {
         page->setObjectName(u"picFrame"_s + QString::number(tabs->count() + 1));
@@ -86,47 +87,38 @@ void OptionsDialog::connectControls() {
     for (QLineEdit* box : m_tabs->findChildren<QLineEdit*>())
         connect(box, &QLineEdit::textChanged, this, changed);
 
-    const auto button = [this](const QString& name) { return m_tabs->findChild<QAbstractButton*>(name); };
-    connect(button(u"cmdFont"_s), &QAbstractButton::clicked, this, &OptionsDialog::chooseFont);
-    connect(button(u"cmdProxy"_s), &QAbstractButton::clicked, this, &OptionsDialog::editProxy);
+    connect(m_form.font, &QAbstractButton::clicked, this, &OptionsDialog::chooseFont);
+    connect(m_form.proxy, &QAbstractButton::clicked, this, &OptionsDialog::editProxy);
     // Until the rule list and keyword dialogs are given, their buttons stay greyed.
-    button(u"cmdFilter"_s)->setEnabled(bool(m_services.openRuleList));
-    button(u"cmdKeywords"_s)->setEnabled(bool(m_services.openKeywordList));
-    connect(button(u"cmdFilter"_s), &QAbstractButton::clicked, this,
+    m_form.rules->setEnabled(bool(m_services.openRuleList));
+    m_form.keywords->setEnabled(bool(m_services.openKeywordList));
+    connect(m_form.rules, &QAbstractButton::clicked, this,
             [this] { m_services.openRuleList(this, m_rules); });
-    connect(button(u"cmdKeywords"_s), &QAbstractButton::clicked, this,
+    connect(m_form.keywords, &QAbstractButton::clicked, this,
             [this] { m_services.openKeywordList(this, m_keywords); });
-    for (int row = 0; row < SoundRows; ++row) {
-        const QString number = QString::number(row);
-        connect(button(u"cmdBrowseSoundFile"_s + number), &QAbstractButton::clicked, this,
-                [this, row] { browseSoundFile(row); });
-        connect(button(u"cmdTestSound"_s + number), &QAbstractButton::clicked, this,
-                [this, row] { m_services.sound.PlaySoundFile(soundBox(row)->text()); });
+    for (SoundRow* row : m_form.soundRows()) {
+        QLineEdit* file = row->file;
+        connect(row->browse, &QAbstractButton::clicked, this, [this, file] { browseSoundFile(file); });
+        connect(row->test, &QAbstractButton::clicked, this,
+                [this, file] { m_services.sound.PlaySoundFile(file->text()); });
     }
 }
 
 void OptionsDialog::updateEnabling() {
     AppSettings form = m_edit;
-    OptionsControls::Read(this, form);
+    OptionsControls::Read(m_form, form);
     const OptionsEnabling enabling = EnablingFor(form);
-    enable(u"txtAutoReloadDelay"_s, enabling.autoReloadDelay);
-    enable(u"chkAutoReloadOff"_s, enabling.autoReloadOff);
-    enable(u"txtAutoReloadOffFrom"_s, enabling.quietHours);
-    enable(u"txtAutoReloadOffTo"_s, enabling.quietHours);
-    enable(u"txtShowInfoDelay"_s, enabling.showInfoDelay);
-    enable(u"chkHideErrorDialog"_s, enabling.hideErrorDialog);
-    for (int row = 0; row < SoundRows; ++row) {
-        const bool enabled = row == 0 ? enabling.updateSoundRow : enabling.itemSoundRows;
-        const QString number = QString::number(row);
-        for (const QString& name : {u"txtSoundFile"_s, u"cmdBrowseSoundFile"_s, u"cmdTestSound"_s})
-            enable(name + number, enabled);
+    m_form.autoReloadDelay->setEnabled(enabling.autoReloadDelay);
+    m_form.quietHours->setEnabled(enabling.autoReloadOff);
+    m_form.quietFrom->setEnabled(enabling.quietHours);
+    m_form.quietTo->setEnabled(enabling.quietHours);
+    m_form.showInfoDelay->setEnabled(enabling.showInfoDelay);
+    m_form.hideErrors->setEnabled(enabling.hideErrorDialog);
+    for (SoundRow* row : m_form.soundRows()) {
+        const bool enabled = row == &m_form.updateSound ? enabling.updateSoundRow : enabling.itemSoundRows;
+        for (QWidget* control : std::initializer_list<QWidget*>{row->file, row->browse, row->test})
+            control->setEnabled(enabled);
     }
-}
-
-void OptionsDialog::enable(const QString& name, bool enabled) {
-    QWidget* control = m_tabs->findChild<QWidget*>(name);
-    Q_ASSERT(control);
-    control->setEnabled(enabled);
 }
 
 bool OptionsDialog::apply() {
@@ -135,7 +127,7 @@ bool OptionsDialog::apply() {
     // Each file stands on its own: one that could not be written leaves the reload to us.
     const bool reloaded = m_services.dataFiles.SaveRulesAndKeywords(m_rules, m_keywords);
     AppSettings settings = m_edit; // with the proxy, the font and the fields without a control
-    OptionsControls::Read(this, settings);
+    OptionsControls::Read(m_form, settings);
     m_services.setTopMost(settings.TopMost);
     m_services.setTaskbarEntry(settings.ShowInTaskbar);
     m_services.store.SaveSettings(settings);
@@ -154,15 +146,14 @@ bool OptionsDialog::apply() {
 // Shows the message for the first delay box out of its range, on the first page with that box's
 // text selected. True when a box was refused.
 bool OptionsDialog::refuseDelays() {
-    auto* autoReloadDelay = m_tabs->findChild<QSpinBox*>(u"txtAutoReloadDelay"_s);
-    auto* showInfoDelay = m_tabs->findChild<QSpinBox*>(u"txtShowInfoDelay"_s);
     const std::optional<DelayProblem> problem =
-        FindDelayProblem(autoReloadDelay->cleanText(), showInfoDelay->cleanText());
+        FindDelayProblem(m_form.autoReloadDelay->cleanText(), m_form.showInfoDelay->cleanText());
     if (!problem)
         return false;
     m_services.prompter.showWarning(u"エラー"_s, problem->message);
     m_tabs->setCurrentIndex(0);
-    QSpinBox* box = problem->box == autoReloadDelay->objectName() ? autoReloadDelay : showInfoDelay;
+    QSpinBox* box =
+        problem->box == DelayProblem::Box::AutoReloadDelay ? m_form.autoReloadDelay : m_form.showInfoDelay;
     box->setFocus(Qt::OtherFocusReason);
     box->selectAll();
     return true;
@@ -193,11 +184,6 @@ void OptionsDialog::editProxy() {
 }
 
 // A cancelled dialog empties the box.
-void OptionsDialog::browseSoundFile(int row) {
-    QLineEdit* box = soundBox(row);
+void OptionsDialog::browseSoundFile(QLineEdit* box) {
     box->setText(m_services.choosers.OpenSoundFileDialog(this, SoundFileStartFolder(box->text())));
-}
-
-QLineEdit* OptionsDialog::soundBox(int row) const {
-    return m_tabs->findChild<QLineEdit*>(u"txtSoundFile"_s + QString::number(row));
 }

@@ -6,6 +6,7 @@
 #include "settings/SettingsStore.h"
 #include "settings/SoundPlayer.h"
 #include "settings/ui/ChooserDialogs.h"
+#include "settings/ui/OptionsForm.h"
 
 #include <QDialog>
 #include <functional>
@@ -54,18 +55,17 @@ private:
     QWidget* buildButtons();
     void connectControls();
     void updateEnabling();
-    void enable(const QString& name, bool enabled);
     bool refuseDelays();
     void chooseFont();
     void editProxy();
-    void browseSoundFile(int row);
-    QLineEdit* soundBox(int row) const;
+    void browseSoundFile(QLineEdit* box);
 
     Services m_services;
     AppSettings m_edit;
     QList<RuleRecord> m_rules;
     QStringList m_keywords;
     bool m_liveTopMost;
+    OptionsForm m_form;
     QTabWidget* m_tabs;
     QPushButton* m_apply = nullptr;
 };

@@ -1,15 +1,17 @@
 #pragma once
 
+#include "settings/ui/OptionsForm.h"
+
 class QWidget;
 
-// The five pages of the options dialog. Every control carries the object name by which the dialog
-// and its tests find it; the pages lay their controls out and nothing more.
+// The five pages of the options dialog. Each lays its controls out and hands those the dialog reads
+// and wires to form; every control also carries the object name its tests find it by.
 namespace OptionsPages {
 
-QWidget* General();    // "全般": update and display timing
-QWidget* Extraction(); // "抽出と表示": rules, keywords, colours, font
-QWidget* Network();    // "ネットワーク": proxy and dial-up
-QWidget* Sound();      // "サウンド": sound files
-QWidget* Other();      // "その他": window and start-up
+QWidget* General(OptionsForm& form);    // "全般": update and display timing
+QWidget* Extraction(OptionsForm& form); // "抽出と表示": rules, keywords, colours, font
+QWidget* Network(OptionsForm& form);    // "ネットワーク": proxy and dial-up
+QWidget* Sound(OptionsForm& form);      // "サウンド": sound files
+QWidget* Other(OptionsForm& form);      // "その他": window and start-up
 
 } // namespace OptionsPages
