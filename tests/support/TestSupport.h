@@ -47,7 +47,7 @@ void WriteFileBytes(const QString& path, const QByteArray& bytes);
 // what the process printed when the row failed there, nothing when it passed.
 std::optional<QString> RunRowAtScaleFactor(double ratio);
 
-#include "settings/SoundPlayer.h"
+#include "base/SoundPlayer.h"
 
 // Records the sounds that would have played.
 class RecordingSoundPlayer final : public SoundPlayer {

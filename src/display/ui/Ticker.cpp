@@ -17,12 +17,7 @@
 #include "display/ui/SkinDialog.h"
 #include "display/ui/TickerMenu.h"
 #include "display/ui/TrayStatus.h"
-#include "editors/ui/KeywordListDialog.h"
-#include "editors/ui/PageListDialog.h"
-#include "editors/ui/RuleListDialog.h"
-#include "editors/ui/RuleTesterPanel.h"
 #include "retrieval/CycleDebugLog.h"
-#include "settings/ui/OptionsDialog.h"
 
 #include <QApplication>
 #include <QDesktopServices>
@@ -279,23 +274,18 @@ void Ticker::showAbout() {
 }
 
 void Ticker::editPages() {
-    PageListDialog dialog(m_services.dataFiles, m_services.prompter, m_pageStatuses, m_window.get());
-    runModal(dialog);
-    m_pageStatuses = dialog.pageStatuses();
+    if (m_services.dialogs.pageList)
+        m_pageStatuses = m_services.dialogs.pageList(m_window.get(), m_pageStatuses,
+                                                     [this](QDialog& dialog) { return runModal(dialog); });
 }
 
 void Ticker::openOptions() {
-    OptionsDialog dialog(
-        m_settings,
-        {m_services.store, m_services.dataFiles, m_services.prompter, m_services.sound, m_services.choosers,
-         &LedRenderer::MessageFont, [this](bool on) { setTopMost(on); },
-         [this](bool shown) { showTaskbarEntry(shown); }, QCoreApplication::applicationFilePath(),
-         RuleListDialog::opener(
-             m_services.dataFiles, m_services.prompter,
-             [this] { return new RuleTesterPanel(m_services.dataFiles.tables().pages, m_settings); }),
-         KeywordListDialog::opener()},
-        m_window.get());
-    runModal(dialog);
+    if (!m_services.dialogs.options)
+        return;
+    const OptionsHooks hooks{&LedRenderer::MessageFont, [this](bool on) { setTopMost(on); },
+                             [this](bool shown) { showTaskbarEntry(shown); }};
+    m_services.dialogs.options(m_window.get(), m_settings, hooks,
+                               [this](QDialog& dialog) { return runModal(dialog); });
 }
 
 // OK puts the previewed picture on the sign, which takes its size; the panels stay where they are.

@@ -2,6 +2,7 @@
 
 #include "base/AppFolders.h"
 #include "base/Clock.h"
+#include "base/SoundPlayer.h"
 #include "base/UserPrompter.h"
 #include "display/ClockFace.h"
 #include "display/ItemRotation.h"
@@ -12,12 +13,12 @@
 #include "retrieval/UpdateCycle.h"
 #include "settings/AppSettings.h"
 #include "settings/SettingsStore.h"
-#include "settings/SoundPlayer.h"
 
+#include <QFont>
 #include <QObject>
+#include <functional>
 #include <memory>
 
-class ChooserDialogs;
 class MainWindow;
 class QDialog;
 class MessageScroller;
@@ -30,6 +31,28 @@ class TrayStatus;
 class Ticker : public QObject {
     Q_OBJECT
 public:
+    // Runs a dialog of the menu as runModal does; returns what exec() returned.
+    using ModalRunner = std::function<int(QDialog&)>;
+    // What the options dialog needs of the sign.
+    struct OptionsHooks {
+        std::function<QFont(const AppSettings&)> messageFont; // as the sign draws it
+        std::function<void(bool)> setTopMost;                 // the sign in or out of the top band
+        std::function<void(bool)> setTaskbarEntry;
+    };
+    // The dialogs of the menu that other areas make; the composition root hands them in. Either may
+    // be missing: its menu entry then does nothing.
+    struct DialogOpeners {
+        // Runs the page list over parent with the last update's statuses; returns them as the list
+        // leaves them.
+        std::function<QMap<int, PageStatus>(QWidget* parent, const QMap<int, PageStatus>& statuses,
+                                            const ModalRunner& run)>
+            pageList;
+        // Runs the options dialog over parent on the live settings.
+        std::function<void(QWidget* parent, const AppSettings& settings, const OptionsHooks& hooks,
+                           const ModalRunner& run)>
+            options;
+    };
+
     struct Services {
         AppFolders folders;
         const Clock& clock;
@@ -37,7 +60,7 @@ public:
         DataFiles& dataFiles;
         SoundPlayer& sound;
         UserPrompter& prompter;
-        ChooserDialogs& choosers; // the font and file dialogs of the options dialog
+        DialogOpeners dialogs;
         bool otherInstanceWasRunning = false;
     };
 

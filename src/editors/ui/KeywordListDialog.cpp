@@ -1,10 +1,10 @@
 #include "editors/ui/KeywordListDialog.h"
 
+#include "base/ui/DialogParts.h"
 #include "base/ui/NamedControls.h"
 #include "base/ui/StaysOnTop.h"
 #include "editors/KeywordEntries.h"
 #include "editors/ListRows.h"
-#include "editors/ui/DialogParts.h"
 
 #include <QGridLayout>
 #include <QLabel>

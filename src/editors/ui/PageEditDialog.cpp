@@ -1,9 +1,9 @@
 #include "editors/ui/PageEditDialog.h"
 
+#include "base/ui/DialogParts.h"
 #include "base/ui/NamedControls.h"
-#include "editors/ui/DialogParts.h"
+#include "base/ui/TextBoxBehaviour.h"
 #include "settings/PasswordScrambler.h"
-#include "settings/ui/TextBoxBehaviour.h"
 
 #include <QCheckBox>
 #include <QGridLayout>

@@ -1,9 +1,9 @@
 #include "editors/ui/PageListDialog.h"
 
+#include "base/ui/DialogParts.h"
 #include "base/ui/NamedControls.h"
 #include "base/ui/StaysOnTop.h"
 #include "editors/ListRows.h"
-#include "editors/ui/DialogParts.h"
 #include "editors/ui/PageEditDialog.h"
 #include "retrieval/CycleTexts.h"
 

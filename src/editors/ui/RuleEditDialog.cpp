@@ -1,9 +1,9 @@
 #include "editors/ui/RuleEditDialog.h"
 
+#include "base/ui/DialogParts.h"
 #include "base/ui/NamedControls.h"
-#include "editors/ui/DialogParts.h"
+#include "base/ui/TextBoxBehaviour.h"
 #include "retrieval/RecordCodec.h"
-#include "settings/ui/TextBoxBehaviour.h"
 
 #include <QGridLayout>
 #include <QLabel>

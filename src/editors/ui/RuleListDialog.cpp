@@ -1,10 +1,10 @@
 #include "editors/ui/RuleListDialog.h"
 
+#include "base/ui/DialogParts.h"
 #include "base/ui/NamedControls.h"
 #include "base/ui/StaysOnTop.h"
 #include "editors/ListRows.h"
 #include "editors/RuleDescription.h"
-#include "editors/ui/DialogParts.h"
 #include "editors/ui/RuleEditDialog.h"
 #include "editors/ui/RuleTesterPanel.h"
 

@@ -1,10 +1,10 @@
 #pragma once
 
+#include "base/SoundPlayer.h"
 #include "base/UserPrompter.h"
 #include "retrieval/DataFiles.h"
 #include "settings/AppSettings.h"
 #include "settings/SettingsStore.h"
-#include "settings/SoundPlayer.h"
 #include "settings/ui/ChooserDialogs.h"
 #include "settings/ui/OptionsForm.h"
 

@@ -2,9 +2,9 @@
 
 #include "base/ui/DialogButtons.h"
 #include "base/ui/NamedControls.h"
+#include "base/ui/TextBoxBehaviour.h"
 #include "settings/PasswordScrambler.h"
 #include "settings/ProxyParts.h"
-#include "settings/ui/TextBoxBehaviour.h"
 
 #include <QCheckBox>
 #include <QFormLayout>

@@ -3,6 +3,7 @@
 #include "base/RunLog.h"
 #include "display/ui/MainWindow.h"
 #include "display/ui/Ticker.h"
+#include "startup/ui/MenuDialogs.h"
 
 #include <QApplication>
 #include <QDeadlineTimer>
@@ -51,10 +52,11 @@ void TickerApp::Main() {
     // A later instance leaves the window where the desktop puts it, unless it has its own id.
     const bool restorePosition =
         m_folders.options().mode == StartupMode::PerId || !m_lock.otherInstanceWasRunning();
-    m_ticker =
-        std::make_unique<Ticker>(Ticker::Services{m_folders, m_clock, m_store, m_dataFiles, m_sound,
-                                                  m_prompter, m_choosers, m_lock.otherInstanceWasRunning()},
-                                 settings);
+    m_ticker = std::make_unique<Ticker>(
+        Ticker::Services{m_folders, m_clock, m_store, m_dataFiles, m_sound, m_prompter,
+                         MenuDialogs({m_store, m_dataFiles, m_prompter, m_sound, m_choosers}),
+                         m_lock.otherInstanceWasRunning()},
+        settings);
     m_prompter.setParent(m_ticker->window());
     ReportFirstPaintWhenAsked(*m_ticker->window());
     QObject::connect(m_ticker.get(), &Ticker::shutdownFinished, qApp, &QCoreApplication::quit,

@@ -2,11 +2,11 @@
 
 #include "base/AppFolders.h"
 #include "base/Clock.h"
-#include "display/ui/MessageBoxPrompter.h"
+#include "base/ui/MessageBoxPrompter.h"
+#include "base/ui/SystemSoundPlayer.h"
 #include "retrieval/DataFiles.h"
 #include "settings/SettingsStore.h"
 #include "settings/ui/ChooserDialogs.h"
-#include "settings/ui/SystemSoundPlayer.h"
 #include "startup/InstanceLock.h"
 #include "startup/TerminationSignals.h"
 

@@ -6,6 +6,7 @@
 #include "display/ui/TrayStatus.h"
 #include "retrieval/CycleTexts.h"
 #include "settings/ui/ChooserDialogs.h"
+#include "startup/ui/MenuDialogs.h"
 #include "support/DialogTesting.h"
 #include "support/TestSupport.h"
 
@@ -48,7 +49,8 @@ struct Fixture {
         WriteFileBytes(dir.filePath(u"Sorvanta.ini"_s), "[Sorvanta 1.00]\r\n" + ini.toUtf8());
         dataFiles.LoadDataFiles();
         ticker = std::make_unique<Ticker>(
-            Ticker::Services{folders, clock, store, dataFiles, sound, prompter, choosers, otherInstance},
+            Ticker::Services{folders, clock, store, dataFiles, sound, prompter,
+                             MenuDialogs({store, dataFiles, prompter, sound, choosers}), otherInstance},
             store.LoadSettings());
         ticker->cycle().setConnectivityCheck([] { return true; });
         ticker->cycle().setFetcher(
@@ -398,8 +400,7 @@ void TestTicker::zoomedSignComesBackWhereItWas() {
     f.ticker->window()->move(300, 200);
     f.ticker->ShutdownApp(true);
     QVERIFY(f.ini().contains(u"XPosR=0.3750000\r\nYPosR=0.2500000\r\n"_s));
-    Ticker again({f.folders, f.clock, f.store, f.dataFiles, f.sound, f.prompter, f.choosers},
-                 f.store.LoadSettings());
+    Ticker again({f.folders, f.clock, f.store, f.dataFiles, f.sound, f.prompter, {}}, f.store.LoadSettings());
     again.showWindow(true);
     QCOMPARE(again.window()->geometry(), QRect(300, 200, 444, 130));
 }

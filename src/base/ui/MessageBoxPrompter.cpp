@@ -1,4 +1,4 @@
-#include "display/ui/MessageBoxPrompter.h"
+#include "base/ui/MessageBoxPrompter.h"
 
 #include <QApplication>
 #include <QMessageBox>

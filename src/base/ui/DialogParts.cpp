@@ -1,4 +1,4 @@
-#include "editors/ui/DialogParts.h"
+#include "base/ui/DialogParts.h"
 
 #include <QAbstractItemView>
 #include <QHBoxLayout>

@@ -1,4 +1,4 @@
-#include "settings/ui/SystemSoundPlayer.h"
+#include "base/ui/SystemSoundPlayer.h"
 
 #include <QApplication>
 #include <QFileInfo>

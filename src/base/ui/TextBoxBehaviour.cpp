@@ -1,4 +1,4 @@
-#include "settings/ui/TextBoxBehaviour.h"
+#include "base/ui/TextBoxBehaviour.h"
 
 #include <QFocusEvent>
 #include <QLineEdit>

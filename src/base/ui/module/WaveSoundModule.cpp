@@ -1,6 +1,6 @@
 // The sound module: QSoundEffect behind the WaveSound interface, built as a loadable module beside
 // the program and loaded with the first sound played.
-#include "settings/ui/WaveSound.h"
+#include "base/ui/WaveSound.h"
 
 #include <QSoundEffect>
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "settings/SoundPlayer.h"
-#include "settings/ui/WaveSound.h"
+#include "base/SoundPlayer.h"
+#include "base/ui/WaveSound.h"
 
 #include <QObject>
 #include <functional>
