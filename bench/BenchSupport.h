@@ -9,25 +9,25 @@
 
 // A train-delay page: a table of rowCount rows, each with a line name, a bold status and a delay
 // cell, with half-width katakana, character references and CR LF line ends as real pages have.
-QString GenerateDelayPage(int rowCount, quint32 seed = 412);
+QString generateDelayPage(int rowCount, quint32 seed = 412);
 
 // Encodes with an ICU converter ("windows-31j", "EUC-JP", ...); stops the program on failure.
-QByteArray EncodePage(const QString& text, const char* converterName);
+QByteArray encodePage(const QString& text, const char* converterName);
 
-double Median(QList<double> values);
+double median(QList<double> values);
 
-bool WriteBenchFile(const QString& path, const QByteArray& bytes);
+bool writeBenchFile(const QString& path, const QByteArray& bytes);
 
 // The two rules the benchmarks extract with: the delay cell (without test runs) and the bold status.
-QByteArray DelayRulesFile();
+QByteArray delayRulesFile();
 
 // A program folder with a copy of sorvanta-check (the one built beside the benchmarks, or another
 // given) and url.txt (the given pages, all enabled), filter.txt and Sorvanta.ini beside it, to be
 // run with /singleuser. Returns the copied executable, or nullopt when the folder could not be
 // prepared.
 std::optional<QString>
-PrepareCheckFolder(const QString& folder, const QStringList& urls, const QString& iniLines,
+prepareCheckFolder(const QString& folder, const QStringList& urls, const QString& iniLines,
                    const QString& checkBinary = QString::fromUtf8(SORVANTA_CHECK_BINARY));
 
 // The environment for a child process: HOME and the XDG folders below home, no proxy variables.
-QProcessEnvironment IsolatedEnvironment(const QString& home);
+QProcessEnvironment isolatedEnvironment(const QString& home);

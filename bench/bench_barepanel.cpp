@@ -14,7 +14,7 @@ namespace {
 constexpr int FrameWidth = 4000;
 
 // Lit and dark columns in two colours, as a message frame has them.
-QImage Frame(QRgb lit) {
+QImage frame(QRgb lit) {
     QImage frame(FrameWidth, 16, QImage::Format_RGB32);
     for (int y = 0; y < frame.height(); ++y)
         for (int x = 0; x < frame.width(); ++x)
@@ -25,7 +25,7 @@ QImage Frame(QRgb lit) {
 class BarePanel : public QWidget {
 public:
     explicit BarePanel(bool idle)
-        : m_frames{Frame(qRgb(210, 255, 16)), Frame(qRgb(128, 160, 16))} {
+        : m_frames{frame(qRgb(210, 255, 16)), frame(qRgb(128, 160, 16))} {
         setWindowTitle(idle ? QStringLiteral("bench-barepanel idle") : QStringLiteral("bench-barepanel"));
         setAttribute(Qt::WA_OpaquePaintEvent);
         setFixedSize(m_panel.size());

@@ -2,7 +2,7 @@
 // 1. sorvanta-check on one ~5 MB undeclared EUC-JP train-delay page served on 127.0.0.1 (process start,
 //    download, decoding, normalisation, extraction and output), against `nkf -s` converting the same
 //    bytes, and against an earlier build of sorvanta-check when SORVANTA_BASELINE_CHECK names one.
-// 2. The page chain in process (ReadPageContent + ExtractPageItems) on a ~5 MB windows-1252 page
+// 2. The page chain in process (readPageContent + extractPageItems) on a ~5 MB windows-1252 page
 //    declared ISO-8859-1 and on a ~5 MB undeclared GB18030 page, against a target of 150 ms each.
 // Usage: bench_charsets [data folder (default bench/data)] [runs (default 7)]
 #include "BenchSupport.h"
@@ -23,10 +23,10 @@ constexpr int RowCount = 30000;
 constexpr double ChainTargetMs = 150;
 
 // Wall time of a process, start included; nullopt when it fails.
-std::optional<double> TimeProcess(const QString& program, const QStringList& arguments, const QString& folder,
+std::optional<double> timeProcess(const QString& program, const QStringList& arguments, const QString& folder,
                                   const QString& home) {
     QProcess process;
-    process.setProcessEnvironment(IsolatedEnvironment(home));
+    process.setProcessEnvironment(isolatedEnvironment(home));
     process.setWorkingDirectory(folder);
     process.setStandardOutputFile(QProcess::nullDevice());
     process.setStandardErrorFile(QProcess::nullDevice());
@@ -41,34 +41,34 @@ std::optional<double> TimeProcess(const QString& program, const QStringList& arg
 
 // The medians of several runs of each command, taken in turns so that a busy moment of the machine
 // falls on all of them alike.
-QList<std::optional<double>> TimeInTurns(const QList<std::pair<QString, QStringList>>& commands,
+QList<std::optional<double>> timeInTurns(const QList<std::pair<QString, QStringList>>& commands,
                                          const QString& folder, const QString& home, int runs) {
     QList<QList<double>> times(commands.size());
     QList<bool> failed(commands.size(), false);
     for (int run = 0; run < runs; ++run) {
         for (qsizetype i = 0; i < commands.size(); ++i) {
-            const std::optional<double> ms = TimeProcess(commands[i].first, commands[i].second, folder, home);
+            const std::optional<double> ms = timeProcess(commands[i].first, commands[i].second, folder, home);
             failed[i] = failed[i] || !ms;
             times[i].append(ms.value_or(0));
         }
     }
     QList<std::optional<double>> medians;
     for (qsizetype i = 0; i < commands.size(); ++i)
-        medians.append(failed[i] ? std::nullopt : std::optional(Median(times[i])));
+        medians.append(failed[i] ? std::nullopt : std::optional(median(times[i])));
     return medians;
 }
 
-bool WholeChain(const QString& data, int runs) {
-    const QByteArray page = EncodePage(GenerateDelayPage(RowCount), "EUC-JP");
+bool wholeChain(const QString& data, int runs) {
+    const QByteArray page = encodePage(generateDelayPage(RowCount), "EUC-JP");
     const QString file = data + u"/page-euc-jp.html"_s;
     TestHttpServer server;
     server.route("/page.html", Reply::ok(page, "text/html"));
     const QString folder = data + u"/charsets-check"_s;
     const QString home = data + u"/charsets-home"_s;
     const QStringList urls{server.url(u"/page.html"_s)};
-    const std::optional<QString> ours = PrepareCheckFolder(folder, urls, u"ShowTextInstead=No\r\n"_s);
+    const std::optional<QString> ours = prepareCheckFolder(folder, urls, u"ShowTextInstead=No\r\n"_s);
     const QString nkf = QStandardPaths::findExecutable(u"nkf"_s);
-    if (!server.isListening() || !ours || !WriteBenchFile(file, page) || nkf.isEmpty()) {
+    if (!server.isListening() || !ours || !writeBenchFile(file, page) || nkf.isEmpty()) {
         std::printf("  no figure: cannot serve the page, prepare %s or find nkf\n", qPrintable(folder));
         return false;
     }
@@ -76,11 +76,11 @@ bool WholeChain(const QString& data, int runs) {
     const QString baseline = qEnvironmentVariable("SORVANTA_BASELINE_CHECK");
     if (!baseline.isEmpty()) {
         const std::optional<QString> theirs =
-            PrepareCheckFolder(folder + u"-baseline"_s, urls, u"ShowTextInstead=No\r\n"_s, baseline);
+            prepareCheckFolder(folder + u"-baseline"_s, urls, u"ShowTextInstead=No\r\n"_s, baseline);
         if (theirs)
             commands.append({*theirs, {u"/singleuser"_s}});
     }
-    const QList<std::optional<double>> medians = TimeInTurns(commands, folder, home, runs);
+    const QList<std::optional<double>> medians = timeInTurns(commands, folder, home, runs);
     std::printf("EUC-JP page, undeclared: %.2f MB, %d rows\n", double(page.size()) / 1e6, RowCount);
     if (!medians[0] || !medians[1]) {
         std::printf("  no figure: a run failed\n");
@@ -96,8 +96,8 @@ bool WholeChain(const QString& data, int runs) {
     return true;
 }
 
-// A delay table like GenerateDelayPage's, in another language, about as large.
-QString ForeignDelayPage(int rows, const QString& line, const QString& status, const QString& detail) {
+// A delay table like generateDelayPage's, in another language, about as large.
+QString foreignDelayPage(int rows, const QString& line, const QString& status, const QString& detail) {
     QString page = u"<html><head><title>Info</title></head><body><table>\r\n"_s;
     for (int i = 0; i < rows; ++i)
         page += u"<tr><td>"_s + line.arg(i) + u"</td><td><b>"_s + status + u"</b></td><td class=\"info\">"_s +
@@ -105,7 +105,7 @@ QString ForeignDelayPage(int rows, const QString& line, const QString& status, c
     return page + u"</table></body></html>\r\n"_s;
 }
 
-bool InProcessChain(const char* name, const QByteArray& page, const QByteArray& contentType, int runs) {
+bool inProcessChain(const char* name, const QByteArray& page, const QByteArray& contentType, int runs) {
     const QList<RuleRecord> rules{{true, QString(), u"<td class=\"info\">"_s, u"</td>"_s, {}},
                                   {true, u"status"_s, u"<b>"_s, QString(), {}}};
     QList<double> times;
@@ -114,14 +114,14 @@ bool InProcessChain(const char* name, const QByteArray& page, const QByteArray& 
     for (int run = 0; run < runs; ++run) {
         QElapsedTimer timer;
         timer.start();
-        PageContent content = ReadPageContent(page, contentType);
+        PageContent content = readPageContent(page, contentType);
         InfoItems found;
-        ExtractPageItems(content, 1, rules, {}, found);
+        extractPageItems(content, 1, rules, {}, found);
         times.append(double(timer.nsecsElapsed()) / 1e6);
         items = found.size();
-        encoding = content.encoding ? PageEncodingName(content.encoding->encoding) : QString();
+        encoding = content.encoding ? pageEncodingName(content.encoding->encoding) : QString();
     }
-    const double median = Median(times);
+    const double median = ::median(times);
     std::printf(
         "%s page: %.2f MB, read as %s: %.1f ms (median of %d), %lld items; target under %.0f ms: %s\n", name,
         double(page.size()) / 1e6, qPrintable(encoding), median, runs, qlonglong(items), ChainTargetMs,
@@ -140,14 +140,14 @@ int main(int argc, char* argv[]) {
         std::fprintf(stderr, "cannot create %s\n", qPrintable(data));
         return 1;
     }
-    bool ok = WholeChain(data, runs);
-    const QString latin = ForeignDelayPage(34000, u"Ligne %1"_s, u"Retard à Créteil — « service réduit »"_s,
+    bool ok = wholeChain(data, runs);
+    const QString latin = foreignDelayPage(34000, u"Ligne %1"_s, u"Retard à Créteil — « service réduit »"_s,
                                            u"Prochain départ prévu à 12h%1, voie ½, supplément 5 €"_s);
-    ok = InProcessChain("windows-1252", EncodePage(latin, "windows-1252"), "text/html; charset=ISO-8859-1",
+    ok = inProcessChain("windows-1252", encodePage(latin, "windows-1252"), "text/html; charset=ISO-8859-1",
                         runs) &&
          ok;
-    const QString chinese = ForeignDelayPage(48000, u"线路%1"_s, u"运行正常"_s,
+    const QString chinese = foreignDelayPage(48000, u"线路%1"_s, u"运行正常"_s,
                                              u"因信号故障，列车晚点约%1分钟，请乘客注意安全。"_s);
-    ok = InProcessChain("GB18030 undeclared", EncodePage(chinese, "GB18030"), "text/html", runs) && ok;
+    ok = inProcessChain("GB18030 undeclared", encodePage(chinese, "GB18030"), "text/html", runs) && ok;
     return ok ? 0 : 2;
 }

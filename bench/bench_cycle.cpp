@@ -47,7 +47,7 @@ struct Hosts {
     }
 };
 
-std::optional<Hosts> StartHosts(const QString& folder, qsizetype& pageBytes) {
+std::optional<Hosts> startHosts(const QString& folder, qsizetype& pageBytes) {
     Hosts hosts;
     for (int host = 1; host <= HostCount; ++host) {
         hosts.servers.push_back(std::make_unique<TestHttpServer>("127.0.0." + QByteArray::number(host)));
@@ -57,8 +57,8 @@ std::optional<Hosts> StartHosts(const QString& folder, qsizetype& pageBytes) {
     pageBytes = 0;
     for (int page = 1; page <= PageCount; ++page) {
         const QByteArray path = "/page-" + QByteArray::number(page) + ".html";
-        const QByteArray bytes = EncodePage(GenerateDelayPage(RowsPerPage, 412 + page), "windows-31j");
-        if (!WriteBenchFile(folder + QString::fromLatin1(path), bytes))
+        const QByteArray bytes = encodePage(generateDelayPage(RowsPerPage, 412 + page), "windows-31j");
+        if (!writeBenchFile(folder + QString::fromLatin1(path), bytes))
             return std::nullopt;
         Reply reply = Reply::ok(bytes, "text/html; charset=Shift_JIS");
         reply.delay = ReplyDelay;
@@ -81,10 +81,10 @@ struct Figures {
     QList<double> seconds;
     QString failure; // why a run did not count; empty when all did
     RunOutput last;
-    double median() const { return seconds.isEmpty() ? 0 : Median(seconds); }
+    double median() const { return seconds.isEmpty() ? 0 : ::median(seconds); }
 };
 
-std::optional<RunOutput> RunTimed(const QString& program, const QStringList& arguments,
+std::optional<RunOutput> runTimed(const QString& program, const QStringList& arguments,
                                   const QProcessEnvironment& environment, const QString& folder) {
     QProcess process;
     process.setProcessEnvironment(environment);
@@ -100,7 +100,7 @@ std::optional<RunOutput> RunTimed(const QString& program, const QStringList& arg
 
 // Runs a tool `runs` times (after one untimed run when warmUp), each time checking with `verify`
 // that it fetched every page; verify returns the failure or an empty text.
-Figures TimeTool(const Hosts& hosts, int runs, bool warmUp,
+Figures timeTool(const Hosts& hosts, int runs, bool warmUp,
                  const std::function<std::optional<RunOutput>()>& runOnce,
                  const std::function<QString(const RunOutput&)>& verify) {
     Figures figures;
@@ -123,14 +123,14 @@ Figures TimeTool(const Hosts& hosts, int runs, bool warmUp,
     return figures;
 }
 
-Figures TimeSorvantaCheck(const Hosts& hosts, const QString& folder, const QString& home, int runs) {
+Figures timeSorvantaCheck(const Hosts& hosts, const QString& folder, const QString& home, int runs) {
     const std::optional<QString> executable =
-        PrepareCheckFolder(folder, hosts.urls, u"ShowTextInstead=No\r\n"_s);
+        prepareCheckFolder(folder, hosts.urls, u"ShowTextInstead=No\r\n"_s);
     if (!executable)
         return {{}, u"cannot prepare "_s + folder, {}};
-    return TimeTool(
+    return timeTool(
         hosts, runs, true,
-        [&] { return RunTimed(*executable, {u"/singleuser"_s}, IsolatedEnvironment(home), folder); },
+        [&] { return runTimed(*executable, {u"/singleuser"_s}, isolatedEnvironment(home), folder); },
         [](const RunOutput& output) {
             if (output.exitCode != 0 || !output.err.isEmpty() || output.out.isEmpty())
                 return u"exit status %1, stderr: %2"_s.arg(output.exitCode).arg(output.err.left(300));
@@ -138,32 +138,32 @@ Figures TimeSorvantaCheck(const Hosts& hosts, const QString& folder, const QStri
         });
 }
 
-QByteArray UrlwatchJobs(const QStringList& urls) {
+QByteArray urlwatchJobs(const QStringList& urls) {
     QByteArrayList jobs;
     for (int i = 0; i < urls.size(); ++i)
         jobs.append("name: \"page " + QByteArray::number(i + 1) + "\"\nurl: \"" + urls[i].toUtf8() + "\"\n");
     return jobs.join("---\n");
 }
 
-Figures TimeUrlwatch(const Hosts& hosts, const QString& folder, const QString& home, int runs) {
+Figures timeUrlwatch(const Hosts& hosts, const QString& folder, const QString& home, int runs) {
     const QString urlwatch = QStandardPaths::findExecutable(u"urlwatch"_s);
     if (urlwatch.isEmpty())
         return {{}, u"not installed (scripts/setup --bench installs it)"_s, {}};
     const QDir dir(folder);
     const QString urls = dir.filePath(u"urls.yaml"_s), config = dir.filePath(u"urlwatch.yaml"_s);
     const QString hooks = dir.filePath(u"hooks.py"_s), cache = dir.filePath(u"cache.db"_s);
-    if (!WriteBenchFile(urls, UrlwatchJobs(hosts.urls)) || !WriteBenchFile(hooks, {}) ||
-        !WriteBenchFile(config, "report:\n  text:\n    minimal: true\n  stdout:\n    enabled: true\n"
+    if (!writeBenchFile(urls, urlwatchJobs(hosts.urls)) || !writeBenchFile(hooks, {}) ||
+        !writeBenchFile(config, "report:\n  text:\n    minimal: true\n  stdout:\n    enabled: true\n"
                                 "    color: false\n") ||
         !QFile::setPermissions(hooks, QFile::ReadOwner | QFile::WriteOwner))
         return {{}, u"cannot prepare "_s + folder, {}};
     const QStringList arguments{u"--urls"_s,  urls,  u"--config"_s, config,
                                 u"--hooks"_s, hooks, u"--cache"_s,  cache};
-    return TimeTool(
+    return timeTool(
         hosts, runs, true,
         [&]() -> std::optional<RunOutput> {
             QFile::remove(cache); // every run starts afresh and reports every page as new
-            return RunTimed(urlwatch, arguments, IsolatedEnvironment(home), folder);
+            return runTimed(urlwatch, arguments, isolatedEnvironment(home), folder);
         },
         [](const RunOutput& output) {
             const qsizetype fresh = output.out.count(u"NEW: "_s);
@@ -175,20 +175,20 @@ Figures TimeUrlwatch(const Hosts& hosts, const QString& folder, const QString& h
         });
 }
 
-// The same cycle in this process, with FetchPage behind a lock so only one download runs at a time.
-Figures TimeSerialCycle(const Hosts& hosts, const QString& folder, int runs) {
-    const AppFolders folders(ParseStartupArguments(u"/singleuser"_s), folder, folder);
+// The same cycle in this process, with fetchPage behind a lock so only one download runs at a time.
+Figures timeSerialCycle(const Hosts& hosts, const QString& folder, int runs) {
+    const AppFolders folders(parseStartupArguments(u"/singleuser"_s), folder, folder);
     DataFiles files(folders, nullptr);
-    files.LoadDataFiles();
+    files.loadDataFiles();
     SystemClock clock;
-    const AppSettings settings = LoadSettings(folders, clock, 96);
+    const AppSettings settings = loadSettings(folders, clock, 96);
     auto gate = std::make_shared<std::mutex>();
     const Fetcher oneAtATime = [gate](const FetchRequest& request, const StopSignal& stop,
                                       const ProgressSignal& progress) {
         std::lock_guard lock(*gate);
-        return FetchPage(request, stop, progress);
+        return fetchPage(request, stop, progress);
     };
-    return TimeTool(
+    return timeTool(
         hosts, runs, false,
         [&]() -> std::optional<RunOutput> {
             UpdateCycle cycle(clock);
@@ -216,23 +216,23 @@ Figures TimeSerialCycle(const Hosts& hosts, const QString& folder, int runs) {
         });
 }
 
-QString Seconds(const Figures& figures) {
+QString seconds(const Figures& figures) {
     return u"%1 s (median of %2, min %3 s)"_s.arg(figures.median(), 0, 'f', 2)
         .arg(figures.seconds.size())
         .arg(*std::min_element(figures.seconds.begin(), figures.seconds.end()), 0, 'f', 2);
 }
 
 // detail: what the last run produced, in words.
-bool Print(const char* name, const Figures& figures, const QString& detail) {
+bool print(const char* name, const Figures& figures, const QString& detail) {
     if (!figures.failure.isEmpty()) {
         std::printf("  %s: no figure: %s\n", name, qUtf8Printable(figures.failure));
         return false;
     }
-    std::printf("  %s: %s, %s\n", name, qUtf8Printable(Seconds(figures)), qUtf8Printable(detail));
+    std::printf("  %s: %s, %s\n", name, qUtf8Printable(seconds(figures)), qUtf8Printable(detail));
     return true;
 }
 
-const char* YesNo(bool met) {
+const char* yesNo(bool met) {
     return met ? "met" : "MISSED";
 }
 
@@ -245,7 +245,7 @@ int main(int argc, char* argv[]) {
     const int runs = std::max(1, arguments.value(2, u"7"_s).toInt());
     const int serialRuns = std::max(1, arguments.value(3, u"3"_s).toInt());
     qsizetype pageBytes = 0;
-    std::optional<Hosts> hosts = StartHosts(data + u"/pages"_s, pageBytes);
+    std::optional<Hosts> hosts = startHosts(data + u"/pages"_s, pageBytes);
     if (!hosts) {
         std::fprintf(stderr, "cannot start the servers on 127.0.0.1-%d or write the pages\n", HostCount);
         return 1;
@@ -255,14 +255,14 @@ int main(int argc, char* argv[]) {
         "late\n",
         PageCount, double(pageBytes) / PageCount / 1024, HostCount, HostCount, PagesPerHost,
         qlonglong(ReplyDelay.count()));
-    const Figures ours = TimeSorvantaCheck(*hosts, data + u"/check"_s, data + u"/home"_s, runs);
-    const Figures theirs = TimeUrlwatch(*hosts, data + u"/urlwatch"_s, data + u"/home"_s, runs);
-    const Figures serial = TimeSerialCycle(*hosts, data + u"/check"_s, serialRuns);
-    const bool haveOurs = Print("sorvanta-check /singleuser (process, wall time)", ours,
+    const Figures ours = timeSorvantaCheck(*hosts, data + u"/check"_s, data + u"/home"_s, runs);
+    const Figures theirs = timeUrlwatch(*hosts, data + u"/urlwatch"_s, data + u"/home"_s, runs);
+    const Figures serial = timeSerialCycle(*hosts, data + u"/check"_s, serialRuns);
+    const bool haveOurs = print("sorvanta-check /singleuser (process, wall time)", ours,
                                 u"%1 items printed"_s.arg(ours.last.out.count(u'\n')));
-    const bool haveTheirs = Print("urlwatch (process, wall time, fresh cache each run)", theirs,
+    const bool haveTheirs = print("urlwatch (process, wall time, fresh cache each run)", theirs,
                                   u"%1 pages reported new"_s.arg(theirs.last.out.count(u"NEW: "_s)));
-    const bool haveSerial = Print("serial cycle (UpdateCycle in-process, one download at a time)", serial,
+    const bool haveSerial = print("serial cycle (UpdateCycle in-process, one download at a time)", serial,
                                   serial.last.out + u" items"_s);
     if (haveOurs && haveTheirs)
         std::printf("  sorvanta-check %.2f s vs urlwatch %.2f s: %s (%.1fx)\n", ours.median(),
@@ -271,8 +271,8 @@ int main(int argc, char* argv[]) {
     std::printf("  target: %.1fx as fast as urlwatch and under %.1f s; a serial cycle takes over %.0f s\n",
                 TargetSpeedUp, TargetSeconds, SerialLowerBound);
     std::printf("  %.1fx as fast as urlwatch: %s; under %.1f s: %s; serial over %.0f s: %s\n", TargetSpeedUp,
-                haveOurs && haveTheirs ? YesNo(ours.median() * TargetSpeedUp <= theirs.median()) : "unknown",
-                TargetSeconds, haveOurs ? YesNo(ours.median() < TargetSeconds) : "unknown", SerialLowerBound,
-                haveSerial ? YesNo(serial.median() > SerialLowerBound) : "unknown");
+                haveOurs && haveTheirs ? yesNo(ours.median() * TargetSpeedUp <= theirs.median()) : "unknown",
+                TargetSeconds, haveOurs ? yesNo(ours.median() < TargetSeconds) : "unknown", SerialLowerBound,
+                haveSerial ? yesNo(serial.median() > SerialLowerBound) : "unknown");
     return haveOurs && haveTheirs && haveSerial ? 0 : 2;
 }

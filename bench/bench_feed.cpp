@@ -21,7 +21,7 @@ constexpr int EntryCount = 100000;
 
 // Entries as news sites write them: CDATA titles with half-width katakana and a reference, a
 // link, an HTML description in CDATA and a date.
-QByteArray GenerateFeed() {
+QByteArray generateFeed() {
     QString feed = u"<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<rss version=\"2.0\"><channel>"
                    u"<title>運行情報</title><link>http://example.jp/</link>\n"_s;
     for (int i = 1; i <= EntryCount; ++i) {
@@ -42,32 +42,32 @@ struct Times {
     qsizetype itemCount = 0;
 };
 
-double MsSince(const QElapsedTimer& timer, qint64 startNs) {
+double msSince(const QElapsedTimer& timer, qint64 startNs) {
     return double(timer.nsecsElapsed() - startNs) / 1e6;
 }
 
-Times TimeOnce(const QByteArray& bytes, const QList<RuleRecord>& rules) {
+Times timeOnce(const QByteArray& bytes, const QList<RuleRecord>& rules) {
     Times times;
     QElapsedTimer timer;
     timer.start();
-    const std::optional<QString> text = DecodePageBytes(bytes, "application/rss+xml");
-    times.decode = MsSince(timer, 0);
+    const std::optional<QString> text = decodePageBytes(bytes, "application/rss+xml");
+    times.decode = msSince(timer, 0);
     qint64 at = timer.nsecsElapsed();
-    const std::optional<Feed> feed = ParseFeed(*text);
-    times.parse = MsSince(timer, at);
+    const std::optional<Feed> feed = parseFeed(*text);
+    times.parse = msSince(timer, at);
     at = timer.nsecsElapsed();
     PageContent content{{}, {}, feed->entries, {}};
     InfoItems items;
-    ExtractPageItems(content, 1, {}, {}, items);
-    times.items = MsSince(timer, at);
+    extractPageItems(content, 1, {}, {}, items);
+    times.items = msSince(timer, at);
     times.itemCount = items.size();
 
     // What a cycle does with the page: read it once, try the rules, then the feed.
     at = timer.nsecsElapsed();
-    PageContent page = ReadPageContent(bytes, "application/rss+xml");
+    PageContent page = readPageContent(bytes, "application/rss+xml");
     InfoItems chainItems;
-    ExtractPageItems(page, 1, rules, {}, chainItems);
-    times.chain = MsSince(timer, at);
+    extractPageItems(page, 1, rules, {}, chainItems);
+    times.chain = msSince(timer, at);
     return times;
 }
 
@@ -77,7 +77,7 @@ int main(int argc, char* argv[]) {
     QCoreApplication app(argc, argv);
     const QStringList arguments = app.arguments();
     const int runs = arguments.size() > 1 ? std::max(1, arguments.at(1).toInt()) : 9;
-    const QByteArray bytes = GenerateFeed();
+    const QByteArray bytes = generateFeed();
     const qint64 cap = FetchLimits().maxBytes;
     std::printf("RSS 2.0 feed: %d entries, %.2f MB (download cap %.2f MB)\n", EntryCount,
                 double(bytes.size()) / 1e6, double(cap) / 1e6);
@@ -91,7 +91,7 @@ int main(int argc, char* argv[]) {
     QList<double> decode, parse, items, parseAndItems, chain;
     qsizetype itemCount = 0;
     for (int run = 0; run < runs; ++run) {
-        const Times times = TimeOnce(bytes, rules);
+        const Times times = timeOnce(bytes, rules);
         decode.append(times.decode);
         parse.append(times.parse);
         items.append(times.items);
@@ -99,18 +99,18 @@ int main(int argc, char* argv[]) {
         chain.append(times.chain);
         itemCount = times.itemCount;
     }
-    std::printf("  parse + items: %.1f ms (ParseFeed %.1f ms, items %.1f ms), %lld items; "
+    std::printf("  parse + items: %.1f ms (parseFeed %.1f ms, items %.1f ms), %lld items; "
                 "decoding before it %.1f ms (medians of %d)\n",
-                Median(parseAndItems), Median(parse), Median(items), qlonglong(itemCount), Median(decode),
+                median(parseAndItems), median(parse), median(items), qlonglong(itemCount), median(decode),
                 runs);
-    std::printf("  page chain (ReadPageContent + ExtractPageItems): %.1f ms\n", Median(chain));
+    std::printf("  page chain (readPageContent + extractPageItems): %.1f ms\n", median(chain));
 
     // What the feed check costs a page that is no feed: a look at its head.
-    const QString page = GenerateDelayPage(150000);
+    const QString page = generateDelayPage(150000);
     QElapsedTimer timer;
     timer.start();
-    const bool feed = ParseFeed(page).has_value();
-    std::printf("  ParseFeed on a %.2f M-character HTML page: %.1f us\n", double(page.size()) / 1e6,
+    const bool feed = parseFeed(page).has_value();
+    std::printf("  parseFeed on a %.2f M-character HTML page: %.1f us\n", double(page.size()) / 1e6,
                 double(timer.nsecsElapsed()) / 1e3);
     return itemCount == EntryCount && !feed ? 0 : 1;
 }

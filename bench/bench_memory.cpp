@@ -19,11 +19,11 @@ constexpr double TargetMegabytes = 150;
 const QString Time = u"/usr/bin/time"_s;
 
 // A page of about `bytes` bytes: the row count is scaled from a sample of the same rows.
-QByteArray ShiftJisPageOf(qsizetype bytes) {
+QByteArray shiftJisPageOf(qsizetype bytes) {
     constexpr int SampleRows = 2000;
-    const qsizetype sample = EncodePage(GenerateDelayPage(SampleRows), "windows-31j").size();
+    const qsizetype sample = encodePage(generateDelayPage(SampleRows), "windows-31j").size();
     const int rows = int(double(bytes) / double(sample) * SampleRows);
-    return EncodePage(GenerateDelayPage(rows), "windows-31j");
+    return encodePage(generateDelayPage(rows), "windows-31j");
 }
 
 struct PeakRun {
@@ -33,7 +33,7 @@ struct PeakRun {
     QString failure;
 };
 
-double ParseNumber(const QString& report, const QString& label) {
+double parseNumber(const QString& report, const QString& label) {
     const QRegularExpression line(QRegularExpression::escape(label) + u":\\s*([0-9:.]+)"_s);
     const QString value = line.match(report).captured(1);
     // Elapsed time comes as [h:]m:ss.ss.
@@ -43,10 +43,10 @@ double ParseNumber(const QString& report, const QString& label) {
     return total;
 }
 
-PeakRun MeasureOnce(const QString& executable, const QString& folder, const QString& home) {
+PeakRun measureOnce(const QString& executable, const QString& folder, const QString& home) {
     const QString items = QDir(folder).filePath(u"items.txt"_s);
     QProcess process;
-    process.setProcessEnvironment(IsolatedEnvironment(home));
+    process.setProcessEnvironment(isolatedEnvironment(home));
     process.setWorkingDirectory(folder);
     process.setStandardOutputFile(items);
     process.start(Time, {u"-v"_s, executable, u"/singleuser"_s});
@@ -58,36 +58,36 @@ PeakRun MeasureOnce(const QString& executable, const QString& folder, const QStr
     QFile output(items);
     PeakRun run;
     run.items = output.open(QIODevice::ReadOnly) ? output.readAll().count('\n') : 0;
-    run.megabytes = ParseNumber(report, u"Maximum resident set size (kbytes)"_s) / 1024;
-    run.seconds = ParseNumber(report, u"Elapsed (wall clock) time (h:mm:ss or m:ss)"_s);
+    run.megabytes = parseNumber(report, u"Maximum resident set size (kbytes)"_s) / 1024;
+    run.seconds = parseNumber(report, u"Elapsed (wall clock) time (h:mm:ss or m:ss)"_s);
     if (run.items == 0)
         run.failure = u"no item printed; stderr: "_s + report.left(400);
     return run;
 }
 
 // Serves page at one address and returns the median peak of `runs` runs.
-PeakRun Measure(const QByteArray& page, const QString& folder, const QString& home, int runs) {
+PeakRun measure(const QByteArray& page, const QString& folder, const QString& home, int runs) {
     TestHttpServer server;
     server.route("/page.html", Reply::ok(page, "text/html; charset=Shift_JIS"));
     const std::optional<QString> executable =
-        PrepareCheckFolder(folder, {server.url(u"/page.html"_s)}, u"ShowTextInstead=No\r\n"_s);
+        prepareCheckFolder(folder, {server.url(u"/page.html"_s)}, u"ShowTextInstead=No\r\n"_s);
     if (!server.isListening() || !executable)
         return {0, 0, 0, u"cannot serve the page or prepare "_s + folder};
     QList<double> peaks, seconds;
     PeakRun run;
     for (int i = 0; i < runs; ++i) {
-        run = MeasureOnce(*executable, folder, home);
+        run = measureOnce(*executable, folder, home);
         if (!run.failure.isEmpty())
             return run;
         peaks.append(run.megabytes);
         seconds.append(run.seconds);
     }
-    run.megabytes = Median(peaks);
-    run.seconds = Median(seconds);
+    run.megabytes = median(peaks);
+    run.seconds = median(seconds);
     return run;
 }
 
-bool Report(const char* name, const PeakRun& run, int runs) {
+bool report(const char* name, const PeakRun& run, int runs) {
     if (!run.failure.isEmpty()) {
         std::printf("  %s: no figure: %s\n", name, qUtf8Printable(run.failure));
         return false;
@@ -109,20 +109,20 @@ int main(int argc, char* argv[]) {
                     qPrintable(Time));
         return 2;
     }
-    const QByteArray large = ShiftJisPageOf(PageBytes);
-    const QByteArray small = EncodePage(GenerateDelayPage(300), "windows-31j");
-    if (!WriteBenchFile(data + u"/page-30mb-shift_jis.html"_s, large)) {
+    const QByteArray large = shiftJisPageOf(PageBytes);
+    const QByteArray small = encodePage(generateDelayPage(300), "windows-31j");
+    if (!writeBenchFile(data + u"/page-30mb-shift_jis.html"_s, large)) {
         std::fprintf(stderr, "cannot write into %s\n", qPrintable(data));
         return 1;
     }
     std::printf(
         "memory: sorvanta-check /singleuser on one Shift_JIS page served on 127.0.0.1, /usr/bin/time -v\n");
     const QString home = data + u"/home"_s;
-    const bool haveSmall = Report(qPrintable(u"%1 KB page"_s.arg(small.size() / 1024)),
-                                  Measure(small, data + u"/check-small"_s, home, runs), runs);
-    const PeakRun peak = Measure(large, data + u"/check"_s, home, runs);
+    const bool haveSmall = report(qPrintable(u"%1 KB page"_s.arg(small.size() / 1024)),
+                                  measure(small, data + u"/check-small"_s, home, runs), runs);
+    const PeakRun peak = measure(large, data + u"/check"_s, home, runs);
     const bool haveLarge =
-        Report(qPrintable(u"%1 MB page"_s.arg(double(large.size()) / 1e6, 0, 'f', 1)), peak, runs);
+        report(qPrintable(u"%1 MB page"_s.arg(double(large.size()) / 1e6, 0, 'f', 1)), peak, runs);
     std::printf("  target: under %.0f MB on the 30 MB page: %s\n", TargetMegabytes,
                 !haveLarge                         ? "unknown"
                 : peak.megabytes < TargetMegabytes ? "met"

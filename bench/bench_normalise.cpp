@@ -1,4 +1,4 @@
-// Times the page chain (NormalisePageText + ExtractItems) on a ~5 MB EUC-JP and a ~5 MB
+// Times the page chain (normalisePageText + extractItems) on a ~5 MB EUC-JP and a ~5 MB
 // Shift_JIS train-delay page of 30,000 rows, against `nkf -s` converting the same bytes.
 // Usage: bench_normalise [data folder (default bench/data)] [runs (default 9)]
 #include "BenchSupport.h"
@@ -22,7 +22,7 @@ namespace {
 
 constexpr int RowCount = 30000;
 
-QList<RuleRecord> Rules() {
+QList<RuleRecord> delayRules() {
     return {{true, QString(), u"<td class=\"info\">"_s, u"</td>"_s, {u"試運転"_s}},
             {true, u"status"_s, u"<b>"_s, QString(), {}}};
 }
@@ -34,28 +34,28 @@ struct ChainTimes {
     qsizetype items = 0;
 };
 
-ChainTimes TimeChain(const QByteArray& bytes, int runs) {
-    const QList<RuleRecord> rules = Rules();
+ChainTimes timeChain(const QByteArray& bytes, int runs) {
+    const QList<RuleRecord> rules = delayRules();
     QList<double> normalise, extract, total;
     qsizetype itemCount = 0;
     for (int run = 0; run < runs; ++run) {
         QElapsedTimer timer;
         timer.start();
-        QString text = NormalisePageText(bytes);
+        QString text = normalisePageText(bytes);
         const double normalised = double(timer.nsecsElapsed()) / 1e6;
         InfoItems items;
-        ExtractItems(text, 1, rules, {}, items);
+        extractItems(text, 1, rules, {}, items);
         const double all = double(timer.nsecsElapsed()) / 1e6;
         normalise.append(normalised);
         extract.append(all - normalised);
         total.append(all);
         itemCount = items.size();
     }
-    return {Median(normalise), Median(extract), Median(total), itemCount};
+    return {median(normalise), median(extract), median(total), itemCount};
 }
 
 // Wall time of `nkf -s file > /dev/null`, process start included; nullopt when nkf cannot run.
-std::optional<double> TimeNkf(const QString& nkf, const QString& file, int runs) {
+std::optional<double> timeNkf(const QString& nkf, const QString& file, int runs) {
     QList<double> times;
     for (int run = 0; run < runs; ++run) {
         QProcess process;
@@ -68,17 +68,17 @@ std::optional<double> TimeNkf(const QString& nkf, const QString& file, int runs)
             return std::nullopt;
         times.append(double(timer.nsecsElapsed()) / 1e6);
     }
-    return Median(times);
+    return median(times);
 }
 
-bool Report(const QString& name, const QByteArray& bytes, const QString& file, const QString& nkf, int runs) {
+bool report(const QString& name, const QByteArray& bytes, const QString& file, const QString& nkf, int runs) {
     std::printf("%s page: %.2f MB, %d rows (%s)\n", qPrintable(name), double(bytes.size()) / 1e6, RowCount,
                 qPrintable(QDir::toNativeSeparators(file)));
-    const ChainTimes ours = TimeChain(bytes, runs);
+    const ChainTimes ours = timeChain(bytes, runs);
     std::printf(
-        "  ours: NormalisePageText %.1f ms + ExtractItems %.1f ms = %.1f ms (median of %d), %lld items\n",
+        "  ours: normalisePageText %.1f ms + extractItems %.1f ms = %.1f ms (median of %d), %lld items\n",
         ours.normalise, ours.extract, ours.total, runs, qlonglong(ours.items));
-    const std::optional<double> theirs = nkf.isEmpty() ? std::nullopt : TimeNkf(nkf, file, runs);
+    const std::optional<double> theirs = nkf.isEmpty() ? std::nullopt : timeNkf(nkf, file, runs);
     if (!theirs) {
         std::printf("  nkf: not available (install it with scripts/setup --bench)\n");
         return false;
@@ -101,13 +101,13 @@ int main(int argc, char* argv[]) {
         std::fprintf(stderr, "cannot create %s\n", qPrintable(folder));
         return 1;
     }
-    const QString page = GenerateDelayPage(RowCount);
+    const QString page = generateDelayPage(RowCount);
     const QString nkf = QStandardPaths::findExecutable(u"nkf"_s);
     bool compared = true;
     for (const auto& [name, converter, fileName] :
          {std::tuple{u"EUC-JP"_s, "EUC-JP", u"page-euc-jp.html"_s},
           std::tuple{u"Shift_JIS"_s, "windows-31j", u"page-shift_jis.html"_s}}) {
-        const QByteArray bytes = EncodePage(page, converter);
+        const QByteArray bytes = encodePage(page, converter);
         const QString path = QDir(folder).filePath(fileName);
         QFile file(path);
         if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(bytes) != bytes.size()) {
@@ -115,7 +115,7 @@ int main(int argc, char* argv[]) {
             return 1;
         }
         file.close();
-        compared = Report(name, bytes, path, nkf, runs) && compared;
+        compared = report(name, bytes, path, nkf, runs) && compared;
     }
     return compared ? 0 : 2;
 }

@@ -14,7 +14,7 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-QString BodyWithDistinctTags(qsizetype tags) {
+QString bodyWithDistinctTags(qsizetype tags) {
     QString body;
     for (qsizetype i = 0; i < tags; ++i)
         body += u"<p id=%1>運行%2</p>"_s.arg(i).arg(i % 10);
@@ -22,7 +22,7 @@ QString BodyWithDistinctTags(qsizetype tags) {
 }
 
 // Each distinct tag deleted everywhere in turn: a pass over the body per tag.
-void RemoveEachTagInTurn(QString& fragment) {
+void removeEachTagInTurn(QString& fragment) {
     qsizetype g = 0;
     for (;;) {
         const qsizetype open = fragment.indexOf(u'<', g);
@@ -34,7 +34,7 @@ void RemoveEachTagInTurn(QString& fragment) {
     }
 }
 
-template <typename Remove> double MedianMs(const QString& body, int runs, Remove remove) {
+template <typename Remove> double medianMs(const QString& body, int runs, Remove remove) {
     std::vector<double> times;
     for (int run = 0; run < runs; ++run) {
         QString fragment = body;
@@ -53,15 +53,15 @@ int main(int argc, char* argv[]) {
     QCoreApplication app(argc, argv);
     const int runs = argc > 1 ? std::max(1, atoi(argv[1])) : 5;
 
-    const QString page = BodyWithDistinctTags(12000);
-    const double linear = MedianMs(page, runs, [](QString& f) { RemoveTags(f); });
-    const double perTag = MedianMs(page, runs, RemoveEachTagInTurn);
+    const QString page = bodyWithDistinctTags(12000);
+    const double linear = medianMs(page, runs, [](QString& f) { removeTags(f); });
+    const double perTag = medianMs(page, runs, removeEachTagInTurn);
     std::printf("tags: 12,000 distinct tags, %lld characters: %.1f ms (a pass per tag: %.1f ms, %.0fx)\n",
                 static_cast<long long>(page.size()), linear, perTag, perTag / linear);
 
     const qsizetype hostileTags = 32 * 1024 * 1024 / 20;
-    const QString hostile = BodyWithDistinctTags(hostileTags);
-    const double large = MedianMs(hostile, std::min(runs, 3), [](QString& f) { RemoveTags(f); });
+    const QString hostile = bodyWithDistinctTags(hostileTags);
+    const double large = medianMs(hostile, std::min(runs, 3), [](QString& f) { removeTags(f); });
     std::printf("tags: hostile body, %lld characters, %lld distinct tags: %.0f ms\n",
                 static_cast<long long>(hostile.size()), static_cast<long long>(hostileTags), large);
     return 0;

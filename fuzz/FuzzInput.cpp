@@ -4,7 +4,7 @@
 #include <cstdio>
 #include <cstdlib>
 
-QList<QByteArray> SplitFuzzInput(const std::uint8_t* data, std::size_t size, int parts) {
+QList<QByteArray> splitFuzzInput(const std::uint8_t* data, std::size_t size, int parts) {
     const QByteArrayView input(data, qsizetype(size));
     const QByteArrayView separator(FuzzPartSeparator, sizeof FuzzPartSeparator);
     QList<QByteArray> result;
@@ -21,11 +21,11 @@ QList<QByteArray> SplitFuzzInput(const std::uint8_t* data, std::size_t size, int
     return result;
 }
 
-QByteArray JoinFuzzInput(const QList<QByteArray>& parts) {
+QByteArray joinFuzzInput(const QList<QByteArray>& parts) {
     return parts.join(QByteArray(FuzzPartSeparator, sizeof FuzzPartSeparator));
 }
 
-std::uint32_t FuzzNumber(const QByteArray& part, std::uint32_t fallback) {
+std::uint32_t fuzzNumber(const QByteArray& part, std::uint32_t fallback) {
     if (part.size() < 4)
         return fallback;
     std::uint32_t number = 0;
@@ -34,7 +34,7 @@ std::uint32_t FuzzNumber(const QByteArray& part, std::uint32_t fallback) {
     return number;
 }
 
-void FuzzCheckFailed(const char* condition, const char* file, int line) {
+void fuzzCheckFailed(const char* condition, const char* file, int line) {
     std::fprintf(stderr, "%s:%d: check failed: %s\n", file, line, condition);
     std::abort();
 }

@@ -9,12 +9,12 @@
 // first, so a plain file (a page, an INI file, a data file) is a seed as it stands; the parts it
 // lacks are empty. The last part takes the rest of the input, separators included.
 inline constexpr char FuzzPartSeparator[] = {'\0', '\0'};
-QList<QByteArray> SplitFuzzInput(const std::uint8_t* data, std::size_t size, int parts);
-QByteArray JoinFuzzInput(const QList<QByteArray>& parts);
+QList<QByteArray> splitFuzzInput(const std::uint8_t* data, std::size_t size, int parts);
+QByteArray joinFuzzInput(const QList<QByteArray>& parts);
 
 // A number made of the part's first four bytes (little-endian), or fallback when it is shorter.
-std::uint32_t FuzzNumber(const QByteArray& part, std::uint32_t fallback);
+std::uint32_t fuzzNumber(const QByteArray& part, std::uint32_t fallback);
 
 // Ends the run with the failed condition and where it stands; libFuzzer then keeps the input.
-[[noreturn]] void FuzzCheckFailed(const char* condition, const char* file, int line);
-#define FUZZ_CHECK(condition) ((condition) ? void() : FuzzCheckFailed(#condition, __FILE__, __LINE__))
+[[noreturn]] void fuzzCheckFailed(const char* condition, const char* file, int line);
+#define FUZZ_CHECK(condition) ((condition) ? void() : fuzzCheckFailed(#condition, __FILE__, __LINE__))

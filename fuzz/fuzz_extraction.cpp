@@ -23,7 +23,7 @@ namespace {
 
 constexpr qsizetype ReferenceLimit = 4096;
 
-QString Prepared(QString text, const ExtractionOptions& options) {
+QString prepared(QString text, const ExtractionOptions& options) {
     if (options.ignoreCase)
         text = text.toUpper();
     if (options.ignoreQuote)
@@ -31,7 +31,7 @@ QString Prepared(QString text, const ExtractionOptions& options) {
     return text;
 }
 
-QString WithoutTags(QString fragment) {
+QString withoutTags(QString fragment) {
     for (qsizetype g = 0;;) {
         const qsizetype open = fragment.indexOf(u'<', g);
         const qsizetype close = open < 0 ? -1 : fragment.indexOf(u'>', open);
@@ -43,11 +43,11 @@ QString WithoutTags(QString fragment) {
 }
 
 // One rule over the prepared page; returns whether it found a non-empty fragment.
-bool RuleStepByStep(const QString& page, int pageNumber, const RuleRecord& rule, int number,
+bool ruleStepByStep(const QString& page, int pageNumber, const RuleRecord& rule, int number,
                     const ExtractionOptions& options, InfoItems& items) {
-    const QString header = Prepared(rule.Header, options);
-    QString footer = Prepared(rule.Footer, options);
-    const QString exclusions = Prepared(rule.Exclusions.join(u' '), options);
+    const QString header = prepared(rule.Header, options);
+    QString footer = prepared(rule.Footer, options);
+    const QString exclusions = prepared(rule.Exclusions.join(u' '), options);
     const QStringList words = exclusions.isEmpty() ? QStringList() : exclusions.split(u' ');
     if (footer.isEmpty())
         footer = u"<"_s;
@@ -61,7 +61,7 @@ bool RuleStepByStep(const QString& page, int pageNumber, const RuleRecord& rule,
             p = s + 1;
             continue;
         }
-        const QString fragment = WithoutTags(page.mid(s + header.size(), e - s - header.size()));
+        const QString fragment = withoutTags(page.mid(s + header.size(), e - s - header.size()));
         if (!fragment.isEmpty()) {
             found = true;
             const auto inFragment = [&](const QString& word) { return fragment.contains(word); };
@@ -72,61 +72,61 @@ bool RuleStepByStep(const QString& page, int pageNumber, const RuleRecord& rule,
     }
 }
 
-bool ExtractedStepByStep(const QString& page, int pageNumber, const QList<RuleRecord>& rules,
+bool extractedStepByStep(const QString& page, int pageNumber, const QList<RuleRecord>& rules,
                          const ExtractionOptions& options, InfoItems& items) {
-    const QString prepared = Prepared(page, options);
+    const QString prepared = prepared(page, options);
     bool found = false;
     for (int number = 1; number <= rules.size(); ++number) {
         if (rules[number - 1].Enabled)
-            found = RuleStepByStep(prepared, pageNumber, rules[number - 1], number, options, items) || found;
+            found = ruleStepByStep(prepared, pageNumber, rules[number - 1], number, options, items) || found;
     }
     return found;
 }
 
-bool HoldsCompleteTag(const QString& text) {
+bool holdsCompleteTag(const QString& text) {
     const qsizetype open = text.indexOf(u'<');
     return open >= 0 && text.indexOf(u'>', open) >= 0;
 }
 
-bool IsSoundItem(const InfoItem& item, int pageNumber, const QList<RuleRecord>& rules) {
-    return !item.text.isEmpty() && !HoldsCompleteTag(item.text) && item.page == pageNumber &&
+bool isSoundItem(const InfoItem& item, int pageNumber, const QList<RuleRecord>& rules) {
+    return !item.text.isEmpty() && !holdsCompleteTag(item.text) && item.page == pageNumber &&
            item.rule >= 1 && item.rule <= rules.size() && rules[item.rule - 1].Enabled;
 }
 
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    const QList<QByteArray> parts = SplitFuzzInput(data, size, 3);
+    const QList<QByteArray> parts = splitFuzzInput(data, size, 3);
     const QString page = QString::fromUtf8(parts.at(0));
-    const QList<RuleRecord> rules = ParseRules(DecodeAnsiText(parts.at(1)));
+    const QList<RuleRecord> rules = parseRules(decodeAnsiText(parts.at(1)));
     const QByteArray& settings = parts.at(2);
     const int flags = settings.isEmpty() ? 0 : static_cast<unsigned char>(settings.at(0));
     const ExtractionOptions options{(flags & 1) != 0, (flags & 2) != 0, (flags & 4) != 0};
-    const int pageNumber = int(FuzzNumber(settings.mid(1), 1));
+    const int pageNumber = int(fuzzNumber(settings.mid(1), 1));
 
-    const QString stripped = StripPageText(page);
+    const QString stripped = stripPageText(page);
     FUZZ_CHECK(stripped.size() <= page.size() && !stripped.contains(u'<') && !stripped.contains(u'>'));
 
     QString text = page;
     InfoItems items;
-    const bool found = ExtractItems(text, pageNumber, rules, options, items);
-    FUZZ_CHECK(text == Prepared(page, options));
+    const bool found = extractItems(text, pageNumber, rules, options, items);
+    FUZZ_CHECK(text == prepared(page, options));
     FUZZ_CHECK(found || items.isEmpty());
     FUZZ_CHECK(std::all_of(items.cbegin(), items.cend(),
-                           [&](const InfoItem& item) { return IsSoundItem(item, pageNumber, rules); }));
+                           [&](const InfoItem& item) { return isSoundItem(item, pageNumber, rules); }));
     if (page.size() <= ReferenceLimit) {
         QString withoutTags = page;
-        FUZZ_CHECK(RemoveTags(withoutTags) && withoutTags == WithoutTags(page));
+        FUZZ_CHECK(removeTags(withoutTags) && withoutTags == withoutTags(page));
         InfoItems expected;
-        FUZZ_CHECK(ExtractedStepByStep(page, pageNumber, rules, options, expected) == found);
+        FUZZ_CHECK(extractedStepByStep(page, pageNumber, rules, options, expected) == found);
         FUZZ_CHECK(items == expected);
     }
 
-    const std::uint32_t questionsBeforeStop = FuzzNumber(settings.mid(5), 0);
+    const std::uint32_t questionsBeforeStop = fuzzNumber(settings.mid(5), 0);
     std::uint32_t questions = 0;
     QString stoppedText = page;
     InfoItems stoppedItems;
-    ExtractItems(stoppedText, pageNumber, rules, options, stoppedItems,
+    extractItems(stoppedText, pageNumber, rules, options, stoppedItems,
                  [&] { return ++questions > questionsBeforeStop; });
     FUZZ_CHECK(stoppedItems.size() <= items.size() &&
                std::equal(stoppedItems.cbegin(), stoppedItems.cend(), items.cbegin()));

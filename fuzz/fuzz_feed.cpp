@@ -9,16 +9,16 @@
 
 namespace {
 
-bool IsWhiteSpace(QChar c) {
+bool isWhiteSpace(QChar c) {
     return c == u' ' || c == u'\t' || c == u'\r' || c == u'\n';
 }
 
-bool IsTidyTitle(const FeedEntry& entry) {
+bool isTidyTitle(const FeedEntry& entry) {
     const QString& title = entry.title;
-    if (!title.isEmpty() && (IsWhiteSpace(title.front()) || IsWhiteSpace(title.back())))
+    if (!title.isEmpty() && (isWhiteSpace(title.front()) || isWhiteSpace(title.back())))
         return false;
     return std::adjacent_find(title.cbegin(), title.cend(), [](QChar a, QChar b) {
-               return IsWhiteSpace(a) && IsWhiteSpace(b);
+               return isWhiteSpace(a) && isWhiteSpace(b);
            }) == title.cend();
 }
 
@@ -26,16 +26,16 @@ bool IsTidyTitle(const FeedEntry& entry) {
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const QString text = QString::fromUtf8(reinterpret_cast<const char*>(data), qsizetype(size));
-    const std::optional<Feed> feed = ParseFeed(text);
+    const std::optional<Feed> feed = parseFeed(text);
     if (feed) {
-        FUZZ_CHECK(std::all_of(feed->entries.cbegin(), feed->entries.cend(), IsTidyTitle));
+        FUZZ_CHECK(std::all_of(feed->entries.cbegin(), feed->entries.cend(), isTidyTitle));
         FUZZ_CHECK(
             std::all_of(feed->entryTexts.cbegin(), feed->entryTexts.cend(), [&](const TextRange& range) {
                 return 0 <= range.start && range.start <= range.end && range.end <= text.size();
             }));
     }
     bool asked = false;
-    const std::optional<Feed> stopped = ParseFeed(text, [&] { return asked = true; });
+    const std::optional<Feed> stopped = parseFeed(text, [&] { return asked = true; });
     FUZZ_CHECK(!asked || !stopped);
     return 0;
 }

@@ -10,38 +10,38 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-bool IsBlank(QChar c) {
+bool isBlank(QChar c) {
     return c == u' ' || c == u'\t';
 }
 
-bool IsTrimmedName(const QString& name) {
-    return !name.isEmpty() && !IsBlank(name.front()) && !IsBlank(name.back()) && !name.contains(u'\r') &&
+bool isTrimmedName(const QString& name) {
+    return !name.isEmpty() && !isBlank(name.front()) && !isBlank(name.back()) && !name.contains(u'\r') &&
            !name.contains(u'\n');
 }
 
 // Names the program can write: its own section and keys are such names. A section name holds no
 // "]"; a key holds no "=" and starts with neither ";" (a comment) nor "[" (a section).
-bool IsWritableSection(const QString& name) {
-    return IsTrimmedName(name) && !name.contains(u']');
+bool isWritableSection(const QString& name) {
+    return isTrimmedName(name) && !name.contains(u']');
 }
 
-bool IsWritableKey(const QString& name) {
-    return IsTrimmedName(name) && !name.contains(u'=') && !name.startsWith(u';') && !name.startsWith(u'[');
+bool isWritableKey(const QString& name) {
+    return isTrimmedName(name) && !name.contains(u'=') && !name.startsWith(u';') && !name.startsWith(u'[');
 }
 
-bool SameName(const QString& a, const QString& b) {
+bool sameName(const QString& a, const QString& b) {
     return a.compare(b, Qt::CaseInsensitive) == 0;
 }
 
-QString WithoutLineBreaks(QString value) {
+QString withoutLineBreaks(QString value) {
     return value.replace(u"\r\n"_s, u" "_s).replace(u'\r', u' ').replace(u'\n', u' ');
 }
 
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    const QList<QByteArray> parts = SplitFuzzInput(data, size, 6);
-    const QString fileText = DecodeAnsiText(parts.at(0));
+    const QList<QByteArray> parts = splitFuzzInput(data, size, 6);
+    const QString fileText = decodeAnsiText(parts.at(0));
     FUZZ_CHECK(!fileText.isEmpty() || QByteArray(parts.at(0)).replace("\xEF\xBB\xBF", "").isEmpty());
     IniFile ini = IniFile::fromText(fileText);
     const QString section = QString::fromUtf8(parts.at(1));
@@ -54,7 +54,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     FUZZ_CHECK(IniFile::fromText(text).toText() == text);
     const std::optional<QString> otherBefore = ini.value(otherSection, otherKey);
     ini.value(section, key);
-    if (!IsWritableSection(section) || !IsWritableKey(key))
+    if (!isWritableSection(section) || !isWritableKey(key))
         return 0;
 
     ini.setValue(section, key, value);
@@ -62,10 +62,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     // a BOM, which loading drops: only such a text does not come back whole.
     const QString written = ini.toText();
     const IniFile saved =
-        written.startsWith(QChar(0xFEFF)) ? ini : IniFile::fromText(DecodeAnsiText(EncodeAnsiText(written)));
+        written.startsWith(QChar(0xFEFF)) ? ini : IniFile::fromText(decodeAnsiText(encodeAnsiText(written)));
     FUZZ_CHECK(saved.toText() == written);
-    FUZZ_CHECK(saved.value(section, key) == WithoutLineBreaks(value));
-    if (!SameName(section, otherSection) || !SameName(key, otherKey))
+    FUZZ_CHECK(saved.value(section, key) == withoutLineBreaks(value));
+    if (!sameName(section, otherSection) || !sameName(key, otherKey))
         FUZZ_CHECK(saved.value(otherSection, otherKey) == otherBefore);
     return 0;
 }

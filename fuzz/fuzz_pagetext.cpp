@@ -16,28 +16,28 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-bool IsHalfWidthKana(QChar c) {
+bool isHalfWidthKana(QChar c) {
     return c.unicode() >= 0xFF61 && c.unicode() <= 0xFF9F;
 }
 
-bool IsRemoved(QChar c) {
-    return c == u'\r' || c == u'\n' || c == u'\t' || c == QChar(0) || IsHalfWidthKana(c);
+bool isRemoved(QChar c) {
+    return c == u'\r' || c == u'\n' || c == u'\t' || c == QChar(0) || isHalfWidthKana(c);
 }
 
 // The widening that Shift_JIS text knows: a letter joins the voiced or semi-voiced mark after it
 // when the joined letter exists in CP932; a mark on its own becomes the spacing mark.
-QString Widened(const QString& text) {
+QString widened(const QString& text) {
     QString wide;
     for (qsizetype i = 0; i < text.size(); ++i) {
         const QChar c = text.at(i);
-        if (!IsHalfWidthKana(c)) {
+        if (!isHalfWidthKana(c)) {
             wide += c;
             continue;
         }
         const QString joined = text.mid(i, 2).normalized(QString::NormalizationForm_KC);
         bool inCp932 = false;
-        EncodeCp932(joined, &inCp932);
-        if (joined.size() == 1 && inCp932 && i + 1 < text.size() && IsHalfWidthKana(text.at(i + 1))) {
+        encodeCp932(joined, &inCp932);
+        if (joined.size() == 1 && inCp932 && i + 1 < text.size() && isHalfWidthKana(text.at(i + 1))) {
             wide += joined;
             ++i;
         } else if (c == u'\uFF9E' || c == u'\uFF9F') {
@@ -49,24 +49,24 @@ QString Widened(const QString& text) {
     return wide;
 }
 
-QString NormalisedStepByStep(QString text) {
-    text = Widened(text);
+QString normalisedStepByStep(QString text) {
+    text = widened(text);
     text.remove(u'\r').remove(u'\n').remove(u'\t');
     text.replace(u"  "_s, QString());
-    return DecodeReferencesOneByOne(text);
+    return decodeReferencesOneByOne(text);
 }
 
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    const QList<QByteArray> parts = SplitFuzzInput(data, size, 2);
+    const QList<QByteArray> parts = splitFuzzInput(data, size, 2);
     const QByteArray& page = parts.at(0);
     const QByteArray& contentType = parts.at(1);
 
-    const std::optional<QString> decoded = DecodePageBytes(page, contentType);
+    const std::optional<QString> decoded = decodePageBytes(page, contentType);
     FUZZ_CHECK(decoded && !decoded->contains(QChar(0)));
-    const QString text = NormalisePageText(page, contentType);
-    FUZZ_CHECK(std::none_of(text.cbegin(), text.cend(), IsRemoved));
-    FUZZ_CHECK(text == NormalisedStepByStep(*decoded));
+    const QString text = normalisePageText(page, contentType);
+    FUZZ_CHECK(std::none_of(text.cbegin(), text.cend(), isRemoved));
+    FUZZ_CHECK(text == normalisedStepByStep(*decoded));
     return 0;
 }

@@ -11,30 +11,30 @@
 
 namespace {
 
-bool IsStorable(QChar c) {
+bool isStorable(QChar c) {
     return (c.unicode() >= 30 && c.unicode() <= 59) || (c.unicode() >= 70 && c.unicode() <= 125);
 }
 
-bool IsCarried(QChar c) {
+bool isCarried(QChar c) {
     return c.unicode() <= 129;
 }
 
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    const QList<QByteArray> parts = SplitFuzzInput(data, size, 2);
+    const QList<QByteArray> parts = splitFuzzInput(data, size, 2);
     const QString text = QString::fromUtf8(parts.at(0));
 
-    const std::optional<QString> restored = DecryptPassword(text);
+    const std::optional<QString> restored = decryptPassword(text);
     if (restored)
-        FUZZ_CHECK(std::all_of(restored->cbegin(), restored->cend(), IsCarried));
+        FUZZ_CHECK(std::all_of(restored->cbegin(), restored->cend(), isCarried));
 
-    const QString scrambled = EncryptPassword(text, FuzzNumber(parts.at(1), 1));
+    const QString scrambled = encryptPassword(text, fuzzNumber(parts.at(1), 1));
     FUZZ_CHECK(scrambled.size() == std::max<qsizetype>(18, 2 * text.size()));
-    FUZZ_CHECK(std::all_of(scrambled.cbegin(), scrambled.cend(), IsStorable));
-    const std::optional<QString> back = DecryptPassword(scrambled);
+    FUZZ_CHECK(std::all_of(scrambled.cbegin(), scrambled.cend(), isStorable));
+    const std::optional<QString> back = decryptPassword(scrambled);
     FUZZ_CHECK(back && back->size() == text.size());
-    if (PasswordSurvivesScrambling(text))
+    if (passwordSurvivesScrambling(text))
         FUZZ_CHECK(*back == text);
     return 0;
 }

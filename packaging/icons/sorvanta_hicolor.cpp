@@ -27,7 +27,7 @@ int main(int argc, char* argv[]) {
     for (const int size : HicolorSizes) {
         const QString folder = u"%1/%2x%2/apps"_s.arg(arguments[3], QString::number(size));
         const QString path = folder + u'/' + arguments[4] + u".png"_s;
-        if (!QDir().mkpath(folder) || !CrispSquare(small, large, size).save(path)) {
+        if (!QDir().mkpath(folder) || !crispSquare(small, large, size).save(path)) {
             std::fprintf(stderr, "sorvanta-hicolor: cannot write %s\n", qUtf8Printable(path));
             return 1;
         }

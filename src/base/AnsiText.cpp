@@ -11,7 +11,7 @@ struct ConverterCloser {
 };
 using Converter = std::unique_ptr<UConverter, ConverterCloser>;
 
-Converter OpenCp932(bool stopOnUnmappable) {
+Converter openCp932(bool stopOnUnmappable) {
     UErrorCode status = U_ZERO_ERROR;
     Converter converter(ucnv_open("windows-31j", &status));
     if (U_FAILURE(status))
@@ -24,22 +24,22 @@ Converter OpenCp932(bool stopOnUnmappable) {
 
 } // namespace
 
-QString DecodeAnsiText(const QByteArray& bytes) {
+QString decodeAnsiText(const QByteArray& bytes) {
     if (bytes.startsWith("\xEF\xBB\xBF"))
         return QString::fromUtf8(bytes.mid(3));
     QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
     const QString text = utf8.decode(bytes);
     if (!utf8.hasError())
         return text;
-    return DecodeCp932(bytes);
+    return decodeCp932(bytes);
 }
 
-QByteArray EncodeAnsiText(const QString& text) {
+QByteArray encodeAnsiText(const QString& text) {
     return text.toUtf8();
 }
 
-QString DecodeCp932(const QByteArray& bytes) {
-    Converter converter = OpenCp932(false);
+QString decodeCp932(const QByteArray& bytes) {
+    Converter converter = openCp932(false);
     if (!converter || bytes.isEmpty())
         return {};
     QString text(bytes.size(), Qt::Uninitialized);
@@ -53,10 +53,10 @@ QString DecodeCp932(const QByteArray& bytes) {
     return text;
 }
 
-QByteArray EncodeCp932(const QString& text, bool* lossless) {
+QByteArray encodeCp932(const QString& text, bool* lossless) {
     if (lossless)
         *lossless = true;
-    Converter converter = OpenCp932(lossless != nullptr);
+    Converter converter = openCp932(lossless != nullptr);
     if (!converter || text.isEmpty())
         return {};
     QByteArray bytes(text.size() * 2 + 1, Qt::Uninitialized);
@@ -68,7 +68,7 @@ QByteArray EncodeCp932(const QString& text, bool* lossless) {
         if (lossless)
             *lossless = false;
         // Retry with substitution so the caller still gets the convertible part.
-        return lossless ? EncodeCp932(text, nullptr) : QByteArray();
+        return lossless ? encodeCp932(text, nullptr) : QByteArray();
     }
     bytes.truncate(length);
     return bytes;

@@ -13,7 +13,7 @@ AppFolders::AppFolders(StartupOptions options, QString programFolder, QString ap
 
 AppFolders AppFolders::forThisProcess(const QString& argumentText) {
     const QString executable = QFileInfo(QCoreApplication::applicationFilePath()).canonicalFilePath();
-    return AppFolders(ParseStartupArguments(argumentText), QFileInfo(executable).absolutePath(),
+    return AppFolders(parseStartupArguments(argumentText), QFileInfo(executable).absolutePath(),
                       defaultAppDataFolder());
 }
 

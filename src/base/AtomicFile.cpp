@@ -2,7 +2,7 @@
 
 #include <QSaveFile>
 
-bool WriteFileAtomically(const QString& path, const QByteArray& bytes, bool allowDirectWrite) {
+bool writeFileAtomically(const QString& path, const QByteArray& bytes, bool allowDirectWrite) {
     QSaveFile file(path);
     file.setDirectWriteFallback(allowDirectWrite);
     // Unbuffered: Qt 6.4 misses a write that fails while commit() flushes the buffer and renames

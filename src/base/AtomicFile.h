@@ -6,4 +6,4 @@
 // Replaces the file at path with bytes through a temporary file in the same folder, renamed over
 // the old file only when complete: a full disk or a crash never leaves a cut-off file. With
 // allowDirectWrite, a folder that refuses the temporary file gets the file written in place.
-bool WriteFileAtomically(const QString& path, const QByteArray& bytes, bool allowDirectWrite = false);
+bool writeFileAtomically(const QString& path, const QByteArray& bytes, bool allowDirectWrite = false);

@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <sys/mman.h>
 
-void AdviseHugePages(void* data, qsizetype bytes) {
+void adviseHugePages(void* data, qsizetype bytes) {
     constexpr std::uintptr_t HugePage = 2 * 1024 * 1024;
     const auto begin = reinterpret_cast<std::uintptr_t>(data);
     const std::uintptr_t first = (begin + HugePage - 1) & ~(HugePage - 1);

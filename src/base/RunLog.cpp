@@ -4,13 +4,13 @@
 
 using namespace Qt::StringLiterals;
 
-QString FormatRunLogLine(const QDateTime& when, const QString& tag, const QString& text) {
+QString formatRunLogLine(const QDateTime& when, const QString& tag, const QString& text) {
     return when.toString(u"yyyy/MM/dd HH:mm:ss"_s) + tag + text + u"\r\n"_s;
 }
 
-void WriteRunLogLine(const QString& logPath, const QDateTime& when, const QString& tag, const QString& text) {
+void writeRunLogLine(const QString& logPath, const QDateTime& when, const QString& tag, const QString& text) {
     QFile log(logPath);
     if (!log.open(QIODevice::WriteOnly | QIODevice::Append))
         return;
-    log.write(FormatRunLogLine(when, tag, text).toUtf8());
+    log.write(formatRunLogLine(when, tag, text).toUtf8());
 }

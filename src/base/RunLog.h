@@ -10,9 +10,9 @@ inline const QString Get = QStringLiteral(" [Get] ");
 } // namespace RunLogTag
 
 // "yyyy/mm/dd hh:mm:ss" + tag + text + CR LF.
-QString FormatRunLogLine(const QDateTime& when, const QString& tag, const QString& text = {});
+QString formatRunLogLine(const QDateTime& when, const QString& tag, const QString& text = {});
 
 // Appends one line to the run log. Callers write only with the Debug setting on; a failure loses
 // this line and nothing else.
-void WriteRunLogLine(const QString& logPath, const QDateTime& when, const QString& tag,
+void writeRunLogLine(const QString& logPath, const QDateTime& when, const QString& tag,
                      const QString& text = {});

@@ -7,5 +7,5 @@
 class SoundPlayer {
 public:
     virtual ~SoundPlayer() = default;
-    virtual void PlaySoundFile(const QString& path) = 0;
+    virtual void playSoundFile(const QString& path) = 0;
 };

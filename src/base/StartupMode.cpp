@@ -4,7 +4,7 @@
 
 using namespace Qt::StringLiterals;
 
-StartupOptions ParseStartupArguments(const QString& argumentText) {
+StartupOptions parseStartupArguments(const QString& argumentText) {
     if (argumentText.toLower() == u"/singleuser"_s)
         return {StartupMode::SingleUser, {}};
     if (argumentText.left(4).toLower() == u"/id="_s)
@@ -12,6 +12,6 @@ StartupOptions ParseStartupArguments(const QString& argumentText) {
     return {StartupMode::PerUser, {}};
 }
 
-QString ArgumentText(const QStringList& arguments) {
+QString argumentText(const QStringList& arguments) {
     return arguments.mid(1).join(u' ');
 }

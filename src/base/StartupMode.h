@@ -12,7 +12,7 @@ struct StartupOptions {
 
 // The whole argument text (everything after the program name, as one string) decides the mode:
 // "/singleuser" in any case and nothing else, "/id=" on the first four characters, else per-user.
-StartupOptions ParseStartupArguments(const QString& argumentText);
+StartupOptions parseStartupArguments(const QString& argumentText);
 
 // Joins the arguments after the program name with single spaces, as the system hands them to us.
-QString ArgumentText(const QStringList& arguments);
+QString argumentText(const QStringList& arguments);

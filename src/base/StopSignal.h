@@ -7,6 +7,6 @@
 using StopSignal = std::function<bool()>;
 
 // True when signal asks to give up; never for an empty one.
-inline bool StopRequested(const StopSignal& signal) {
+inline bool stopRequested(const StopSignal& signal) {
     return signal && signal();
 }

@@ -9,9 +9,9 @@ enum class BrowseAnswer { Yes, No, Cancel };
 using BrowseQuestion = std::function<BrowseAnswer(const QString& title, const QString& text)>;
 
 // Only web addresses are ever handed to the desktop to open: http or https with a host.
-bool IsBrowsableUrl(const QString& url);
+bool isBrowsableUrl(const QString& url);
 
 // The address to open for a page of the browse menu, or "" for none. When the path's extension
 // is one of nonHtmlExtensions (comma-separated, compared exactly), the user is asked whether to
 // open the site's root instead (Yes), the address as it is (No), or nothing (Cancel).
-QString CheckBrowseUrl(const QString& url, const QString& nonHtmlExtensions, const BrowseQuestion& ask);
+QString checkBrowseUrl(const QString& url, const QString& nonHtmlExtensions, const BrowseQuestion& ask);

@@ -2,7 +2,7 @@
 
 using namespace Qt::StringLiterals;
 
-ClockFace::Cells ClockFace::CellsFor(const QTime& time) {
+ClockFace::Cells ClockFace::cellsFor(const QTime& time) {
     Cells cells{time.toString(u"HHmm"_s), {Dark, Dark, Dark, Dark}};
     for (qsizetype position = 0; position < cells.text.size() && position < 4; ++position) {
         const int digit = cells.text.at(position).digitValue();
@@ -14,7 +14,7 @@ ClockFace::Cells ClockFace::CellsFor(const QTime& time) {
 std::optional<ClockFace::Cells> ClockFace::update(const QTime& time) {
     if (!time.isValid())
         return std::nullopt;
-    Cells cells = CellsFor(time);
+    Cells cells = cellsFor(time);
     if (cells.text == m_drawn)
         return std::nullopt;
     m_drawn = cells.text;

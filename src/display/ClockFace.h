@@ -19,7 +19,7 @@ public:
     };
 
     // A leading hour zero is not lit; every other position shows its digit.
-    static Cells CellsFor(const QTime& time);
+    static Cells cellsFor(const QTime& time);
 
     // The cells to draw when time's "hhmm" differs from the last one drawn (and remembers it);
     // nothing when the clock already shows that minute or the time is invalid.

@@ -6,7 +6,7 @@
 
 namespace {
 
-int NextPosition(int current, int step, int count) {
+int nextPosition(int current, int step, int count) {
     if (step == 0)
         return 1;
     if (step > 0) {
@@ -30,24 +30,24 @@ bool ItemRotation::isStale() const {
     return !m_infoExpires || m_clock.now().secsTo(*m_infoExpires) < 0;
 }
 
-RotationAction ItemRotation::ShowNextItem(bool byUser, int step, bool scrolling) {
+RotationAction ItemRotation::showNextItem(bool byUser, int step, bool scrolling) {
     if (m_items.isEmpty())
         return {};
     if (!byUser && scrolling)
         return {};
     if (isStale())
-        return ShowStatusOnly(QString());
-    m_current = NextPosition(m_current, step, int(m_items.size()));
+        return showStatusOnly(QString());
+    m_current = nextPosition(m_current, step, int(m_items.size()));
     return {RotationAction::Kind::RenderItem, QString(), m_current};
 }
 
-RotationAction ItemRotation::ShowStatusOnly(const QString& text) {
+RotationAction ItemRotation::showStatusOnly(const QString& text) {
     m_items.clear();
     m_current = 0;
-    return {RotationAction::Kind::ShowStatus, text.isEmpty() ? DisplayTexts::NotUpdated() : text, 0};
+    return {RotationAction::Kind::ShowStatus, text.isEmpty() ? DisplayTexts::notUpdated() : text, 0};
 }
 
-RotationAction ItemRotation::ApplyCycleResult(const CycleResult& result, bool notify) {
+RotationAction ItemRotation::applyCycleResult(const CycleResult& result, bool notify) {
     using Outcome = CycleResult::Outcome;
     if (result.outcome == Outcome::Offline || result.outcome == Outcome::TakenOver) {
         // Nothing was taken in: the window reports the lost connection, or whoever took the
@@ -59,7 +59,7 @@ RotationAction ItemRotation::ApplyCycleResult(const CycleResult& result, bool no
     if (result.infoExpires)
         m_infoExpires = result.infoExpires;
     if (result.items.isEmpty())
-        return ShowStatusOnly(CycleTexts::NoInformation());
+        return showStatusOnly(CycleTexts::noInformation());
     m_items = result.items;
     if (!notify) {
         m_current = int(m_items.size());
@@ -69,7 +69,7 @@ RotationAction ItemRotation::ApplyCycleResult(const CycleResult& result, bool no
     return {RotationAction::Kind::RenderItem, QString(), m_current};
 }
 
-void ItemRotation::StepBackForOpenMenu() {
+void ItemRotation::stepBackForOpenMenu() {
     if (m_current > 1)
         --m_current;
 }

@@ -43,19 +43,19 @@ public:
 
     // One step, by the user or by the rotation timer. An automatic step never cuts a running
     // scroll short; a step on stale items switches to the status "未更新". Only step's sign counts.
-    RotationAction ShowNextItem(bool byUser, int step, bool scrolling);
+    RotationAction showNextItem(bool byUser, int step, bool scrolling);
     // Replaces the items by a status text ("" stands for "未更新").
-    RotationAction ShowStatusOnly(const QString& text);
+    RotationAction showStatusOnly(const QString& text);
 
     // An update is taking in new items: the old ones are gone.
-    void BeginUpdate() { m_items.clear(); }
+    void beginUpdate() { m_items.clear(); }
     // Publishes what an update found. With notify the first item is rendered at once; otherwise
     // the current position is the last item, so the next step wraps to the first. An update that
     // took nothing in (no connection, taken over) leaves nothing to show and no action.
-    RotationAction ApplyCycleResult(const CycleResult& result, bool notify);
+    RotationAction applyCycleResult(const CycleResult& result, bool notify);
 
     // A scroll tick while the menu is open: step back so the next rotation shows this item again.
-    void StepBackForOpenMenu();
+    void stepBackForOpenMenu();
 
 private:
     const Clock& m_clock;

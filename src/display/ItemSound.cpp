@@ -1,6 +1,6 @@
 #include "display/ItemSound.h"
 
-ItemSound SoundForItem(const InfoItem& item, bool keywordFound, const AppSettings& settings) {
+ItemSound soundForItem(const InfoItem& item, bool keywordFound, const AppSettings& settings) {
     if (!settings.PlaySound2)
         return ItemSound::None;
     if (item.rule == InfoItem::WholePageRule)
@@ -8,7 +8,7 @@ ItemSound SoundForItem(const InfoItem& item, bool keywordFound, const AppSetting
     return keywordFound ? ItemSound::Keyword : ItemSound::NoKeyword;
 }
 
-QString SoundFile(ItemSound sound, const AppSettings& settings) {
+QString soundFile(ItemSound sound, const AppSettings& settings) {
     switch (sound) {
     case ItemSound::Keyword:
         return settings.SoundFile2;

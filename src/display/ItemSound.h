@@ -15,6 +15,6 @@ enum class ItemSound {
 
 // Only with PlaySound2. A whole-page item always gets its own sound, keyword or not; the
 // default message is an ordinary item here.
-ItemSound SoundForItem(const InfoItem& item, bool keywordFound, const AppSettings& settings);
+ItemSound soundForItem(const InfoItem& item, bool keywordFound, const AppSettings& settings);
 // The file to play for sound; "" for None.
-QString SoundFile(ItemSound sound, const AppSettings& settings);
+QString soundFile(ItemSound sound, const AppSettings& settings);

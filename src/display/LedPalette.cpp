@@ -20,7 +20,7 @@ constexpr RoleColours Mono{{255, 160, 16}, {180, 110, 16}};
 
 } // namespace
 
-LedColour RunColour(LedLayer layer, RunRole role, bool mono) {
+LedColour runColour(LedLayer layer, RunRole role, bool mono) {
     const RoleColours& colours = mono ? Mono : Colours.at(static_cast<std::size_t>(role));
     switch (layer) {
     case LedLayer::Text:
@@ -33,7 +33,7 @@ LedColour RunColour(LedLayer layer, RunRole role, bool mono) {
     return LedPalette::Black;
 }
 
-LedColour LayerBackground(LedLayer layer) {
+LedColour layerBackground(LedLayer layer) {
     switch (layer) {
     case LedLayer::Text:
         return LedPalette::Black;

@@ -27,7 +27,7 @@ constexpr LedColour White{255, 255, 255};
 } // namespace LedPalette
 
 // The colour a run is drawn in on a layer; mono (Scroll_MonoColor) paints everything orange.
-LedColour RunColour(LedLayer layer, RunRole role, bool mono);
+LedColour runColour(LedLayer layer, RunRole role, bool mono);
 
 // The colour a layer is cleared to before drawing.
-LedColour LayerBackground(LedLayer layer);
+LedColour layerBackground(LedLayer layer);

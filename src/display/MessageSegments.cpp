@@ -5,7 +5,7 @@ using namespace Qt::StringLiterals;
 namespace {
 
 // The first keyword, in list order, that stands in text at position.
-const QString* KeywordAt(const QString& text, qsizetype position, const QStringList& keywords) {
+const QString* keywordAt(const QString& text, qsizetype position, const QStringList& keywords) {
     const QStringView rest = QStringView(text).mid(position);
     for (const QString& keyword : keywords) {
         if (!keyword.isEmpty() && rest.startsWith(keyword, Qt::CaseSensitive))
@@ -16,7 +16,7 @@ const QString* KeywordAt(const QString& text, qsizetype position, const QStringL
 
 } // namespace
 
-KeywordColouring ColourKeywords(const QString& label, const QString& text, const QStringList& keywords) {
+KeywordColouring colourKeywords(const QString& label, const QString& text, const QStringList& keywords) {
     KeywordColouring result;
     if (!label.isEmpty())
         result.runs.append({label, RunRole::Label});
@@ -27,7 +27,7 @@ KeywordColouring ColourKeywords(const QString& label, const QString& text, const
     };
     qsizetype position = 0;
     while (position < text.size()) {
-        const QString* keyword = KeywordAt(text, position, keywords);
+        const QString* keyword = keywordAt(text, position, keywords);
         if (!keyword) {
             ++position;
             continue;
@@ -42,18 +42,18 @@ KeywordColouring ColourKeywords(const QString& label, const QString& text, const
     return result;
 }
 
-QString MessageText(const InfoItem& item, const QList<RuleRecord>& rules, const AppSettings& settings) {
+QString messageText(const InfoItem& item, const QList<RuleRecord>& rules, const AppSettings& settings) {
     if (settings.ShowFilter && item.rule > 0)
-        return NumberedRecord(rules, item.rule).Name + item.text;
+        return numberedRecord(rules, item.rule).Name + item.text;
     return item.text;
 }
 
-QString MessageLabel(const InfoItem& item, const QList<PageRecord>& pages, const AppSettings& settings) {
+QString messageLabel(const InfoItem& item, const QList<PageRecord>& pages, const AppSettings& settings) {
     // The default message's page number 0 lies outside the list and reads as no label.
-    return settings.ShowTitle ? NumberedRecord(pages, item.page).Label : QString();
+    return settings.ShowTitle ? numberedRecord(pages, item.page).Label : QString();
 }
 
-KeywordColouring ColourItem(const InfoItem& item, const DataSet& tables, const AppSettings& settings) {
-    return ColourKeywords(MessageLabel(item, tables.pages, settings),
-                          MessageText(item, tables.rules, settings), tables.keywords);
+KeywordColouring colourItem(const InfoItem& item, const DataSet& tables, const AppSettings& settings) {
+    return colourKeywords(messageLabel(item, tables.pages, settings),
+                          messageText(item, tables.rules, settings), tables.keywords);
 }

@@ -31,14 +31,14 @@ struct KeywordColouring {
 // the first one whose text stands there exactly (case-sensitive) wins; the walk goes on after it.
 // Where none matches, one character is plain and the walk moves on by one. An empty keyword never
 // matches.
-KeywordColouring ColourKeywords(const QString& label, const QString& text, const QStringList& keywords);
+KeywordColouring colourKeywords(const QString& label, const QString& text, const QStringList& keywords);
 
 // The item's text with the rule's name in front, without a separator, when ShowFilter is on and
 // the item came from a rule (the default message and whole-page texts get no prefix).
-QString MessageText(const InfoItem& item, const QList<RuleRecord>& rules, const AppSettings& settings);
+QString messageText(const InfoItem& item, const QList<RuleRecord>& rules, const AppSettings& settings);
 
 // The page's label when ShowTitle is on, else empty. The default message has no page, so no label.
-QString MessageLabel(const InfoItem& item, const QList<PageRecord>& pages, const AppSettings& settings);
+QString messageLabel(const InfoItem& item, const QList<PageRecord>& pages, const AppSettings& settings);
 
 // Label, text and keywords of an item taken together.
-KeywordColouring ColourItem(const InfoItem& item, const DataSet& tables, const AppSettings& settings);
+KeywordColouring colourItem(const InfoItem& item, const DataSet& tables, const AppSettings& settings);

@@ -4,23 +4,23 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-PageMenuEntry EntryFor(const PageRecord& record, int page) {
+PageMenuEntry entryFor(const PageRecord& record, int page) {
     return {page, record.Name.isEmpty() ? record.URL : record.Name, record.URL, record.Enabled};
 }
 
 } // namespace
 
-QString NoPagesCaption() {
+QString noPagesCaption() {
     return u"（なし）"_s;
 }
 
-PageMenus BuildPageMenus(const QList<PageRecord>& pages) {
+PageMenus buildPageMenus(const QList<PageRecord>& pages) {
     PageMenus menus;
     for (int page = 1; page <= pages.size(); ++page) {
         const PageRecord& record = pages[page - 1];
         if (record.isBlank())
             continue;
-        PageMenuEntry entry = EntryFor(record, page);
+        PageMenuEntry entry = entryFor(record, page);
         menus.download.append(entry);
         if (entry.checked) {
             entry.checked = false;
@@ -30,7 +30,7 @@ PageMenus BuildPageMenus(const QList<PageRecord>& pages) {
     return menus;
 }
 
-std::optional<QList<PageRecord>> ToggledPages(const QList<PageRecord>& pages, int page) {
+std::optional<QList<PageRecord>> toggledPages(const QList<PageRecord>& pages, int page) {
     if (page < 1 || page > pages.size())
         return std::nullopt;
     QList<PageRecord> toggled = pages;

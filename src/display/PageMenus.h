@@ -24,12 +24,12 @@ struct PageMenus {
     bool operator==(const PageMenus&) const = default;
 };
 
-QString NoPagesCaption(); // "（なし）"
+QString noPagesCaption(); // "（なし）"
 
 // Blank records (blank lines of the page file) are no pages and get no entry. A page without a
 // name is listed by its address.
-PageMenus BuildPageMenus(const QList<PageRecord>& pages);
+PageMenus buildPageMenus(const QList<PageRecord>& pages);
 
 // The pages with the page numbered page switched on or off; nothing when there is no such page.
 // The window has them saved as the page list.
-std::optional<QList<PageRecord>> ToggledPages(const QList<PageRecord>& pages, int page);
+std::optional<QList<PageRecord>> toggledPages(const QList<PageRecord>& pages, int page);

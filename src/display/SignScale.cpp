@@ -6,11 +6,11 @@
 namespace {
 
 // Device pixels to logical ones, rounding errors of the division forgiven.
-int LogicalFloor(int device, double ratio) {
+int logicalFloor(int device, double ratio) {
     return int(std::floor(device / ratio + 1e-9));
 }
 
-int LogicalCeil(int device, double ratio) {
+int logicalCeil(int device, double ratio) {
     return int(std::ceil(device / ratio - 1e-9));
 }
 
@@ -20,7 +20,7 @@ SignScale::SignScale(int zoom, double devicePixelRatio)
     : m_zoom(std::max(1, zoom))
     , m_ratio(devicePixelRatio > 0 && std::isfinite(devicePixelRatio) ? devicePixelRatio : 1.0) {}
 
-int SignScale::WholeRatio(double devicePixelRatio) {
+int SignScale::wholeRatio(double devicePixelRatio) {
     if (!(devicePixelRatio > 0) || !std::isfinite(devicePixelRatio))
         return 1;
     return std::max(1, int(std::floor(devicePixelRatio + 0.5)));
@@ -33,9 +33,9 @@ bool SignScale::isExact() const {
 
 QRect SignScale::logicalRect(const QRect& led) const {
     const int f = factor();
-    const int left = LogicalFloor(led.x() * f, m_ratio);
-    const int top = LogicalFloor(led.y() * f, m_ratio);
-    const int right = LogicalCeil((led.x() + led.width()) * f, m_ratio);
-    const int bottom = LogicalCeil((led.y() + led.height()) * f, m_ratio);
+    const int left = logicalFloor(led.x() * f, m_ratio);
+    const int top = logicalFloor(led.y() * f, m_ratio);
+    const int right = logicalCeil((led.x() + led.width()) * f, m_ratio);
+    const int bottom = logicalCeil((led.y() + led.height()) * f, m_ratio);
     return {left, top, right - left, bottom - top};
 }

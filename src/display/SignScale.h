@@ -12,9 +12,9 @@ public:
     SignScale(int zoom, double devicePixelRatio);
 
     // The nearest whole ratio, halves up and never below 1: 1.25 gives 1, 1.5 gives 2.
-    static int WholeRatio(double devicePixelRatio);
+    static int wholeRatio(double devicePixelRatio);
 
-    int factor() const { return m_zoom * WholeRatio(m_ratio); }
+    int factor() const { return m_zoom * wholeRatio(m_ratio); }
     // Logical pixels fall on whole LED pixels: every rectangle maps exactly both ways.
     bool isExact() const;
     // The smallest rectangle of logical pixels that covers the device pixels of a rectangle of LED

@@ -15,11 +15,11 @@ struct SkinName {
 };
 
 // The sub-folders of imagesFolder, sorted by name.
-QStringList SkinFolders(const QString& imagesFolder);
+QStringList skinFolders(const QString& imagesFolder);
 // The *.bmp files (any letter case) of one sub-folder, sorted by name.
-QStringList SkinFiles(const QString& imagesFolder, const QString& folder);
-QString SkinPath(const QString& imagesFolder, const SkinName& skin);
+QStringList skinFiles(const QString& imagesFolder, const QString& folder);
+QString skinPath(const QString& imagesFolder, const SkinName& skin);
 
 // The skin the chooser opens on: the stored one, or "その他" / "無地1.bmp" while no skin has been
 // chosen (ImageTitle empty).
-SkinName PreselectedSkin(const AppSettings& settings);
+SkinName preselectedSkin(const AppSettings& settings);

@@ -44,11 +44,11 @@ TickerTimers::TickerTimers(const Clock& clock, QObject* parent)
 }
 
 void TickerTimers::armClock() {
-    m_clockTimer.start(DelayToNextTick(m_wallClock.now().time(), ClockPeriod));
+    m_clockTimer.start(delayToNextTick(m_wallClock.now().time(), ClockPeriod));
 }
 
 void TickerTimers::armRotation() {
-    m_rotation.start(DelayToNextRotation(m_wallClock.now().time(), m_rotationDelay));
+    m_rotation.start(delayToNextRotation(m_wallClock.now().time(), m_rotationDelay));
 }
 
 void TickerTimers::setRotationDelay(int seconds) {
@@ -68,7 +68,7 @@ void TickerTimers::wallClockJumped() {
 }
 
 void TickerTimers::armUpdate() {
-    m_update.start(DelayToNextTick(m_wallClock.now().time(), UpdateCheckPeriod));
+    m_update.start(delayToNextTick(m_wallClock.now().time(), UpdateCheckPeriod));
 }
 
 bool TickerTimers::takeRotationMoment() {

@@ -27,35 +27,35 @@ inline constexpr std::chrono::milliseconds TaskbarSwitchDelay{1000}; // tmrSwitc
 // How long from now until just after the next wall-clock multiple of period (counted from
 // midnight; period divides a day). The clock and update timers are armed with it at each tick,
 // so that their ticks stay on the wall clock's minutes however the timers drift.
-std::chrono::milliseconds DelayToNextTick(const QTime& now, std::chrono::milliseconds period);
-// How long from now until just after the next rotation moment for showInfoDelay (IsRotationMoment):
+std::chrono::milliseconds delayToNextTick(const QTime& now, std::chrono::milliseconds period);
+// How long from now until just after the next rotation moment for showInfoDelay (isRotationMoment):
 // the rotation timer wakes only when a step may be due. Without a positive delay nothing is ever
 // due, and it waits for the next minute.
-std::chrono::milliseconds DelayToNextRotation(const QTime& now, int showInfoDelay);
+std::chrono::milliseconds delayToNextRotation(const QTime& now, int showInfoDelay);
 
 // Rotation is aligned to the wall clock within each ten minutes: second n = (minute % 10) * 60 +
 // second is a moment when n is a multiple of showInfoDelay. A delay that does not divide 600
 // gives one shorter interval at each ten-minute boundary. Never with a delay of 0 or less.
-bool IsRotationMoment(const QTime& time, int showInfoDelay);
+bool isRotationMoment(const QTime& time, int showInfoDelay);
 // The periodic rotation step is due: ShowInfo on, a positive delay, items to show, a moment.
-bool RotationDue(const QTime& time, const AppSettings& settings, bool itemsExist);
+bool rotationDue(const QTime& time, const AppSettings& settings, bool itemsExist);
 
 // An update starts in each minute whose number modulo autoReloadDelay is reloadPhase.
-bool IsUpdateMoment(const QTime& time, int autoReloadDelay, int reloadPhase);
+bool isUpdateMoment(const QTime& time, int autoReloadDelay, int reloadPhase);
 // The periodic update is due: AutoReload on, a positive delay and an update moment.
-bool UpdateDue(const QTime& time, const AppSettings& settings);
+bool updateDue(const QTime& time, const AppSettings& settings);
 
 // Quiet hours from..to: strictly between them when from < to, otherwise across midnight (after
 // from or before to). The hour from itself is never quiet.
-bool IsQuietHour(int hour, int from, int to);
+bool isQuietHour(int hour, int from, int to);
 // A requested update may run now: quiet hours are off or this is not a quiet hour.
-bool UpdateAllowed(const QTime& time, const AppSettings& settings);
+bool updateAllowed(const QTime& time, const AppSettings& settings);
 
 // The update lamp blinks: lit for LampLitTime, dark for LampDarkTime.
 struct LampStep {
     bool lit;
     std::chrono::milliseconds interval;
 };
-LampStep NextLampStep(bool litNow);
+LampStep nextLampStep(bool litNow);
 
 } // namespace TimerSchedule

@@ -6,24 +6,24 @@
 
 namespace TrayNotices {
 
-TrayNotice Updating() {
-    return {TrayNotice::Icon::Updating, DisplayTexts::UpdatingTip(), {}, {}, false};
+TrayNotice updating() {
+    return {TrayNotice::Icon::Updating, DisplayTexts::updatingTip(), {}, {}, false};
 }
 
-TrayNotice Status(const QString& status) {
-    return {TrayNotice::Icon::Updating, DisplayTexts::TrayTip(status), {}, {}, false};
+TrayNotice status(const QString& status) {
+    return {TrayNotice::Icon::Updating, DisplayTexts::trayTip(status), {}, {}, false};
 }
 
-std::optional<TrayNotice> CycleEnd(const CycleResult& result, const QString& defaultMessage) {
+std::optional<TrayNotice> cycleEnd(const CycleResult& result, const QString& defaultMessage) {
     using Outcome = CycleResult::Outcome;
     if (result.outcome == Outcome::Offline || result.outcome == Outcome::TakenOver)
         return std::nullopt;
     if (result.items.isEmpty())
-        return Status(CycleTexts::NoInformation());
-    const QString tip = DisplayTexts::TrayTip(result.status);
+        return status(CycleTexts::noInformation());
+    const QString tip = DisplayTexts::trayTip(result.status);
     if (result.items.first().text == defaultMessage)
         return TrayNotice{TrayNotice::Icon::Idle, tip, {}, {}, false};
-    return TrayNotice{TrayNotice::Icon::News, tip, result.status, DisplayTexts::ProgramTitle(), false};
+    return TrayNotice{TrayNotice::Icon::News, tip, result.status, DisplayTexts::programTitle(), false};
 }
 
 } // namespace TrayNotices

@@ -24,12 +24,12 @@ struct TrayNotice {
 
 namespace TrayNotices {
 
-TrayNotice Updating();
+TrayNotice updating();
 // A status shown instead of items.
-TrayNotice Status(const QString& status);
+TrayNotice status(const QString& status);
 // The end of an update: a balloon only when real items were found; the default message alone
 // or no items at all stay quiet. Nothing when the update published nothing (no connection,
 // taken over).
-std::optional<TrayNotice> CycleEnd(const CycleResult& result, const QString& defaultMessage);
+std::optional<TrayNotice> cycleEnd(const CycleResult& result, const QString& defaultMessage);
 
 } // namespace TrayNotices

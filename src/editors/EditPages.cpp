@@ -44,8 +44,8 @@ void EditPages::replace(int row, const PageRecord& page) {
 }
 
 std::optional<int> EditPages::move(int row, int step) {
-    MoveRow(m_statuses, row, step);
-    return MoveRow(m_pages, row, step);
+    moveRow(m_statuses, row, step);
+    return moveRow(m_pages, row, step);
 }
 
 void EditPages::remove(int row) {

@@ -29,7 +29,7 @@ public:
     int append(const PageRecord& page);
     // A page fetched from another address no longer has the status it had.
     void replace(int row, const PageRecord& page);
-    // See MoveRow.
+    // See moveRow.
     std::optional<int> move(int row, int step);
     void remove(int row);
 

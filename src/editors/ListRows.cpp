@@ -1,6 +1,6 @@
 #include "editors/ListRows.h"
 
-RowButtons ButtonsFor(int selected, int count) {
+RowButtons buttonsFor(int selected, int count) {
     if (selected < 0 || selected >= count)
         return {};
     return {true, selected > 0, selected < count - 1};

@@ -18,16 +18,16 @@ struct PageFields {
 };
 
 // Only "http://" and "https://" in small letters open an address that can be fetched.
-bool IsFetchableUrl(const QString& url);
-QString BadUrlMessage(); // the "エラー" message for an address that fails IsFetchableUrl
+bool isFetchableUrl(const QString& url);
+QString badUrlMessage(); // the "エラー" message for an address that fails isFetchableUrl
 
 // The boxes filled from a stored page. A stored password that cannot be restored shows empty.
-PageFields FieldsOf(const PageRecord& page);
+PageFields fieldsOf(const PageRecord& page);
 
 // What stands in the way of storing the fields over original (a new page: a default record).
 enum class PageFieldsProblem { None, Url, Password };
-PageFieldsProblem CheckFields(const PageFields& fields, const PageRecord& original);
+PageFieldsProblem checkFields(const PageFields& fields, const PageRecord& original);
 
 // The record the fields make. An empty password is stored empty; the original's password is kept
 // as it was stored while the box still shows it, otherwise the box is scrambled afresh.
-PageRecord RecordOf(const PageFields& fields, const PageRecord& original);
+PageRecord recordOf(const PageFields& fields, const PageRecord& original);

@@ -7,8 +7,8 @@
 
 // A text of more than 40 UTF-16 code units is shown as its first 38 and "..."; a Japanese
 // character counts like an ASCII one.
-QString ShortenedText(const QString& text);
+QString shortenedText(const QString& text);
 
 // What the rule extracts, in plain words: from the (shortened) header up to the footer, and when
 // it has exclusion words, a third line that they stop the extraction.
-QStringList RuleDescription(const RuleRecord& rule);
+QStringList ruleDescription(const RuleRecord& rule);

@@ -6,7 +6,7 @@
 namespace {
 
 // /proc/net/route: "Iface Destination Gateway ..." with the destination in hex; 00000000 is default.
-bool HasDefaultIpv4Route() {
+bool hasDefaultIpv4Route() {
     QFile routes(QStringLiteral("/proc/net/route"));
     if (!routes.open(QIODevice::ReadOnly))
         return false;
@@ -20,7 +20,7 @@ bool HasDefaultIpv4Route() {
 }
 
 // /proc/net/ipv6_route: destination network and prefix length first; ::/0 on a real device is default.
-bool HasDefaultIpv6Route() {
+bool hasDefaultIpv6Route() {
     QFile routes(QStringLiteral("/proc/net/ipv6_route"));
     if (!routes.open(QIODevice::ReadOnly))
         return false;
@@ -34,6 +34,6 @@ bool HasDefaultIpv6Route() {
 
 } // namespace
 
-bool HasNetworkRoute() {
-    return HasDefaultIpv4Route() || HasDefaultIpv6Route();
+bool hasNetworkRoute() {
+    return hasDefaultIpv4Route() || hasDefaultIpv6Route();
 }

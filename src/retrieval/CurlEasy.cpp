@@ -6,7 +6,7 @@
 namespace {
 
 // libcurl's global set-up is not thread-safe; fetches start from several worker threads.
-bool CurlReady() {
+bool curlReady() {
     static std::once_flag once;
     static bool ready = false;
     std::call_once(once, [] { ready = curl_global_init(CURL_GLOBAL_DEFAULT) == CURLE_OK; });
@@ -18,7 +18,7 @@ constexpr int kPollMilliseconds = 50;
 } // namespace
 
 CurlEasy::CurlEasy() {
-    if (!CurlReady())
+    if (!curlReady())
         return;
     m_easy = curl_easy_init();
     m_multi = curl_multi_init();
@@ -88,7 +88,7 @@ std::optional<CURLcode> CurlEasy::perform(const StopSignal& shouldStop) {
             break;
         // Returns early when the socket has something for libcurl or its own timers are due.
         curl_multi_poll(m_multi, nullptr, 0, kPollMilliseconds, nullptr);
-        stopped = StopRequested(shouldStop);
+        stopped = stopRequested(shouldStop);
     }
     curl_multi_remove_handle(m_multi, m_easy);
     return stopped ? std::nullopt : result;

@@ -6,14 +6,14 @@
 
 using namespace Qt::StringLiterals;
 
-void KeepDebugLogOf(UpdateCycle& cycle, const AppFolders& folders, const Clock& clock) {
+void keepDebugLogOf(UpdateCycle& cycle, const AppFolders& folders, const Clock& clock) {
     QObject::connect(&cycle, &UpdateCycle::debugPageTakenIn, &cycle,
                      [folders, &clock](const QString& url, const QString& pageText,
                                        const std::optional<EncodingChoice>& encoding) {
                          const QDateTime now = clock.now();
-                         AppendPageDump(folders.pageDumpPath(), now, url, pageText);
+                         appendPageDump(folders.pageDumpPath(), now, url, pageText);
                          const QString used =
-                             encoding ? u" 文字コード: "_s + CycleTexts::EncodingUsed(*encoding) : QString();
-                         WriteRunLogLine(folders.runLogPath(), now, RunLogTag::Get, url + used);
+                             encoding ? u" 文字コード: "_s + CycleTexts::encodingUsed(*encoding) : QString();
+                         writeRunLogLine(folders.runLogPath(), now, RunLogTag::Get, url + used);
                      });
 }

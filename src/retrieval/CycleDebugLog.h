@@ -7,4 +7,4 @@
 // With Debug on, writes down what a cycle takes in: each page's text to the page dump ("~http.tmp")
 // and a " [Get] " line with its address and the encoding it was read in to the run log. Lives as
 // long as the cycle.
-void KeepDebugLogOf(UpdateCycle& cycle, const AppFolders& folders, const Clock& clock);
+void keepDebugLogOf(UpdateCycle& cycle, const AppFolders& folders, const Clock& clock);

@@ -13,27 +13,27 @@ namespace CycleTexts {
 // failures and passwords that cannot be restored are always told; a failed connection, an address
 // that cannot be opened, a 404 and an oversized page only unless hideErrorDialog; other statuses
 // never (the empty page that follows them tells of the page).
-QString ErrorBlock(const PageError& error, bool hideErrorDialog);
+QString errorBlock(const PageError& error, bool hideErrorDialog);
 // The blocks of a page's errors, in the order they arose.
-QString ErrorBlocks(const QList<PageError>& errors, bool hideErrorDialog);
+QString errorBlocks(const QList<PageError>& errors, bool hideErrorDialog);
 // The page's status line for an error: the first line of its block (a bare "エラー :" heading
 // joined to the line after it), and for an HTTP status without a block "エラー :500 " and its
 // reason. Never hidden.
-QString ErrorLine(const PageError& error);
+QString errorLine(const PageError& error);
 // Reason text of an HTTP status for error blocks; "(不明なエラー)" for unlisted codes.
-QString HttpStatusText(int status);
+QString httpStatusText(int status);
 
-QString NoInformation();                          // "情報はありません"
-QString NothingExtracted();                       // "抽出された情報はありません"
-QString ItemCount(int count);                     // N + "件の情報があります"
-QString Cancelled();                              // "ダウンロードを中止しました。"
-QString Completed();                              // "ダウンロードは完了しました。"
-QString Offline();                                // the message box text when there is no connection
-QString Updating(const QString& name);            // "'" name "' を更新中"
-QString Progress(int page, int pages);            // "k / n"
-QString ByteCount(qint64 count);                  // "1,234 バイト"
-QString PageStatusText(const PageStatus& status); // "3件", "該当なし" or "エラー"
+QString noInformation();                          // "情報はありません"
+QString nothingExtracted();                       // "抽出された情報はありません"
+QString itemCount(int count);                     // N + "件の情報があります"
+QString cancelled();                              // "ダウンロードを中止しました。"
+QString completed();                              // "ダウンロードは完了しました。"
+QString offline();                                // the message box text when there is no connection
+QString updating(const QString& name);            // "'" name "' を更新中"
+QString progress(int page, int pages);            // "k / n"
+QString byteCount(qint64 count);                  // "1,234 バイト"
+QString pageStatusText(const PageStatus& status); // "3件", "該当なし" or "エラー"
 // The encoding a page was read in and where it came from: "windows-1252（HTTP ヘッダー）".
-QString EncodingUsed(const EncodingChoice& choice);
+QString encodingUsed(const EncodingChoice& choice);
 
 } // namespace CycleTexts

@@ -30,7 +30,7 @@ const QString ChangesLostMessage =
 
 // Data file names are matched without case: "URL.txt" must find an existing "url.txt" (or a
 // copied "Url.TXT") rather than start a second file.
-QString PathInFolder(const QString& folder, const QString& fileName) {
+QString pathInFolder(const QString& folder, const QString& fileName) {
     const QDir dir(folder);
     const QString canonical = fileName.toLower();
     if (QFileInfo::exists(dir.filePath(canonical)))
@@ -44,20 +44,20 @@ QString PathInFolder(const QString& folder, const QString& fileName) {
 }
 
 // Files edited on Linux may end their lines with LF alone; the codec splits at CR LF.
-QString WithCrLfLineEnds(QString text) {
+QString withCrLfLineEnds(QString text) {
     static const QRegularExpression loneLineFeed(u"(?<!\r)\n"_s);
     return text.replace(loneLineFeed, u"\r\n"_s);
 }
 
 // A file that cannot be read counts as empty; reading never bothers the user.
-QString ReadText(const QString& path) {
+QString readText(const QString& path) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return {};
-    return WithCrLfLineEnds(DecodeAnsiText(file.readAll()));
+    return withCrLfLineEnds(decodeAnsiText(file.readAll()));
 }
 
-bool IsNewer(const QFileInfo& candidate, const QFileInfo& reference) {
+bool isNewer(const QFileInfo& candidate, const QFileInfo& reference) {
     return candidate.isFile() && candidate.lastModified() > reference.lastModified();
 }
 
@@ -68,53 +68,53 @@ DataFiles::DataFiles(AppFolders folders, UserPrompter* prompter, QObject* parent
     , m_folders(std::move(folders))
     , m_prompter(prompter) {}
 
-void DataFiles::LoadDataFiles() {
+void DataFiles::loadDataFiles() {
     DataSet tables;
-    tables.pages = ParsePages(ReadText(chooseCopy(PagesFile, PagesQuestion)));
-    tables.rules = ParseRules(ReadText(chooseCopy(RulesFile, RulesQuestion)));
-    tables.keywords = ParseKeywords(ReadText(chooseCopy(KeywordsFile, KeywordsQuestion)));
+    tables.pages = parsePages(readText(chooseCopy(PagesFile, PagesQuestion)));
+    tables.rules = parseRules(readText(chooseCopy(RulesFile, RulesQuestion)));
+    tables.keywords = parseKeywords(readText(chooseCopy(KeywordsFile, KeywordsQuestion)));
     m_tables = std::move(tables);
     emit tablesReplaced();
 }
 
 QString DataFiles::chooseCopy(const QString& fileName, const QString& newerCopyQuestion) const {
-    const QString programCopy = PathInFolder(m_folders.programFolder(), fileName);
+    const QString programCopy = pathInFolder(m_folders.programFolder(), fileName);
     if (m_folders.isSingleUser())
         return programCopy;
     m_folders.ensureSettingsFolder();
-    const QString userCopy = PathInFolder(m_folders.settingsFolder(), fileName);
+    const QString userCopy = pathInFolder(m_folders.settingsFolder(), fileName);
     const QFileInfo userFile(userCopy);
     if (!userFile.isFile())
         return programCopy;
     // Nothing is copied: answering No keeps the user's list, and the question comes back at the
     // next load until the user saves that list.
-    if (m_prompter && IsNewer(QFileInfo(programCopy), userFile) &&
+    if (m_prompter && isNewer(QFileInfo(programCopy), userFile) &&
         m_prompter->askYesNo(u"Sorvanta"_s, newerCopyQuestion))
         return programCopy;
     return userCopy;
 }
 
-bool DataFiles::SavePages(const QList<PageRecord>& pages) {
-    if (!WriteSettingsFile(PagesFile, FormatPages(pages)))
+bool DataFiles::savePages(const QList<PageRecord>& pages) {
+    if (!writeSettingsFile(PagesFile, formatPages(pages)))
         return false;
-    LoadDataFiles();
+    loadDataFiles();
     return true;
 }
 
-bool DataFiles::SaveRulesAndKeywords(const QList<RuleRecord>& rules, const QStringList& keywords) {
+bool DataFiles::saveRulesAndKeywords(const QList<RuleRecord>& rules, const QStringList& keywords) {
     // The keywords are written even when the rules could not be: each file stands on its own.
-    const bool rulesWritten = WriteSettingsFile(RulesFile, FormatRules(rules));
-    const bool keywordsWritten = WriteSettingsFile(KeywordsFile, FormatKeywords(keywords));
+    const bool rulesWritten = writeSettingsFile(RulesFile, formatRules(rules));
+    const bool keywordsWritten = writeSettingsFile(KeywordsFile, formatKeywords(keywords));
     if (rulesWritten || keywordsWritten)
-        LoadDataFiles();
+        loadDataFiles();
     return rulesWritten && keywordsWritten;
 }
 
-bool DataFiles::WriteSettingsFile(const QString& fileName, const QString& text) {
+bool DataFiles::writeSettingsFile(const QString& fileName, const QString& text) {
     for (;;) {
         m_folders.ensureSettingsFolder();
-        const QString path = PathInFolder(m_folders.settingsFolder(), fileName);
-        if (WriteFileAtomically(path, EncodeAnsiText(text)))
+        const QString path = pathInFolder(m_folders.settingsFolder(), fileName);
+        if (writeFileAtomically(path, encodeAnsiText(text)))
             return true;
         if (!m_prompter)
             return false;

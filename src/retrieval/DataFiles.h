@@ -17,15 +17,15 @@ public:
     Q_DISABLE_COPY_MOVE(DataFiles)
 
     // Reads url.txt, filter.txt and keywords.txt, replaces the tables and emits tablesReplaced.
-    void LoadDataFiles();
+    void loadDataFiles();
     const DataSet& tables() const { return m_tables; }
 
     // Writes url.txt and, once it is written, reloads the data files. False when the user gave
     // the write up: nothing changed on disk and nothing was reloaded.
-    bool SavePages(const QList<PageRecord>& pages);
+    bool savePages(const QList<PageRecord>& pages);
     // Writes filter.txt and then keywords.txt, each asked about on its own when it fails, and
     // reloads the data files when either was written. True when both were.
-    bool SaveRulesAndKeywords(const QList<RuleRecord>& rules, const QStringList& keywords);
+    bool saveRulesAndKeywords(const QList<RuleRecord>& rules, const QStringList& keywords);
 
 signals:
     void tablesReplaced();
@@ -33,7 +33,7 @@ signals:
 private:
     // Replaces fileName in the settings folder with text, atomically. On failure asks
     // Retry/Cancel; returns false when the user cancelled (nothing written).
-    bool WriteSettingsFile(const QString& fileName, const QString& text);
+    bool writeSettingsFile(const QString& fileName, const QString& text);
     // The path to read fileName from: the user's copy, or the program folder's when the user has
     // none, when running single-user, or when the user takes a newer installed copy.
     QString chooseCopy(const QString& fileName, const QString& newerCopyQuestion) const;

@@ -46,6 +46,6 @@ struct DataSet {
 
 // Items carry page and rule numbers counted from 1 in file order; a number outside the list (the
 // default message's 0, or a list reloaded meanwhile) gives an empty record.
-template <typename Record> Record NumberedRecord(const QList<Record>& records, int number) {
+template <typename Record> Record numberedRecord(const QList<Record>& records, int number) {
     return records.value(number - 1);
 }

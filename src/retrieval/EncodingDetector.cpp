@@ -16,23 +16,23 @@ struct Evidence {
     qsizetype score() const { return kana - 16 * invalid; }
 };
 
-bool InRange(unsigned char b, unsigned char low, unsigned char high) {
+bool inRange(unsigned char b, unsigned char low, unsigned char high) {
     return b >= low && b <= high;
 }
 
-Evidence ReadAsEucJp(const unsigned char* p, const unsigned char* end) {
+Evidence readAsEucJp(const unsigned char* p, const unsigned char* end) {
     Evidence evidence;
     while (p < end) {
         const unsigned char b = *p;
         const unsigned char next = end - p > 1 ? p[1] : 0;
         if (b < 0x80) {
             ++p;
-        } else if (b == 0x8E && InRange(next, 0xA1, 0xDF)) {
+        } else if (b == 0x8E && inRange(next, 0xA1, 0xDF)) {
             ++evidence.halfWidthKana;
             p += 2;
-        } else if (b == 0x8F && end - p > 2 && InRange(next, 0xA1, 0xFE) && InRange(p[2], 0xA1, 0xFE)) {
+        } else if (b == 0x8F && end - p > 2 && inRange(next, 0xA1, 0xFE) && inRange(p[2], 0xA1, 0xFE)) {
             p += 3;
-        } else if (InRange(b, 0xA1, 0xFE) && InRange(next, 0xA1, 0xFE)) {
+        } else if (inRange(b, 0xA1, 0xFE) && inRange(next, 0xA1, 0xFE)) {
             evidence.kana += (b == 0xA4 || b == 0xA5) ? 1 : 0;
             ++evidence.doubleByte;
             p += 2;
@@ -44,20 +44,20 @@ Evidence ReadAsEucJp(const unsigned char* p, const unsigned char* end) {
     return evidence;
 }
 
-Evidence ReadAsShiftJis(const unsigned char* p, const unsigned char* end) {
+Evidence readAsShiftJis(const unsigned char* p, const unsigned char* end) {
     Evidence evidence;
     while (p < end) {
         const unsigned char b = *p;
         const unsigned char next = end - p > 1 ? p[1] : 0;
         if (b < 0x80) {
             ++p;
-        } else if (InRange(b, 0xA1, 0xDF)) {
+        } else if (inRange(b, 0xA1, 0xDF)) {
             ++evidence.halfWidthKana;
             ++p;
-        } else if ((InRange(b, 0x81, 0x9F) || InRange(b, 0xE0, 0xFC)) &&
-                   (InRange(next, 0x40, 0x7E) || InRange(next, 0x80, 0xFC))) {
-            const bool hiragana = b == 0x82 && InRange(next, 0x9F, 0xF1);
-            const bool katakana = b == 0x83 && InRange(next, 0x40, 0x96);
+        } else if ((inRange(b, 0x81, 0x9F) || inRange(b, 0xE0, 0xFC)) &&
+                   (inRange(next, 0x40, 0x7E) || inRange(next, 0x80, 0xFC))) {
+            const bool hiragana = b == 0x82 && inRange(next, 0x9F, 0xF1);
+            const bool katakana = b == 0x83 && inRange(next, 0x40, 0x96);
             evidence.kana += (hiragana || katakana) ? 1 : 0;
             ++evidence.doubleByte;
             p += 2;
@@ -92,7 +92,7 @@ struct JapaneseReading {
     }
 };
 
-QByteArrayView WindowOf(QByteArrayView bytes) {
+QByteArrayView windowOf(QByteArrayView bytes) {
     const auto* begin = bytes.data();
     const auto* end = begin + bytes.size();
     const auto* first =
@@ -100,11 +100,11 @@ QByteArrayView WindowOf(QByteArrayView bytes) {
     return {first, std::min<qsizetype>(end - first, DetectionWindow)};
 }
 
-JapaneseReading ReadAsJapanese(QByteArrayView window) {
+JapaneseReading readAsJapanese(QByteArrayView window) {
     const auto* begin = reinterpret_cast<const unsigned char*>(window.data());
     const auto* end = begin + window.size();
-    const Evidence euc = ReadAsEucJp(begin, end);
-    const Evidence sjis = ReadAsShiftJis(begin, end);
+    const Evidence euc = readAsEucJp(begin, end);
+    const Evidence sjis = readAsShiftJis(begin, end);
     JapaneseReading reading;
     reading.nonAscii = std::count_if(begin, end, [](unsigned char b) { return b >= 0x80; });
     if (euc.score() > sjis.score())
@@ -119,28 +119,28 @@ struct DetectorDeleter {
 };
 
 // The detector's names that are no label of the Encoding Standard.
-std::optional<PageEncoding> EncodingFromDetectorName(QByteArrayView name) {
+std::optional<PageEncoding> encodingFromDetectorName(QByteArrayView name) {
     if (name == "UHC")
         return PageEncoding::EucKr;
     if (name == "MAC-CYRILLIC")
         return PageEncoding::XMacCyrillic;
-    return EncodingFromLabel(name);
+    return encodingFromLabel(name);
 }
 
 // A guess of KOI8-R is read as KOI8-U, which holds the same letters and, where KOI8-R has
 // box-drawing signs no page shows, the Ukrainian and Belarusian ones.
-std::optional<PageEncoding> DetectorGuess(QByteArrayView window) {
+std::optional<PageEncoding> detectorGuess(QByteArrayView window) {
     const std::unique_ptr<std::remove_pointer_t<uchardet_t>, DetectorDeleter> detector(uchardet_new());
     if (!detector || uchardet_handle_data(detector.get(), window.data(), size_t(window.size())) != 0)
         return std::nullopt;
     uchardet_data_end(detector.get());
-    const std::optional<PageEncoding> guess = EncodingFromDetectorName(uchardet_get_charset(detector.get()));
+    const std::optional<PageEncoding> guess = encodingFromDetectorName(uchardet_get_charset(detector.get()));
     return guess == PageEncoding::Koi8R ? PageEncoding::Koi8U : guess;
 }
 
 } // namespace
 
-bool IsStrictUtf8(QByteArrayView bytes) {
+bool isStrictUtf8(QByteArrayView bytes) {
     const auto* p = reinterpret_cast<const unsigned char*>(bytes.data());
     const auto* end = p + bytes.size();
     while (p < end) {
@@ -175,7 +175,7 @@ bool IsStrictUtf8(QByteArrayView bytes) {
     return true;
 }
 
-bool HasIso2022JpEscape(QByteArrayView bytes) {
+bool hasIso2022JpEscape(QByteArrayView bytes) {
     static constexpr const char* Designations[] = {"$@", "$B", "$(D", "(J", "(I"};
     for (qsizetype at = bytes.indexOf('\x1B'); at >= 0; at = bytes.indexOf('\x1B', at + 1)) {
         const QByteArrayView rest = bytes.sliced(at + 1);
@@ -187,32 +187,32 @@ bool HasIso2022JpEscape(QByteArrayView bytes) {
     return false;
 }
 
-PageEncoding DetectEncoding(QByteArrayView bytes) {
-    if (HasIso2022JpEscape(bytes))
+PageEncoding detectEncoding(QByteArrayView bytes) {
+    if (hasIso2022JpEscape(bytes))
         return PageEncoding::Iso2022Jp;
-    if (IsStrictUtf8(bytes))
+    if (isStrictUtf8(bytes))
         return PageEncoding::Utf8;
-    const QByteArrayView window = WindowOf(bytes);
-    const JapaneseReading japanese = ReadAsJapanese(window);
+    const QByteArrayView window = windowOf(bytes);
+    const JapaneseReading japanese = readAsJapanese(window);
     if (japanese.looksJapanese() || (japanese.nonAscii < ShortText && japanese.evidence.invalid == 0))
         return japanese.encoding;
-    const std::optional<PageEncoding> guess = DetectorGuess(window);
-    return guess && !IsJapanese(*guess) ? *guess : japanese.encoding;
+    const std::optional<PageEncoding> guess = detectorGuess(window);
+    return guess && !isJapanese(*guess) ? *guess : japanese.encoding;
 }
 
-std::optional<PageEncoding> PlainEncoding(QByteArrayView bytes) {
-    if (HasIso2022JpEscape(bytes))
+std::optional<PageEncoding> plainEncoding(QByteArrayView bytes) {
+    if (hasIso2022JpEscape(bytes))
         return PageEncoding::Iso2022Jp;
-    const QByteArrayView window = WindowOf(bytes);
+    const QByteArrayView window = windowOf(bytes);
     if (window.isEmpty())
         return std::nullopt;
-    if (IsStrictUtf8(bytes))
+    if (isStrictUtf8(bytes))
         return PageEncoding::Utf8;
-    const JapaneseReading japanese = ReadAsJapanese(window);
+    const JapaneseReading japanese = readAsJapanese(window);
     if (!japanese.valid())
         return std::nullopt;
     if (japanese.looksJapanese())
         return japanese.encoding;
-    const std::optional<PageEncoding> guess = DetectorGuess(window);
-    return guess && IsJapanese(*guess) ? std::optional(japanese.encoding) : std::nullopt;
+    const std::optional<PageEncoding> guess = detectorGuess(window);
+    return guess && isJapanese(*guess) ? std::optional(japanese.encoding) : std::nullopt;
 }

@@ -25,18 +25,18 @@ constexpr qsizetype WarningLength = 4096;
 
 enum class FeedFormat { Rss, Rdf, Atom };
 
-bool IsMediaNamespace(QStringView ns) {
+bool isMediaNamespace(QStringView ns) {
     return ns == u"http://search.yahoo.com/mrss/" || ns == u"http://search.yahoo.com/mrss";
 }
 
 // XHTML elements whose edges stand between words.
-bool IsBlock(QStringView name) {
+bool isBlock(QStringView name) {
     static constexpr QStringView Blocks[] = {u"br", u"p",  u"div", u"li", u"tr", u"td",         u"th", u"h1",
                                              u"h2", u"h3", u"h4",  u"h5", u"h6", u"blockquote", u"pre"};
     return std::find(std::begin(Blocks), std::end(Blocks), name) != std::end(Blocks);
 }
 
-std::optional<FeedFormat> FormatOf(const LenientXmlReader& reader) {
+std::optional<FeedFormat> formatOf(const LenientXmlReader& reader) {
     const QStringView ns = reader.namespaceUri();
     if (reader.name() == u"rss")
         return FeedFormat::Rss;
@@ -48,11 +48,11 @@ std::optional<FeedFormat> FormatOf(const LenientXmlReader& reader) {
 }
 
 // The format named by the document element; nullopt when it is no feed's, or when text comes first.
-std::optional<FeedFormat> ReadDocumentElement(LenientXmlReader& reader) {
+std::optional<FeedFormat> readDocumentElement(LenientXmlReader& reader) {
     for (;;) {
         switch (reader.readNext()) {
         case Token::StartElement:
-            return FormatOf(reader);
+            return formatOf(reader);
         case Token::Characters:
             if (!reader.text().trimmed().isEmpty())
                 return std::nullopt;
@@ -63,7 +63,7 @@ std::optional<FeedFormat> ReadDocumentElement(LenientXmlReader& reader) {
     }
 }
 
-bool IsEntry(const LenientXmlReader& reader, FeedFormat format, QStringView feedNamespace) {
+bool isEntry(const LenientXmlReader& reader, FeedFormat format, QStringView feedNamespace) {
     const QStringView name = reader.name();
     const QStringView ns = reader.namespaceUri();
     switch (format) {
@@ -80,7 +80,7 @@ bool IsEntry(const LenientXmlReader& reader, FeedFormat format, QStringView feed
 // The text inside the element just started, its children's included, a space at the edges of
 // their block elements; nullopt when the document ends inside it. Where the inside stands is
 // added to texts.
-std::optional<QString> ReadText(LenientXmlReader& reader, QList<TextRange>& texts) {
+std::optional<QString> readText(LenientXmlReader& reader, QList<TextRange>& texts) {
     const qsizetype depth = reader.depth();
     const qsizetype start = reader.position();
     QString text;
@@ -96,7 +96,7 @@ std::optional<QString> ReadText(LenientXmlReader& reader, QList<TextRange>& text
             }
             [[fallthrough]];
         case Token::StartElement:
-            if (IsBlock(reader.name()))
+            if (isBlock(reader.name()))
                 text += u' ';
             break;
         case Token::EndOfDocument:
@@ -108,21 +108,21 @@ std::optional<QString> ReadText(LenientXmlReader& reader, QList<TextRange>& text
 // A title's text. An Atom title is HTML when its type says so (Atom 0.3's "text/html", escaped or
 // in base64, included) and plain text otherwise; any other title is HTML when it plainly holds
 // markup, and plain text with its references decoded once more (feeds escape twice) otherwise.
-std::optional<QString> ReadTitle(LenientXmlReader& reader, bool atom, QList<TextRange>& texts) {
+std::optional<QString> readTitle(LenientXmlReader& reader, bool atom, QList<TextRange>& texts) {
     const QString type = reader.attribute(u"type");
     const bool base64 = reader.attribute(u"mode") == u"base64";
-    std::optional<QString> text = ReadText(reader, texts);
+    std::optional<QString> text = readText(reader, texts);
     if (!text)
         return std::nullopt;
     if (base64)
         *text = QString::fromUtf8(QByteArray::fromBase64(text->toLatin1()));
-    if (type == u"html" || type == u"text/html" || (!atom && LooksLikeHtml(*text)))
-        return HtmlText(*text);
+    if (type == u"html" || type == u"text/html" || (!atom && looksLikeHtml(*text)))
+        return htmlText(*text);
     if (atom)
-        return CollapseWhiteSpace(*text);
+        return collapseWhiteSpace(*text);
     QString decoded;
-    AppendWithReferencesDecoded(decoded, *text);
-    return CollapseWhiteSpace(decoded);
+    appendWithReferencesDecoded(decoded, *text);
+    return collapseWhiteSpace(decoded);
 }
 
 // What an entry's item is made from, as read so far.
@@ -141,13 +141,13 @@ struct EntryParts {
                 entry.title = *candidate;
         }
         if (entry.title.isEmpty())
-            entry.title = Excerpt(body);
+            entry.title = excerpt(body);
         entry.link = link.isEmpty() ? fallbackLink : link;
         return entry;
     }
 };
 
-bool StartsWithHttp(const QString& link) {
+bool startsWithHttp(const QString& link) {
     return link.startsWith(u"http://"_s, Qt::CaseInsensitive) ||
            link.startsWith(u"https://"_s, Qt::CaseInsensitive);
 }
@@ -155,21 +155,21 @@ bool StartsWithHttp(const QString& link) {
 // Reads the element just started when it is part of the entry; false when the document ends in it.
 // Titles of other vocabularies, links and bodies count only as the entry's own children, but a media
 // title anywhere in it.
-bool ReadPart(LenientXmlReader& reader, FeedFormat format, QStringView entryNamespace, bool child,
+bool readPart(LenientXmlReader& reader, FeedFormat format, QStringView entryNamespace, bool child,
               EntryParts& parts, QList<TextRange>& texts) {
     const QStringView name = reader.name();
     const QStringView ns = reader.namespaceUri();
     const bool own = ns == entryNamespace;
     const bool atom = format == FeedFormat::Atom;
     QString* title = nullptr;
-    if (IsMediaNamespace(ns) && name == u"title")
+    if (isMediaNamespace(ns) && name == u"title")
         title = &parts.mediaTitle;
     else if (child && own && name == u"title")
         title = &parts.title;
     else if (child && ns == DcNamespace && name == u"title")
         title = &parts.dcTitle;
     if (title) {
-        const std::optional<QString> text = ReadTitle(reader, atom && title == &parts.title, texts);
+        const std::optional<QString> text = readTitle(reader, atom && title == &parts.title, texts);
         if (text && title->isEmpty())
             *title = *text;
         return text.has_value();
@@ -184,34 +184,34 @@ bool ReadPart(LenientXmlReader& reader, FeedFormat format, QStringView entryName
         if (parts.fallbackLink.isEmpty())
             parts.fallbackLink = href;
         QList<TextRange> inside;
-        return ReadText(reader, inside).has_value();
+        return readText(reader, inside).has_value();
     }
     const bool permalink = own && name == u"guid" && reader.attribute(u"isPermaLink") != u"false";
     const bool body = (own && (name == u"description" || name == u"summary" || name == u"content")) ||
                       (ns == ContentNamespace && name == u"encoded");
     if (!(own && name == u"link") && !permalink && !body)
         return true;
-    const std::optional<QString> text = ReadText(reader, texts);
+    const std::optional<QString> text = readText(reader, texts);
     if (!text)
         return false;
-    if (permalink && parts.fallbackLink.isEmpty() && StartsWithHttp(text->trimmed()))
+    if (permalink && parts.fallbackLink.isEmpty() && startsWithHttp(text->trimmed()))
         parts.fallbackLink = text->trimmed();
     else if (body && parts.body.isEmpty())
-        parts.body = HtmlText(*text);
+        parts.body = htmlText(*text);
     else if (!permalink && !body && parts.link.isEmpty())
         parts.link = text->trimmed();
     return true;
 }
 
 // Reads the item or entry just started up to its end; nullopt when the document ends first.
-std::optional<FeedEntry> ReadEntry(LenientXmlReader& reader, FeedFormat format, QList<TextRange>& texts) {
+std::optional<FeedEntry> readEntry(LenientXmlReader& reader, FeedFormat format, QList<TextRange>& texts) {
     const QString entryNamespace = reader.namespaceUri().toString();
     const qsizetype depth = reader.depth();
     EntryParts parts;
     for (;;) {
         switch (reader.readNext()) {
         case Token::StartElement:
-            if (!ReadPart(reader, format, entryNamespace, reader.depth() == depth + 1, parts, texts))
+            if (!readPart(reader, format, entryNamespace, reader.depth() == depth + 1, parts, texts))
                 return std::nullopt;
             break;
         case Token::EndElement:
@@ -226,9 +226,9 @@ std::optional<FeedEntry> ReadEntry(LenientXmlReader& reader, FeedFormat format, 
     }
 }
 
-std::optional<Feed> ReadXmlFeed(QStringView text, const StopSignal& shouldStop) {
+std::optional<Feed> readXmlFeed(QStringView text, const StopSignal& shouldStop) {
     LenientXmlReader reader(text);
-    const std::optional<FeedFormat> format = ReadDocumentElement(reader);
+    const std::optional<FeedFormat> format = readDocumentElement(reader);
     if (!format)
         return std::nullopt;
     const QString feedNamespace = reader.namespaceUri().toString();
@@ -239,11 +239,11 @@ std::optional<Feed> ReadXmlFeed(QStringView text, const StopSignal& shouldStop) 
             return feed;
         if (token != Token::StartElement)
             continue;
-        if (StopRequested(shouldStop))
+        if (stopRequested(shouldStop))
             return std::nullopt;
-        if (!IsEntry(reader, *format, feedNamespace))
+        if (!isEntry(reader, *format, feedNamespace))
             continue;
-        std::optional<FeedEntry> entry = ReadEntry(reader, *format, feed.entryTexts);
+        std::optional<FeedEntry> entry = readEntry(reader, *format, feed.entryTexts);
         if (!entry)
             return feed;
         feed.entries.append(*std::move(entry));
@@ -252,17 +252,17 @@ std::optional<Feed> ReadXmlFeed(QStringView text, const StopSignal& shouldStop) 
 
 } // namespace
 
-std::optional<Feed> ParseFeed(const QString& text, const StopSignal& shouldStop) {
+std::optional<Feed> parseFeed(const QString& text, const StopSignal& shouldStop) {
     const QStringView start = QStringView(text).trimmed();
     if (start.startsWith(u'{')) {
-        std::optional<QList<FeedEntry>> entries = ParseJsonFeed(text, shouldStop);
+        std::optional<QList<FeedEntry>> entries = parseJsonFeed(text, shouldStop);
         return entries ? std::optional(Feed{*std::move(entries), 0, {}}) : std::nullopt;
     }
     if (!start.startsWith(u'<'))
         return std::nullopt;
     bool stopped = false;
-    const StopSignal remembered = [&] { return stopped = StopRequested(shouldStop); };
-    if (std::optional<Feed> feed = ReadXmlFeed(text, remembered))
+    const StopSignal remembered = [&] { return stopped = stopRequested(shouldStop); };
+    if (std::optional<Feed> feed = readXmlFeed(text, remembered))
         return feed;
     if (stopped)
         return std::nullopt;
@@ -271,7 +271,7 @@ std::optional<Feed> ParseFeed(const QString& text, const StopSignal& shouldStop)
         QStringView(text).first(std::min(text.size(), WarningLength)).indexOf(u"<?xml");
     if (declaration <= 0)
         return std::nullopt;
-    std::optional<Feed> feed = ReadXmlFeed(QStringView(text).sliced(declaration), remembered);
+    std::optional<Feed> feed = readXmlFeed(QStringView(text).sliced(declaration), remembered);
     if (feed) {
         feed->start = declaration;
         for (TextRange& range : feed->entryTexts)

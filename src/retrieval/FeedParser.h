@@ -42,4 +42,4 @@ struct Feed {
 // undeclared prefixes and unbalanced tags are forgiven, and a document cut off gives the entries
 // complete before the cut. No entity a document type declares is ever expanded, nor anything it
 // names fetched. shouldStop is asked at each element outside the entries; a stop gives nullopt.
-std::optional<Feed> ParseFeed(const QString& text, const StopSignal& shouldStop = {});
+std::optional<Feed> parseFeed(const QString& text, const StopSignal& shouldStop = {});

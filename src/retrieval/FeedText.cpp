@@ -9,18 +9,18 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-bool IsSpace(QChar c) {
+bool isSpace(QChar c) {
     return c.unicode() <= u' ' || c == QChar(0xA0) || (c.unicode() >= 0x7F && c.unicode() < 0xA0);
 }
 
 } // namespace
 
-QString CollapseWhiteSpace(QStringView raw) {
+QString collapseWhiteSpace(QStringView raw) {
     QString text;
     text.reserve(raw.size());
     bool space = false;
     for (const QChar c : raw) {
-        if (IsSpace(c)) {
+        if (isSpace(c)) {
             space = !text.isEmpty();
             continue;
         }
@@ -32,26 +32,26 @@ QString CollapseWhiteSpace(QStringView raw) {
     return text;
 }
 
-QString HtmlText(QString html) {
+QString htmlText(QString html) {
     static const QRegularExpression block(
         uR"(<(?:br|/?(?:p|div|li|ul|ol|dd|dt|tr|td|th|h[1-6]|blockquote|pre|hr|table|section|article))\b[^<>]*>)"_s,
         QRegularExpression::CaseInsensitiveOption);
     if (html.contains(u'<')) {
         html.replace(block, u" "_s);
-        RemoveTags(html);
+        removeTags(html);
     }
     QString text;
-    AppendWithReferencesDecoded(text, html);
-    return CollapseWhiteSpace(text);
+    appendWithReferencesDecoded(text, html);
+    return collapseWhiteSpace(text);
 }
 
-bool LooksLikeHtml(const QString& text) {
+bool looksLikeHtml(const QString& text) {
     static const QRegularExpression markup(uR"(</[a-z][a-z0-9]*\s*>|<br\s*/?>)"_s,
                                            QRegularExpression::CaseInsensitiveOption);
     return text.contains(u'<') && markup.match(text).hasMatch();
 }
 
-QString Excerpt(const QString& text) {
+QString excerpt(const QString& text) {
     if (text.size() <= ExcerptLength)
         return text;
     const qsizetype cut = text[ExcerptLength - 2].isHighSurrogate() ? ExcerptLength - 2 : ExcerptLength - 1;

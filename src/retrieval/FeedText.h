@@ -7,17 +7,17 @@
 
 // Runs of white space (no-break spaces and control characters included) made one space, none at
 // either end.
-QString CollapseWhiteSpace(QStringView raw);
+QString collapseWhiteSpace(QStringView raw);
 
 // The text of an HTML fragment: a line break, paragraph, list item, table cell or other block
 // boundary becomes a space, other tags are dropped, character references decoded; white space
 // collapsed.
-QString HtmlText(QString html);
+QString htmlText(QString html);
 
 // Whether a title that should be plain text holds markup anyway: a closing tag or a line break.
-bool LooksLikeHtml(const QString& text);
+bool looksLikeHtml(const QString& text);
 
 // The text cut to its first ExcerptLength characters, an ellipsis ending a cut one: an entry
 // without a title is shown by the start of its text.
 inline constexpr qsizetype ExcerptLength = 120;
-QString Excerpt(const QString& text);
+QString excerpt(const QString& text);

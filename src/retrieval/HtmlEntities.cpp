@@ -304,7 +304,7 @@ constexpr const char* NamedReferences =
     "yopf=1D56A yscr=1D4CE yucy=44E yuml=FF zacute=17A zcaron=17E zcy=437 zdot=17C zeetrf=2128 "
     "zeta=3B6 zfr=1D537 zhcy=436 zigrarr=21DD zopf=1D56B zscr=1D4CF zwj=200D zwnj=200C ";
 
-const QHash<QString, QString>& ReferenceIndex() {
+const QHash<QString, QString>& referenceIndex() {
     static const QHash<QString, QString> index = [] {
         QHash<QString, QString> references;
         for (const QByteArray& entry : QByteArray(NamedReferences).split(' ')) {
@@ -321,13 +321,13 @@ const QHash<QString, QString>& ReferenceIndex() {
     return index;
 }
 
-bool IsAsciiAlnum(QChar c) {
+bool isAsciiAlnum(QChar c) {
     return (c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z') || (c >= u'0' && c <= u'9');
 }
 
 // The character of a numeric reference body ("#38", "#x26"); nullopt when it is none. A code point
 // that no text may hold becomes the replacement character.
-std::optional<QString> NumericReference(QStringView body) {
+std::optional<QString> numericReference(QStringView body) {
     const bool hex = body.size() > 1 && (body[1] == u'x' || body[1] == u'X');
     const QStringView digits = body.sliced(hex ? 2 : 1);
     bool ok = false;
@@ -340,18 +340,18 @@ std::optional<QString> NumericReference(QStringView body) {
 }
 
 // The reference at "&" at `at` and where it ends; nullopt when the "&" starts none.
-std::optional<std::pair<QString, qsizetype>> ReferenceAt(QStringView raw, qsizetype at) {
+std::optional<std::pair<QString, qsizetype>> referenceAt(QStringView raw, qsizetype at) {
     constexpr qsizetype LongestName = 32;
     qsizetype end = at + 1;
     if (end < raw.size() && raw[end] == u'#')
         ++end;
-    while (end < raw.size() && end - at <= LongestName && IsAsciiAlnum(raw[end]))
+    while (end < raw.size() && end - at <= LongestName && isAsciiAlnum(raw[end]))
         ++end;
     if (end >= raw.size() || raw[end] != u';' || end == at + 1)
         return std::nullopt;
     const QStringView body = raw.sliced(at + 1, end - at - 1);
     const std::optional<QString> characters =
-        body.startsWith(u'#') ? NumericReference(body) : HtmlNamedReference(body);
+        body.startsWith(u'#') ? numericReference(body) : htmlNamedReference(body);
     if (!characters)
         return std::nullopt;
     return std::pair{*characters, end + 1};
@@ -359,10 +359,10 @@ std::optional<std::pair<QString, qsizetype>> ReferenceAt(QStringView raw, qsizet
 
 } // namespace
 
-void AppendWithReferencesDecoded(QString& out, QStringView raw) {
+void appendWithReferencesDecoded(QString& out, QStringView raw) {
     qsizetype from = 0;
     for (qsizetype at = raw.indexOf(u'&'); at >= 0; at = raw.indexOf(u'&', at + 1)) {
-        const auto reference = ReferenceAt(raw, at);
+        const auto reference = referenceAt(raw, at);
         if (!reference)
             continue;
         out.append(raw.sliced(from, at - from));
@@ -373,7 +373,7 @@ void AppendWithReferencesDecoded(QString& out, QStringView raw) {
     out.append(raw.sliced(from));
 }
 
-std::optional<QString> HtmlNamedReference(QStringView name) {
-    const auto found = ReferenceIndex().constFind(name.toString());
-    return found == ReferenceIndex().cend() ? std::nullopt : std::optional(*found);
+std::optional<QString> htmlNamedReference(QStringView name) {
+    const auto found = referenceIndex().constFind(name.toString());
+    return found == referenceIndex().cend() ? std::nullopt : std::optional(*found);
 }

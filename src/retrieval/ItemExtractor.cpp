@@ -16,7 +16,7 @@ struct PreparedRule {
     QStringList exclusions; // empty words included: they match every fragment
 };
 
-QString Prepared(QString text, const ExtractionOptions& options) {
+QString prepared(QString text, const ExtractionOptions& options) {
     if (options.ignoreCase)
         text = text.toUpper();
     if (options.ignoreQuote) {
@@ -26,12 +26,12 @@ QString Prepared(QString text, const ExtractionOptions& options) {
     return text;
 }
 
-PreparedRule PrepareRule(const RuleRecord& record, const ExtractionOptions& options) {
+PreparedRule prepareRule(const RuleRecord& record, const ExtractionOptions& options) {
     PreparedRule rule;
-    rule.header = Prepared(record.Header, options);
-    rule.footer = Prepared(record.Footer, options);
+    rule.header = prepared(record.Header, options);
+    rule.footer = prepared(record.Footer, options);
     // Prepared as the field's text and split after: a field of nothing but quotes holds no word.
-    const QString exclusions = Prepared(record.Exclusions.join(u' '), options);
+    const QString exclusions = prepared(record.Exclusions.join(u' '), options);
     if (!exclusions.isEmpty())
         rule.exclusions = exclusions.split(u' ');
     if (rule.footer.isEmpty())
@@ -40,7 +40,7 @@ PreparedRule PrepareRule(const RuleRecord& record, const ExtractionOptions& opti
 }
 
 // The first of the rule's words that the fragment holds, or nullptr.
-const QString* ExcludingWord(const QString& fragment, const PreparedRule& rule,
+const QString* excludingWord(const QString& fragment, const PreparedRule& rule,
                              const ExtractionOptions& options) {
     if (options.ignoreExcept)
         return nullptr;
@@ -52,7 +52,7 @@ const QString* ExcludingWord(const QString& fragment, const PreparedRule& rule,
 // Hands every non-empty fragment, in page order, to take(fragment, excluding word or nullptr).
 // Returns whether there was any.
 template <typename Take>
-bool ApplyRule(const QString& page, const PreparedRule& rule, const ExtractionOptions& options,
+bool applyRule(const QString& page, const PreparedRule& rule, const ExtractionOptions& options,
                const StopSignal& shouldStop, Take take) {
     constexpr int StopCheckInterval = 1024;
     const QStringMatcher header(rule.header);
@@ -60,7 +60,7 @@ bool ApplyRule(const QString& page, const PreparedRule& rule, const ExtractionOp
     bool found = false;
     qsizetype p = 0;
     for (int round = 1;; ++round) {
-        if (round % StopCheckInterval == 0 && StopRequested(shouldStop))
+        if (round % StopCheckInterval == 0 && stopRequested(shouldStop))
             break;
         const qsizetype s = header.indexIn(page, p);
         if (s < 0)
@@ -71,11 +71,11 @@ bool ApplyRule(const QString& page, const PreparedRule& rule, const ExtractionOp
         if (e < 0)
             break;
         QString fragment = page.sliced(start, e - start);
-        if (!RemoveTags(fragment, shouldStop))
+        if (!removeTags(fragment, shouldStop))
             break;
         if (!fragment.isEmpty()) {
             found = true;
-            const QString* word = ExcludingWord(fragment, rule, options);
+            const QString* word = excludingWord(fragment, rule, options);
             take(std::move(fragment), word);
         }
         p = e + rule.footer.size();
@@ -85,32 +85,32 @@ bool ApplyRule(const QString& page, const PreparedRule& rule, const ExtractionOp
 
 } // namespace
 
-bool ExtractItems(QString& pageText, int pageNumber, const QList<RuleRecord>& rules,
+bool extractItems(QString& pageText, int pageNumber, const QList<RuleRecord>& rules,
                   const ExtractionOptions& options, InfoItems& items, const StopSignal& shouldStop) {
-    pageText = Prepared(std::move(pageText), options);
+    pageText = prepared(std::move(pageText), options);
     bool found = false;
     for (int number = 1; number <= rules.size(); ++number) {
         const RuleRecord& record = rules[number - 1];
         if (!record.Enabled)
             continue;
-        if (StopRequested(shouldStop))
+        if (stopRequested(shouldStop))
             break;
-        const PreparedRule rule = PrepareRule(record, options);
+        const PreparedRule rule = prepareRule(record, options);
         const auto keep = [&](QString&& fragment, const QString* excludedBy) {
             if (!excludedBy)
                 items.append(InfoItem{std::move(fragment), pageNumber, number});
         };
-        found = ApplyRule(pageText, rule, options, shouldStop, keep) || found;
+        found = applyRule(pageText, rule, options, shouldStop, keep) || found;
     }
     return found;
 }
 
-QList<RuleFragment> TestRule(const QString& pageText, const RuleRecord& rule,
+QList<RuleFragment> testRule(const QString& pageText, const RuleRecord& rule,
                              const ExtractionOptions& options, const StopSignal& shouldStop) {
     QList<RuleFragment> fragments;
     const auto take = [&](QString&& fragment, const QString* excludedBy) {
         fragments.append({std::move(fragment), excludedBy ? std::optional(*excludedBy) : std::nullopt});
     };
-    ApplyRule(Prepared(pageText, options), PrepareRule(rule, options), options, shouldStop, take);
+    applyRule(prepared(pageText, options), prepareRule(rule, options), options, shouldStop, take);
     return fragments;
 }

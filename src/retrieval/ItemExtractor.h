@@ -18,7 +18,7 @@ struct ExtractionOptions {
 // options say. Returns true when any non-empty fragment was found, excluded or not. Touches nothing
 // but its arguments, so it may run on a worker thread. When shouldStop answers true it returns at
 // once, with the items found so far.
-bool ExtractItems(QString& pageText, int pageNumber, const QList<RuleRecord>& rules,
+bool extractItems(QString& pageText, int pageNumber, const QList<RuleRecord>& rules,
                   const ExtractionOptions& options, InfoItems& items, const StopSignal& shouldStop = {});
 
 // One fragment a rule cut out of a page: an item, or dropped for holding an exclusion word.
@@ -29,8 +29,8 @@ struct RuleFragment {
     bool operator==(const RuleFragment&) const = default;
 };
 
-// What one rule cuts out of a normalised page text with the same matching as ExtractItems, in
+// What one rule cuts out of a normalised page text with the same matching as extractItems, in
 // page order, the excluded fragments included: for trying a rule out. The rule is applied whether
 // or not it is enabled; the page text is left as it is.
-QList<RuleFragment> TestRule(const QString& pageText, const RuleRecord& rule,
+QList<RuleFragment> testRule(const QString& pageText, const RuleRecord& rule,
                              const ExtractionOptions& options, const StopSignal& shouldStop = {});

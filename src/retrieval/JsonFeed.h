@@ -10,4 +10,4 @@
 // The items of a JSON Feed: each one's title, else the start of its text (content_html's text,
 // content_text or summary); its url, else its external_url. nullopt for text that is no JSON Feed;
 // a stop gives nullopt too.
-std::optional<QList<FeedEntry>> ParseJsonFeed(const QString& text, const StopSignal& shouldStop = {});
+std::optional<QList<FeedEntry>> parseJsonFeed(const QString& text, const StopSignal& shouldStop = {});

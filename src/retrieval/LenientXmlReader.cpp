@@ -23,16 +23,16 @@ constexpr KnownPrefix KnownPrefixes[] = {
     {u"xml", u"http://www.w3.org/XML/1998/namespace"},
 };
 
-bool IsSpace(QChar c) {
+bool isSpace(QChar c) {
     return c == u' ' || c == u'\t' || c == u'\r' || c == u'\n';
 }
 
-bool IsNameStart(QChar c) {
+bool isNameStart(QChar c) {
     return c.isLetter() || c == u'_' || c == u':';
 }
 
-bool EndsName(QChar c) {
-    return IsSpace(c) || c == u'>' || c == u'/' || c == u'=' || c == u'<' || c == u'"' || c == u'\'';
+bool endsName(QChar c) {
+    return isSpace(c) || c == u'>' || c == u'/' || c == u'=' || c == u'<' || c == u'"' || c == u'\'';
 }
 
 } // namespace
@@ -66,7 +66,7 @@ bool LenientXmlReader::isMarkupAt(qsizetype at) const {
     if (m_document[at] != u'<' || at + 1 >= m_document.size())
         return false;
     const QChar next = m_document[at + 1];
-    return IsNameStart(next) || next == u'/' || next == u'!' || next == u'?';
+    return isNameStart(next) || next == u'/' || next == u'!' || next == u'?';
 }
 
 LenientXmlReader::Token LenientXmlReader::readCharacters() {
@@ -76,7 +76,7 @@ LenientXmlReader::Token LenientXmlReader::readCharacters() {
     if (end < 0)
         end = m_document.size();
     m_text.clear();
-    AppendWithReferencesDecoded(m_text, m_document.sliced(m_at, end - m_at));
+    appendWithReferencesDecoded(m_text, m_document.sliced(m_at, end - m_at));
     m_at = end;
     return Token::Characters;
 }
@@ -136,7 +136,7 @@ void LenientXmlReader::skipDeclaration() {
 
 QStringView LenientXmlReader::nameAt(qsizetype at) const {
     qsizetype end = at;
-    while (end < m_document.size() && !EndsName(m_document[end]))
+    while (end < m_document.size() && !endsName(m_document[end]))
         ++end;
     return m_document.sliced(at, end - at);
 }
@@ -167,7 +167,7 @@ std::optional<LenientXmlReader::Token> LenientXmlReader::readStartTag() {
 bool LenientXmlReader::readAttributes(bool& selfClosing) {
     m_attributes.clear();
     for (;;) {
-        while (m_at < m_document.size() && IsSpace(m_document[m_at]))
+        while (m_at < m_document.size() && isSpace(m_document[m_at]))
             ++m_at;
         if (m_at >= m_document.size())
             return false;
@@ -185,12 +185,12 @@ bool LenientXmlReader::readAttributes(bool& selfClosing) {
         m_at += std::max<qsizetype>(name.size(), name.isEmpty() ? 1 : 0);
         if (name.isEmpty())
             continue;
-        while (m_at < m_document.size() && IsSpace(m_document[m_at]))
+        while (m_at < m_document.size() && isSpace(m_document[m_at]))
             ++m_at;
         QString value;
         if (m_at < m_document.size() && m_document[m_at] == u'=') {
             ++m_at;
-            while (m_at < m_document.size() && IsSpace(m_document[m_at]))
+            while (m_at < m_document.size() && isSpace(m_document[m_at]))
                 ++m_at;
             if (m_at >= m_document.size())
                 return false;
@@ -202,10 +202,10 @@ bool LenientXmlReader::readAttributes(bool& selfClosing) {
                 if (m_at < 0)
                     return false;
             } else {
-                while (m_at < m_document.size() && !IsSpace(m_document[m_at]) && m_document[m_at] != u'>')
+                while (m_at < m_document.size() && !isSpace(m_document[m_at]) && m_document[m_at] != u'>')
                     ++m_at;
             }
-            AppendWithReferencesDecoded(value, m_document.sliced(start, m_at - start));
+            appendWithReferencesDecoded(value, m_document.sliced(start, m_at - start));
             m_at += quoted ? 1 : 0;
         }
         m_attributes.append({name.toString(), value});

@@ -14,7 +14,7 @@ constexpr QChar Unmatchable(0xFFFC);
 // The feed's text with every "<" of the markup its entries carry made unmatchable: inside their
 // titles, descriptions and contents, in CDATA sections, and escaped as the two references of "<"
 // that normalisation decodes; so is whatever a server printed before the feed.
-QString FeedMarkup(QString text, const Feed& feed) {
+QString feedMarkup(QString text, const Feed& feed) {
     // A JSON feed has no markup of its own for a rule to find.
     if (QStringView(text).trimmed().startsWith(u'{'))
         return {};
@@ -32,12 +32,12 @@ QString FeedMarkup(QString text, const Feed& feed) {
     }
     text.replace(u"&lt;"_s, Unmatchable);
     text.replace(u"&#60;"_s, Unmatchable);
-    return NormaliseText(std::move(text));
+    return normaliseText(std::move(text));
 }
 
-void AppendFeedItems(const QList<FeedEntry>& feed, int pageNumber, InfoItems& items) {
+void appendFeedItems(const QList<FeedEntry>& feed, int pageNumber, InfoItems& items) {
     for (const FeedEntry& entry : feed) {
-        QString text = NormaliseText(entry.title);
+        QString text = normaliseText(entry.title);
         if (!text.isEmpty())
             items.append({std::move(text), pageNumber, 0, entry.link});
     }
@@ -45,37 +45,37 @@ void AppendFeedItems(const QList<FeedEntry>& feed, int pageNumber, InfoItems& it
 
 } // namespace
 
-PageContent ReadPageContent(const QByteArray& bytes, const QByteArray& contentType,
+PageContent readPageContent(const QByteArray& bytes, const QByteArray& contentType,
                             const StopSignal& shouldStop) {
     if (bytes.isEmpty())
         return {};
     PageContent content;
-    content.encoding = ChoosePageEncoding(bytes, contentType);
-    std::optional<QString> decoded = DecodeWholePage(bytes, content.encoding->encoding);
+    content.encoding = choosePageEncoding(bytes, contentType);
+    std::optional<QString> decoded = decodeWholePage(bytes, content.encoding->encoding);
     if (!decoded)
         return content;
     // The feed is read before normalisation, which decodes references and so breaks the markup, and
     // whole: a NUL inside does not cut it short, though it ends the page text.
-    if (std::optional<Feed> feed = ParseFeed(*decoded, shouldStop)) {
-        content.feedMarkup = FeedMarkup(*decoded, *feed);
+    if (std::optional<Feed> feed = parseFeed(*decoded, shouldStop)) {
+        content.feedMarkup = feedMarkup(*decoded, *feed);
         content.feed = std::move(feed->entries);
     }
     const qsizetype nul = decoded->indexOf(QChar(0));
     if (nul >= 0)
         decoded->truncate(nul);
-    content.text = NormaliseText(*std::move(decoded));
+    content.text = normaliseText(*std::move(decoded));
     return content;
 }
 
-bool ExtractPageItems(PageContent& content, int pageNumber, const QList<RuleRecord>& rules,
+bool extractPageItems(PageContent& content, int pageNumber, const QList<RuleRecord>& rules,
                       const ExtractionOptions& options, InfoItems& items, const StopSignal& shouldStop) {
     if (!content.feed)
-        return ExtractItems(content.text, pageNumber, rules, options, items, shouldStop);
+        return extractItems(content.text, pageNumber, rules, options, items, shouldStop);
     QList<RuleRecord> feedRules = rules;
     for (RuleRecord& rule : feedRules)
-        rule.Enabled = rule.Enabled && !TestRule(content.feedMarkup, rule, options, shouldStop).isEmpty();
-    if (ExtractItems(content.text, pageNumber, feedRules, options, items, shouldStop))
+        rule.Enabled = rule.Enabled && !testRule(content.feedMarkup, rule, options, shouldStop).isEmpty();
+    if (extractItems(content.text, pageNumber, feedRules, options, items, shouldStop))
         return true;
-    AppendFeedItems(*content.feed, pageNumber, items);
+    appendFeedItems(*content.feed, pageNumber, items);
     return true;
 }

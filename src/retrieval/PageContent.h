@@ -23,13 +23,13 @@ struct PageContent {
 };
 
 // A stop cuts the feed's reading short: the page then has no feed.
-PageContent ReadPageContent(const QByteArray& bytes, const QByteArray& contentType,
+PageContent readPageContent(const QByteArray& bytes, const QByteArray& contentType,
                             const StopSignal& shouldStop = {});
 
-// Cuts a page's items with the rules (ExtractItems). A feed is taken over only by the rules that find
+// Cuts a page's items with the rules (extractItems). A feed is taken over only by the rules that find
 // something in its own markup; when none does, each entry with a title becomes an item, in feed
 // order, rule number 0, its title normalised like page text and its link kept. Returns true when
 // something was found, or the page is a feed (a feed without entries has no whole-page text either).
-// content.text is changed as ExtractItems changes it.
-bool ExtractPageItems(PageContent& content, int pageNumber, const QList<RuleRecord>& rules,
+// content.text is changed as extractItems changes it.
+bool extractPageItems(PageContent& content, int pageNumber, const QList<RuleRecord>& rules,
                       const ExtractionOptions& options, InfoItems& items, const StopSignal& shouldStop = {});

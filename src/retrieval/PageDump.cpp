@@ -5,14 +5,14 @@
 
 using namespace Qt::StringLiterals;
 
-QString FormatPageDump(const QDateTime& when, const QString& url, const QString& text) {
+QString formatPageDump(const QDateTime& when, const QString& url, const QString& text) {
     const QString stamp = QLocale::c().toString(when, u"dd/MMM/yyyy:HH:mm:ss"_s);
     return u"<!-- "_s + stamp + u" -->\r\n<!-- saved from url="_s + url + u" -->\r\n"_s + text +
            u"\r\n\r\n"_s;
 }
 
-void AppendPageDump(const QString& path, const QDateTime& when, const QString& url, const QString& text) {
+void appendPageDump(const QString& path, const QDateTime& when, const QString& url, const QString& text) {
     QFile dump(path);
     if (dump.open(QIODevice::WriteOnly | QIODevice::Append))
-        dump.write(FormatPageDump(when, url, text).toUtf8());
+        dump.write(formatPageDump(when, url, text).toUtf8());
 }

@@ -5,5 +5,5 @@
 
 // With Debug on, every fetched page is appended to "~http.tmp" in the program folder:
 // a time comment, the address comment, the text and an empty line. A failure loses the entry.
-QString FormatPageDump(const QDateTime& when, const QString& url, const QString& text);
-void AppendPageDump(const QString& path, const QDateTime& when, const QString& url, const QString& text);
+QString formatPageDump(const QDateTime& when, const QString& url, const QString& text);
+void appendPageDump(const QString& path, const QDateTime& when, const QString& url, const QString& text);

@@ -87,20 +87,20 @@ constexpr EncodingRow Encodings[] = {
     {PageEncoding::XUserDefined, "x-user-defined", nullptr, "x-user-defined"},
 };
 
-constexpr bool RowsInEnumOrder() {
+constexpr bool rowsInEnumOrder() {
     for (int i = 0; i < int(std::size(Encodings)); ++i) {
         if (int(Encodings[i].encoding) != i)
             return false;
     }
     return int(std::size(Encodings)) == int(PageEncoding::XUserDefined) + 1;
 }
-static_assert(RowsInEnumOrder(), "one row per encoding, in the enum's order");
+static_assert(rowsInEnumOrder(), "one row per encoding, in the enum's order");
 
-const EncodingRow& RowOf(PageEncoding encoding) {
+const EncodingRow& rowOf(PageEncoding encoding) {
     return Encodings[int(encoding)];
 }
 
-const QHash<QByteArray, PageEncoding>& LabelIndex() {
+const QHash<QByteArray, PageEncoding>& labelIndex() {
     static const QHash<QByteArray, PageEncoding> index = [] {
         QHash<QByteArray, PageEncoding> labels;
         for (const EncodingRow& row : Encodings) {
@@ -126,7 +126,7 @@ constexpr char16_t Iso8859_16High[96] = {
 
 // The two single-byte encodings without an ICU converter. x-user-defined puts each high byte in
 // the private use area, at U+F780 + (byte - 0x80).
-QString DecodeByTable(PageEncoding encoding, QByteArrayView bytes) {
+QString decodeByTable(PageEncoding encoding, QByteArrayView bytes) {
     QString text(bytes.size(), Qt::Uninitialized);
     char16_t* out = reinterpret_cast<char16_t*>(text.data());
     for (const char c : bytes) {
@@ -146,14 +146,14 @@ struct ConverterCloser {
 };
 using Converter = std::unique_ptr<UConverter, ConverterCloser>;
 
-std::optional<QString> DecodeWithIcu(const char* converterName, QByteArrayView bytes) {
+std::optional<QString> decodeWithIcu(const char* converterName, QByteArrayView bytes) {
     UErrorCode status = U_ZERO_ERROR;
     Converter converter(ucnv_open(converterName, &status));
     if (U_FAILURE(status))
         return std::nullopt;
     // None of these encodings yields more UTF-16 units than it has bytes; the retry covers surprises.
     QString text(bytes.size() + 1, Qt::Uninitialized);
-    AdviseHugePages(text.data(), text.size() * qsizetype(sizeof(QChar)));
+    adviseHugePages(text.data(), text.size() * qsizetype(sizeof(QChar)));
     auto convert = [&] {
         status = U_ZERO_ERROR;
         return ucnv_toUChars(converter.get(), reinterpret_cast<UChar*>(text.data()), int32_t(text.size()),
@@ -173,33 +173,33 @@ std::optional<QString> DecodeWithIcu(const char* converterName, QByteArrayView b
 
 } // namespace
 
-std::optional<PageEncoding> EncodingFromLabel(QByteArrayView label) {
+std::optional<PageEncoding> encodingFromLabel(QByteArrayView label) {
     QByteArray name = label.trimmed().toByteArray().toLower();
     while (!name.isEmpty() && (name.front() == '"' || name.front() == '\''))
         name.remove(0, 1);
     while (!name.isEmpty() && (name.back() == '"' || name.back() == '\''))
         name.chop(1);
-    const auto found = LabelIndex().constFind(name.trimmed());
-    return found == LabelIndex().cend() ? std::nullopt : std::optional(*found);
+    const auto found = labelIndex().constFind(name.trimmed());
+    return found == labelIndex().cend() ? std::nullopt : std::optional(*found);
 }
 
-QString PageEncodingName(PageEncoding encoding) {
-    return QString::fromLatin1(RowOf(encoding).name);
+QString pageEncodingName(PageEncoding encoding) {
+    return QString::fromLatin1(rowOf(encoding).name);
 }
 
-bool IsUtf16(PageEncoding encoding) {
+bool isUtf16(PageEncoding encoding) {
     return encoding == PageEncoding::Utf16 || encoding == PageEncoding::Utf16LE ||
            encoding == PageEncoding::Utf16BE;
 }
 
-bool IsJapanese(PageEncoding encoding) {
+bool isJapanese(PageEncoding encoding) {
     return encoding == PageEncoding::ShiftJis || encoding == PageEncoding::EucJp ||
            encoding == PageEncoding::Iso2022Jp;
 }
 
-std::optional<QString> DecodeIn(PageEncoding encoding, QByteArrayView bytes) {
-    const char* converter = RowOf(encoding).converter;
+std::optional<QString> decodeIn(PageEncoding encoding, QByteArrayView bytes) {
+    const char* converter = rowOf(encoding).converter;
     if (!converter)
-        return DecodeByTable(encoding, bytes);
-    return DecodeWithIcu(converter, bytes);
+        return decodeByTable(encoding, bytes);
+    return decodeWithIcu(converter, bytes);
 }

@@ -58,15 +58,15 @@ enum class PageEncoding {
 // of the Encoding Standard (so ISO-8859-1 and US-ASCII mean windows-1252, as browsers read them),
 // and the older Japanese labels servers still send ("x-sjis", "cp932", "ujis", "jis"). Shift_JIS
 // labels mean CP932, so the NEC and IBM extensions decode. nullopt for any other label.
-std::optional<PageEncoding> EncodingFromLabel(QByteArrayView label);
+std::optional<PageEncoding> encodingFromLabel(QByteArrayView label);
 
 // The name the standard gives the encoding ("Shift_JIS", "EUC-JP", "windows-1252", "GBK"), and
 // "UTF-16" for the one whose BOM decides.
-QString PageEncodingName(PageEncoding encoding);
+QString pageEncodingName(PageEncoding encoding);
 
-bool IsUtf16(PageEncoding encoding);
-bool IsJapanese(PageEncoding encoding);
+bool isUtf16(PageEncoding encoding);
+bool isJapanese(PageEncoding encoding);
 
 // Decodes bytes in the encoding, invalid sequences becoming replacement characters. nullopt when the
 // converter cannot be opened.
-std::optional<QString> DecodeIn(PageEncoding encoding, QByteArrayView bytes);
+std::optional<QString> decodeIn(PageEncoding encoding, QByteArrayView bytes);

@@ -1,6 +1,6 @@
 #include "retrieval/PageError.h"
 
-std::optional<PageError> DownloadFailure(const FetchResult& result, const FetchRequest& request) {
+std::optional<PageError> downloadFailure(const FetchResult& result, const FetchRequest& request) {
     if (result.failure == FetchFailure::None || result.failure == FetchFailure::Stopped)
         return std::nullopt;
     const bool userNameGiven =

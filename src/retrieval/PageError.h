@@ -34,4 +34,4 @@ struct PageError {
 };
 
 // What went wrong with a download; nullopt when the page arrived or the download was stopped.
-std::optional<PageError> DownloadFailure(const FetchResult& result, const FetchRequest& request);
+std::optional<PageError> downloadFailure(const FetchResult& result, const FetchRequest& request);

@@ -33,7 +33,7 @@ struct BodySink {
     }
 };
 
-size_t WriteBody(char* data, size_t size, size_t count, void* userData) {
+size_t writeBody(char* data, size_t size, size_t count, void* userData) {
     auto* sink = static_cast<BodySink*>(userData);
     const size_t bytes = size * count;
     long status = 0;
@@ -48,7 +48,7 @@ size_t WriteBody(char* data, size_t size, size_t count, void* userData) {
         sink->tooLarge = announced > sink->maxBytes;
         if (announced > 0 && !sink->tooLarge) {
             sink->body.reserve(qsizetype(announced));
-            AdviseHugePages(sink->body.data(), sink->body.capacity());
+            adviseHugePages(sink->body.data(), sink->body.capacity());
         }
     }
     sink->tooLarge = sink->tooLarge || sink->body.size() + qint64(bytes) > sink->maxBytes;
@@ -60,7 +60,7 @@ size_t WriteBody(char* data, size_t size, size_t count, void* userData) {
     return bytes;
 }
 
-// One call of FetchPage: the handle, the attempt counter and the result being built.
+// One call of fetchPage: the handle, the attempt counter and the result being built.
 class PageDownload {
 public:
     PageDownload(const FetchRequest& request, const StopSignal& shouldStop, const ProgressSignal& progress)
@@ -170,7 +170,7 @@ void PageDownload::configure() {
     // environment; an empty choice for this scheme means a direct connection.
     if (!m_request.proxy.trimmed().isEmpty()) {
         const QString scheme = parsed.scheme().isEmpty() ? u"http"_s : parsed.scheme().toLower();
-        m_curl.setText(CURLOPT_PROXY, ProxyForScheme(m_request.proxy, scheme).toUtf8());
+        m_curl.setText(CURLOPT_PROXY, proxyForScheme(m_request.proxy, scheme).toUtf8());
     }
 }
 
@@ -180,7 +180,7 @@ void PageDownload::configureTransfer() {
     // The receive time-out: the transfer ends after this long without a single byte.
     m_curl.set(CURLOPT_LOW_SPEED_LIMIT, 1L);
     m_curl.set(CURLOPT_LOW_SPEED_TIME, long(m_request.limits.receiveTimeout.count()));
-    m_curl.set(CURLOPT_WRITEFUNCTION, &WriteBody);
+    m_curl.set(CURLOPT_WRITEFUNCTION, &writeBody);
     m_curl.set(CURLOPT_WRITEDATA, &m_sink);
 }
 
@@ -248,7 +248,7 @@ FetchResult PageDownload::abandoned() const {
 
 } // namespace
 
-FetchResult FetchPage(const FetchRequest& request, const StopSignal& shouldStop,
+FetchResult fetchPage(const FetchRequest& request, const StopSignal& shouldStop,
                       const ProgressSignal& progress) {
     if (request.url.isEmpty())
         return {};

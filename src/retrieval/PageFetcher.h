@@ -57,5 +57,5 @@ using ProgressSignal = std::function<void(qint64 bytes)>;
 // first bytes, so neither its size nor its length can hold the download.
 //
 // Whatever went wrong is told by failure and httpStatus; a stopped download has no body.
-FetchResult FetchPage(const FetchRequest& request, const StopSignal& shouldStop = {},
+FetchResult fetchPage(const FetchRequest& request, const StopSignal& shouldStop = {},
                       const ProgressSignal& progress = {});

@@ -4,7 +4,7 @@
 #include "retrieval/PageContent.h"
 #include "retrieval/PageText.h"
 
-PageOutcome RunPageTask(PageTask task, const Fetcher& fetcher, const StopSignal& shouldStop,
+PageOutcome runPageTask(PageTask task, const Fetcher& fetcher, const StopSignal& shouldStop,
                         const ProgressSignal& progress) {
     PageOutcome outcome;
     outcome.page = task.page;
@@ -12,16 +12,16 @@ PageOutcome RunPageTask(PageTask task, const Fetcher& fetcher, const StopSignal&
         outcome.errors.append(*task.passwordError);
 
     FetchResult fetched = fetcher(task.request, shouldStop, progress);
-    if (const std::optional<PageError> failure = DownloadFailure(fetched, task.request))
+    if (const std::optional<PageError> failure = downloadFailure(fetched, task.request))
         outcome.errors.append(*failure);
-    outcome.abandoned = fetched.stopped() || StopRequested(shouldStop);
+    outcome.abandoned = fetched.stopped() || stopRequested(shouldStop);
     if (outcome.abandoned)
         return outcome;
 
-    PageContent content = ReadPageContent(fetched.body, fetched.contentType, shouldStop);
+    PageContent content = readPageContent(fetched.body, fetched.contentType, shouldStop);
     fetched.body.clear();
     outcome.encoding = content.encoding;
-    outcome.abandoned = StopRequested(shouldStop);
+    outcome.abandoned = stopRequested(shouldStop);
     if (outcome.abandoned)
         return outcome;
     if (task.keepPageText)
@@ -33,10 +33,10 @@ PageOutcome RunPageTask(PageTask task, const Fetcher& fetcher, const StopSignal&
 
     outcome.textLength = content.text.size();
     const bool found =
-        ExtractPageItems(content, task.page, *task.rules, task.extraction, outcome.items, shouldStop);
+        extractPageItems(content, task.page, *task.rules, task.extraction, outcome.items, shouldStop);
     if (task.showTextInstead && !found)
-        outcome.items.append({StripPageText(content.text, shouldStop), task.page, InfoItem::WholePageRule});
+        outcome.items.append({stripPageText(content.text, shouldStop), task.page, InfoItem::WholePageRule});
     // Work cut short leaves part of a page: it is dropped with the rest of the cycle.
-    outcome.abandoned = StopRequested(shouldStop);
+    outcome.abandoned = stopRequested(shouldStop);
     return outcome;
 }

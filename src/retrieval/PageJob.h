@@ -37,5 +37,5 @@ struct PageOutcome {
 };
 
 // Fetches, normalises and extracts one page. Runs on a worker thread.
-PageOutcome RunPageTask(PageTask task, const Fetcher& fetcher, const StopSignal& shouldStop,
+PageOutcome runPageTask(PageTask task, const Fetcher& fetcher, const StopSignal& shouldStop,
                         const ProgressSignal& progress);

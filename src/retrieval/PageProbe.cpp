@@ -8,24 +8,24 @@
 #include <QMutex>
 #include <QThreadPool>
 
-ProbedPage ProbePage(const PageRequest& page, const Fetcher& fetcher, const StopSignal& shouldStop) {
+ProbedPage probePage(const PageRequest& page, const Fetcher& fetcher, const StopSignal& shouldStop) {
     ProbedPage probed;
     const FetchResult fetched = fetcher(page.request, shouldStop, {});
-    if (fetched.stopped() || StopRequested(shouldStop))
+    if (fetched.stopped() || stopRequested(shouldStop))
         return probed;
     QList<PageError> errors;
     if (page.passwordError)
         errors.append(*page.passwordError);
-    if (const std::optional<PageError> failure = DownloadFailure(fetched, page.request))
+    if (const std::optional<PageError> failure = downloadFailure(fetched, page.request))
         errors.append(*failure);
     if (!fetched.body.isEmpty()) {
-        const EncodingChoice encoding = ChoosePageEncoding(fetched.body, fetched.contentType);
-        probed.charset = CycleTexts::EncodingUsed(encoding);
-        probed.text = NormaliseText(DecodePageBytesAs(fetched.body, encoding.encoding).value_or(QString()));
+        const EncodingChoice encoding = choosePageEncoding(fetched.body, fetched.contentType);
+        probed.charset = CycleTexts::encodingUsed(encoding);
+        probed.text = normaliseText(decodePageBytesAs(fetched.body, encoding.encoding).value_or(QString()));
     }
     if (probed.text.isEmpty())
         errors.append(PageError::about(PageError::Kind::EmptyPage, page.request.url));
-    probed.error = CycleTexts::ErrorBlocks(errors, false);
+    probed.error = CycleTexts::errorBlocks(errors, false);
     return probed;
 }
 
@@ -55,8 +55,8 @@ void PageProbe::start(const PageRecord& page, const AppSettings& settings) {
     m_running = true;
     const int generation = ++m_generation;
     QThreadPool::globalInstance()->start([generation, delivery = m_delivery, stop = m_stop,
-                                          request = MakePageRequest(page, settings), fetcher = m_fetcher] {
-        ProbedPage probed = ProbePage(request, fetcher, [stop] { return stop->load(); });
+                                          request = makePageRequest(page, settings), fetcher = m_fetcher] {
+        ProbedPage probed = probePage(request, fetcher, [stop] { return stop->load(); });
         const QMutexLocker lock(&delivery->mutex);
         if (PageProbe* probe = delivery->probe)
             QMetaObject::invokeMethod(

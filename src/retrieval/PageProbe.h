@@ -19,14 +19,14 @@ struct ProbedPage {
 
 // Fetches with the page's request, then decodes and normalises the body. Blocking; meant for a
 // worker thread. A stopped fetch gives an empty page: nobody waits for it any more.
-ProbedPage ProbePage(const PageRequest& page, const Fetcher& fetcher, const StopSignal& shouldStop = {});
+ProbedPage probePage(const PageRequest& page, const Fetcher& fetcher, const StopSignal& shouldStop = {});
 
-// Runs ProbePage on a worker thread of the global pool, one page at a time. Nothing is written
+// Runs probePage on a worker thread of the global pool, one page at a time. Nothing is written
 // anywhere.
 class PageProbe : public QObject {
     Q_OBJECT
 public:
-    explicit PageProbe(Fetcher fetcher = FetchPage, QObject* parent = nullptr);
+    explicit PageProbe(Fetcher fetcher = fetchPage, QObject* parent = nullptr);
     // Stops a running fetch without waiting for it: a name lookup, which nothing interrupts, may
     // keep its worker a while longer, but it hands in nothing.
     ~PageProbe() override;

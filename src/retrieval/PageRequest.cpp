@@ -2,13 +2,13 @@
 
 #include "settings/PasswordScrambler.h"
 
-PageRequest MakePageRequest(const PageRecord& page, const AppSettings& settings) {
+PageRequest makePageRequest(const PageRecord& page, const AppSettings& settings) {
     PageRequest made;
     FetchRequest& request = made.request;
     request.url = page.URL;
     request.userName = page.UserName;
     if (!page.Password.isEmpty()) {
-        const std::optional<QString> password = DecryptPassword(page.Password);
+        const std::optional<QString> password = decryptPassword(page.Password);
         if (password)
             request.password = *password;
         else
@@ -17,11 +17,11 @@ PageRequest MakePageRequest(const PageRecord& page, const AppSettings& settings)
     if (settings.UseProxy)
         request.proxy = settings.Proxy;
     request.proxyUserName = settings.UserName;
-    request.proxyPassword = DecryptPassword(settings.Password);
+    request.proxyPassword = decryptPassword(settings.Password);
     request.debugAgent = settings.Debug;
     return made;
 }
 
-ExtractionOptions ExtractionOptionsFor(const AppSettings& settings) {
+ExtractionOptions extractionOptionsFor(const AppSettings& settings) {
     return {settings.IgnoreCase, settings.IgnoreQuote, settings.IgnoreExcept};
 }

@@ -18,7 +18,7 @@ struct PageRequest {
 // The page's address, user name and restored password; the proxy text when UseProxy is on, the
 // proxy's user name and restored password; the Debug user agent. A page password that cannot be
 // restored leaves the password empty and tells so in passwordError.
-PageRequest MakePageRequest(const PageRecord& page, const AppSettings& settings);
+PageRequest makePageRequest(const PageRecord& page, const AppSettings& settings);
 
 // IgnoreCase, IgnoreQuote and IgnoreExcept of the settings.
-ExtractionOptions ExtractionOptionsFor(const AppSettings& settings);
+ExtractionOptions extractionOptionsFor(const AppSettings& settings);

@@ -24,7 +24,7 @@ static_assert(std::size(FullWidth) == HalfWidthLast - HalfWidthFirst + 1);
 
 // The voiced or semi-voiced full-width letter for a half-width letter and mark, or 0 when the
 // letter has none in JIS X 0208 (the set a Shift_JIS page can hold).
-char16_t CombinedKana(char16_t letter, char16_t mark) {
+char16_t combinedKana(char16_t letter, char16_t mark) {
     const char16_t full = FullWidth[letter - HalfWidthFirst];
     const bool kaToTo = letter >= u'ｶ' && letter <= u'ﾄ';
     const bool haToHo = letter >= u'ﾊ' && letter <= u'ﾎ';
@@ -39,7 +39,7 @@ char16_t CombinedKana(char16_t letter, char16_t mark) {
 // One pass, in place (the text never grows): widens half-width katakana, joining a letter with
 // the voiced mark right after it; drops CR, LF and TAB; turns each run of n spaces left after
 // that into n mod 2 spaces.
-void WidenKanaAndSqueeze(QString& text) {
+void widenKanaAndSqueeze(QString& text) {
     char16_t* const begin = reinterpret_cast<char16_t*>(text.data());
     const char16_t* const end = begin + text.size();
     char16_t* out = begin;
@@ -60,7 +60,7 @@ void WidenKanaAndSqueeze(QString& text) {
         if (c >= HalfWidthFirst && c <= HalfWidthLast) {
             const char16_t next = in + 1 < end ? in[1] : 0;
             const char16_t combined =
-                next == HalfWidthVoiced || next == HalfWidthSemiVoiced ? CombinedKana(c, next) : 0;
+                next == HalfWidthVoiced || next == HalfWidthSemiVoiced ? combinedKana(c, next) : 0;
             c = combined ? combined : FullWidth[c - HalfWidthFirst];
             in += combined ? 1 : 0;
         }
@@ -89,7 +89,7 @@ constexpr Reference References[] = {
 constexpr int ReferenceCount = int(std::size(References));
 
 // The index of the first reference after `after` whose name starts rest, or -1.
-int ReferenceAt(std::u16string_view rest, int after) {
+int referenceAt(std::u16string_view rest, int after) {
     for (int i = after + 1; i < ReferenceCount; ++i) {
         if (rest.starts_with(References[i].name))
             return i;
@@ -101,7 +101,7 @@ int ReferenceAt(std::u16string_view rest, int after) {
 // rescanning its own output, equals this single pass: at an ampersand, the first matching
 // reference applies; when it yields an ampersand again, only references later in the order can
 // apply to that ampersand and the text behind it. The text only shrinks, so it works in place.
-void DecodeReferences(QString& text) {
+void decodeReferences(QString& text) {
     const qsizetype at = text.indexOf(u'&');
     if (at < 0)
         return;
@@ -119,8 +119,8 @@ void DecodeReferences(QString& text) {
             break;
         char16_t produced = u'&';
         in = amp + 1;
-        for (int step = ReferenceAt({in, size_t(end - in)}, -1); step >= 0;
-             step = produced == u'&' ? ReferenceAt({in, size_t(end - in)}, step) : -1) {
+        for (int step = referenceAt({in, size_t(end - in)}, -1); step >= 0;
+             step = produced == u'&' ? referenceAt({in, size_t(end - in)}, step) : -1) {
             produced = References[step].character;
             in += References[step].name.size();
         }
@@ -130,7 +130,7 @@ void DecodeReferences(QString& text) {
 }
 
 // Compares the text at pos with an upper-case ASCII marker as if the text were upper-cased.
-bool MarkerAt(QStringView text, qsizetype pos, std::u16string_view marker) {
+bool markerAt(QStringView text, qsizetype pos, std::u16string_view marker) {
     if (text.size() - pos < qsizetype(marker.size()))
         return false;
     for (size_t i = 0; i < marker.size(); ++i) {
@@ -151,12 +151,12 @@ constexpr StripMarker StripMarkers[] = {
     {u"<SCRIPT", +1}, {u"<NOSCRIPT", +1}, {u"SCRIPT>", -1},
 };
 
-const StripMarker* StripMarkerAt(QStringView text, qsizetype pos) {
+const StripMarker* stripMarkerAt(QStringView text, qsizetype pos) {
     const char16_t first = text[pos].unicode();
     if (first != u'<' && first != u'-' && text[pos].toUpper() != u'S')
         return nullptr;
     for (const StripMarker& marker : StripMarkers) {
-        if (MarkerAt(text, pos, marker.text))
+        if (markerAt(text, pos, marker.text))
             return &marker;
     }
     return nullptr;
@@ -164,20 +164,20 @@ const StripMarker* StripMarkerAt(QStringView text, qsizetype pos) {
 
 } // namespace
 
-QString NormalisePageText(const QByteArray& bytes, const QByteArray& contentType) {
+QString normalisePageText(const QByteArray& bytes, const QByteArray& contentType) {
     if (bytes.isEmpty())
         return {};
-    std::optional<QString> text = DecodePageBytes(bytes, contentType);
-    return text ? NormaliseText(*std::move(text)) : QString();
+    std::optional<QString> text = decodePageBytes(bytes, contentType);
+    return text ? normaliseText(*std::move(text)) : QString();
 }
 
-QString NormaliseText(QString text) {
-    WidenKanaAndSqueeze(text);
-    DecodeReferences(text);
+QString normaliseText(QString text) {
+    widenKanaAndSqueeze(text);
+    decodeReferences(text);
     return text;
 }
 
-QString StripPageText(const QString& text, const StopSignal& shouldStop) {
+QString stripPageText(const QString& text, const StopSignal& shouldStop) {
     constexpr qsizetype StopCheckInterval = 1 << 16;
     QString result;
     result.reserve(text.size());
@@ -186,9 +186,9 @@ QString StripPageText(const QString& text, const StopSignal& shouldStop) {
     bool inTitle = false;
     qsizetype pos = 0;
     while (pos < text.size()) {
-        if (pos % StopCheckInterval == 0 && StopRequested(shouldStop))
+        if (pos % StopCheckInterval == 0 && stopRequested(shouldStop))
             return result;
-        if (const StripMarker* marker = StripMarkerAt(text, pos)) {
+        if (const StripMarker* marker = stripMarkerAt(text, pos)) {
             depth += marker->step;
             pos += qsizetype(marker->text.size());
             continue;
@@ -197,7 +197,7 @@ QString StripPageText(const QString& text, const StopSignal& shouldStop) {
         if (depth == 0) {
             if (c == u'<') {
                 outsideTag = false;
-                inTitle = MarkerAt(text, pos, u"<TITLE");
+                inTitle = markerAt(text, pos, u"<TITLE");
             } else if (c == u'>') {
                 outsideTag = true;
             } else if (outsideTag && !inTitle) {

@@ -4,7 +4,7 @@
 
 using namespace Qt::StringLiterals;
 
-QString ProxyForScheme(const QString& proxyText, const QString& scheme) {
+QString proxyForScheme(const QString& proxyText, const QString& scheme) {
     static const QRegularExpression separators(u"[;\\s]+"_s);
     QString anyScheme;
     for (const QString& entry : proxyText.split(separators, Qt::SkipEmptyParts)) {

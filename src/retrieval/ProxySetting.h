@@ -10,4 +10,4 @@
 // An entry for the scheme wins over an entry without "scheme=". Entries for other schemes
 // (ftp=, socks=, ...) are ignored. Returns the proxy ("host:port", or a value with its own
 // "scheme://" prefix as written), or an empty text when the scheme goes direct.
-QString ProxyForScheme(const QString& proxyText, const QString& scheme);
+QString proxyForScheme(const QString& proxyText, const QString& scheme);

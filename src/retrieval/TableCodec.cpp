@@ -13,7 +13,7 @@ struct Line {
 };
 
 // The lines of text; a line end at the very end of the text starts no further line.
-QList<Line> SplitLines(const QString& text, const QString& lineEnd) {
+QList<Line> splitLines(const QString& text, const QString& lineEnd) {
     const QList<QStringView> parts = QStringView(text).split(lineEnd);
     QList<Line> lines;
     for (qsizetype i = 0; i < parts.size(); ++i)
@@ -29,7 +29,7 @@ class TableParser {
 public:
     TableParser(const QString& text, DataTable& table, const QString& separator, const QString& lineEnd,
                 QChar quote)
-        : m_lines(SplitLines(text, lineEnd))
+        : m_lines(splitLines(text, lineEnd))
         , m_table(table)
         , m_separator(separator)
         , m_lineEnd(lineEnd)
@@ -146,25 +146,25 @@ private:
 
 } // namespace
 
-int ParseTable(const QString& text, DataTable& table, const QString& separator, const QString& lineEnd,
+int parseTable(const QString& text, DataTable& table, const QString& separator, const QString& lineEnd,
                QChar quote) {
     Q_ASSERT(!separator.isEmpty() && !lineEnd.isEmpty());
     return TableParser(text, table, separator, lineEnd, quote).parse();
 }
 
-QString FormatTable(const DataTable& table, const QString& separator, const QString& lineEnd, QChar quote) {
-    return FormatRecords(table.records(), table.fieldCount(), separator, lineEnd, quote);
+QString formatTable(const DataTable& table, const QString& separator, const QString& lineEnd, QChar quote) {
+    return formatRecords(table.records(), table.fieldCount(), separator, lineEnd, quote);
 }
 
-QList<QStringList> ParseRecords(const QString& text, int fieldCount) {
+QList<QStringList> parseRecords(const QString& text, int fieldCount) {
     if (text.isEmpty())
         return {};
     DataTable table(fieldCount);
-    ParseTable(text, table);
+    parseTable(text, table);
     return table.records();
 }
 
-QString FormatRecords(const QList<QStringList>& records, int fieldCount, const QString& separator,
+QString formatRecords(const QList<QStringList>& records, int fieldCount, const QString& separator,
                       const QString& lineEnd, QChar quote) {
     const QString doubledQuote = QString(2, quote);
     QString text;

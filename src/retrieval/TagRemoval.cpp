@@ -12,18 +12,18 @@ namespace {
 // make two tags collide; a match is still confirmed by comparing the texts.
 constexpr quint64 Modulus = (quint64(1) << 61) - 1;
 
-quint64 MulMod(quint64 a, quint64 b) {
+quint64 mulMod(quint64 a, quint64 b) {
     const unsigned __int128 product = static_cast<unsigned __int128>(a) * b;
     const quint64 sum = quint64(product & Modulus) + quint64(product >> 61);
     return sum >= Modulus ? sum - Modulus : sum;
 }
 
-quint64 AddMod(quint64 a, quint64 b) {
+quint64 addMod(quint64 a, quint64 b) {
     const quint64 sum = a + b;
     return sum >= Modulus ? sum - Modulus : sum;
 }
 
-quint64 SubMod(quint64 a, quint64 b) {
+quint64 subMod(quint64 a, quint64 b) {
     return a >= b ? a - b : a + Modulus - b;
 }
 
@@ -96,7 +96,7 @@ private:
 };
 
 bool TagRemover::stopped() {
-    return (++m_steps & 0xFFF) == 0 && StopRequested(m_shouldStop);
+    return (++m_steps & 0xFFF) == 0 && stopRequested(m_shouldStop);
 }
 
 void TagRemover::appendSegment() {
@@ -107,7 +107,7 @@ void TagRemover::appendSegment() {
         if (c == u'<')
             m_marks.push_back({m_work.size(), m_workHash});
         m_work.append(c);
-        m_workHash = AddMod(MulMod(m_workHash, m_base), quint64(c.unicode()) + 1);
+        m_workHash = addMod(mulMod(m_workHash, m_base), quint64(c.unicode()) + 1);
     }
 }
 
@@ -131,7 +131,7 @@ std::optional<TagRemover::Match> TagRemover::earliestMatch(const Frame& frame, b
         const auto power = m_powerOfLength.find(length);
         if (power == m_powerOfLength.end())
             return;
-        const quint64 hash = SubMod(m_workHash, MulMod(mark.prefixHash, power->second));
+        const quint64 hash = subMod(m_workHash, mulMod(mark.prefixHash, power->second));
         const auto candidates = m_tagsByHash.find(hash);
         if (candidates == m_tagsByHash.end())
             return;
@@ -190,8 +190,8 @@ void TagRemover::registerTag(const Mark& mark) {
     const QStringView text = QStringView(m_work).sliced(mark.position);
     quint64 power = 1;
     for (qsizetype i = 0; i < text.size(); ++i)
-        power = MulMod(power, m_base);
-    const quint64 hash = SubMod(m_workHash, MulMod(mark.prefixHash, power));
+        power = mulMod(power, m_base);
+    const quint64 hash = subMod(m_workHash, mulMod(mark.prefixHash, power));
     m_powerOfLength.emplace(text.size(), power);
     m_longestTag = std::max(m_longestTag, text.size());
     ++m_passCount;
@@ -237,7 +237,7 @@ bool TagRemover::run() {
 
 } // namespace
 
-bool RemoveTags(QString& fragment, const StopSignal& shouldStop) {
+bool removeTags(QString& fragment, const StopSignal& shouldStop) {
     if (!fragment.contains(u'<'))
         return true;
     TagRemover remover(fragment, shouldStop);

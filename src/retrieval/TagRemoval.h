@@ -15,4 +15,4 @@
 //
 // shouldStop is asked now and then; when it answers true the fragment is left unfinished and
 // false is returned.
-bool RemoveTags(QString& fragment, const StopSignal& shouldStop = {});
+bool removeTags(QString& fragment, const StopSignal& shouldStop = {});

@@ -12,18 +12,18 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-QString StatusFor(const InfoItems& items, const QString& defaultMessage) {
+QString statusFor(const InfoItems& items, const QString& defaultMessage) {
     if (items.isEmpty())
-        return CycleTexts::NoInformation();
+        return CycleTexts::noInformation();
     if (items.first().text != defaultMessage)
-        return CycleTexts::ItemCount(int(items.size()));
-    return CycleTexts::NothingExtracted();
+        return CycleTexts::itemCount(int(items.size()));
+    return CycleTexts::nothingExtracted();
 }
 
 // A page that gave items counts as Items even when something went wrong on the way (a password
 // that could not be restored, say): what it shows is what the user sees of it. Its whole text, shown
 // when no rule matched, is no match.
-PageStatus StatusOf(const PageOutcome& outcome) {
+PageStatus statusOf(const PageOutcome& outcome) {
     const bool matched = std::any_of(outcome.items.begin(), outcome.items.end(), [](const InfoItem& item) {
         return item.rule != InfoItem::WholePageRule;
     });
@@ -39,8 +39,8 @@ PageStatus StatusOf(const PageOutcome& outcome) {
 UpdateCycle::UpdateCycle(const Clock& clock, QObject* parent)
     : QObject(parent)
     , m_clock(clock)
-    , m_fetcher(FetchPage)
-    , m_isOnline(HasNetworkRoute) {
+    , m_fetcher(fetchPage)
+    , m_isOnline(hasNetworkRoute) {
     m_pool.setMaxThreadCount(DownloadScheduler::MaxTotal);
 }
 
@@ -110,11 +110,11 @@ void UpdateCycle::takeOver() {
 PageTask UpdateCycle::makeTask(int page) const {
     PageTask task;
     task.page = page;
-    PageRequest made = MakePageRequest(m_tables.pages[page - 1], m_settings);
+    PageRequest made = makePageRequest(m_tables.pages[page - 1], m_settings);
     task.request = std::move(made.request);
     task.passwordError = std::move(made.passwordError);
     task.rules = m_rules;
-    task.extraction = ExtractionOptionsFor(m_settings);
+    task.extraction = extractionOptionsFor(m_settings);
     task.showTextInstead = m_settings.ShowTextInstead;
     task.keepPageText = m_settings.Debug;
     return task;
@@ -126,7 +126,7 @@ void UpdateCycle::launchReadyDownloads() {
         const std::shared_ptr<std::atomic<bool>> stop = m_stop;
         m_pool.start([this, generation, index, stop, task = m_tasks[index], fetcher = m_fetcher] {
             const StopSignal shouldStop = [stop] { return stop->load(); };
-            PageOutcome outcome = RunPageTask(task, fetcher, shouldStop, {});
+            PageOutcome outcome = runPageTask(task, fetcher, shouldStop, {});
             QMetaObject::invokeMethod(
                 this,
                 [this, generation, index, outcome = std::move(outcome)]() mutable {
@@ -170,7 +170,7 @@ void UpdateCycle::takeInOutcomes() {
 
 void UpdateCycle::takeIn(PageOutcome outcome) {
     const QString url = m_tasks[m_head].request.url;
-    const QString errorText = CycleTexts::ErrorBlocks(outcome.errors, m_settings.HideErrorDialog);
+    const QString errorText = CycleTexts::errorBlocks(outcome.errors, m_settings.HideErrorDialog);
     if (!errorText.isEmpty()) {
         m_result.errorLog += errorText;
         emit errorAppended(errorText);
@@ -181,7 +181,7 @@ void UpdateCycle::takeIn(PageOutcome outcome) {
         m_downloadTotal += outcome.textLength;
         emit downloadTotalChanged(m_downloadTotal);
     }
-    m_result.pageStatuses.insert(m_pages[m_head], StatusOf(outcome));
+    m_result.pageStatuses.insert(m_pages[m_head], statusOf(outcome));
     if (m_result.items.isEmpty())
         m_result.items = std::move(outcome.items);
     else
@@ -203,13 +203,13 @@ void UpdateCycle::finish(CycleResult::Outcome outcome) {
         if (m_result.items.isEmpty() && !m_settings.DefaultMSG.isEmpty() && m_settings.ShowDefaultMSG)
             m_result.items.append({m_settings.DefaultMSG, 0, 0});
         m_result.infoExpires = m_clock.now().addSecs(qint64(m_settings.DefaultExpiresMinute) * 60);
-        m_result.status = StatusFor(m_result.items, m_settings.DefaultMSG);
+        m_result.status = statusFor(m_result.items, m_settings.DefaultMSG);
         break;
     case CycleResult::Outcome::Cancelled:
-        m_result.status = StatusFor(m_result.items, m_settings.DefaultMSG);
+        m_result.status = statusFor(m_result.items, m_settings.DefaultMSG);
         break;
     case CycleResult::Outcome::Offline:
-        m_result.status = CycleTexts::NoInformation();
+        m_result.status = CycleTexts::noInformation();
         break;
     case CycleResult::Outcome::TakenOver:
         m_result.items.clear();

@@ -6,7 +6,7 @@
 // Every user preference, named after its INI key (plus AutoRun and ReloadPhase). A plain value
 // type: copies are independent. The values here are the only statement of the defaults: those of an
 // empty settings file on a 96-dpi screen, and what a value outside its range becomes at loading
-// (SettingsKeys). LoadSettings fills the record from the file.
+// (settingsKeys). loadSettings fills the record from the file.
 struct AppSettings {
     double XPosR = 0.3;
     double YPosR = 0.3;
@@ -76,7 +76,7 @@ struct AppSettings {
 };
 
 // A record that nothing has changed: every default.
-inline const AppSettings& DefaultSettings() {
+inline const AppSettings& defaultSettings() {
     static const AppSettings defaults;
     return defaults;
 }

@@ -16,12 +16,12 @@ namespace {
 const QString EntryGroup = u"Desktop Entry"_s;
 
 // Characters that oblige an Exec argument to be quoted.
-bool IsReserved(QChar c) {
+bool isReserved(QChar c) {
     return u" \t\n\"'\\><~|&;$*?#()`"_s.contains(c);
 }
 
-QString QuoteArgument(const QString& argument) {
-    if (std::ranges::none_of(argument, IsReserved))
+QString quoteArgument(const QString& argument) {
+    if (std::ranges::none_of(argument, isReserved))
         return argument;
     QString quoted = u"\""_s;
     for (QChar c : argument) {
@@ -33,7 +33,7 @@ QString QuoteArgument(const QString& argument) {
 }
 
 // The escapes of every string value, applied after the quoting of the argument.
-QString EscapeStringValue(QString value) {
+QString escapeStringValue(QString value) {
     return value.replace(u'\\', u"\\\\"_s)
         .replace(u'\n', u"\\n"_s)
         .replace(u'\t', u"\\t"_s)
@@ -42,16 +42,16 @@ QString EscapeStringValue(QString value) {
 
 } // namespace
 
-QString AutorunEntryPath() {
+QString autorunEntryPath() {
     return AppFolders::defaultAppDataFolder() + u"/autostart/kwSorvanta.desktop"_s;
 }
 
-QString AutorunExecValue(const QString& programPath) {
-    return EscapeStringValue(QuoteArgument(programPath).replace(u'%', u"%%"_s));
+QString autorunExecValue(const QString& programPath) {
+    return escapeStringValue(quoteArgument(programPath).replace(u'%', u"%%"_s));
 }
 
-void ReadAutorunState(AppSettings& settings) {
-    const std::optional<IniFile> entry = IniFile::load(AutorunEntryPath());
+void readAutorunState(AppSettings& settings) {
+    const std::optional<IniFile> entry = IniFile::load(autorunEntryPath());
     if (!entry) {
         settings.AutoRun = false;
         return;
@@ -61,18 +61,18 @@ void ReadAutorunState(AppSettings& settings) {
     settings.AutoRun = hasExec && !hidden;
 }
 
-void RegisterAutorun(const QString& programPath) {
-    const QString path = AutorunEntryPath();
+void registerAutorun(const QString& programPath) {
+    const QString path = autorunEntryPath();
     QDir().mkpath(QFileInfo(path).absolutePath());
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
         return;
     const QString text = u"[Desktop Entry]\nType=Application\nName=Sorvanta\nExec="_s +
-                         AutorunExecValue(programPath) + u"\n"_s;
+                         autorunExecValue(programPath) + u"\n"_s;
     file.write(text.toUtf8());
     file.commit();
 }
 
-void UnregisterAutorun() {
-    QFile::remove(AutorunEntryPath());
+void unregisterAutorun() {
+    QFile::remove(autorunEntryPath());
 }

@@ -9,15 +9,15 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-bool InRangeOf(const QString& text, QStringView key) {
+bool inRangeOf(const QString& text, QStringView key) {
     bool ok = false;
     const int value = text.toInt(&ok);
-    return ok && FindSettingsKey(key).validRange->contains(value);
+    return ok && findSettingsKey(key).validRange->contains(value);
 }
 
 } // namespace
 
-OptionsEnabling EnablingFor(const AppSettings& form) {
+OptionsEnabling enablingFor(const AppSettings& form) {
     OptionsEnabling enabling;
     enabling.autoReloadDelay = form.AutoReload;
     enabling.autoReloadOff = form.AutoReload;
@@ -29,17 +29,17 @@ OptionsEnabling EnablingFor(const AppSettings& form) {
     return enabling;
 }
 
-std::optional<DelayProblem> FindDelayProblem(const QString& autoReloadDelay, const QString& showInfoDelay) {
-    if (!InRangeOf(autoReloadDelay, u"AutoReloadDelay"))
+std::optional<DelayProblem> findDelayProblem(const QString& autoReloadDelay, const QString& showInfoDelay) {
+    if (!inRangeOf(autoReloadDelay, u"AutoReloadDelay"))
         return DelayProblem{DelayProblem::Box::AutoReloadDelay,
                             u"情報をダウンロードする間隔は 1 から 60 分の間で指定してください。"_s};
-    if (!InRangeOf(showInfoDelay, u"ShowInfoDelay"))
+    if (!inRangeOf(showInfoDelay, u"ShowInfoDelay"))
         return DelayProblem{DelayProblem::Box::ShowInfoDelay,
                             u"情報を表示する間隔は 1 から 600 秒の間で指定してください。"_s};
     return std::nullopt;
 }
 
-QString SoundFileStartFolder(const QString& currentFile) {
+QString soundFileStartFolder(const QString& currentFile) {
     if (!currentFile.isEmpty()) {
         const QFileInfo folder(QFileInfo(currentFile).absolutePath());
         if (folder.isDir())

@@ -21,7 +21,7 @@ struct OptionsEnabling {
 };
 
 // form: the settings as the dialog's controls show them.
-OptionsEnabling EnablingFor(const AppSettings& form);
+OptionsEnabling enablingFor(const AppSettings& form);
 
 // A delay box Apply refuses, and what it tells the user.
 struct DelayProblem {
@@ -32,8 +32,8 @@ struct DelayProblem {
 
 // The first of the two delay boxes whose text is not a whole number in its range (AutoReloadDelay
 // in minutes, then ShowInfoDelay in seconds), or nothing when both are.
-std::optional<DelayProblem> FindDelayProblem(const QString& autoReloadDelay, const QString& showInfoDelay);
+std::optional<DelayProblem> findDelayProblem(const QString& autoReloadDelay, const QString& showInfoDelay);
 
 // Where the sound-file dialog opens: the folder of currentFile when that folder exists, else the
 // home folder.
-QString SoundFileStartFolder(const QString& currentFile);
+QString soundFileStartFolder(const QString& currentFile);

@@ -22,7 +22,7 @@ constexpr char16_t Code129 = 0x81;
 // The character's code in CP932 as the stored texts count it: single bytes as 0..255, a
 // double-byte character as its two bytes read as a signed 16-bit number. Bytes 0x00..0x7F are
 // ASCII there (ICU's table swaps a few control codes, so ASCII does not go through it).
-int CharacterCode(QChar character) {
+int characterCode(QChar character) {
     const char16_t unit = character.unicode();
     if (unit < 0x80)
         return unit;
@@ -31,7 +31,7 @@ int CharacterCode(QChar character) {
     if (unit == Code129)
         return 129;
     bool lossless = false;
-    const QByteArray bytes = EncodeCp932(QString(character), &lossless);
+    const QByteArray bytes = encodeCp932(QString(character), &lossless);
     if (!lossless || bytes.isEmpty() || bytes.size() > 2)
         return '?'; // the substitute for a character outside the code page
     if (bytes.size() == 1)
@@ -42,22 +42,22 @@ int CharacterCode(QChar character) {
 }
 
 // Only codes 0..129 come out of the decoder.
-QChar CharacterForCode(int code) {
+QChar characterForCode(int code) {
     Q_ASSERT(code >= 0 && code <= HighestCarriedCode);
     return QChar(static_cast<char16_t>(code));
 }
 
 // "065" for 65, "126" for 126; a negative code keeps its sign in front: "-33088".
-QString ThreeDigitForm(int code) {
+QString threeDigitForm(int code) {
     const QString digits = QString::number(std::abs(code)).rightJustified(3, u'0');
     return code < 0 ? u'-' + digits : digits;
 }
 
-int LastDigit(int code) {
+int lastDigit(int code) {
     return std::abs(code) % 10;
 }
 
-int DigitAt(const QString& form, int index) {
+int digitAt(const QString& form, int index) {
     return form.at(index).digitValue();
 }
 
@@ -69,7 +69,7 @@ public:
     QString scramble(const QString& password) {
         QString result;
         for (const QChar character : password)
-            appendPair(result, ThreeDigitForm(CharacterCode(character)));
+            appendPair(result, threeDigitForm(characterCode(character)));
         if (result.size() < StoredLength) {
             result += QChar(static_cast<char16_t>(120 + draw(0, 5)));
             while (result.size() < StoredLength)
@@ -83,10 +83,10 @@ private:
         const int tens = markerTens(form.left(2));
         if (tens > 0) {
             result += QChar(static_cast<char16_t>(tens * 10 + draw(0, 9)));
-            result += carrier(DigitAt(form, 2));
+            result += carrier(digitAt(form, 2));
         } else {
-            result += carrier(DigitAt(form, 1));
-            result += carrier(DigitAt(form, 2));
+            result += carrier(digitAt(form, 1));
+            result += carrier(digitAt(form, 2));
         }
     }
 
@@ -113,7 +113,7 @@ private:
     std::mt19937 m_random;
 };
 
-std::uint32_t SeedFromClock() {
+std::uint32_t seedFromClock() {
     // The counter keeps two scramblings within one clock tick apart.
     static std::atomic<std::uint32_t> calls{0};
     const auto ticks =
@@ -126,9 +126,9 @@ std::uint32_t SeedFromClock() {
 }
 
 // The code restored from a pair whose first character is not the end marker.
-int RestoredCode(int first, int second) {
-    const QString prefix = ThreeDigitForm(first).left(2);
-    const int digit = LastDigit(second);
+int restoredCode(int first, int second) {
+    const QString prefix = threeDigitForm(first).left(2);
+    const int digit = lastDigit(second);
     if (prefix == u"11"_s)
         return 50 + digit;
     if (prefix == u"05"_s)
@@ -137,36 +137,36 @@ int RestoredCode(int first, int second) {
         return 110 + digit;
     if (prefix == u"03"_s)
         return 120 + digit;
-    return LastDigit(first) * 10 + digit;
+    return lastDigit(first) * 10 + digit;
 }
 
 } // namespace
 
-QString EncryptPassword(const QString& password, std::optional<std::uint32_t> seed) {
-    return Scrambler(seed.value_or(SeedFromClock())).scramble(password);
+QString encryptPassword(const QString& password, std::optional<std::uint32_t> seed) {
+    return Scrambler(seed.value_or(seedFromClock())).scramble(password);
 }
 
-std::optional<QString> DecryptPassword(const QString& scrambled) {
+std::optional<QString> decryptPassword(const QString& scrambled) {
     QString result;
     for (qsizetype position = 0; position < scrambled.size(); position += 2) {
-        const int first = CharacterCode(scrambled.at(position));
-        if (ThreeDigitForm(first).startsWith(u"12"_s))
+        const int first = characterCode(scrambled.at(position));
+        if (threeDigitForm(first).startsWith(u"12"_s))
             break;
         if (position + 1 >= scrambled.size())
             return std::nullopt; // the text breaks off inside a pair
-        result += CharacterForCode(RestoredCode(first, CharacterCode(scrambled.at(position + 1))));
+        result += characterForCode(restoredCode(first, characterCode(scrambled.at(position + 1))));
     }
     return result;
 }
 
-bool PasswordSurvivesScrambling(const QString& password) {
+bool passwordSurvivesScrambling(const QString& password) {
     return std::all_of(password.cbegin(), password.cend(), [](QChar character) {
-        const int code = CharacterCode(character);
-        return code >= 0 && code <= HighestCarriedCode && CharacterForCode(code) == character;
+        const int code = characterCode(character);
+        return code >= 0 && code <= HighestCarriedCode && characterForCode(code) == character;
     });
 }
 
-QString PasswordNotCarriedMessage() {
+QString passwordNotCarriedMessage() {
     return u"このパスワードには保存できない文字が含まれています。\r\n"
            u"半角の英数字と記号だけで入力してください。"_s;
 }

@@ -16,8 +16,8 @@ struct ProxyParts {
 // Splits at the last ":" when what follows fits the port box (at most five characters); for the
 // usual "host:port" that is its only ":". Forms written by hand keep their own colons in the address
 // ("http://host:3128", "[::1]:3128"), and a value without a port is all address, so no text is
-// ever cut to fit the port box, and a value with a port is given back whole by JoinProxy.
-ProxyParts SplitProxy(const QString& proxy);
+// ever cut to fit the port box, and a value with a port is given back whole by joinProxy.
+ProxyParts splitProxy(const QString& proxy);
 
 // The Proxy setting from the boxes: address, ":", port; "8080" for an empty port.
-QString JoinProxy(const QString& address, const QString& port);
+QString joinProxy(const QString& address, const QString& port);

@@ -10,11 +10,11 @@ using S = AppSettings;
 using enum ReadAs;
 using enum SaveAs;
 
-constexpr ValidRange AtLeast(std::int32_t min) {
+constexpr ValidRange atLeast(std::int32_t min) {
     return {min};
 }
 
-constexpr ValidRange Between(std::int32_t min, std::int32_t max) {
+constexpr ValidRange between(std::int32_t min, std::int32_t max) {
     return {min, max};
 }
 
@@ -27,15 +27,15 @@ constexpr std::array<SettingsKey, 58> Keys = {{
     {u"FixWindowPosition",    Boolean, YesNo,      3, &S::FixWindowPosition},
     {u"ImageDir",             String,  AsIs,       7, &S::ImageDir},
     {u"ImageTitle",           String,  AsIs,       8, &S::ImageTitle},
-    {u"Top",                  Integer, NotSaved,   0, &S::Top,              AtLeast(1)},
-    {u"Left",                 Integer, NotSaved,   0, &S::Left,             AtLeast(1)},
+    {u"Top",                  Integer, NotSaved,   0, &S::Top,              atLeast(1)},
+    {u"Left",                 Integer, NotSaved,   0, &S::Left,             atLeast(1)},
     {u"TopMost",              Boolean, YesNo,      4, &S::TopMost},
     {u"LoadAtFirst",          Boolean, YesNo,      9, &S::LoadAtFirst},
     {u"AutoReload",           Boolean, YesNo,     10, &S::AutoReload},
-    {u"AutoReloadDelay",      Long,    Whole,     11, &S::AutoReloadDelay,  Between(1, 60)},
+    {u"AutoReloadDelay",      Long,    Whole,     11, &S::AutoReloadDelay,  between(1, 60)},
     {u"Notify",               Boolean, YesNo,     12, &S::Notify},
     {u"ShowInfo",             Boolean, YesNo,     13, &S::ShowInfo},
-    {u"ShowInfoDelay",        Long,    Whole,     14, &S::ShowInfoDelay,    Between(1, 600)},
+    {u"ShowInfoDelay",        Long,    Whole,     14, &S::ShowInfoDelay,    between(1, 600)},
     {u"ShowTitle",            Boolean, YesNo,     15, &S::ShowTitle},
     {u"ShowFilter",           Boolean, YesNo,     16, &S::ShowFilter},
     {u"ShowTextInstead",      Boolean, YesNo,     17, &S::ShowTextInstead},
@@ -45,7 +45,7 @@ constexpr std::array<SettingsKey, 58> Keys = {{
     {u"FontSize",             Integer, Whole,     21, &S::FontSize},
     {u"FontBold",             Boolean, YesNo,     22, &S::FontBold},
     {u"FontItalic",           Boolean, YesNo,     23, &S::FontItalic},
-    {u"ScrollWeight",         Long,    NotSaved,   0, &S::ScrollWeight,     AtLeast(1)},
+    {u"ScrollWeight",         Long,    NotSaved,   0, &S::ScrollWeight,     atLeast(1)},
     {u"ScrollDelay",          Long,    NotSaved,   0, &S::ScrollDelay},
     {u"Scroll_MonoColor",     Boolean, YesNo,     24, &S::Scroll_MonoColor},
     {u"Scroll_Shadow",        Boolean, YesNo,     25, &S::Scroll_Shadow},
@@ -76,16 +76,16 @@ constexpr std::array<SettingsKey, 58> Keys = {{
     {u"SoundFile4",           String,  AsIs,      47, &S::SoundFile4},
     {u"ShowDefaultMSG",       Boolean, YesNo,     48, &S::ShowDefaultMSG},
     {u"DefaultMSG",           String,  NotSaved,   0, &S::DefaultMSG},
-    {u"DefaultExpiresMinute", Long,    Whole,     49, &S::DefaultExpiresMinute, Between(1, 59)},
+    {u"DefaultExpiresMinute", Long,    Whole,     49, &S::DefaultExpiresMinute, between(1, 59)},
     {u"IgnoreExcept",         Boolean, YesNo,     50, &S::IgnoreExcept},
     {u"NonHTMLExt",           String,  AsIs,      51, &S::NonHTMLExt},
-    {u"Zoom",                 Long,    Whole,     52, &S::Zoom,             Between(1, 4)},
+    {u"Zoom",                 Long,    Whole,     52, &S::Zoom,             between(1, 4)},
 }};
 
 // clang-format on
 
 // Every saved key has its own place, 1 to the number of saved keys; every other has none.
-constexpr bool SavePlacesComplete() {
+constexpr bool savePlacesComplete() {
     int saved = 0;
     for (const SettingsKey& key : Keys)
         saved += key.saveAs == SaveAs::NotSaved ? 0 : 1;
@@ -97,15 +97,15 @@ constexpr bool SavePlacesComplete() {
     return std::ranges::none_of(
         Keys, [](const SettingsKey& key) { return (key.saveAs == SaveAs::NotSaved) != (key.savedAt == 0); });
 }
-static_assert(SavePlacesComplete());
+static_assert(savePlacesComplete());
 
 } // namespace
 
-std::span<const SettingsKey> SettingsKeys() {
+std::span<const SettingsKey> settingsKeys() {
     return Keys;
 }
 
-std::span<const QStringView> SavedKeyOrder() {
+std::span<const QStringView> savedKeyOrder() {
     static const QList<QStringView> order = [] {
         QList<const SettingsKey*> saved;
         for (const SettingsKey& key : Keys) {
@@ -121,7 +121,7 @@ std::span<const QStringView> SavedKeyOrder() {
     return order;
 }
 
-const SettingsKey& FindSettingsKey(QStringView name) {
+const SettingsKey& findSettingsKey(QStringView name) {
     const auto found = std::ranges::find(Keys, name, &SettingsKey::name);
     Q_ASSERT(found != Keys.end());
     return *found;

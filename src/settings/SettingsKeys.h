@@ -13,7 +13,7 @@
 // type; Single is a decimal fraction kept to single precision.
 enum class ReadAs { Boolean, Integer, Long, Single, String };
 
-// How SaveSettings writes a key: "Yes"/"No", the rounded whole number ("#0" and "##0" give the same
+// How saveSettings writes a key: "Yes"/"No", the rounded whole number ("#0" and "##0" give the same
 // digits), a fraction with seven decimals and a ".", the text as it is, or not at all.
 enum class SaveAs { YesNo, Whole, Fraction, AsIs, NotSaved };
 
@@ -29,23 +29,23 @@ struct ValidRange {
     bool contains(double value) const { return value >= min && value <= max; }
 };
 
-// A key's default is the value of its field in DefaultSettings() (FontSize's is computed from the
+// A key's default is the value of its field in defaultSettings() (FontSize's is computed from the
 // screen's resolution).
 struct SettingsKey {
     QStringView name;
     ReadAs readAs;
     SaveAs saveAs;
-    int savedAt; // its place in the order SaveSettings writes, from 1; 0 for a key not saved
+    int savedAt; // its place in the order saveSettings writes, from 1; 0 for a key not saved
     SettingsField field;
     std::optional<ValidRange> validRange = std::nullopt;
 };
 
 inline constexpr QStringView SettingsSection = u"Sorvanta 1.00";
 
-// Every INI key in the order LoadSettings reads them.
-std::span<const SettingsKey> SettingsKeys();
+// Every INI key in the order loadSettings reads them.
+std::span<const SettingsKey> settingsKeys();
 
-// The keys SaveSettings writes, in the order it writes them (a new file lists them in this order).
-std::span<const QStringView> SavedKeyOrder();
+// The keys saveSettings writes, in the order it writes them (a new file lists them in this order).
+std::span<const QStringView> savedKeyOrder();
 
-const SettingsKey& FindSettingsKey(QStringView name);
+const SettingsKey& findSettingsKey(QStringView name);

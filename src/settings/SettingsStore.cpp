@@ -16,17 +16,17 @@ namespace {
 
 using KeyValues = QList<std::pair<QString, QString>>;
 
-IniFile LoadIniOrEmpty(const AppFolders& folders) {
+IniFile loadIniOrEmpty(const AppFolders& folders) {
     return IniFile::load(folders.iniPath()).value_or(IniFile());
 }
 
-QString ValueOrDefault(const IniFile& ini, QStringView key, const QString& defaultText) {
+QString valueOrDefault(const IniFile& ini, QStringView key, const QString& defaultText) {
     const QString text = ini.value(SettingsSection, key).value_or(QString());
     return text.isEmpty() ? defaultText : text;
 }
 
 // One read and one rewrite of the file for any number of keys, so a batch is never half written.
-void WriteIniValues(const AppFolders& folders, const KeyValues& values) {
+void writeIniValues(const AppFolders& folders, const KeyValues& values) {
     folders.ensureSettingsFolder();
     std::optional<IniFile> ini = IniFile::load(folders.iniPath());
     if (!ini)
@@ -37,11 +37,11 @@ void WriteIniValues(const AppFolders& folders, const KeyValues& values) {
 }
 
 // Halves go away from zero, as the "#0" display formats round.
-QString FormatWhole(double value) {
+QString formatWhole(double value) {
     return QString::number(std::isfinite(value) ? std::llround(value) : 0);
 }
 
-bool InRange(double value, ReadAs readAs) {
+bool inRange(double value, ReadAs readAs) {
     switch (readAs) {
     case ReadAs::Integer:
         return value >= INT16_MIN && value <= INT16_MAX;
@@ -53,7 +53,7 @@ bool InRange(double value, ReadAs readAs) {
 }
 
 // Whole numbers round half to even, as existing INI files expect.
-std::optional<double> ParseNumber(QString text, ReadAs readAs) {
+std::optional<double> parseNumber(QString text, ReadAs readAs) {
     if (readAs == ReadAs::Single)
         text.replace(u',', u'.');
     bool ok = false;
@@ -62,12 +62,12 @@ std::optional<double> ParseNumber(QString text, ReadAs readAs) {
         return std::nullopt;
     if (readAs != ReadAs::Single)
         value = std::nearbyint(value);
-    if (!InRange(value, readAs))
+    if (!inRange(value, readAs))
         return std::nullopt;
     return readAs == ReadAs::Single ? double(float(value)) : value;
 }
 
-void StoreNumber(AppSettings& settings, const SettingsField& field, double value) {
+void storeNumber(AppSettings& settings, const SettingsField& field, double value) {
     std::visit(
         [&](auto member) {
             using T = std::remove_reference_t<decltype(settings.*member)>;
@@ -79,7 +79,7 @@ void StoreNumber(AppSettings& settings, const SettingsField& field, double value
         field);
 }
 
-double NumberOf(const AppSettings& settings, const SettingsField& field) {
+double numberOf(const AppSettings& settings, const SettingsField& field) {
     return std::visit(
         [&](auto member) -> double {
             using T = std::remove_cvref_t<decltype(settings.*member)>;
@@ -92,43 +92,43 @@ double NumberOf(const AppSettings& settings, const SettingsField& field) {
 }
 
 // The text the reader falls back on: the default record's value, as the file would hold it.
-QString DefaultText(const SettingsKey& key) {
-    const AppSettings& defaults = DefaultSettings();
+QString defaultText(const SettingsKey& key) {
+    const AppSettings& defaults = defaultSettings();
     switch (key.readAs) {
     case ReadAs::Boolean:
-        return BoolToYesNo(defaults.*std::get<bool AppSettings::*>(key.field));
+        return boolToYesNo(defaults.*std::get<bool AppSettings::*>(key.field));
     case ReadAs::String:
         return defaults.*std::get<QString AppSettings::*>(key.field);
     default:
-        return QString::number(NumberOf(defaults, key.field), 'g', QLocale::FloatingPointShortest);
+        return QString::number(numberOf(defaults, key.field), 'g', QLocale::FloatingPointShortest);
     }
 }
 
-void ReadKey(const IniFile& ini, const SettingsKey& key, const QString& defaultText, AppSettings& settings) {
-    const QString text = ValueOrDefault(ini, key.name, defaultText);
+void readKey(const IniFile& ini, const SettingsKey& key, const QString& defaultText, AppSettings& settings) {
+    const QString text = valueOrDefault(ini, key.name, defaultText);
     switch (key.readAs) {
     case ReadAs::Boolean:
         settings.*std::get<bool AppSettings::*>(key.field) =
-            YesNoToBool(text, YesNoToBool(defaultText, false));
+            yesNoToBool(text, yesNoToBool(defaultText, false));
         return;
     case ReadAs::String:
         settings.*std::get<QString AppSettings::*>(key.field) = text;
         return;
     default:
-        const std::optional<double> value = ParseNumber(text, key.readAs);
-        StoreNumber(settings, key.field, value.value_or(ParseNumber(defaultText, key.readAs).value_or(0)));
+        const std::optional<double> value = parseNumber(text, key.readAs);
+        storeNumber(settings, key.field, value.value_or(parseNumber(defaultText, key.readAs).value_or(0)));
         return;
     }
 }
 
-QString SavedText(const AppSettings& settings, const SettingsKey& key) {
+QString savedText(const AppSettings& settings, const SettingsKey& key) {
     switch (key.saveAs) {
     case SaveAs::YesNo:
-        return BoolToYesNo(settings.*std::get<bool AppSettings::*>(key.field));
+        return boolToYesNo(settings.*std::get<bool AppSettings::*>(key.field));
     case SaveAs::Whole:
-        return FormatWhole(NumberOf(settings, key.field));
+        return formatWhole(numberOf(settings, key.field));
     case SaveAs::Fraction:
-        return QString::number(NumberOf(settings, key.field), 'f', 7);
+        return QString::number(numberOf(settings, key.field), 'f', 7);
     case SaveAs::AsIs:
         return settings.*std::get<QString AppSettings::*>(key.field);
     case SaveAs::NotSaved:
@@ -137,24 +137,24 @@ QString SavedText(const AppSettings& settings, const SettingsKey& key) {
     return {};
 }
 
-void ApplyReadClamps(AppSettings& settings) {
-    for (const SettingsKey& key : SettingsKeys()) {
-        if (key.validRange && !key.validRange->contains(NumberOf(settings, key.field)))
-            StoreNumber(settings, key.field, NumberOf(DefaultSettings(), key.field));
+void applyReadClamps(AppSettings& settings) {
+    for (const SettingsKey& key : settingsKeys()) {
+        if (key.validRange && !key.validRange->contains(numberOf(settings, key.field)))
+            storeNumber(settings, key.field, numberOf(defaultSettings(), key.field));
     }
 }
 
 } // namespace
 
-QString ReadIniValue(const AppFolders& folders, const QString& key, const QString& defaultText) {
-    return ValueOrDefault(LoadIniOrEmpty(folders), key, defaultText);
+QString readIniValue(const AppFolders& folders, const QString& key, const QString& defaultText) {
+    return valueOrDefault(loadIniOrEmpty(folders), key, defaultText);
 }
 
-void WriteIniValue(const AppFolders& folders, const QString& key, const QString& value) {
-    WriteIniValues(folders, {{key, value}});
+void writeIniValue(const AppFolders& folders, const QString& key, const QString& value) {
+    writeIniValues(folders, {{key, value}});
 }
 
-bool YesNoToBool(const QString& text, bool defaultValue) {
+bool yesNoToBool(const QString& text, bool defaultValue) {
     if (text.compare(u"yes"_s, Qt::CaseInsensitive) == 0)
         return true;
     if (text.compare(u"no"_s, Qt::CaseInsensitive) == 0)
@@ -162,34 +162,34 @@ bool YesNoToBool(const QString& text, bool defaultValue) {
     return defaultValue;
 }
 
-QString BoolToYesNo(bool value) {
+QString boolToYesNo(bool value) {
     return value ? u"Yes"_s : u"No"_s;
 }
 
-QString FontSizeDefaultText(double screenDpi) {
+QString fontSizeDefaultText(double screenDpi) {
     if (!(screenDpi > 0) || !std::isfinite(screenDpi))
         screenDpi = 96;
-    return FormatWhole(DefaultSettings().FontSize * 96 / screenDpi);
+    return formatWhole(defaultSettings().FontSize * 96 / screenDpi);
 }
 
-AppSettings LoadSettings(const AppFolders& folders, const Clock& clock, double screenDpi) {
-    const IniFile ini = LoadIniOrEmpty(folders);
-    const QString fontSizeDefault = FontSizeDefaultText(screenDpi);
+AppSettings loadSettings(const AppFolders& folders, const Clock& clock, double screenDpi) {
+    const IniFile ini = loadIniOrEmpty(folders);
+    const QString fontSizeDefault = fontSizeDefaultText(screenDpi);
     AppSettings settings;
-    for (const SettingsKey& key : SettingsKeys()) {
+    for (const SettingsKey& key : settingsKeys()) {
         const bool computedDefault = key.name == u"FontSize";
-        ReadKey(ini, key, computedDefault ? fontSizeDefault : DefaultText(key), settings);
+        readKey(ini, key, computedDefault ? fontSizeDefault : defaultText(key), settings);
     }
-    ApplyReadClamps(settings);
+    applyReadClamps(settings);
     settings.ReloadPhase = clock.now().time().minute() % settings.AutoReloadDelay;
     return settings;
 }
 
-void SaveSettings(const AppFolders& folders, const AppSettings& settings) {
+void saveSettings(const AppFolders& folders, const AppSettings& settings) {
     KeyValues values;
-    for (QStringView name : SavedKeyOrder())
-        values.append({name.toString(), SavedText(settings, FindSettingsKey(name))});
-    WriteIniValues(folders, values);
+    for (QStringView name : savedKeyOrder())
+        values.append({name.toString(), savedText(settings, findSettingsKey(name))});
+    writeIniValues(folders, values);
 }
 
 SettingsStore::SettingsStore(AppFolders folders, const Clock& clock, double screenDpi, QObject* parent)
@@ -198,12 +198,12 @@ SettingsStore::SettingsStore(AppFolders folders, const Clock& clock, double scre
     , m_clock(clock)
     , m_screenDpi(screenDpi) {}
 
-AppSettings SettingsStore::LoadSettings() {
-    const AppSettings settings = ::LoadSettings(m_folders, m_clock, m_screenDpi);
+AppSettings SettingsStore::loadSettings() {
+    const AppSettings settings = ::loadSettings(m_folders, m_clock, m_screenDpi);
     emit settingsLoaded(settings);
     return settings;
 }
 
-void SettingsStore::SaveSettings(const AppSettings& settings) const {
-    ::SaveSettings(m_folders, settings);
+void SettingsStore::saveSettings(const AppSettings& settings) const {
+    ::saveSettings(m_folders, settings);
 }

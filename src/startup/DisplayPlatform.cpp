@@ -2,7 +2,7 @@
 
 using namespace Qt::StringLiterals;
 
-QString ChooseDisplayPlatform(const DisplayEnvironment& environment) {
+QString chooseDisplayPlatform(const DisplayEnvironment& environment) {
     if (!environment.userPlatform.isEmpty())
         return {};
     if (environment.xServerReachable && environment.xServerReachable())

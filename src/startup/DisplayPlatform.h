@@ -13,4 +13,4 @@ struct DisplayEnvironment {
 };
 
 // "xcb", "wayland", or empty when the user's choice or Qt's default stands.
-QString ChooseDisplayPlatform(const DisplayEnvironment& environment);
+QString chooseDisplayPlatform(const DisplayEnvironment& environment);

@@ -12,7 +12,7 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-int OpenLockFile(const QString& path) {
+int openLockFile(const QString& path) {
     return ::open(QFile::encodeName(path).constData(), O_RDWR | O_CREAT | O_CLOEXEC, 0600);
 }
 
@@ -20,13 +20,13 @@ int OpenLockFile(const QString& path) {
 
 InstanceLock::InstanceLock(const QString& lockPath) {
     QDir().mkpath(QFileInfo(lockPath).absolutePath());
-    m_descriptor = OpenLockFile(lockPath);
+    m_descriptor = openLockFile(lockPath);
     // Without a lock file this instance cannot tell; it counts as alone so that its settings are kept.
     if (m_descriptor < 0)
         return;
     // Starting instances take turns through the guard, so that the exclusive test and the change to
     // a shared lock are one step for the others.
-    const int guard = OpenLockFile(lockPath + u".guard"_s);
+    const int guard = openLockFile(lockPath + u".guard"_s);
     if (guard >= 0)
         ::flock(guard, LOCK_EX);
     m_otherWasRunning = ::flock(m_descriptor, LOCK_EX | LOCK_NB) != 0;

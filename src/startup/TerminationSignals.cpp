@@ -10,14 +10,14 @@ namespace {
 constexpr std::array WatchedSignals{SIGTERM, SIGINT, SIGHUP};
 int SignalPipe[2] = {-1, -1};
 
-void OnSignal(int signalNumber) {
+void onSignal(int signalNumber) {
     const int savedErrno = errno;
     const char number = static_cast<char>(signalNumber);
     [[maybe_unused]] const ssize_t written = ::write(SignalPipe[1], &number, 1);
     errno = savedErrno;
 }
 
-void SetHandler(void (*handler)(int)) {
+void setHandler(void (*handler)(int)) {
     struct sigaction action = {};
     action.sa_handler = handler;
     sigemptyset(&action.sa_mask);
@@ -35,13 +35,13 @@ TerminationSignals::TerminationSignals(QObject* parent)
         return;
     m_notifier = std::make_unique<QSocketNotifier>(SignalPipe[0], QSocketNotifier::Read);
     connect(m_notifier.get(), &QSocketNotifier::activated, this, &TerminationSignals::readPipe);
-    SetHandler(OnSignal);
+    setHandler(onSignal);
 }
 
 TerminationSignals::~TerminationSignals() {
     if (!m_notifier)
         return;
-    SetHandler(SIG_DFL);
+    setHandler(SIG_DFL);
     m_notifier.reset();
     ::close(SignalPipe[0]);
     ::close(SignalPipe[1]);

@@ -33,23 +33,23 @@ const char Usage[] = "Usage: sorvanta-check [--summary] [/singleuser | /id=NAME]
 
 const QString SummaryOption = u"--summary"_s;
 
-QString WithLineFeeds(QString text) {
+QString withLineFeeds(QString text) {
     return text.replace(u"\r\n"_s, u"\n"_s);
 }
 
 // A field of a summary line: tabs and line breaks would split it.
-QString Field(QString text) {
+QString field(QString text) {
     for (const char16_t separator : {u'\t', u'\r', u'\n'})
         text.replace(separator, u' ');
     return text;
 }
 
-void PrintSummary(QTextStream& out, const CycleResult& result, const QList<PageRecord>& pages) {
+void printSummary(QTextStream& out, const CycleResult& result, const QList<PageRecord>& pages) {
     for (auto page = result.pageStatuses.cbegin(); page != result.pageStatuses.cend(); ++page) {
-        out << u'#' << page.key() << u'\t' << Field(NumberedRecord(pages, page.key()).Name) << u'\t'
-            << CycleTexts::PageStatusText(page.value());
+        out << u'#' << page.key() << u'\t' << field(numberedRecord(pages, page.key()).Name) << u'\t'
+            << CycleTexts::pageStatusText(page.value());
         if (page.value().kind == PageStatus::Kind::Error)
-            out << u'\t' << Field(CycleTexts::ErrorLine(page.value().error));
+            out << u'\t' << field(CycleTexts::errorLine(page.value().error));
         out << u'\n';
     }
 }
@@ -72,29 +72,29 @@ int main(int argc, char* argv[]) {
         }
     }
 
-    const AppFolders folders = AppFolders::forThisProcess(ArgumentText(arguments));
+    const AppFolders folders = AppFolders::forThisProcess(argumentText(arguments));
     DataFiles files(folders, nullptr);
-    files.LoadDataFiles();
+    files.loadDataFiles();
     SystemClock clock;
-    const AppSettings settings = LoadSettings(folders, clock, 96);
+    const AppSettings settings = loadSettings(folders, clock, 96);
 
     QTextStream out(stdout);
     QTextStream err(stderr);
     UpdateCycle cycle(clock);
-    KeepDebugLogOf(cycle, folders, clock);
+    keepDebugLogOf(cycle, folders, clock);
     QObject::connect(&cycle, &UpdateCycle::errorAppended, [&err](const QString& text) {
-        err << WithLineFeeds(text);
+        err << withLineFeeds(text);
         err.flush();
     });
     QObject::connect(&cycle, &UpdateCycle::finished, [&](const CycleResult& result) {
         if (result.outcome == CycleResult::Outcome::Offline)
-            err << WithLineFeeds(CycleTexts::Offline()) << u'\n';
+            err << withLineFeeds(CycleTexts::offline()) << u'\n';
         // Numbers as text first: streaming an int makes a locale each time, and there may be many.
         for (const InfoItem& item : result.items)
             out << QString::number(item.page) << u'\t' << QString::number(item.rule) << u'\t' << item.text
                 << u'\n';
         if (summary)
-            PrintSummary(out, result, files.tables().pages);
+            printSummary(out, result, files.tables().pages);
         out.flush();
         err.flush();
         app.exit(result.outcome == CycleResult::Outcome::Offline ? Offline : Ran);

@@ -18,19 +18,19 @@ namespace {
 
 const char WriterFolderVariable[] = "SORVANTA_TEST_WRITER_FOLDER";
 
-AppFolders FoldersIn(const QString& folder) {
-    return AppFolders(ParseStartupArguments(u"/singleuser"_s), folder, folder);
+AppFolders foldersIn(const QString& folder) {
+    return AppFolders(parseStartupArguments(u"/singleuser"_s), folder, folder);
 }
 
 // Two versions of everything; the data files are large enough that a write takes a while.
-AppSettings SettingsVersion(int version) {
+AppSettings settingsVersion(int version) {
     AppSettings settings;
     settings.DefaultMSG = u"版 %1 "_s.arg(version).repeated(40);
     settings.AutoReloadDelay = 5 + version;
     return settings;
 }
 
-QList<PageRecord> PageListVersion(int version) {
+QList<PageRecord> pageListVersion(int version) {
     QList<PageRecord> pages;
     for (int page = 1; page <= 3000; ++page) {
         PageRecord record;
@@ -42,17 +42,17 @@ QList<PageRecord> PageListVersion(int version) {
     return pages;
 }
 
-void SaveVersion(const AppFolders& folders, DataFiles& files, int version) {
-    SaveSettings(folders, SettingsVersion(version));
-    files.SavePages(PageListVersion(version));
+void saveVersion(const AppFolders& folders, DataFiles& files, int version) {
+    saveSettings(folders, settingsVersion(version));
+    files.savePages(pageListVersion(version));
 }
 
 // The child: writes both versions in turn until it is killed.
-[[noreturn]] void RunWriter(const QString& folder) {
-    const AppFolders folders = FoldersIn(folder);
+[[noreturn]] void runWriter(const QString& folder) {
+    const AppFolders folders = foldersIn(folder);
     DataFiles files(folders, nullptr);
     for (int version = 1;; version = 3 - version)
-        SaveVersion(folders, files, version);
+        saveVersion(folders, files, version);
 }
 
 } // namespace
@@ -70,18 +70,18 @@ void TestCrashSafeWrites::killedWriterLeavesWholeFiles() {
     QMap<QString, QList<QByteArray>> versions;
     {
         QTemporaryDir reference;
-        const AppFolders folders = FoldersIn(reference.path());
+        const AppFolders folders = foldersIn(reference.path());
         DataFiles files(folders, nullptr);
         for (int version : {1, 2}) {
-            SaveVersion(folders, files, version);
+            saveVersion(folders, files, version);
             for (const QString& name : names)
-                versions[name].append(ReadFileBytes(reference.filePath(name)));
+                versions[name].append(readFileBytes(reference.filePath(name)));
         }
     }
     {
-        const AppFolders folders = FoldersIn(dir.path());
+        const AppFolders folders = foldersIn(dir.path());
         DataFiles files(folders, nullptr);
-        SaveVersion(folders, files, 2);
+        saveVersion(folders, files, 2);
     }
 
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
@@ -95,7 +95,7 @@ void TestCrashSafeWrites::killedWriterLeavesWholeFiles() {
         ::kill(writer.processId(), SIGKILL);
         QVERIFY(writer.waitForFinished());
         for (const QString& name : names) {
-            const QByteArray bytes = ReadFileBytes(dir.filePath(name));
+            const QByteArray bytes = readFileBytes(dir.filePath(name));
             QVERIFY2(versions[name].contains(bytes),
                      qPrintable(u"round %1: %2 is torn or missing (%3 bytes)"_s.arg(round).arg(name).arg(
                          bytes.size())));
@@ -106,7 +106,7 @@ void TestCrashSafeWrites::killedWriterLeavesWholeFiles() {
 int main(int argc, char* argv[]) {
     if (qEnvironmentVariableIsSet(WriterFolderVariable)) {
         QCoreApplication app(argc, argv);
-        RunWriter(qEnvironmentVariable(WriterFolderVariable));
+        runWriter(qEnvironmentVariable(WriterFolderVariable));
     }
     QCoreApplication app(argc, argv);
     TestCrashSafeWrites test;

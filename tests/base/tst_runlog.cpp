@@ -35,17 +35,17 @@ void TestRunLog::lineFormat() {
     QFETCH(QString, tag);
     QFETCH(QString, text);
     QFETCH(QString, line);
-    QCOMPARE(FormatRunLogLine(when, tag, text), line);
+    QCOMPARE(formatRunLogLine(when, tag, text), line);
 }
 
 void TestRunLog::linesAreAppended() {
     QTemporaryDir dir;
     const QString path = dir.filePath(u"~sorvanta.log"_s);
-    WriteFileBytes(path, "earlier\r\n");
+    writeFileBytes(path, "earlier\r\n");
     const QDateTime when(QDate(2026, 12, 7), QTime(8, 0, 0));
-    WriteRunLogLine(path, when, RunLogTag::Run);
-    WriteRunLogLine(path, when.addSecs(1), RunLogTag::Get, u"http://例え.jp/"_s);
-    QCOMPARE(QString::fromUtf8(ReadFileBytes(path)),
+    writeRunLogLine(path, when, RunLogTag::Run);
+    writeRunLogLine(path, when.addSecs(1), RunLogTag::Get, u"http://例え.jp/"_s);
+    QCOMPARE(QString::fromUtf8(readFileBytes(path)),
              u"earlier\r\n2026/12/07 08:00:00 [Run]\r\n2026/12/07 08:00:01 [Get] http://例え.jp/\r\n"_s);
 }
 
@@ -54,7 +54,7 @@ void TestRunLog::unwritableLogLosesOnlyTheLine() {
     // The log path is taken by a folder: the write fails quietly, even for root.
     const QString path = dir.filePath(u"~sorvanta.log"_s);
     QVERIFY(QDir().mkdir(path));
-    WriteRunLogLine(path, QDateTime::currentDateTime(), RunLogTag::End);
+    writeRunLogLine(path, QDateTime::currentDateTime(), RunLogTag::End);
     QVERIFY(QFileInfo(path).isDir());
 }
 

@@ -44,7 +44,7 @@ void TestStartupMode::modeFromArgumentText() {
     QFETCH(QString, text);
     QFETCH(int, mode);
     QFETCH(QString, id);
-    const StartupOptions options = ParseStartupArguments(text);
+    const StartupOptions options = parseStartupArguments(text);
     QCOMPARE(int(options.mode), mode);
     QCOMPARE(options.settingsId, id);
 }
@@ -65,15 +65,15 @@ void TestStartupMode::settingsFolderPerMode_data() {
 void TestStartupMode::settingsFolderPerMode() {
     QFETCH(QString, text);
     QFETCH(QString, folder);
-    const AppFolders folders(ParseStartupArguments(text), u"/opt/sorvanta"_s, u"/home/u/.config"_s);
+    const AppFolders folders(parseStartupArguments(text), u"/opt/sorvanta"_s, u"/home/u/.config"_s);
     QCOMPARE(folders.settingsFolder(), folder);
     QCOMPARE(folders.iniPath(), folder + u"/Sorvanta.ini"_s);
     QCOMPARE(folders.runLogPath(), u"/opt/sorvanta/~sorvanta.log"_s);
 }
 
 void TestStartupMode::argumentTextJoinsWords() {
-    QCOMPARE(ArgumentText({u"sorvanta"_s, u"/id=a"_s, u"b"_s}), u"/id=a b"_s);
-    QCOMPARE(ArgumentText({u"sorvanta"_s}), QString());
+    QCOMPARE(argumentText({u"sorvanta"_s, u"/id=a"_s, u"b"_s}), u"/id=a b"_s);
+    QCOMPARE(argumentText({u"sorvanta"_s}), QString());
 }
 
 void TestStartupMode::settingsFolderIsCreatedWithItsParents() {
@@ -83,10 +83,10 @@ void TestStartupMode::settingsFolderIsCreatedWithItsParents() {
 
     // A new account may have no ~/.config yet.
     const QString appData = dir.filePath(u"home/.config"_s);
-    AppFolders(ParseStartupArguments(QString()), program, appData).ensureSettingsFolder();
+    AppFolders(parseStartupArguments(QString()), program, appData).ensureSettingsFolder();
     QVERIFY(QFileInfo(appData + u"/kwSorvanta"_s).isDir());
 
-    const AppFolders kitchen(ParseStartupArguments(u"/id=Kitchen"_s), program, appData);
+    const AppFolders kitchen(parseStartupArguments(u"/id=Kitchen"_s), program, appData);
     kitchen.ensureSettingsFolder();
     QVERIFY(QFileInfo(program + u"/Settings/Kitchen"_s).isDir());
 }

@@ -71,7 +71,7 @@ void TestCoreIncludes::includeIsChecked() {
     QVERIFY(QDir().mkpath(folder));
     const QString file = folder + u"/Core.cpp"_s;
     const QString stamp = dir.filePath(u"checked"_s);
-    WriteFileBytes(file, source);
+    writeFileBytes(file, source);
     QProcess check;
     check.start(QStringLiteral(SORVANTA_CMAKE),
                 {u"-DSOURCES="_s + file, u"-DSTAMP="_s + stamp, u"-P"_s,

@@ -88,7 +88,7 @@ void TestBrowseUrl::check() {
     QFETCH(bool, asks);
     QFETCH(QString, opened);
     ScriptedQuestion script{answer, {}};
-    QCOMPARE(CheckBrowseUrl(url, extensions, script.question()), opened);
+    QCOMPARE(checkBrowseUrl(url, extensions, script.question()), opened);
     QCOMPARE(script.asked, asks ? QStringList{Question} : QStringList{});
 }
 
@@ -109,12 +109,12 @@ void TestBrowseUrl::browsable_data() {
 void TestBrowseUrl::browsable() {
     QFETCH(QString, url);
     QFETCH(bool, browsable);
-    QCOMPARE(IsBrowsableUrl(url), browsable);
+    QCOMPARE(isBrowsableUrl(url), browsable);
 }
 
 void TestBrowseUrl::noOneToAsk() {
-    QCOMPARE(CheckBrowseUrl(u"http://example.com/a.cgi"_s, u"cgi"_s, BrowseQuestion()), QString());
-    QCOMPARE(CheckBrowseUrl(u"http://example.com/a.html"_s, u"cgi"_s, BrowseQuestion()),
+    QCOMPARE(checkBrowseUrl(u"http://example.com/a.cgi"_s, u"cgi"_s, BrowseQuestion()), QString());
+    QCOMPARE(checkBrowseUrl(u"http://example.com/a.html"_s, u"cgi"_s, BrowseQuestion()),
              u"http://example.com/a.html"_s);
 }
 

@@ -7,7 +7,7 @@ using namespace Qt::StringLiterals;
 namespace {
 constexpr int Dark = ClockFace::Dark;
 
-QList<int> DigitsOf(const ClockFace::Cells& cells) {
+QList<int> digitsOf(const ClockFace::Cells& cells) {
     return QList<int>(cells.digits.begin(), cells.digits.end());
 }
 } // namespace
@@ -38,9 +38,9 @@ void TestClockFace::cells() {
     QFETCH(QTime, time);
     QFETCH(QString, text);
     QFETCH(QList<int>, digits);
-    const ClockFace::Cells cells = ClockFace::CellsFor(time);
+    const ClockFace::Cells cells = ClockFace::cellsFor(time);
     QCOMPARE(cells.text, text);
-    QCOMPARE(DigitsOf(cells), digits);
+    QCOMPARE(digitsOf(cells), digits);
 }
 
 // Each row runs a sequence of ticks through one face; "drawn" lists the "hhmm" texts that

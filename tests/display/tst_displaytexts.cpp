@@ -8,7 +8,7 @@ using namespace DisplayTexts;
 
 namespace {
 
-QList<PageRecord> Pages() {
+QList<PageRecord> testPages() {
     return {{false, QString(), u"Weather"_s, u"[天気]"_s, QString(), QString()},
             {true, u"http://example.com/t"_s, u"Trains"_s, QString(), QString(), QString()}};
 }
@@ -45,21 +45,21 @@ void TestDisplayTexts::titleLine() {
     QFETCH(int, major);
     QFETCH(int, minor);
     QFETCH(QString, line);
-    QCOMPARE(TitleLine(major, minor), line);
+    QCOMPARE(DisplayTexts::titleLine(major, minor), line);
 }
 
 void TestDisplayTexts::trayTips() {
-    QCOMPARE(TitleLine(), u"Sorvanta 2.52"_s);
-    QCOMPARE(TrayTip(u"3件の情報があります"_s), u"Sorvanta 2.52\r\n3件の情報があります"_s);
-    QCOMPARE(UpdatingTip(), u"Sorvanta 2.52\r\n更新中"_s);
+    QCOMPARE(DisplayTexts::titleLine(), u"Sorvanta 2.52"_s);
+    QCOMPARE(trayTip(u"3件の情報があります"_s), u"Sorvanta 2.52\r\n3件の情報があります"_s);
+    QCOMPARE(updatingTip(), u"Sorvanta 2.52\r\n更新中"_s);
 }
 
 void TestDisplayTexts::menuCaptions() {
-    QCOMPARE(NotDownloaded(), u"ダウンロードしていません"_s);
-    QCOMPARE(NotUpdated(), u"未更新"_s);
-    QCOMPARE(ShowNewsCaption(3), u"情報を表示(全3件)"_s);
-    QCOMPARE(ShowNewsCaption(120), u"情報を表示(全120件)"_s);
-    QCOMPARE(UpdatingUrl(u"http://example.com/w"_s), u"http://example.com/w を更新中"_s);
+    QCOMPARE(notDownloaded(), u"ダウンロードしていません"_s);
+    QCOMPARE(notUpdated(), u"未更新"_s);
+    QCOMPARE(showNewsCaption(3), u"情報を表示(全3件)"_s);
+    QCOMPARE(showNewsCaption(120), u"情報を表示(全120件)"_s);
+    QCOMPARE(updatingUrl(u"http://example.com/w"_s), u"http://example.com/w を更新中"_s);
 }
 
 void TestDisplayTexts::itemToolTip_data() {
@@ -87,7 +87,7 @@ void TestDisplayTexts::itemToolTip() {
     QFETCH(int, count);
     QFETCH(QString, link);
     QFETCH(QString, tip);
-    QCOMPARE(ItemToolTip({u"晴れ"_s, page, rule, link}, current, count, Pages()), tip);
+    QCOMPARE(DisplayTexts::itemToolTip({u"晴れ"_s, page, rule, link}, current, count, testPages()), tip);
 }
 
 void TestDisplayTexts::scrollCaption_data() {
@@ -104,7 +104,7 @@ void TestDisplayTexts::scrollCaption() {
     QFETCH(int, page);
     QFETCH(bool, showTitle);
     QFETCH(QString, caption);
-    QCOMPARE(ScrollCaption({u"晴れ"_s, page, 1}, Pages(), showTitle), caption);
+    QCOMPARE(DisplayTexts::scrollCaption({u"晴れ"_s, page, 1}, testPages(), showTitle), caption);
 }
 
 void TestDisplayTexts::versionNumber_data() {
@@ -122,14 +122,14 @@ void TestDisplayTexts::versionNumber() {
     QFETCH(int, minor);
     QFETCH(int, revision);
     QFETCH(QString, text);
-    QCOMPARE(VersionNumber(major, minor, revision), text);
+    QCOMPARE(DisplayTexts::versionNumber(major, minor, revision), text);
 }
 
 void TestDisplayTexts::aboutBox() {
-    QCOMPARE(AboutVersion(), u"バージョン 2.52.0412"_s);
-    QCOMPARE(AboutCaption(), u"Sorvanta のバージョン情報"_s);
-    QVERIFY2(QRegularExpression(u"^ICU \\d+\\.\\d+"_s).match(ConverterVersion()).hasMatch(),
-             qPrintable(ConverterVersion()));
+    QCOMPARE(aboutVersion(), u"バージョン 2.52.0412"_s);
+    QCOMPARE(aboutCaption(), u"Sorvanta のバージョン情報"_s);
+    QVERIFY2(QRegularExpression(u"^ICU \\d+\\.\\d+"_s).match(converterVersion()).hasMatch(),
+             qPrintable(converterVersion()));
 }
 
 QTEST_GUILESS_MAIN(TestDisplayTexts)

@@ -11,26 +11,26 @@ namespace {
 using Kind = RotationAction::Kind;
 using Outcome = CycleResult::Outcome;
 
-InfoItems MakeItems(int count) {
+InfoItems makeItems(int count) {
     InfoItems items;
     for (int i = 1; i <= count; ++i)
         items.append({u"item %1"_s.arg(i), 1, i});
     return items;
 }
 
-CycleResult Result(Outcome outcome, int itemCount, std::optional<QDateTime> expires) {
+CycleResult result(Outcome outcome, int itemCount, std::optional<QDateTime> expires) {
     CycleResult result;
     result.outcome = outcome;
-    result.items = MakeItems(itemCount);
+    result.items = makeItems(itemCount);
     result.infoExpires = std::move(expires);
     return result;
 }
 
-RotationAction Render(int item) {
+RotationAction render(int item) {
     return {Kind::RenderItem, QString(), item};
 }
 
-RotationAction Status(const QString& text) {
+RotationAction status(const QString& text) {
     return {Kind::ShowStatus, text, 0};
 }
 
@@ -86,11 +86,11 @@ void TestItemRotation::steps() {
     QFETCH(QList<int>, steps);
     QFETCH(QList<int>, items);
     ItemRotation rotation(m_clock);
-    rotation.ApplyCycleResult(Result(Outcome::Completed, count, m_clock.now().addSecs(900)), false);
+    rotation.applyCycleResult(result(Outcome::Completed, count, m_clock.now().addSecs(900)), false);
     QCOMPARE(rotation.currentItem(), count);
     QList<int> shown;
     for (int step : std::as_const(steps)) {
-        const RotationAction action = rotation.ShowNextItem(true, step, false);
+        const RotationAction action = rotation.showNextItem(true, step, false);
         QCOMPARE(action.kind, Kind::RenderItem);
         QCOMPARE(action.item, rotation.currentItem());
         shown.append(action.item);
@@ -106,13 +106,13 @@ void TestItemRotation::scrollingAndStaleness_data() {
     QTest::addColumn<RotationAction>("action");
     QTest::addColumn<int>("itemsLeft");
     QTest::addColumn<int>("current");
-    QTest::newRow("automatic step while idle") << false << false << 60 << Render(2) << 3 << 2;
+    QTest::newRow("automatic step while idle") << false << false << 60 << render(2) << 3 << 2;
     QTest::newRow("automatic step skipped while scrolling")
         << false << true << 60 << RotationAction{} << 3 << 1;
-    QTest::newRow("the user's step cuts a scroll short") << true << true << 60 << Render(2) << 3 << 2;
-    QTest::newRow("expiring this very second is still fresh") << false << false << 0 << Render(2) << 3 << 2;
-    QTest::newRow("one second past: status only") << false << false << -1 << Status(u"未更新"_s) << 0 << 0;
-    QTest::newRow("stale on the user's step too") << true << true << -1 << Status(u"未更新"_s) << 0 << 0;
+    QTest::newRow("the user's step cuts a scroll short") << true << true << 60 << render(2) << 3 << 2;
+    QTest::newRow("expiring this very second is still fresh") << false << false << 0 << render(2) << 3 << 2;
+    QTest::newRow("one second past: status only") << false << false << -1 << status(u"未更新"_s) << 0 << 0;
+    QTest::newRow("stale on the user's step too") << true << true << -1 << status(u"未更新"_s) << 0 << 0;
     QTest::newRow("stale items keep scrolling until the next free step")
         << false << true << -1 << RotationAction{} << 3 << 1;
 }
@@ -125,8 +125,8 @@ void TestItemRotation::scrollingAndStaleness() {
     QFETCH(int, itemsLeft);
     QFETCH(int, current);
     ItemRotation rotation(m_clock);
-    rotation.ApplyCycleResult(Result(Outcome::Completed, 3, m_clock.now().addSecs(expiresInSecs)), true);
-    QCOMPARE(rotation.ShowNextItem(byUser, 1, scrolling), action);
+    rotation.applyCycleResult(result(Outcome::Completed, 3, m_clock.now().addSecs(expiresInSecs)), true);
+    QCOMPARE(rotation.showNextItem(byUser, 1, scrolling), action);
     QCOMPARE(rotation.items().size(), itemsLeft);
     QCOMPARE(rotation.currentItem(), current);
 }
@@ -134,19 +134,19 @@ void TestItemRotation::scrollingAndStaleness() {
 // An update cancelled before any update ran through sets no expiry: its items count as stale.
 void TestItemRotation::cancelledFirstUpdateIsStale() {
     ItemRotation rotation(m_clock);
-    QCOMPARE(rotation.ApplyCycleResult(Result(Outcome::Cancelled, 2, std::nullopt), true), Render(1));
-    QCOMPARE(rotation.ShowNextItem(false, 1, false), Status(u"未更新"_s));
+    QCOMPARE(rotation.applyCycleResult(result(Outcome::Cancelled, 2, std::nullopt), true), render(1));
+    QCOMPARE(rotation.showNextItem(false, 1, false), status(u"未更新"_s));
 }
 
 void TestItemRotation::expiresAfterFifteenMinutes() {
     ItemRotation rotation(m_clock);
-    rotation.ApplyCycleResult(Result(Outcome::Completed, 2, m_clock.now().addSecs(15 * 60)), true);
+    rotation.applyCycleResult(result(Outcome::Completed, 2, m_clock.now().addSecs(15 * 60)), true);
     m_clock.advanceSecs(15 * 60);
-    QCOMPARE(rotation.ShowNextItem(false, 1, false), Render(2));
+    QCOMPARE(rotation.showNextItem(false, 1, false), render(2));
     m_clock.advanceSecs(1);
-    QCOMPARE(rotation.ShowNextItem(false, 1, false), Status(u"未更新"_s));
+    QCOMPARE(rotation.showNextItem(false, 1, false), status(u"未更新"_s));
     QVERIFY(!rotation.hasItems());
-    QCOMPARE(rotation.ShowNextItem(true, 1, false), RotationAction{});
+    QCOMPARE(rotation.showNextItem(true, 1, false), RotationAction{});
 }
 
 // Each row starts from a finished update (two items, expiry in one hour) and applies another
@@ -161,15 +161,15 @@ void TestItemRotation::cycleResult_data() {
     QTest::addColumn<bool>("expiryRenewed");
     const int completed = int(Outcome::Completed);
     const int cancelled = int(Outcome::Cancelled);
-    QTest::newRow("Notify on: first item at once") << completed << 3 << true << Render(1) << 1 << 3 << true;
+    QTest::newRow("Notify on: first item at once") << completed << 3 << true << render(1) << 1 << 3 << true;
     QTest::newRow("Notify off: position on the last item")
         << completed << 3 << false << RotationAction{} << 3 << 3 << true;
     QTest::newRow("nothing found: status only")
-        << completed << 0 << true << Status(u"情報はありません"_s) << 0 << 0 << true;
+        << completed << 0 << true << status(u"情報はありません"_s) << 0 << 0 << true;
     QTest::newRow("cancelled: items shown, expiry kept")
-        << cancelled << 2 << true << Render(1) << 1 << 2 << false;
+        << cancelled << 2 << true << render(1) << 1 << 2 << false;
     QTest::newRow("cancelled with nothing found")
-        << cancelled << 0 << false << Status(u"情報はありません"_s) << 0 << 0 << false;
+        << cancelled << 0 << false << status(u"情報はありません"_s) << 0 << 0 << false;
     QTest::newRow("no connection: nothing left to show")
         << int(Outcome::Offline) << 0 << true << RotationAction{} << 0 << 0 << false;
     QTest::newRow("taken over: nothing published")
@@ -186,12 +186,12 @@ void TestItemRotation::cycleResult() {
     QFETCH(bool, expiryRenewed);
     ItemRotation rotation(m_clock);
     const QDateTime firstExpiry = m_clock.now().addSecs(3600);
-    rotation.ApplyCycleResult(Result(Outcome::Completed, 2, firstExpiry), true);
-    rotation.BeginUpdate();
+    rotation.applyCycleResult(result(Outcome::Completed, 2, firstExpiry), true);
+    rotation.beginUpdate();
     const bool ranThrough = Outcome(outcome) == Outcome::Completed;
     const QDateTime newExpiry = m_clock.now().addSecs(900);
     const auto expiry = ranThrough ? std::optional<QDateTime>(newExpiry) : std::nullopt;
-    QCOMPARE(rotation.ApplyCycleResult(Result(Outcome(outcome), count, expiry), notify), action);
+    QCOMPARE(rotation.applyCycleResult(result(Outcome(outcome), count, expiry), notify), action);
     QCOMPARE(rotation.currentItem(), current);
     QCOMPARE(rotation.items().size(), itemsKept);
     QCOMPARE(rotation.infoExpires(), std::optional<QDateTime>(expiryRenewed ? newExpiry : firstExpiry));
@@ -199,10 +199,10 @@ void TestItemRotation::cycleResult() {
 
 void TestItemRotation::notifyOffAfterStatusStartsAtFirstItem() {
     ItemRotation rotation(m_clock);
-    rotation.ShowStatusOnly(u"情報はありません"_s);
+    rotation.showStatusOnly(u"情報はありません"_s);
     QCOMPARE(rotation.currentItem(), 0);
-    rotation.ApplyCycleResult(Result(Outcome::Completed, 4, m_clock.now().addSecs(900)), false);
-    QCOMPARE(rotation.ShowNextItem(false, 1, false), Render(1));
+    rotation.applyCycleResult(result(Outcome::Completed, 4, m_clock.now().addSecs(900)), false);
+    QCOMPARE(rotation.showNextItem(false, 1, false), render(1));
 }
 
 void TestItemRotation::statusOnly_data() {
@@ -216,20 +216,20 @@ void TestItemRotation::statusOnly() {
     QFETCH(QString, text);
     QFETCH(QString, shown);
     ItemRotation rotation(m_clock);
-    rotation.ApplyCycleResult(Result(Outcome::Completed, 3, m_clock.now().addSecs(900)), true);
-    QCOMPARE(rotation.ShowStatusOnly(text), Status(shown));
+    rotation.applyCycleResult(result(Outcome::Completed, 3, m_clock.now().addSecs(900)), true);
+    QCOMPARE(rotation.showStatusOnly(text), status(shown));
     QVERIFY(!rotation.hasItems());
     QCOMPARE(rotation.currentItem(), 0);
     QVERIFY(!rotation.current());
-    QCOMPARE(rotation.ShowNextItem(true, 1, false), RotationAction{});
+    QCOMPARE(rotation.showNextItem(true, 1, false), RotationAction{});
 }
 
 void TestItemRotation::updateEmptiesItems() {
     ItemRotation rotation(m_clock);
-    rotation.ApplyCycleResult(Result(Outcome::Completed, 3, m_clock.now().addSecs(900)), true);
-    rotation.BeginUpdate();
+    rotation.applyCycleResult(result(Outcome::Completed, 3, m_clock.now().addSecs(900)), true);
+    rotation.beginUpdate();
     QVERIFY(!rotation.hasItems());
-    QCOMPARE(rotation.ShowNextItem(true, 1, false), RotationAction{});
+    QCOMPARE(rotation.showNextItem(true, 1, false), RotationAction{});
 }
 
 void TestItemRotation::menuOpenStepsBack_data() {
@@ -248,13 +248,13 @@ void TestItemRotation::menuOpenStepsBack() {
     QFETCH(int, current);
     QFETCH(int, nextShown);
     ItemRotation rotation(m_clock);
-    rotation.ApplyCycleResult(Result(Outcome::Completed, 4, m_clock.now().addSecs(900)), false);
+    rotation.applyCycleResult(result(Outcome::Completed, 4, m_clock.now().addSecs(900)), false);
     for (int i = 0; i < stepsBeforeMenu; ++i)
-        rotation.ShowNextItem(true, 1, false);
+        rotation.showNextItem(true, 1, false);
     for (int i = 0; i < ticksWhileOpen; ++i)
-        rotation.StepBackForOpenMenu();
+        rotation.stepBackForOpenMenu();
     QCOMPARE(rotation.currentItem(), current);
-    QCOMPARE(rotation.ShowNextItem(false, 1, false), Render(nextShown));
+    QCOMPARE(rotation.showNextItem(false, 1, false), render(nextShown));
 }
 
 QTEST_GUILESS_MAIN(TestItemRotation)

@@ -36,9 +36,9 @@ void TestItemSound::choice() {
     settings.SoundFile2 = u"keyword.wav"_s;
     settings.SoundFile3 = u"plain.wav"_s;
     settings.SoundFile4 = u"page.wav"_s;
-    const ItemSound sound = SoundForItem({u"text"_s, 1, rule}, keywordFound, settings);
+    const ItemSound sound = soundForItem({u"text"_s, 1, rule}, keywordFound, settings);
     QCOMPARE(sound == ItemSound::None, file.isEmpty());
-    QCOMPARE(SoundFile(sound, settings), file);
+    QCOMPARE(soundFile(sound, settings), file);
 }
 
 QTEST_GUILESS_MAIN(TestItemSound)

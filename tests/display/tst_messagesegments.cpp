@@ -8,7 +8,7 @@ using namespace Qt::StringLiterals;
 namespace {
 
 // "L:label|K:keyword|P:plain", so a failing comparison prints both layouts readably.
-QString Layout(const KeywordColouring& colouring) {
+QString layout(const KeywordColouring& colouring) {
     QStringList parts;
     for (const MessageRun& run : colouring.runs) {
         const QString role = run.role == RunRole::Label     ? u"L"_s
@@ -19,7 +19,7 @@ QString Layout(const KeywordColouring& colouring) {
     return parts.join(u'|');
 }
 
-DataSet Tables() {
+DataSet tables() {
     DataSet tables;
     tables.pages = {{false, QString(), u"Weather"_s, u"天気"_s, QString(), QString()},
                     {false, QString(), u"Trains"_s, QString(), QString(), QString()}}; // no label
@@ -80,8 +80,8 @@ void TestMessageSegments::keywords() {
     QFETCH(QStringList, keywords);
     QFETCH(QString, layout);
     QFETCH(bool, found);
-    const KeywordColouring colouring = ColourKeywords(label, text, keywords);
-    QCOMPARE(Layout(colouring), layout);
+    const KeywordColouring colouring = colourKeywords(label, text, keywords);
+    QCOMPARE(::layout(colouring), layout);
     QCOMPARE(colouring.keywordFound, found);
 }
 
@@ -112,8 +112,8 @@ void TestMessageSegments::itemPrefixes() {
     AppSettings settings;
     settings.ShowFilter = showFilter;
     settings.ShowTitle = showTitle;
-    const KeywordColouring colouring = ColourItem({u"列車に遅れ"_s, page, rule}, Tables(), settings);
-    QCOMPARE(Layout(colouring), layout);
+    const KeywordColouring colouring = colourItem({u"列車に遅れ"_s, page, rule}, tables(), settings);
+    QCOMPARE(::layout(colouring), layout);
     QVERIFY(colouring.keywordFound);
 }
 
@@ -141,13 +141,13 @@ void TestMessageSegments::colours() {
     QFETCH(RunRole, role);
     QFETCH(bool, mono);
     QFETCH(quint32, rgb);
-    QCOMPARE(RunColour(layer, role, mono).rgb(), rgb);
+    QCOMPARE(runColour(layer, role, mono).rgb(), rgb);
 }
 
 void TestMessageSegments::layerBackgrounds() {
-    QCOMPARE(LayerBackground(LedLayer::Text).rgb(), 0x000000u);
-    QCOMPARE(LayerBackground(LedLayer::Afterglow).rgb(), 0x201627u);
-    QCOMPARE(LayerBackground(LedLayer::Mask).rgb(), 0xffffffu);
+    QCOMPARE(layerBackground(LedLayer::Text).rgb(), 0x000000u);
+    QCOMPARE(layerBackground(LedLayer::Afterglow).rgb(), 0x201627u);
+    QCOMPARE(layerBackground(LedLayer::Mask).rgb(), 0xffffffu);
 }
 
 QTEST_GUILESS_MAIN(TestMessageSegments)

@@ -8,12 +8,12 @@ namespace {
 
 using Pages = QList<PageRecord>;
 
-PageRecord Page(bool enabled, const QString& url, const QString& name) {
+PageRecord pageRecord(bool enabled, const QString& url, const QString& name) {
     return {enabled, url, name, {}, {}, {}};
 }
 
 // Entries written as "page:caption:url" with a "+" in front when ticked.
-QStringList Describe(const QList<PageMenuEntry>& entries) {
+QStringList describe(const QList<PageMenuEntry>& entries) {
     QStringList lines;
     for (const PageMenuEntry& entry : entries)
         lines.append((entry.checked ? u"+"_s : QString()) + QString::number(entry.page) + u':' +
@@ -39,22 +39,23 @@ void TestPageMenus::menus_data() {
     QTest::addColumn<QStringList>("download");
     QTest::addColumn<QStringList>("browse");
     QTest::newRow("enabled and disabled pages")
-        << Pages{Page(true, u"http://a/"_s, u"A"_s), Page(false, u"http://b/"_s, u"B"_s),
-                 Page(true, u"http://c/"_s, u"C"_s)}
+        << Pages{pageRecord(true, u"http://a/"_s, u"A"_s), pageRecord(false, u"http://b/"_s, u"B"_s),
+                 pageRecord(true, u"http://c/"_s, u"C"_s)}
         << QStringList{u"+1:A:http://a/"_s, u"2:B:http://b/"_s, u"+3:C:http://c/"_s}
         << QStringList{u"1:A:http://a/"_s, u"3:C:http://c/"_s};
     QTest::newRow("empty file: no entries, placeholders shown") << Pages{} << QStringList{} << QStringList{};
-    QTest::newRow("no page enabled: browse menu empty")
-        << Pages{Page(false, u"http://a/"_s, u"A"_s)} << QStringList{u"1:A:http://a/"_s} << QStringList{};
+    QTest::newRow("no page enabled: browse menu empty") << Pages{pageRecord(false, u"http://a/"_s, u"A"_s)}
+                                                        << QStringList{u"1:A:http://a/"_s} << QStringList{};
     QTest::newRow("blank line between pages is no page but keeps its number")
-        << Pages{Page(true, u"http://a/"_s, u"A"_s), PageRecord(), Page(true, u"http://c/"_s, u"C"_s)}
+        << Pages{pageRecord(true, u"http://a/"_s, u"A"_s), PageRecord(),
+                 pageRecord(true, u"http://c/"_s, u"C"_s)}
         << QStringList{u"+1:A:http://a/"_s, u"+3:C:http://c/"_s}
         << QStringList{u"1:A:http://a/"_s, u"3:C:http://c/"_s};
     QTest::newRow("only a blank line: no entries") << Pages{PageRecord()} << QStringList{} << QStringList{};
     QTest::newRow("a label alone makes a page")
         << Pages{{false, {}, {}, u"L"_s, {}, {}}} << QStringList{u"1::"_s} << QStringList{};
     QTest::newRow("page without a name listed by its address")
-        << Pages{Page(true, u"http://a/"_s, QString())} << QStringList{u"+1:http://a/:http://a/"_s}
+        << Pages{pageRecord(true, u"http://a/"_s, QString())} << QStringList{u"+1:http://a/:http://a/"_s}
         << QStringList{u"1:http://a/:http://a/"_s};
 }
 
@@ -62,10 +63,10 @@ void TestPageMenus::menus() {
     QFETCH(Pages, pages);
     QFETCH(QStringList, download);
     QFETCH(QStringList, browse);
-    const PageMenus menus = BuildPageMenus(pages);
-    QCOMPARE(Describe(menus.download), download);
-    QCOMPARE(Describe(menus.browse), browse);
-    QCOMPARE(NoPagesCaption(), u"（なし）"_s);
+    const PageMenus menus = buildPageMenus(pages);
+    QCOMPARE(describe(menus.download), download);
+    QCOMPARE(describe(menus.browse), browse);
+    QCOMPARE(noPagesCaption(), u"（なし）"_s);
 }
 
 void TestPageMenus::toggle_data() {
@@ -80,10 +81,10 @@ void TestPageMenus::toggle() {
     PageRecord page{enabled, u"http://b/"_s, u"B"_s, u"b"_s, QString(), QString()};
     const Pages before{other, page, other};
     page.Enabled = !enabled;
-    const std::optional<Pages> after = ToggledPages(before, 2);
+    const std::optional<Pages> after = toggledPages(before, 2);
     QVERIFY(after);
     QCOMPARE(*after, (Pages{other, page, other}));
-    QCOMPARE(BuildPageMenus(*after).download.at(1).checked, !enabled);
+    QCOMPARE(buildPageMenus(*after).download.at(1).checked, !enabled);
 }
 
 void TestPageMenus::toggleOutOfRange_data() {
@@ -94,7 +95,7 @@ void TestPageMenus::toggleOutOfRange_data() {
 
 void TestPageMenus::toggleOutOfRange() {
     QFETCH(int, page);
-    QVERIFY(!ToggledPages({Page(true, {}, {}), Page(false, {}, {})}, page));
+    QVERIFY(!toggledPages({pageRecord(true, {}, {}), pageRecord(false, {}, {})}, page));
 }
 
 QTEST_GUILESS_MAIN(TestPageMenus)

@@ -9,7 +9,7 @@ namespace {
 
 using Role = QTimer& (TickerTimers::*)();
 
-QDateTime Today(const QTime& time) {
+QDateTime today(const QTime& time) {
     return QDateTime(QDate(2026, 12, 7), time);
 }
 
@@ -68,7 +68,7 @@ void TestTickerTimers::periodicTimersFallJustAfterTheBoundary() {
     QFETCH(QTime, now);
     QFETCH(int, rotationMs);
     QFETCH(int, updateMs);
-    const FakeClock clock(Today(now));
+    const FakeClock clock(today(now));
     TickerTimers timers(clock);
     timers.startPeriodic();
     QVERIFY(timers.clock().isActive());
@@ -82,14 +82,14 @@ void TestTickerTimers::periodicTimersFallJustAfterTheBoundary() {
 // A modal dialog holds rotation and update; the clock goes on. Resuming arms both afresh from
 // the time it is then.
 void TestTickerTimers::pauseHoldsRotationAndUpdateUntilResumed() {
-    FakeClock clock(Today(QTime(10, 23, 0)));
+    FakeClock clock(today(QTime(10, 23, 0)));
     TickerTimers timers(clock);
     timers.startPeriodic();
     timers.pausePeriodic();
     QVERIFY(!timers.rotation().isActive());
     QVERIFY(!timers.update().isActive());
     QVERIFY(timers.clock().isActive());
-    clock.set(Today(QTime(10, 23, 40, 500)));
+    clock.set(today(QTime(10, 23, 40, 500)));
     timers.resumePeriodic();
     QCOMPARE(timers.rotation().interval(), 505);
     QCOMPARE(timers.update().interval(), 19505);
@@ -100,12 +100,12 @@ void TestTickerTimers::pauseHoldsRotationAndUpdateUntilResumed() {
 // After a resume or a clock set, the clock is redrawn at once and the running timers fall on the
 // moments of the new time; paused ones stay paused. A changed rotation delay re-arms rotation.
 void TestTickerTimers::wallClockJumpArmsRunningTimersAfresh() {
-    FakeClock clock(Today(QTime(10, 23, 0)));
+    FakeClock clock(today(QTime(10, 23, 0)));
     TickerTimers timers(clock);
     timers.startPeriodic();
     timers.setRotationDelay(120);
     QCOMPARE(timers.rotation().interval(), 60005);
-    clock.set(Today(QTime(10, 29, 50, 500)));
+    clock.set(today(QTime(10, 29, 50, 500)));
     timers.wallClockJumped();
     QVERIFY(timers.clock().isActive());
     QCOMPARE(timers.clock().interval(), 0);

@@ -8,7 +8,7 @@ using namespace TimerSchedule;
 namespace {
 
 // Multiples of step from 0 up to last.
-QList<int> Multiples(int step, int last) {
+QList<int> multiples(int step, int last) {
     QList<int> values;
     for (int value = 0; value <= last; value += step)
         values.append(value);
@@ -16,20 +16,20 @@ QList<int> Multiples(int step, int last) {
 }
 
 // Seconds (counted from start) within [start, start + seconds) that are rotation moments.
-QList<int> RotationMoments(const QTime& start, int seconds, int delay) {
+QList<int> rotationMoments(const QTime& start, int seconds, int delay) {
     QList<int> moments;
     for (int offset = 0; offset < seconds; ++offset) {
-        if (IsRotationMoment(start.addSecs(offset), delay))
+        if (isRotationMoment(start.addSecs(offset), delay))
             moments.append(offset);
     }
     return moments;
 }
 
 // Minutes (counted from midnight) of the first two hours of a day at which an update starts.
-QList<int> UpdateMinutes(int delay, int phase) {
+QList<int> updateMinutes(int delay, int phase) {
     QList<int> minutes;
     for (int minute = 0; minute < 120; ++minute) {
-        if (IsUpdateMoment(QTime(0, 0).addSecs(minute * 60 + 30), delay, phase))
+        if (isUpdateMoment(QTime(0, 0).addSecs(minute * 60 + 30), delay, phase))
             minutes.append(minute);
     }
     return minutes;
@@ -68,12 +68,12 @@ void TestTimerSchedule::rotationMoments_data() {
     QTest::newRow("every two minutes on the even minute")
         << tenMinutes << 600 << 120 << QList<int>{0, 120, 240, 360, 480};
     QTest::newRow("seven seconds: last moment 595 in ten minutes")
-        << tenMinutes << 600 << 7 << Multiples(7, 595);
+        << tenMinutes << 600 << 7 << multiples(7, 595);
     QTest::newRow("seven seconds across the boundary: 588, 595, then 0 five seconds later")
         << QTime(12, 39, 45) << 30 << 7 << QList<int>{3, 10, 15, 22, 29};
     QTest::newRow("aligned to the wall clock, not to the first tick")
         << QTime(12, 45, 0) << 240 << 120 << QList<int>{60, 180};
-    QTest::newRow("every second") << QTime(12, 34, 56) << 10 << 1 << Multiples(1, 9);
+    QTest::newRow("every second") << QTime(12, 34, 56) << 10 << 1 << multiples(1, 9);
     QTest::newRow("ten minutes and more: once at each boundary")
         << QTime(12, 35) << 900 << 700 << QList<int>{300};
     QTest::newRow("zero delay never rotates") << tenMinutes << 600 << 0 << QList<int>{};
@@ -85,7 +85,7 @@ void TestTimerSchedule::rotationMoments() {
     QFETCH(int, seconds);
     QFETCH(int, delay);
     QFETCH(QList<int>, moments);
-    QCOMPARE(RotationMoments(start, seconds, delay), moments);
+    QCOMPARE(::rotationMoments(start, seconds, delay), moments);
 }
 
 void TestTimerSchedule::rotationDue_data() {
@@ -111,7 +111,7 @@ void TestTimerSchedule::rotationDue() {
     AppSettings settings;
     settings.ShowInfo = showInfo;
     settings.ShowInfoDelay = delay;
-    QCOMPARE(RotationDue(time, settings, itemsExist), due);
+    QCOMPARE(::rotationDue(time, settings, itemsExist), due);
 }
 
 void TestTimerSchedule::updateMoments_data() {
@@ -135,7 +135,7 @@ void TestTimerSchedule::updateMoments() {
     QFETCH(int, delay);
     QFETCH(int, phase);
     QFETCH(QList<int>, minutes);
-    QCOMPARE(UpdateMinutes(delay, phase), minutes);
+    QCOMPARE(updateMinutes(delay, phase), minutes);
 }
 
 void TestTimerSchedule::updateDue_data() {
@@ -155,7 +155,7 @@ void TestTimerSchedule::updateDue() {
     settings.AutoReload = autoReload;
     settings.AutoReloadDelay = 5;
     settings.ReloadPhase = 3;
-    QCOMPARE(UpdateDue(time, settings), due);
+    QCOMPARE(::updateDue(time, settings), due);
 }
 
 void TestTimerSchedule::quietHours_data() {
@@ -175,7 +175,7 @@ void TestTimerSchedule::quietHours() {
     QFETCH(QList<int>, quiet);
     QList<int> seen;
     for (int hour = 0; hour < 24; ++hour) {
-        if (IsQuietHour(hour, from, to))
+        if (isQuietHour(hour, from, to))
             seen.append(hour);
     }
     QCOMPARE(seen, quiet);
@@ -200,7 +200,7 @@ void TestTimerSchedule::updateAllowed() {
     settings.AutoReloadOff = quietHoursOn;
     settings.AutoReloadOffFrom = 22;
     settings.AutoReloadOffTo = 6;
-    QCOMPARE(UpdateAllowed(time, settings), allowed);
+    QCOMPARE(::updateAllowed(time, settings), allowed);
 }
 
 void TestTimerSchedule::delayToNextTick_data() {
@@ -219,7 +219,7 @@ void TestTimerSchedule::delayToNextTick() {
     QFETCH(QTime, now);
     QFETCH(int, periodMs);
     QFETCH(int, delayMs);
-    QCOMPARE(DelayToNextTick(now, std::chrono::milliseconds(periodMs)).count(), delayMs);
+    QCOMPARE(::delayToNextTick(now, std::chrono::milliseconds(periodMs)).count(), delayMs);
 }
 
 void TestTimerSchedule::delayToNextRotation_data() {
@@ -238,9 +238,9 @@ void TestTimerSchedule::delayToNextRotation() {
     QFETCH(QTime, now);
     QFETCH(int, showInfoDelay);
     QFETCH(int, delayMs);
-    QCOMPARE(DelayToNextRotation(now, showInfoDelay).count(), delayMs);
+    QCOMPARE(::delayToNextRotation(now, showInfoDelay).count(), delayMs);
     if (showInfoDelay > 0) // it lands on a moment
-        QVERIFY(IsRotationMoment(now.addMSecs(delayMs), showInfoDelay));
+        QVERIFY(isRotationMoment(now.addMSecs(delayMs), showInfoDelay));
 }
 
 // Starting dark, the lamp alternates lit for a second and dark for a quarter second.
@@ -248,7 +248,7 @@ void TestTimerSchedule::lampBlinks() {
     bool lit = false;
     QList<std::chrono::milliseconds::rep> intervals;
     for (int tick = 0; tick < 4; ++tick) {
-        const LampStep step = NextLampStep(lit);
+        const LampStep step = nextLampStep(lit);
         QCOMPARE(step.lit, !lit);
         lit = step.lit;
         intervals.append(step.interval.count());

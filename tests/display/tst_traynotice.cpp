@@ -12,7 +12,7 @@ using Outcome = CycleResult::Outcome;
 
 const QString DefaultMessage = u"現在、遅れに関する情報はありません。"_s;
 
-CycleResult Result(Outcome outcome, const QStringList& texts, const QString& status) {
+CycleResult result(Outcome outcome, const QStringList& texts, const QString& status) {
     CycleResult result;
     result.outcome = outcome;
     for (const QString& text : texts)
@@ -59,7 +59,7 @@ void TestTrayNotice::cycleEnd() {
     QFETCH(QString, status);
     QFETCH(int, icon);
     QFETCH(QString, balloon);
-    const auto notice = TrayNotices::CycleEnd(Result(Outcome(outcome), texts, status), DefaultMessage);
+    const auto notice = TrayNotices::cycleEnd(result(Outcome(outcome), texts, status), DefaultMessage);
     QVERIFY(notice);
     QCOMPARE(int(notice->icon), icon);
     QCOMPARE(notice->tip, u"Sorvanta 2.52\r\n"_s + status);
@@ -76,13 +76,13 @@ void TestTrayNotice::nothingPublished_data() {
 
 void TestTrayNotice::nothingPublished() {
     QFETCH(int, outcome);
-    QVERIFY(!TrayNotices::CycleEnd(Result(Outcome(outcome), {}, u"情報はありません"_s), DefaultMessage));
+    QVERIFY(!TrayNotices::cycleEnd(result(Outcome(outcome), {}, u"情報はありません"_s), DefaultMessage));
 }
 
 void TestTrayNotice::updatingAndStatus() {
-    QCOMPARE(TrayNotices::Updating(),
+    QCOMPARE(TrayNotices::updating(),
              (TrayNotice{Icon::Updating, u"Sorvanta 2.52\r\n更新中"_s, QString(), QString(), false}));
-    QCOMPARE(TrayNotices::Status(u"未更新"_s),
+    QCOMPARE(TrayNotices::status(u"未更新"_s),
              (TrayNotice{Icon::Updating, u"Sorvanta 2.52\r\n未更新"_s, QString(), QString(), false}));
 }
 

@@ -6,11 +6,11 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-PageRecord Page(const QString& name) {
+PageRecord pageRecord(const QString& name) {
     return {true, u"http://"_s + name + u"/"_s, name, {}, {}, {}};
 }
 
-PageStatus Items(int count) {
+PageStatus items(int count) {
     return {PageStatus::Kind::Items, count, {}};
 }
 
@@ -25,29 +25,29 @@ private slots:
 
 void TestEditPages::statusesFollowTheirPages() {
     // a got 1 item, c an error, b is not known; page 9 is no longer listed.
-    EditPages pages({Page(u"a"_s), Page(u"b"_s), Page(u"c"_s)},
-                    {{1, Items(1)},
+    EditPages pages({pageRecord(u"a"_s), pageRecord(u"b"_s), pageRecord(u"c"_s)},
+                    {{1, items(1)},
                      {3, {PageStatus::Kind::Error, 0, PageError::about(PageError::Kind::EmptyPage, u"c"_s)}},
-                     {9, Items(9)}});
+                     {9, items(9)}});
     QCOMPARE(pages.move(2, +1), std::nullopt);
     QCOMPARE(pages.move(0, +1), std::optional<int>(1));
     QCOMPARE(pages.page(1).Name, u"a"_s);
-    QCOMPARE(pages.status(1), std::optional<PageStatus>(Items(1)));
+    QCOMPARE(pages.status(1), std::optional<PageStatus>(items(1)));
     pages.remove(0);
-    QCOMPARE(pages.status(0), std::optional<PageStatus>(Items(1)));
+    QCOMPARE(pages.status(0), std::optional<PageStatus>(items(1)));
     QCOMPARE(pages.status(1)->error.url, u"c"_s);
-    QCOMPARE(pages.append(Page(u"d"_s)), 2);
+    QCOMPARE(pages.append(pageRecord(u"d"_s)), 2);
     QCOMPARE(pages.status(2), std::nullopt);
     // Numbered again for the list as saved.
     QCOMPARE(pages.statuses().keys(), (QList<int>{1, 2}));
 }
 
 void TestEditPages::editedAddressDropsTheStatus() {
-    EditPages pages({Page(u"a"_s)}, {{1, Items(1)}});
-    PageRecord edited = Page(u"a"_s);
+    EditPages pages({pageRecord(u"a"_s)}, {{1, items(1)}});
+    PageRecord edited = pageRecord(u"a"_s);
     edited.Name = u"renamed"_s;
     pages.replace(0, edited);
-    QCOMPARE(pages.status(0), std::optional<PageStatus>(Items(1)));
+    QCOMPARE(pages.status(0), std::optional<PageStatus>(items(1)));
     edited.URL = u"http://elsewhere/"_s;
     pages.replace(0, edited);
     QCOMPARE(pages.status(0), std::nullopt);

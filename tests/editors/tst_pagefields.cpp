@@ -32,7 +32,7 @@ void TestPageFields::check() {
     PageFields fields;
     fields.url = url;
     fields.password = password;
-    QCOMPARE(CheckFields(fields, {}), problem);
+    QCOMPARE(checkFields(fields, {}), problem);
 }
 
 // Row: the page as stored before, the password typed; what is stored must give back the typed one.
@@ -40,7 +40,7 @@ void TestPageFields::storedPassword_data() {
     QTest::addColumn<QString>("stored");
     QTest::addColumn<QString>("typed");
     QTest::addColumn<bool>("keptAsStored");
-    const QString scrambled = EncryptPassword(u"secret"_s, 7);
+    const QString scrambled = encryptPassword(u"secret"_s, 7);
     QTest::newRow("empty stays empty") << QString() << QString() << true;
     QTest::newRow("new password scrambled") << QString() << u"secret"_s << false;
     QTest::newRow("untouched password kept as stored") << scrambled << u"secret"_s << true;
@@ -53,20 +53,20 @@ void TestPageFields::storedPassword() {
     QFETCH(QString, typed);
     QFETCH(bool, keptAsStored);
     const PageRecord original{true, u"http://a/"_s, u"A"_s, {}, u"user"_s, stored};
-    PageFields fields = FieldsOf(original);
+    PageFields fields = fieldsOf(original);
     fields.password = typed;
-    QCOMPARE(CheckFields(fields, original), PageFieldsProblem::None);
-    const PageRecord record = RecordOf(fields, original);
+    QCOMPARE(checkFields(fields, original), PageFieldsProblem::None);
+    const PageRecord record = recordOf(fields, original);
     QCOMPARE(record.Password == stored, keptAsStored);
     QCOMPARE(record.Password.isEmpty(), typed.isEmpty());
-    QCOMPARE(DecryptPassword(record.Password), std::optional<QString>(typed));
+    QCOMPARE(decryptPassword(record.Password), std::optional<QString>(typed));
 }
 
 void TestPageFields::unreadablePasswordShowsEmpty() {
     const PageRecord page{true, u"http://a/"_s, u"A"_s, {}, u"user"_s, u"1"_s};
-    QVERIFY(!DecryptPassword(page.Password));
-    QCOMPARE(FieldsOf(page).password, QString());
-    QCOMPARE(RecordOf(FieldsOf(page), page).Password, QString());
+    QVERIFY(!decryptPassword(page.Password));
+    QCOMPARE(fieldsOf(page).password, QString());
+    QCOMPARE(recordOf(fieldsOf(page), page).Password, QString());
 }
 
 QTEST_APPLESS_MAIN(TestPageFields)

@@ -25,7 +25,7 @@ void TestRuleDescription::shortening_data() {
 void TestRuleDescription::shortening() {
     QFETCH(QString, text);
     QFETCH(QString, shown);
-    QCOMPARE(ShortenedText(text), shown);
+    QCOMPARE(shortenedText(text), shown);
 }
 
 void TestRuleDescription::lines_data() {
@@ -49,7 +49,7 @@ void TestRuleDescription::lines_data() {
 void TestRuleDescription::lines() {
     QFETCH(RuleRecord, rule);
     QFETCH(QStringList, lines);
-    QCOMPARE(RuleDescription(rule), lines);
+    QCOMPARE(ruleDescription(rule), lines);
 }
 
 QTEST_APPLESS_MAIN(TestRuleDescription)

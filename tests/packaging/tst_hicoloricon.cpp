@@ -74,7 +74,7 @@ void TestHicolorIcon::enlargesTheArtByWholeFactors() {
     QFETCH(int, offset);
     const QImage small = distinctArt(16);
     const QImage large = distinctArt(32).mirrored(true, false);
-    const QImage icon = CrispSquare(small, large, size);
+    const QImage icon = crispSquare(small, large, size);
     QCOMPARE(icon.size(), QSize(size, size));
     QCOMPARE(strayPixels(icon, artSide == 16 ? small : large, factor, offset), 0);
 }
@@ -91,7 +91,7 @@ void TestHicolorIcon::matchesTheWindowIcon_data() {
 void TestHicolorIcon::matchesTheWindowIcon() {
     QFETCH(int, size);
     QFETCH(BuiltinImage, windowIcon);
-    const QImage icon = CrispSquare(argb(builtinImagePath(BuiltinImage::TrayInfoSmall)),
+    const QImage icon = crispSquare(argb(builtinImagePath(BuiltinImage::TrayInfoSmall)),
                                     argb(builtinImagePath(BuiltinImage::TrayInfo)), size);
     QCOMPARE(icon.convertToFormat(QImage::Format_ARGB32), argb(builtinImagePath(windowIcon)));
 }

@@ -12,7 +12,7 @@ namespace {
 
 const QString Url = u"http://example.jp/info"_s;
 
-PageError Download(FetchFailure failure, int status) {
+PageError download(FetchFailure failure, int status) {
     PageError error = PageError::about(PageError::Kind::Download, Url);
     error.failure = failure;
     error.httpStatus = status;
@@ -112,18 +112,18 @@ void TestCycleTexts::downloadError() {
     FetchResult result;
     result.failure = failure;
     result.httpStatus = status;
-    const std::optional<PageError> error = DownloadFailure(result, request);
-    QCOMPARE(error ? CycleTexts::ErrorBlock(*error, hide) : QString(), text);
+    const std::optional<PageError> error = downloadFailure(result, request);
+    QCOMPARE(error ? CycleTexts::errorBlock(*error, hide) : QString(), text);
 }
 
 void TestCycleTexts::errorLine_data() {
     QTest::addColumn<PageError>("error");
     QTest::addColumn<QString>("line");
     using Kind = PageError::Kind;
-    QTest::newRow("404") << Download(FetchFailure::HttpStatus, 404) << u"エラー :404 Not Found"_s;
+    QTest::newRow("404") << download(FetchFailure::HttpStatus, 404) << u"エラー :404 Not Found"_s;
     QTest::newRow("a status the log leaves untold")
-        << Download(FetchFailure::HttpStatus, 503) << u"エラー :503 Service Unavailable"_s;
-    QTest::newRow("cannot open") << Download(FetchFailure::CannotOpen, 0)
+        << download(FetchFailure::HttpStatus, 503) << u"エラー :503 Service Unavailable"_s;
+    QTest::newRow("cannot open") << download(FetchFailure::CannotOpen, 0)
                                  << u"'http://example.jp/info' が開けません。ダウンロードを中止しました。"_s;
     QTest::newRow("empty page: the heading joined to the address")
         << PageError::about(Kind::EmptyPage, Url)
@@ -135,7 +135,7 @@ void TestCycleTexts::errorLine_data() {
 void TestCycleTexts::errorLine() {
     QFETCH(PageError, error);
     QFETCH(QString, line);
-    QCOMPARE(CycleTexts::ErrorLine(error), line);
+    QCOMPARE(CycleTexts::errorLine(error), line);
 }
 
 void TestCycleTexts::httpStatusText_data() {
@@ -156,7 +156,7 @@ void TestCycleTexts::httpStatusText_data() {
 void TestCycleTexts::httpStatusText() {
     QFETCH(int, status);
     QFETCH(QString, text);
-    QCOMPARE(CycleTexts::HttpStatusText(status), text);
+    QCOMPARE(CycleTexts::httpStatusText(status), text);
 }
 
 QTEST_GUILESS_MAIN(TestCycleTexts)

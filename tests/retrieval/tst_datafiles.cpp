@@ -23,7 +23,7 @@ const QString KeywordsQuestion =
 const QString ChangesLost =
     u"エラー|設定の変更は反映されません。\r\n必要な場合は、もう一度設定しなおしてください。"_s;
 
-QString CannotWrite(const QString& path) {
+QString cannotWrite(const QString& path) {
     return u"エラー|ファイル '"_s + path + u"' に書き込めません。"_s;
 }
 
@@ -37,23 +37,23 @@ struct Folders {
     QString config() const { return temp.filePath(u"config"_s); }
     QString user() const { return temp.filePath(u"config/kwSorvanta"_s); }
     AppFolders folders(const QString& arguments = {}) const {
-        return AppFolders(ParseStartupArguments(arguments), program(), config());
+        return AppFolders(parseStartupArguments(arguments), program(), config());
     }
 
     QTemporaryDir temp;
 };
 
-void WriteText(const QString& path, const QString& text) {
-    WriteFileBytes(path, text.toUtf8());
+void writeText(const QString& path, const QString& text) {
+    writeFileBytes(path, text.toUtf8());
 }
 
-void SetModified(const QString& path, const QDateTime& when) {
+void setModified(const QString& path, const QDateTime& when) {
     QFile file(path);
     QVERIFY(file.open(QIODevice::ReadWrite));
     QVERIFY(file.setFileTime(when, QFileDevice::FileModificationTime));
 }
 
-QStringList Entries(const QString& folder) {
+QStringList entries(const QString& folder) {
     return QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot, QDir::Name);
 }
 
@@ -133,14 +133,14 @@ void TestDataFiles::cp932PageListLoads() {
         u"\"1\",\"http://example.jp/info\",\"運行情報\",\"ＪＲ\",\"\",\"\"\r\n"
         u"\"0\",\"https://example.jp/w\",\"天気予報\",\"天気\",\"user\",\"OW{cccccccccccccc\"\r\n"_s;
     bool lossless = false;
-    const QByteArray cp932 = EncodeCp932(pages, &lossless);
+    const QByteArray cp932 = encodeCp932(pages, &lossless);
     QVERIFY(lossless);
     QVERIFY(cp932 != pages.toUtf8());
-    WriteFileBytes(dir.user() + u"/url.txt"_s, cp932);
-    WriteFileBytes(dir.user() + u"/keywords.txt"_s, EncodeCp932(u"遅延\r\n運休"_s));
+    writeFileBytes(dir.user() + u"/url.txt"_s, cp932);
+    writeFileBytes(dir.user() + u"/keywords.txt"_s, encodeCp932(u"遅延\r\n運休"_s));
 
     DataFiles files(dir.folders(), nullptr);
-    files.LoadDataFiles();
+    files.loadDataFiles();
     QCOMPARE(files.tables().pages,
              (QList<PageRecord>{{true, u"http://example.jp/info"_s, u"運行情報"_s, u"ＪＲ"_s, {}, {}},
                                 {false, u"https://example.jp/w"_s, u"天気予報"_s, u"天気"_s, u"user"_s,
@@ -152,11 +152,11 @@ void TestDataFiles::lineFeedOnlyFilesLoad() {
     Folders dir;
     QVERIFY(QDir().mkpath(dir.user()));
     // The quoted value keeps its CR LF; the lone LF ends become CR LF.
-    WriteFileBytes(dir.user() + u"/filter.txt"_s,
+    writeFileBytes(dir.user() + u"/filter.txt"_s,
                    "\xEF\xBB\xBF\"1\",\"A\",\"<b>\",\"\",\"x\"\n\"0\",\"B\",\"h\r\nh\",\"</b>\",\"\"\n");
-    WriteText(dir.user() + u"/keywords.txt"_s, u"one\ntwo"_s);
+    writeText(dir.user() + u"/keywords.txt"_s, u"one\ntwo"_s);
     DataFiles files(dir.folders(), nullptr);
-    files.LoadDataFiles();
+    files.loadDataFiles();
     QCOMPARE(files.tables().rules, (QList<RuleRecord>{{true, u"A"_s, u"<b>"_s, {}, {u"x"_s}},
                                                       {false, u"B"_s, u"h\r\nh"_s, u"</b>"_s, {}}}));
     QCOMPARE(files.tables().keywords, (QStringList{u"one"_s, u"two"_s}));
@@ -165,7 +165,7 @@ void TestDataFiles::lineFeedOnlyFilesLoad() {
 void TestDataFiles::missingFilesLoadEmpty() {
     Folders dir;
     DataFiles files(dir.folders(), nullptr);
-    files.LoadDataFiles();
+    files.loadDataFiles();
     QCOMPARE(files.tables(), DataSet());
     QVERIFY(files.tables().pages.isEmpty());
     QVERIFY(files.tables().rules.isEmpty());
@@ -187,21 +187,21 @@ void TestDataFiles::keywordsSplitAtLineEnds() {
     QFETCH(QString, text);
     QFETCH(QStringList, keywords);
     Folders dir;
-    WriteText(dir.program() + u"/keywords.txt"_s, text);
+    writeText(dir.program() + u"/keywords.txt"_s, text);
     DataFiles files(dir.folders(), nullptr);
-    files.LoadDataFiles();
+    files.loadDataFiles();
     QCOMPARE(files.tables().keywords, keywords);
 }
 
 void TestDataFiles::userCopyPreferred() {
     Folders dir;
     QVERIFY(QDir().mkpath(dir.user()));
-    WriteText(dir.program() + u"/filter.txt"_s, u"\"1\",\"shipped\"\r\n"_s);
-    WriteText(dir.user() + u"/filter.txt"_s, u"\"1\",\"mine\"\r\n"_s);
-    SetModified(dir.program() + u"/filter.txt"_s, QDateTime(QDate(2020, 1, 1), QTime(0, 0)));
+    writeText(dir.program() + u"/filter.txt"_s, u"\"1\",\"shipped\"\r\n"_s);
+    writeText(dir.user() + u"/filter.txt"_s, u"\"1\",\"mine\"\r\n"_s);
+    setModified(dir.program() + u"/filter.txt"_s, QDateTime(QDate(2020, 1, 1), QTime(0, 0)));
     ScriptedPrompter prompter;
     DataFiles files(dir.folders(), &prompter);
-    files.LoadDataFiles();
+    files.loadDataFiles();
     QCOMPARE(files.tables().rules.value(0).Name, u"mine"_s);
     QVERIFY(prompter.asked.isEmpty());
 }
@@ -209,21 +209,21 @@ void TestDataFiles::userCopyPreferred() {
 void TestDataFiles::userFolderCreatedOnLoad() {
     Folders dir;
     DataFiles perUser(dir.folders(), nullptr);
-    perUser.LoadDataFiles();
+    perUser.loadDataFiles();
     QVERIFY(QFileInfo(dir.user()).isDir());
 
     QVERIFY(QDir(dir.program()).mkdir(u"Settings"_s));
     DataFiles perId(dir.folders(u"/id=Kitchen"_s), nullptr);
-    perId.LoadDataFiles();
+    perId.loadDataFiles();
     QVERIFY(QFileInfo(dir.program() + u"/Settings/Kitchen"_s).isDir());
 }
 
 void TestDataFiles::missingUserCopyReadsProgramCopy() {
     Folders dir;
-    WriteText(dir.program() + u"/url.txt"_s, u"\"1\",\"http://a/\",\"A\"\r\n"_s);
+    writeText(dir.program() + u"/url.txt"_s, u"\"1\",\"http://a/\",\"A\"\r\n"_s);
     ScriptedPrompter prompter;
     DataFiles files(dir.folders(), &prompter);
-    files.LoadDataFiles();
+    files.loadDataFiles();
     QCOMPARE(files.tables().pages.value(0).Name, u"A"_s);
     QVERIFY(prompter.asked.isEmpty());
     QVERIFY(!QFileInfo::exists(dir.user() + u"/url.txt"_s));
@@ -252,14 +252,14 @@ void TestDataFiles::newerProgramCopyAsked() {
     const QString userCopy = dir.user() + u'/' + fileName;
     // The word stands in the second field of a page or rule, or is the first keyword.
     const QString lineStart = fileName == u"keywords.txt"_s ? QString() : u"1,"_s;
-    WriteText(userCopy, lineStart + u"old"_s);
-    WriteText(dir.program() + u'/' + fileName, lineStart + u"new"_s);
-    SetModified(userCopy, QDateTime(QDate(2020, 1, 1), QTime(0, 0)));
+    writeText(userCopy, lineStart + u"old"_s);
+    writeText(dir.program() + u'/' + fileName, lineStart + u"new"_s);
+    setModified(userCopy, QDateTime(QDate(2020, 1, 1), QTime(0, 0)));
 
     ScriptedPrompter prompter;
     prompter.yesNoAnswers = {yes, yes};
     DataFiles files(dir.folders(), &prompter);
-    files.LoadDataFiles();
+    files.loadDataFiles();
     const DataSet& tables = files.tables();
     const QString loaded = fileName == u"url.txt"_s      ? tables.pages.value(0).URL
                            : fileName == u"filter.txt"_s ? tables.rules.value(0).Name
@@ -267,36 +267,36 @@ void TestDataFiles::newerProgramCopyAsked() {
     QCOMPARE(loaded, expectedWord);
     QCOMPARE(prompter.asked, QStringList{u"Sorvanta|"_s + question});
     // Nothing is copied, so the question comes back at the next load.
-    QCOMPARE(ReadFileBytes(userCopy), (lineStart + u"old"_s).toUtf8());
-    files.LoadDataFiles();
+    QCOMPARE(readFileBytes(userCopy), (lineStart + u"old"_s).toUtf8());
+    files.loadDataFiles();
     QCOMPARE(prompter.asked, (QStringList{u"Sorvanta|"_s + question, u"Sorvanta|"_s + question}));
 }
 
 void TestDataFiles::noQuestionWithoutPrompter() {
     Folders dir;
     QVERIFY(QDir().mkpath(dir.user()));
-    WriteText(dir.user() + u"/url.txt"_s, u"1,mine"_s);
-    WriteText(dir.program() + u"/url.txt"_s, u"1,shipped"_s);
-    SetModified(dir.user() + u"/url.txt"_s, QDateTime(QDate(2020, 1, 1), QTime(0, 0)));
+    writeText(dir.user() + u"/url.txt"_s, u"1,mine"_s);
+    writeText(dir.program() + u"/url.txt"_s, u"1,shipped"_s);
+    setModified(dir.user() + u"/url.txt"_s, QDateTime(QDate(2020, 1, 1), QTime(0, 0)));
     DataFiles files(dir.folders(), nullptr);
-    files.LoadDataFiles();
+    files.loadDataFiles();
     QCOMPARE(files.tables().pages.value(0).URL, u"mine"_s);
 }
 
 void TestDataFiles::singleUserReadsProgramFolderOnly() {
     Folders dir;
-    WriteText(dir.program() + u"/keywords.txt"_s, u"shipped"_s);
+    writeText(dir.program() + u"/keywords.txt"_s, u"shipped"_s);
     ScriptedPrompter prompter;
     DataFiles files(dir.folders(u"/SingleUser"_s), &prompter);
-    files.LoadDataFiles();
+    files.loadDataFiles();
     QCOMPARE(files.tables().keywords, QStringList{u"shipped"_s});
     QVERIFY(!QFileInfo::exists(dir.user()));
 
     // A per-user copy, even an older one, is not looked at.
     QVERIFY(QDir().mkpath(dir.user()));
-    WriteText(dir.user() + u"/keywords.txt"_s, u"mine"_s);
-    SetModified(dir.user() + u"/keywords.txt"_s, QDateTime(QDate(2020, 1, 1), QTime(0, 0)));
-    files.LoadDataFiles();
+    writeText(dir.user() + u"/keywords.txt"_s, u"mine"_s);
+    setModified(dir.user() + u"/keywords.txt"_s, QDateTime(QDate(2020, 1, 1), QTime(0, 0)));
+    files.loadDataFiles();
     QCOMPARE(files.tables().keywords, QStringList{u"shipped"_s});
     QVERIFY(prompter.asked.isEmpty());
 }
@@ -305,10 +305,10 @@ void TestDataFiles::tablesReplacedAfterEachLoad() {
     Folders dir;
     DataFiles files(dir.folders(), nullptr);
     QSignalSpy replaced(&files, &DataFiles::tablesReplaced);
-    files.LoadDataFiles();
+    files.loadDataFiles();
     QCOMPARE(replaced.count(), 1);
-    WriteText(dir.user() + u"/url.txt"_s, u"a\r\nb\r\n"_s);
-    files.LoadDataFiles();
+    writeText(dir.user() + u"/url.txt"_s, u"a\r\nb\r\n"_s);
+    files.loadDataFiles();
     QCOMPARE(replaced.count(), 2);
     QCOMPARE(files.tables().pages.size(), 2);
 }
@@ -316,18 +316,18 @@ void TestDataFiles::tablesReplacedAfterEachLoad() {
 void TestDataFiles::savePagesReplacesContentAndReloads() {
     Folders dir;
     QVERIFY(QDir().mkpath(dir.user()));
-    WriteText(dir.user() + u"/url.txt"_s, u"\"1\",\"old content that is longer than the new\"\r\n"_s);
+    writeText(dir.user() + u"/url.txt"_s, u"\"1\",\"old content that is longer than the new\"\r\n"_s);
     ScriptedPrompter prompter;
     DataFiles files(dir.folders(), &prompter);
-    files.LoadDataFiles();
+    files.loadDataFiles();
     QSignalSpy replaced(&files, &DataFiles::tablesReplaced);
     const QList<PageRecord> pages{
         {true, u"http://例.jp/"_s, u"運行"_s, {}, {}, {}}, PageRecord(), {false, u"b"_s, {}, {}, {}, {}}};
-    QVERIFY(files.SavePages(pages));
-    QCOMPARE(ReadFileBytes(dir.user() + u"/url.txt"_s),
+    QVERIFY(files.savePages(pages));
+    QCOMPARE(readFileBytes(dir.user() + u"/url.txt"_s),
              u"\"1\",\"http://例.jp/\",\"運行\",\"\",\"\",\"\"\r\n\"\",\"\",\"\",\"\",\"\",\"\"\r\n"
              u"\"0\",\"b\",\"\",\"\",\"\",\"\"\r\n"_s.toUtf8());
-    QCOMPARE(Entries(dir.user()), QStringList{u"url.txt"_s});
+    QCOMPARE(entries(dir.user()), QStringList{u"url.txt"_s});
     QVERIFY(prompter.asked.isEmpty());
     QCOMPARE(replaced.count(), 1);
     QCOMPARE(files.tables().pages, pages);
@@ -340,10 +340,10 @@ void TestDataFiles::saveRulesAndKeywordsWritesBoth() {
     QSignalSpy replaced(&files, &DataFiles::tablesReplaced);
     const QList<RuleRecord> rules{{true, u"太字"_s, u"<b>"_s, {}, {u"a"_s, {}, u"b"_s}}};
     const QStringList keywords{u"遅延"_s, u"運休"_s};
-    QVERIFY(files.SaveRulesAndKeywords(rules, keywords));
-    QCOMPARE(ReadFileBytes(dir.user() + u"/filter.txt"_s),
+    QVERIFY(files.saveRulesAndKeywords(rules, keywords));
+    QCOMPARE(readFileBytes(dir.user() + u"/filter.txt"_s),
              u"\"1\",\"太字\",\"<b>\",\"\",\"a  b\"\r\n"_s.toUtf8());
-    QCOMPARE(ReadFileBytes(dir.user() + u"/keywords.txt"_s), u"遅延\r\n運休"_s.toUtf8());
+    QCOMPARE(readFileBytes(dir.user() + u"/keywords.txt"_s), u"遅延\r\n運休"_s.toUtf8());
     QCOMPARE(replaced.count(), 1);
     QCOMPARE(files.tables().rules, rules);
     QCOMPARE(files.tables().keywords, keywords);
@@ -368,34 +368,34 @@ void TestDataFiles::saveMapsNameOntoExistingFile() {
     QFETCH(QStringList, entries);
     Folders dir;
     QVERIFY(QDir().mkpath(dir.user()));
-    WriteText(dir.user() + u'/' + existing, u"old"_s);
+    writeText(dir.user() + u'/' + existing, u"old"_s);
     DataFiles files(dir.folders(), nullptr);
-    QVERIFY(pageList ? files.SavePages({}) : files.SaveRulesAndKeywords({}, {}));
-    QCOMPARE(Entries(dir.user()), entries);
-    QCOMPARE(ReadFileBytes(dir.user() + u'/' + existing), QByteArray());
+    QVERIFY(pageList ? files.savePages({}) : files.saveRulesAndKeywords({}, {}));
+    QCOMPARE(::entries(dir.user()), entries);
+    QCOMPARE(readFileBytes(dir.user() + u'/' + existing), QByteArray());
 }
 
 void TestDataFiles::saveCreatesSettingsFolder() {
     Folders dir;
     DataFiles files(dir.folders(), nullptr);
-    QVERIFY(files.SaveRulesAndKeywords({}, {}));
-    QCOMPARE(Entries(dir.user()), (QStringList{u"filter.txt"_s, u"keywords.txt"_s}));
-    QCOMPARE(ReadFileBytes(dir.user() + u"/keywords.txt"_s), QByteArray());
+    QVERIFY(files.saveRulesAndKeywords({}, {}));
+    QCOMPARE(entries(dir.user()), (QStringList{u"filter.txt"_s, u"keywords.txt"_s}));
+    QCOMPARE(readFileBytes(dir.user() + u"/keywords.txt"_s), QByteArray());
 }
 
 void TestDataFiles::saveSingleUserGoesToProgramFolder() {
     Folders dir;
     DataFiles files(dir.folders(u"/singleuser"_s), nullptr);
-    QVERIFY(files.SaveRulesAndKeywords({{false, u"x"_s, {}, {}, {}}}, {u"k"_s}));
-    QCOMPARE(ReadFileBytes(dir.program() + u"/filter.txt"_s), QByteArray("\"0\",\"x\",\"\",\"\",\"\"\r\n"));
-    QCOMPARE(ReadFileBytes(dir.program() + u"/keywords.txt"_s), QByteArray("k"));
+    QVERIFY(files.saveRulesAndKeywords({{false, u"x"_s, {}, {}, {}}}, {u"k"_s}));
+    QCOMPARE(readFileBytes(dir.program() + u"/filter.txt"_s), QByteArray("\"0\",\"x\",\"\",\"\",\"\"\r\n"));
+    QCOMPARE(readFileBytes(dir.program() + u"/keywords.txt"_s), QByteArray("k"));
     QVERIFY(!QFileInfo::exists(dir.user()));
 }
 
 void TestDataFiles::saveRetriesAfterRepair() {
     Folders dir;
     // A plain file where the settings folder belongs: the write fails, even for root.
-    WriteText(dir.user(), u"in the way"_s);
+    writeText(dir.user(), u"in the way"_s);
     RepairingPrompter prompter;
     prompter.repair = [&dir] {
         QFile::remove(dir.user());
@@ -403,24 +403,24 @@ void TestDataFiles::saveRetriesAfterRepair() {
     };
     prompter.script.retryAnswers = {UserPrompter::RetryAnswer::Retry};
     DataFiles files(dir.folders(), &prompter);
-    QVERIFY(files.SavePages({{true, u"u"_s, {}, {}, {}, {}}}));
-    QCOMPARE(prompter.script.asked, QStringList{CannotWrite(dir.user() + u"/url.txt"_s)});
-    QCOMPARE(ReadFileBytes(dir.user() + u"/url.txt"_s), QByteArray("\"1\",\"u\",\"\",\"\",\"\",\"\"\r\n"));
+    QVERIFY(files.savePages({{true, u"u"_s, {}, {}, {}, {}}}));
+    QCOMPARE(prompter.script.asked, QStringList{cannotWrite(dir.user() + u"/url.txt"_s)});
+    QCOMPARE(readFileBytes(dir.user() + u"/url.txt"_s), QByteArray("\"1\",\"u\",\"\",\"\",\"\",\"\"\r\n"));
 }
 
 void TestDataFiles::saveCancelledAsksForEachFile() {
     Folders dir;
-    WriteText(dir.user(), u"in the way"_s);
+    writeText(dir.user(), u"in the way"_s);
     ScriptedPrompter prompter;
     prompter.retryAnswers = {UserPrompter::RetryAnswer::Retry, UserPrompter::RetryAnswer::Cancel};
     DataFiles files(dir.folders(), &prompter);
     QSignalSpy replaced(&files, &DataFiles::tablesReplaced);
-    QVERIFY(!files.SaveRulesAndKeywords({{true, u"r"_s, {}, {}, {}}}, {u"k"_s}));
-    const QString rulesQuestion = CannotWrite(dir.user() + u"/filter.txt"_s);
-    const QString keywordsQuestion = CannotWrite(dir.user() + u"/keywords.txt"_s);
+    QVERIFY(!files.saveRulesAndKeywords({{true, u"r"_s, {}, {}, {}}}, {u"k"_s}));
+    const QString rulesQuestion = cannotWrite(dir.user() + u"/filter.txt"_s);
+    const QString keywordsQuestion = cannotWrite(dir.user() + u"/keywords.txt"_s);
     QCOMPARE(prompter.asked,
              (QStringList{rulesQuestion, rulesQuestion, ChangesLost, keywordsQuestion, ChangesLost}));
-    QCOMPARE(ReadFileBytes(dir.user()), QByteArray("in the way"));
+    QCOMPARE(readFileBytes(dir.user()), QByteArray("in the way"));
     QCOMPARE(replaced.count(), 0);
 }
 
@@ -432,8 +432,8 @@ void TestDataFiles::rulesSavedWhenKeywordsCannotBe() {
     DataFiles files(dir.folders(), &prompter);
     QSignalSpy replaced(&files, &DataFiles::tablesReplaced);
     const QList<RuleRecord> rules{{true, u"r"_s, u"<b>"_s, {}, {}}};
-    QVERIFY(!files.SaveRulesAndKeywords(rules, {u"k"_s}));
-    QCOMPARE(prompter.asked, (QStringList{CannotWrite(dir.user() + u"/keywords.txt"_s), ChangesLost}));
+    QVERIFY(!files.saveRulesAndKeywords(rules, {u"k"_s}));
+    QCOMPARE(prompter.asked, (QStringList{cannotWrite(dir.user() + u"/keywords.txt"_s), ChangesLost}));
     QCOMPARE(replaced.count(), 1);
     QCOMPARE(files.tables().rules, rules);
     QVERIFY(files.tables().keywords.isEmpty());
@@ -443,27 +443,27 @@ void TestDataFiles::failedSaveKeepsOldFileAndTables() {
     Folders dir;
     QVERIFY(QDir().mkpath(dir.user()));
     const QString path = dir.user() + u"/url.txt"_s;
-    WriteText(path, u"\"1\",\"old\"\r\n"_s);
+    writeText(path, u"\"1\",\"old\"\r\n"_s);
     ScriptedPrompter prompter;
     DataFiles files(dir.folders(), &prompter);
-    files.LoadDataFiles();
+    files.loadDataFiles();
     const DataSet loaded = files.tables();
     {
         const FileSizeLimit limit(64);
-        QVERIFY(!files.SavePages(QList<PageRecord>(1000, {true, u"new"_s, {}, {}, {}, {}})));
+        QVERIFY(!files.savePages(QList<PageRecord>(1000, {true, u"new"_s, {}, {}, {}, {}})));
     }
-    QCOMPARE(prompter.asked, (QStringList{CannotWrite(path), ChangesLost}));
-    QCOMPARE(ReadFileBytes(path), QByteArray("\"1\",\"old\"\r\n"));
-    QCOMPARE(Entries(dir.user()), QStringList{u"url.txt"_s});
+    QCOMPARE(prompter.asked, (QStringList{cannotWrite(path), ChangesLost}));
+    QCOMPARE(readFileBytes(path), QByteArray("\"1\",\"old\"\r\n"));
+    QCOMPARE(entries(dir.user()), QStringList{u"url.txt"_s});
     QCOMPARE(files.tables(), loaded);
 }
 
 void TestDataFiles::failedSaveWithoutPrompter() {
     Folders dir;
-    WriteText(dir.user(), u"in the way"_s);
+    writeText(dir.user(), u"in the way"_s);
     DataFiles files(dir.folders(), nullptr);
-    QVERIFY(!files.SavePages({{true, u"u"_s, {}, {}, {}, {}}}));
-    QCOMPARE(ReadFileBytes(dir.user()), QByteArray("in the way"));
+    QVERIFY(!files.savePages({{true, u"u"_s, {}, {}, {}, {}}}));
+    QCOMPARE(readFileBytes(dir.user()), QByteArray("in the way"));
 }
 
 QTEST_GUILESS_MAIN(TestDataFiles)

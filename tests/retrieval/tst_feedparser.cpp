@@ -7,7 +7,7 @@ using namespace Qt::StringLiterals;
 namespace {
 
 // n nested entities, each ten references to the one before: 10^n "lol".
-QString LaughsDocument(int levels) {
+QString laughsDocument(int levels) {
     QString doctype = u"<!DOCTYPE rss [<!ENTITY lol0 \"lol\">"_s;
     for (int i = 1; i <= levels; ++i)
         doctype += u"<!ENTITY lol%1 \"%2\">"_s.arg(i).arg(u"&lol%1;"_s.arg(i - 1).repeated(10));
@@ -15,7 +15,7 @@ QString LaughsDocument(int levels) {
 }
 
 // One flat entity of 4000 characters referenced 10,000 times: 40 million characters.
-QString QuadraticDocument() {
+QString quadraticDocument() {
     return u"<!DOCTYPE rss [<!ENTITY a \""_s + QString(4000, u'x') + u"\">]><rss><channel><item><title>"_s +
            u"&a;"_s.repeated(10000) + u"</title></item></channel></rss>"_s;
 }
@@ -115,7 +115,7 @@ void TestFeedParser::readsEntries() {
     QFETCH(QString, document);
     QFETCH(QStringList, titles);
     QFETCH(QStringList, links);
-    const std::optional<Feed> feed = ParseFeed(document);
+    const std::optional<Feed> feed = parseFeed(document);
     QVERIFY(feed);
     QStringList readTitles;
     QStringList readLinks;
@@ -140,9 +140,9 @@ void TestFeedParser::refusesOtherDocuments_data() {
 void TestFeedParser::neverExpandsEntities_data() {
     QTest::addColumn<QString>("document");
     QTest::addColumn<QString>("title");
-    QTest::newRow("billion laughs") << LaughsDocument(9) << u"&lol9;"_s;
-    QTest::newRow("one small entity declared") << LaughsDocument(0) << u"&lol0;"_s;
-    QTest::newRow("quadratic blow-up") << QuadraticDocument() << u"&a;"_s.repeated(10000);
+    QTest::newRow("billion laughs") << laughsDocument(9) << u"&lol9;"_s;
+    QTest::newRow("one small entity declared") << laughsDocument(0) << u"&lol0;"_s;
+    QTest::newRow("quadratic blow-up") << quadraticDocument() << u"&a;"_s.repeated(10000);
     QTest::newRow("external entity")
         << u"<?xml version=\"1.0\"?><!-- x --><!DOCTYPE rss [<!ENTITY x SYSTEM \"file:///etc/passwd\">]>"
            u"<rss><channel><item><title>&x;</title></item></channel></rss>"_s
@@ -152,21 +152,21 @@ void TestFeedParser::neverExpandsEntities_data() {
 void TestFeedParser::neverExpandsEntities() {
     QFETCH(QString, document);
     QFETCH(QString, title);
-    const std::optional<Feed> feed = ParseFeed(document);
+    const std::optional<Feed> feed = parseFeed(document);
     QVERIFY(feed && feed->entries.size() == 1);
     QCOMPARE(feed->entries.front().title, title);
 }
 
 void TestFeedParser::refusesOtherDocuments() {
     QFETCH(QString, document);
-    QVERIFY(!ParseFeed(document));
+    QVERIFY(!parseFeed(document));
 }
 
 void TestFeedParser::stopSignalEndsTheReading() {
     const QString feed =
         u"<rss><channel>"_s + u"<item><title>x</title></item>"_s.repeated(1000) + u"</channel></rss>"_s;
     int asked = 0;
-    QVERIFY(!ParseFeed(feed, [&asked] { return ++asked == 3; }));
+    QVERIFY(!parseFeed(feed, [&asked] { return ++asked == 3; }));
     QCOMPARE(asked, 3);
 }
 

@@ -7,7 +7,7 @@ using namespace Qt::StringLiterals;
 namespace {
 
 // The tokens read, as "<name{namespace}>", "</name>" and "[characters]".
-QString Trace(const QString& document) {
+QString trace(const QString& document) {
     LenientXmlReader reader(document);
     QString trace;
     for (auto token = reader.readNext(); token != LenientXmlReader::Token::EndOfDocument;
@@ -58,7 +58,7 @@ void TestLenientXmlReader::readsWhatFeedsSend_data() {
 void TestLenientXmlReader::readsWhatFeedsSend() {
     QFETCH(QString, document);
     QFETCH(QString, trace);
-    QCOMPARE(Trace(document), trace);
+    QCOMPARE(::trace(document), trace);
 }
 
 QTEST_GUILESS_MAIN(TestLenientXmlReader)

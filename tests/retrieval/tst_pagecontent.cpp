@@ -31,16 +31,16 @@ void TestPageContent::itemsOfAPage_data() {
                       "</channel></rss>")
         << QByteArray("text/xml") << QStringList{u"t"_s} << 0;
     QTest::newRow("Shift_JIS feed named in its XML declaration only, HTML references in titles")
-        << EncodeWithIcu(
+        << encodeWithIcu(
                u"<?xml version=\"1.0\" encoding=\"Shift_JIS\"?><rss><channel><item><title>運休&nbsp;"
                u"&mdash;①</title></item></channel></rss>"_s,
                "windows-31j")
         << QByteArray("text/xml") << QStringList{u"運休 —①"_s} << 0;
     QTest::newRow("windows-1252 page cut by a rule")
-        << EncodeWithIcu(u"<b>café crème “quoted” €5</b>"_s, "windows-1252")
+        << encodeWithIcu(u"<b>café crème “quoted” €5</b>"_s, "windows-1252")
         << QByteArray("text/html; charset=ISO-8859-1") << QStringList{u"café crème “quoted” €5"_s} << 1;
     QTest::newRow("GBK page cut by a rule")
-        << "<meta charset=gbk><b>" + EncodeWithIcu(u"中文新闻标题"_s, "GBK") + "</b>"
+        << "<meta charset=gbk><b>" + encodeWithIcu(u"中文新闻标题"_s, "GBK") + "</b>"
         << QByteArray("text/html") << QStringList{u"中文新闻标题"_s} << 1;
 }
 
@@ -49,9 +49,9 @@ void TestPageContent::itemsOfAPage() {
     QFETCH(QByteArray, contentType);
     QFETCH(QStringList, items);
     QFETCH(int, rule);
-    PageContent content = ReadPageContent(bytes, contentType);
+    PageContent content = readPageContent(bytes, contentType);
     InfoItems found;
-    QVERIFY(ExtractPageItems(content, 1, {{true, u"太字"_s, u"<b>"_s, u"</b>"_s, {}}}, {}, found));
+    QVERIFY(extractPageItems(content, 1, {{true, u"太字"_s, u"<b>"_s, u"</b>"_s, {}}}, {}, found));
     QStringList texts;
     for (const InfoItem& item : found) {
         texts.append(item.text);

@@ -13,31 +13,31 @@ Q_DECLARE_METATYPE(FetchFailure)
 
 namespace {
 
-FetchRequest RequestFor(const QString& url) {
+FetchRequest requestFor(const QString& url) {
     FetchRequest request;
     request.url = url;
     return request;
 }
 
-QByteArray Pattern(qsizetype size) {
+QByteArray pattern(qsizetype size) {
     QByteArray bytes(size, Qt::Uninitialized);
     for (qsizetype i = 0; i < size; ++i)
         bytes[i] = char('a' + i % 26);
     return bytes;
 }
 
-Reply Pieces(Reply reply, qsizetype pieceSize, std::chrono::milliseconds pause = 0ms) {
+Reply pieces(Reply reply, qsizetype pieceSize, std::chrono::milliseconds pause = 0ms) {
     reply.pieceSize = pieceSize;
     reply.pieceDelay = pause;
     return reply;
 }
 
-Reply Framed(Reply reply, Reply::Framing framing) {
+Reply framed(Reply reply, Reply::Framing framing) {
     reply.framing = framing;
     return reply;
 }
 
-QByteArray BasicCredentials(const QByteArray& user, const QByteArray& password) {
+QByteArray basicCredentials(const QByteArray& user, const QByteArray& password) {
     return "Basic " + (user + ':' + password).toBase64();
 }
 
@@ -93,7 +93,7 @@ void TestPageFetcher::initTestCase() {
 }
 
 void TestPageFetcher::emptyUrlDoesNothing() {
-    const FetchResult result = FetchPage(RequestFor({}));
+    const FetchResult result = fetchPage(requestFor({}));
     QVERIFY(result.body.isEmpty());
     QCOMPARE(result.failure, FetchFailure::None);
     QCOMPARE(result.httpStatus, 0);
@@ -111,9 +111,9 @@ void TestPageFetcher::requestHeaders() {
     QFETCH(QByteArray, agent);
     TestHttpServer server;
     server.route("/page", Reply::ok("hello"));
-    FetchRequest request = RequestFor(server.url(u"/page"_s));
+    FetchRequest request = requestFor(server.url(u"/page"_s));
     request.debugAgent = debugAgent;
-    const FetchResult result = FetchPage(request);
+    const FetchResult result = fetchPage(request);
     QCOMPARE(result.body, "hello"_ba);
     const QList<RecordedRequest> seen = server.requests();
     QCOMPARE(seen.size(), 1);
@@ -134,7 +134,7 @@ void TestPageFetcher::requestHeaders() {
 void TestPageFetcher::urlWithoutPathFetchesRoot() {
     TestHttpServer server;
     server.route("/", Reply::ok("root"));
-    const FetchResult result = FetchPage(RequestFor(server.url({})));
+    const FetchResult result = fetchPage(requestFor(server.url({})));
     QCOMPARE(result.body, "root"_ba);
     QCOMPARE(server.requests().value(0).target, "/"_ba);
     QCOMPARE(server.requests().value(0).header("Host"), "127.0.0.1:" + QByteArray::number(server.port()));
@@ -143,7 +143,7 @@ void TestPageFetcher::urlWithoutPathFetchesRoot() {
 void TestPageFetcher::urlTextIsPercentEncoded() {
     TestHttpServer server;
     server.route("/a%20b/%E6%97%A5%E6%9C%AC?q=1", Reply::ok("encoded"));
-    const FetchResult result = FetchPage(RequestFor(server.url(u"/a b/日本?q=1"_s)));
+    const FetchResult result = fetchPage(requestFor(server.url(u"/a b/日本?q=1"_s)));
     QCOMPARE(result.body, "encoded"_ba);
     QCOMPARE(result.failure, FetchFailure::None);
 }
@@ -152,12 +152,12 @@ void TestPageFetcher::bodyDelivered_data() {
     QTest::addColumn<Reply>("reply");
     QTest::newRow("content length known") << Reply::ok("<html>known</html>");
     QTest::newRow("length unknown, ends at close")
-        << Framed(Reply::ok(Pattern(5000)), Reply::Framing::CloseDelimited);
-    QTest::newRow("chunked") << Pieces(Framed(Reply::ok(Pattern(3000)), Reply::Framing::Chunked), 700);
-    QTest::newRow("exactly 32767 bytes") << Reply::ok(Pattern(32767));
-    QTest::newRow("over 64 KiB in pieces") << Pieces(Reply::ok(Pattern(200'000)), 16'384, 2ms);
+        << framed(Reply::ok(pattern(5000)), Reply::Framing::CloseDelimited);
+    QTest::newRow("chunked") << pieces(framed(Reply::ok(pattern(3000)), Reply::Framing::Chunked), 700);
+    QTest::newRow("exactly 32767 bytes") << Reply::ok(pattern(32767));
+    QTest::newRow("over 64 KiB in pieces") << pieces(Reply::ok(pattern(200'000)), 16'384, 2ms);
     QTest::newRow("over 64 KiB chunked, no length")
-        << Pieces(Framed(Reply::ok(Pattern(150'001)), Reply::Framing::Chunked), 32'767);
+        << pieces(framed(Reply::ok(pattern(150'001)), Reply::Framing::Chunked), 32'767);
     QTest::newRow("empty page") << Reply::ok({});
 }
 
@@ -165,7 +165,7 @@ void TestPageFetcher::bodyDelivered() {
     QFETCH(Reply, reply);
     TestHttpServer server;
     server.route("/page", reply);
-    const FetchResult result = FetchPage(RequestFor(server.url(u"/page"_s)));
+    const FetchResult result = fetchPage(requestFor(server.url(u"/page"_s)));
     QCOMPARE(result.body.size(), reply.body.size());
     QCOMPARE(result.body, reply.body);
     QCOMPARE(result.failure, FetchFailure::None);
@@ -174,19 +174,19 @@ void TestPageFetcher::bodyDelivered() {
 
 void TestPageFetcher::compressedBodyDecoded() {
     TestHttpServer server;
-    const QByteArray page = Pattern(50'000);
+    const QByteArray page = pattern(50'000);
     // A zlib stream: what qCompress writes after its four bytes of length.
     server.route("/page", Reply::ok(qCompress(page).sliced(4)).withHeader("Content-Encoding", "deflate"));
-    QCOMPARE(FetchPage(RequestFor(server.url(u"/page"_s))).body, page);
+    QCOMPARE(fetchPage(requestFor(server.url(u"/page"_s))).body, page);
 }
 
 void TestPageFetcher::progressCountsBytes() {
     TestHttpServer server;
-    const QByteArray body = Pattern(100'000);
-    server.route("/page", Pieces(Reply::ok(body), 10'000, 5ms));
+    const QByteArray body = pattern(100'000);
+    server.route("/page", pieces(Reply::ok(body), 10'000, 5ms));
     QList<qint64> reports;
     const FetchResult result =
-        FetchPage(RequestFor(server.url(u"/page"_s)), {}, [&](qint64 bytes) { reports.append(bytes); });
+        fetchPage(requestFor(server.url(u"/page"_s)), {}, [&](qint64 bytes) { reports.append(bytes); });
     QCOMPARE(result.body, body);
     QVERIFY(reports.size() >= 2);
     QVERIFY(std::is_sorted(reports.begin(), reports.end()));
@@ -198,7 +198,7 @@ void TestPageFetcher::finalContentTypeReturned() {
     server.route("/old",
                  Reply::redirect(302, "/new").withHeader("Content-Type", "text/plain; charset=UTF-8"));
     server.route("/new", Reply::ok("<p>x</p>", "text/html; charset=EUC-JP"));
-    const FetchResult result = FetchPage(RequestFor(server.url(u"/old"_s)));
+    const FetchResult result = fetchPage(requestFor(server.url(u"/old"_s)));
     QCOMPARE(result.body, "<p>x</p>"_ba);
     QCOMPARE(result.contentType, "text/html; charset=EUC-JP"_ba);
 }
@@ -213,10 +213,10 @@ void TestPageFetcher::resetMidBody_data() {
 void TestPageFetcher::resetMidBody() {
     QFETCH(Reply::Framing, framing);
     TestHttpServer server;
-    Reply reply = Pieces(Framed(Reply::ok(Pattern(100'000)), framing), 10'000, 20ms);
+    Reply reply = pieces(framed(Reply::ok(pattern(100'000)), framing), 10'000, 20ms);
     reply.resetAfter = 40'000;
     server.route("/page", reply);
-    const FetchResult result = FetchPage(RequestFor(server.url(u"/page"_s)));
+    const FetchResult result = fetchPage(requestFor(server.url(u"/page"_s)));
     // A cut-off page is not a page: nothing is handed on, and the user is told.
     QVERIFY(result.body.isEmpty());
     QCOMPARE(result.failure, FetchFailure::CannotOpen);
@@ -231,7 +231,7 @@ void TestPageFetcher::cannotOpen_data() {
 
 void TestPageFetcher::cannotOpen() {
     QFETCH(QString, url);
-    const FetchResult result = FetchPage(RequestFor(url));
+    const FetchResult result = fetchPage(requestFor(url));
     QVERIFY(result.body.isEmpty());
     QCOMPARE(result.failure, FetchFailure::CannotOpen);
     QCOMPARE(result.httpStatus, 0);
@@ -242,9 +242,9 @@ void TestPageFetcher::silenceEndsDownload() {
     Reply slow = Reply::ok("late");
     slow.delay = 20s;
     server.route("/page", slow);
-    FetchRequest request = RequestFor(server.url(u"/page"_s));
+    FetchRequest request = requestFor(server.url(u"/page"_s));
     request.limits.receiveTimeout = 1s;
-    const FetchResult result = FetchPage(request);
+    const FetchResult result = fetchPage(request);
     QVERIFY(result.body.isEmpty());
     QCOMPARE(result.failure, FetchFailure::CannotOpen);
 }
@@ -252,7 +252,7 @@ void TestPageFetcher::silenceEndsDownload() {
 void TestPageFetcher::deadlineEndsDownload_data() {
     QTest::addColumn<QList<Reply>>("replies");
     // Two bytes every 200 ms: never silent long enough for the receive time-out.
-    Reply trickle = Pieces(Reply::ok(Pattern(100)), 2, 200ms);
+    Reply trickle = pieces(Reply::ok(pattern(100)), 2, 200ms);
     QTest::newRow("page trickling in") << QList<Reply>{trickle};
     Reply slowChallenge = Reply::withStatus(401);
     slowChallenge.delay = 400ms;
@@ -263,10 +263,10 @@ void TestPageFetcher::deadlineEndsDownload() {
     QFETCH(QList<Reply>, replies);
     TestHttpServer server;
     server.route("/page", replies);
-    FetchRequest request = RequestFor(server.url(u"/page"_s));
+    FetchRequest request = requestFor(server.url(u"/page"_s));
     request.userName = u"taro"_s;
     request.limits.totalDeadline = 1s;
-    const FetchResult result = FetchPage(request);
+    const FetchResult result = fetchPage(request);
     QVERIFY(result.body.isEmpty());
     QCOMPARE(result.failure, FetchFailure::CannotOpen);
     QVERIFY(server.requestCount() < 5);
@@ -302,10 +302,10 @@ void TestPageFetcher::pageAuthentication() {
     QFETCH(int, status);
     TestHttpServer server;
     server.route("/private", replies);
-    FetchRequest request = RequestFor(server.url(u"/private"_s));
+    FetchRequest request = requestFor(server.url(u"/private"_s));
     request.userName = userName;
     request.password = u"pa:ss"_s;
-    const FetchResult result = FetchPage(request);
+    const FetchResult result = fetchPage(request);
     QCOMPARE(result.body, body);
     QCOMPARE(result.failure, failure);
     QCOMPARE(result.httpStatus, status);
@@ -315,16 +315,16 @@ void TestPageFetcher::pageAuthentication() {
     QVERIFY(!seen.first().hasHeader("Authorization"));
     for (qsizetype i = 1; i < seen.size(); ++i)
         QCOMPARE(seen.at(i).header("Authorization"),
-                 userName.isEmpty() ? QByteArray() : BasicCredentials("taro", "pa:ss"));
+                 userName.isEmpty() ? QByteArray() : basicCredentials("taro", "pa:ss"));
 }
 
 void TestPageFetcher::pageAndProxyChallengesShareAttempts() {
     TestHttpServer server;
     server.route("/page", QList<Reply>{Reply::withStatus(401), Reply::withStatus(407)});
-    FetchRequest request = RequestFor(server.url(u"/page"_s));
+    FetchRequest request = requestFor(server.url(u"/page"_s));
     request.userName = u"taro"_s;
     request.proxyPassword = QString();
-    const FetchResult result = FetchPage(request);
+    const FetchResult result = fetchPage(request);
     QCOMPARE(server.requestCount(), 5);
     QVERIFY(result.body.isEmpty());
     QCOMPARE(result.failure, FetchFailure::AuthenticationFailed);
@@ -361,11 +361,11 @@ void TestPageFetcher::proxyAuthentication() {
     TestHttpServer proxy;
     proxy.requireProxyAuth("proxyuser", "proxypass");
     proxy.route("/news", Reply::ok("via proxy"));
-    FetchRequest request = RequestFor(url);
+    FetchRequest request = requestFor(url);
     request.proxy = proxy.proxyAddress();
     request.proxyUserName = proxyUser;
     request.proxyPassword = proxyPassword;
-    const FetchResult result = FetchPage(request);
+    const FetchResult result = fetchPage(request);
     QCOMPARE(result.body, body);
     QCOMPARE(result.failure, failure);
     QCOMPARE(result.httpStatus, status);
@@ -374,17 +374,17 @@ void TestPageFetcher::proxyAuthentication() {
     QVERIFY(seen.first().isProxyRequest());
     QVERIFY(!seen.first().hasHeader("Proxy-Authorization"));
     const QByteArray expected =
-        proxyUser.isEmpty() ? QByteArray() : BasicCredentials(proxyUser.toUtf8(), proxyPassword.toUtf8());
+        proxyUser.isEmpty() ? QByteArray() : basicCredentials(proxyUser.toUtf8(), proxyPassword.toUtf8());
     QCOMPARE(seen.last().header("Proxy-Authorization"), expected);
 }
 
 void TestPageFetcher::unrestorableProxyPassword() {
     TestHttpServer proxy;
     proxy.requireProxyAuth("proxyuser", "proxypass");
-    FetchRequest request = RequestFor(u"http://origin.test/news"_s);
+    FetchRequest request = requestFor(u"http://origin.test/news"_s);
     request.proxy = proxy.proxyAddress();
     request.proxyUserName = u"proxyuser"_s;
-    const FetchResult result = FetchPage(request);
+    const FetchResult result = fetchPage(request);
     QCOMPARE(proxy.requestCount(), 1);
     QVERIFY(result.body.isEmpty());
     QCOMPARE(result.failure, FetchFailure::ProxyPasswordUnreadable);
@@ -397,8 +397,8 @@ void TestPageFetcher::statusOtherThan200_data() {
     for (const int status : {404, 500, 403, 302, 204})
         QTest::addRow("%d", status) << status << Reply::withStatus(status);
     // Neither the size nor the length of an unwanted body holds the download or makes it too large.
-    Reply endless = Pieces(Framed(Reply::withStatus(404), Reply::Framing::Chunked), 2, 500ms);
-    endless.body = Pattern(4000);
+    Reply endless = pieces(framed(Reply::withStatus(404), Reply::Framing::Chunked), 2, 500ms);
+    endless.body = pattern(4000);
     QTest::newRow("404 with an endless body") << 404 << endless;
     Reply huge = Reply::withStatus(404);
     huge.announcedLength = qint64(1) << 40;
@@ -410,7 +410,7 @@ void TestPageFetcher::statusOtherThan200() {
     QFETCH(Reply, reply);
     TestHttpServer server;
     server.route("/page", reply);
-    const FetchResult result = FetchPage(RequestFor(server.url(u"/page"_s)));
+    const FetchResult result = fetchPage(requestFor(server.url(u"/page"_s)));
     QVERIFY(result.body.isEmpty());
     QCOMPARE(result.failure, FetchFailure::HttpStatus);
     QCOMPARE(result.httpStatus, status);
@@ -421,7 +421,7 @@ void TestPageFetcher::redirectFollowed() {
     TestHttpServer server;
     server.route("/moved", Reply::redirect(301, "/here"));
     server.route("/here", Reply::ok("arrived"));
-    const FetchResult result = FetchPage(RequestFor(server.url(u"/moved"_s)));
+    const FetchResult result = fetchPage(requestFor(server.url(u"/moved"_s)));
     QCOMPARE(result.body, "arrived"_ba);
     QCOMPARE(result.failure, FetchFailure::None);
     QCOMPARE(result.httpStatus, 200);
@@ -434,7 +434,7 @@ void TestPageFetcher::redirectLoopCannotOpen() {
     TestHttpServer server;
     server.route("/a", Reply::redirect(302, "/b"));
     server.route("/b", Reply::redirect(302, "/a"));
-    const FetchResult result = FetchPage(RequestFor(server.url(u"/a"_s)));
+    const FetchResult result = fetchPage(requestFor(server.url(u"/a"_s)));
     QVERIFY(result.body.isEmpty());
     QCOMPARE(result.failure, FetchFailure::CannotOpen);
     QCOMPARE(server.requestCount(), 11); // the first request and ten redirections
@@ -444,24 +444,24 @@ void TestPageFetcher::cookieKeptAcrossRedirect() {
     TestHttpServer server;
     server.route("/login", Reply::redirect(302, "/page").withHeader("Set-Cookie", "session=42; Path=/"));
     server.route("/page", Reply::ok("in"));
-    QCOMPARE(FetchPage(RequestFor(server.url(u"/login"_s))).body, "in"_ba);
+    QCOMPARE(fetchPage(requestFor(server.url(u"/login"_s))).body, "in"_ba);
     QCOMPARE(server.requests().value(1).header("Cookie"), "session=42"_ba);
     // Nothing carries over to the next download.
-    QCOMPARE(FetchPage(RequestFor(server.url(u"/page"_s))).body, "in"_ba);
+    QCOMPARE(fetchPage(requestFor(server.url(u"/page"_s))).body, "in"_ba);
     QVERIFY(!server.requests().value(2).hasHeader("Cookie"));
 }
 
 void TestPageFetcher::oversizedPage_data() {
     QTest::addColumn<Reply>("reply");
     QTest::addColumn<bool>("tooLarge");
-    Reply announced = Reply::ok(Pattern(100));
+    Reply announced = Reply::ok(pattern(100));
     announced.announcedLength = 5000;
     QTest::newRow("announced length above the cap") << announced << true;
     QTest::newRow("chunked beyond the cap")
-        << Pieces(Framed(Reply::ok(Pattern(5000)), Reply::Framing::Chunked), 300) << true;
+        << pieces(framed(Reply::ok(pattern(5000)), Reply::Framing::Chunked), 300) << true;
     QTest::newRow("unannounced beyond the cap")
-        << Framed(Reply::ok(Pattern(1001)), Reply::Framing::CloseDelimited) << true;
-    QTest::newRow("exactly the cap") << Pieces(Reply::ok(Pattern(1000)), 300) << false;
+        << framed(Reply::ok(pattern(1001)), Reply::Framing::CloseDelimited) << true;
+    QTest::newRow("exactly the cap") << pieces(Reply::ok(pattern(1000)), 300) << false;
 }
 
 void TestPageFetcher::oversizedPage() {
@@ -469,9 +469,9 @@ void TestPageFetcher::oversizedPage() {
     QFETCH(bool, tooLarge);
     TestHttpServer server;
     server.route("/big", reply);
-    FetchRequest request = RequestFor(server.url(u"/big"_s));
+    FetchRequest request = requestFor(server.url(u"/big"_s));
     request.limits.maxBytes = 1000;
-    const FetchResult result = FetchPage(request);
+    const FetchResult result = fetchPage(request);
     QCOMPARE(result.body, tooLarge ? QByteArray() : reply.body);
     QCOMPARE(result.failure, tooLarge ? FetchFailure::TooLarge : FetchFailure::None);
 }
@@ -490,9 +490,9 @@ void TestPageFetcher::proxyTextChoosesRoute() {
     QFETCH(bool, proxied);
     TestHttpServer server;
     server.route("/page", Reply::ok("page"));
-    FetchRequest request = RequestFor(server.url(u"/page"_s));
+    FetchRequest request = requestFor(server.url(u"/page"_s));
     request.proxy = proxyText.replace(u"<PROXY>"_s, server.proxyAddress());
-    const FetchResult result = FetchPage(request);
+    const FetchResult result = fetchPage(request);
     QCOMPARE(result.body, "page"_ba);
     QCOMPARE(server.requests().value(0).isProxyRequest(), proxied);
 }
@@ -501,7 +501,7 @@ void TestPageFetcher::environmentProxyUsedWithoutProxyText() {
     TestHttpServer proxy;
     proxy.route("/news", Reply::ok("from the environment's proxy"));
     qputenv("http_proxy", proxy.proxyAddress().toUtf8());
-    const FetchResult result = FetchPage(RequestFor(u"http://origin.test/news"_s));
+    const FetchResult result = fetchPage(requestFor(u"http://origin.test/news"_s));
     qunsetenv("http_proxy");
     QCOMPARE(result.body, "from the environment's proxy"_ba);
     QCOMPARE(proxy.requests().value(0).target, "http://origin.test/news"_ba);
@@ -510,10 +510,10 @@ void TestPageFetcher::environmentProxyUsedWithoutProxyText() {
 void TestPageFetcher::stopWhileReceiving() {
     TestHttpServer server;
     // Ten minutes of body at this pace: only the stop signal can end the download in time.
-    server.route("/slow", Pieces(Reply::ok(Pattern(60'000)), 10, 100ms));
+    server.route("/slow", pieces(Reply::ok(pattern(60'000)), 10, 100ms));
     qint64 received = 0;
-    const FetchResult result = FetchPage(
-        RequestFor(server.url(u"/slow"_s)), [&] { return received >= 30; },
+    const FetchResult result = fetchPage(
+        requestFor(server.url(u"/slow"_s)), [&] { return received >= 30; },
         [&](qint64 bytes) { received = bytes; });
     QCOMPARE(result.failure, FetchFailure::Stopped);
     QVERIFY(result.body.isEmpty());
@@ -526,7 +526,7 @@ void TestPageFetcher::stopWhileWaitingForReply() {
     late.delay = 60s;
     server.route("/late", late);
     const FetchResult result =
-        FetchPage(RequestFor(server.url(u"/late"_s)), [&] { return server.requestCount() > 0; });
+        fetchPage(requestFor(server.url(u"/late"_s)), [&] { return server.requestCount() > 0; });
     QCOMPARE(result.failure, FetchFailure::Stopped);
     QVERIFY(result.body.isEmpty());
 }
@@ -534,9 +534,9 @@ void TestPageFetcher::stopWhileWaitingForReply() {
 void TestPageFetcher::stopDuringRetryPause() {
     TestHttpServer server;
     server.route("/private", Reply::withStatus(401));
-    FetchRequest request = RequestFor(server.url(u"/private"_s));
+    FetchRequest request = requestFor(server.url(u"/private"_s));
     request.userName = u"taro"_s;
-    const FetchResult result = FetchPage(request, [&] { return server.requestCount() > 0; });
+    const FetchResult result = fetchPage(request, [&] { return server.requestCount() > 0; });
     QCOMPARE(result.failure, FetchFailure::Stopped);
     QCOMPARE(server.requestCount(), 1);
 }

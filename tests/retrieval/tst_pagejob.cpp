@@ -50,7 +50,7 @@ void TestPageJob::stopSignalCutsThePageShort() {
     // the work on the page text asks for the first time.
     int asked = 0;
     const StopSignal shouldStop = [&asked] { return ++asked >= 4; };
-    const PageOutcome outcome = RunPageTask(task, fetcher, shouldStop, {});
+    const PageOutcome outcome = runPageTask(task, fetcher, shouldStop, {});
     QVERIFY(outcome.abandoned);
     // Once inside the work, where it stopped, and once at the end; work that never asks would
     // have run to its end and left the fourth question to the end.

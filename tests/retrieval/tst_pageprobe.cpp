@@ -15,7 +15,7 @@ Q_DECLARE_METATYPE(Reply)
 
 namespace {
 
-PageRecord Page(const QString& url) {
+PageRecord pageRecord(const QString& url) {
     return {true, url, u"ページ"_s, {}, {}, {}};
 }
 
@@ -35,12 +35,12 @@ void TestPageProbe::readsThePageAsTheUpdateDoes_data() {
     QTest::addColumn<QString>("charset");
     QTest::addColumn<QString>("text");
     QTest::addColumn<QString>("firstErrorLine");
-    const QByteArray sjis = EncodeWithIcu(u"<b>信号ﾄﾗﾌﾞﾙ</b>\r\n  &amp;遅れ"_s, "windows-31j");
+    const QByteArray sjis = encodeWithIcu(u"<b>信号ﾄﾗﾌﾞﾙ</b>\r\n  &amp;遅れ"_s, "windows-31j");
     QTest::newRow("Shift_JIS from the header")
         << Reply::ok(sjis, "text/html; charset=Shift_JIS") << u"Shift_JIS（HTTP ヘッダー）"_s
         << u"<b>信号トラブル</b>&遅れ"_s << QString();
     const QString meta = u"<meta charset=\"EUC-JP\"><b>人身事故</b>"_s;
-    QTest::newRow("EUC-JP from the meta") << Reply::ok(EncodeWithIcu(meta, "EUC-JP"), "text/html")
+    QTest::newRow("EUC-JP from the meta") << Reply::ok(encodeWithIcu(meta, "EUC-JP"), "text/html")
                                           << u"EUC-JP（meta タグ）"_s << meta << QString();
     QTest::newRow("404 told, though the update would hide it")
         << Reply::withStatus(404) << QString() << QString() << u"エラー :404 Not Found"_s;
@@ -55,7 +55,8 @@ void TestPageProbe::readsThePageAsTheUpdateDoes() {
     server.route("/page", reply);
     AppSettings settings;
     settings.HideErrorDialog = true;
-    const ProbedPage probed = ProbePage(MakePageRequest(Page(server.url(u"/page"_s)), settings), FetchPage);
+    const ProbedPage probed =
+        probePage(makePageRequest(pageRecord(server.url(u"/page"_s)), settings), fetchPage);
     QCOMPARE(probed.charset, charset);
     QCOMPARE(probed.text, text);
     QCOMPARE(probed.error.section(u"\r\n"_s, 0, 0), firstErrorLine);
@@ -69,14 +70,14 @@ void TestPageProbe::cancelStopsTheFetchAndReportsNothing() {
     std::atomic<FetchFailure> failure{FetchFailure::None};
     std::atomic<bool> returned{false};
     PageProbe probe([&](const FetchRequest& request, const StopSignal& stop, const ProgressSignal& progress) {
-        const FetchResult result = FetchPage(request, stop, progress);
+        const FetchResult result = fetchPage(request, stop, progress);
         failure = result.failure;
         returned = true;
         return result;
     });
     QSignalSpy finished(&probe, &PageProbe::finished);
 
-    probe.start(Page(server.url(u"/late"_s)), {});
+    probe.start(pageRecord(server.url(u"/late"_s)), {});
     QTRY_COMPARE(server.requestCount(), 1);
     probe.cancel();
     QVERIFY(!probe.isRunning());
@@ -96,7 +97,7 @@ void TestPageProbe::goingAwayDoesNotWaitForTheWorker() {
     };
     {
         PageProbe probe(deaf);
-        probe.start(Page(u"http://unreachable.test/"_s), {});
+        probe.start(pageRecord(u"http://unreachable.test/"_s), {});
         QVERIFY(entered.tryAcquire(1, 10000));
     } // waiting here for the worker would never end
     release.release();

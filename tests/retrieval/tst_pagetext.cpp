@@ -50,32 +50,32 @@ void TestPageText::normalisesEveryEncoding_data() {
     };
     for (const Case& c : {Case{"Shift_JIS", "windows-31j", "Shift_JIS"}, Case{"EUC-JP", "EUC-JP", "EUC-JP"},
                           Case{"UTF-8", "UTF-8", "UTF-8"}}) {
-        const QByteArray bytes = EncodeWithIcu(RawPage, c.icu);
+        const QByteArray bytes = encodeWithIcu(RawPage, c.icu);
         const QByteArray header = "text/html; charset=" + QByteArray(c.label);
         const QString withMeta = meta.arg(QLatin1StringView(c.label));
         QTest::addRow("%s detected", c.name) << bytes << none << NormalisedPage;
         QTest::addRow("%s by header", c.name) << bytes << header << NormalisedPage;
         QTest::addRow("%s by meta", c.name)
-            << EncodeWithIcu(withMeta + RawPage, c.icu) << none << withMeta + NormalisedPage;
+            << encodeWithIcu(withMeta + RawPage, c.icu) << none << withMeta + NormalisedPage;
     }
-    const QByteArray jis = EncodeWithIcu(RawJisPage, "ISO-2022-JP");
+    const QByteArray jis = encodeWithIcu(RawJisPage, "ISO-2022-JP");
     QTest::newRow("ISO-2022-JP detected") << jis << none << NormalisedJisPage;
     QTest::newRow("ISO-2022-JP by header")
         << jis << QByteArray("text/html; charset=iso-2022-jp") << NormalisedJisPage;
-    QTest::newRow("UTF-16LE with BOM") << Utf16WithBom(RawPage, true) << none << NormalisedPage;
-    QTest::newRow("UTF-16BE with BOM") << Utf16WithBom(RawPage, false) << none << NormalisedPage;
+    QTest::newRow("UTF-16LE with BOM") << utf16WithBom(RawPage, true) << none << NormalisedPage;
+    QTest::newRow("UTF-16BE with BOM") << utf16WithBom(RawPage, false) << none << NormalisedPage;
     QTest::newRow("unknown header charset falls back to detection")
-        << EncodeWithIcu(RawPage, "EUC-JP") << QByteArray("text/html; charset=x-unknown") << NormalisedPage;
+        << encodeWithIcu(RawPage, "EUC-JP") << QByteArray("text/html; charset=x-unknown") << NormalisedPage;
     // The header is believed even when the bytes say otherwise: EUC-JP "かな" read as Shift_JIS.
     QTest::newRow("wrong header wins")
-        << EncodeWithIcu(u"かな"_s, "EUC-JP") << QByteArray("text/html; charset=Shift_JIS") << u"、ォ、ハ"_s;
+        << encodeWithIcu(u"かな"_s, "EUC-JP") << QByteArray("text/html; charset=Shift_JIS") << u"、ォ、ハ"_s;
 }
 
 void TestPageText::normalisesEveryEncoding() {
     QFETCH(QByteArray, bytes);
     QFETCH(QByteArray, contentType);
     QFETCH(QString, text);
-    QCOMPARE(NormalisePageText(bytes, contentType), text);
+    QCOMPARE(normalisePageText(bytes, contentType), text);
 }
 
 void TestPageText::widensHalfWidthKatakana_data() {
@@ -105,8 +105,8 @@ void TestPageText::widensHalfWidthKatakana_data() {
 void TestPageText::widensHalfWidthKatakana() {
     QFETCH(QString, page);
     QFETCH(QString, text);
-    QCOMPARE(NormalisePageText(page.toUtf8()), text);
-    QCOMPARE(NormalisePageText(EncodeWithIcu(page, "windows-31j")), text);
+    QCOMPARE(normalisePageText(page.toUtf8()), text);
+    QCOMPARE(normalisePageText(encodeWithIcu(page, "windows-31j")), text);
 }
 
 void TestPageText::removesLineBreaksAndSpacePairs_data() {
@@ -130,7 +130,7 @@ void TestPageText::removesLineBreaksAndSpacePairs_data() {
 void TestPageText::removesLineBreaksAndSpacePairs() {
     QFETCH(QString, page);
     QFETCH(QString, text);
-    QCOMPARE(NormalisePageText(page.toUtf8()), text);
+    QCOMPARE(normalisePageText(page.toUtf8()), text);
 }
 
 void TestPageText::decodesReferences_data() {
@@ -167,7 +167,7 @@ void TestPageText::decodesReferences_data() {
 void TestPageText::decodesReferences() {
     QFETCH(QString, page);
     QFETCH(QString, text);
-    QCOMPARE(NormalisePageText(page.toUtf8()), text);
+    QCOMPARE(normalisePageText(page.toUtf8()), text);
 }
 
 void TestPageText::referencesDecodeAsIfOneAfterTheOther() {
@@ -181,7 +181,7 @@ void TestPageText::referencesDecodeAsIfOneAfterTheOther() {
         const int count = 1 + int(random.bounded(8));
         for (int i = 0; i < count; ++i)
             page += pieces.at(int(random.bounded(pieces.size())));
-        QCOMPARE(NormalisePageText(page.toUtf8()), DecodeReferencesOneByOne(page));
+        QCOMPARE(normalisePageText(page.toUtf8()), decodeReferencesOneByOne(page));
     }
 }
 
@@ -192,14 +192,14 @@ void TestPageText::emptyOrCutPages_data() {
     QTest::newRow("NUL at the start") << QByteArray("\0<p>text</p>", 12) << QString();
     QTest::newRow("NUL in the middle cuts") << QByteArray("<p>te\0xt</p>", 12) << u"<p>te"_s;
     QTest::newRow("NUL in an EUC-JP page")
-        << EncodeWithIcu(u"ﾀﾞｲﾔ乱れ"_s, "EUC-JP") + '\0' + EncodeWithIcu(u"です"_s, "EUC-JP")
+        << encodeWithIcu(u"ﾀﾞｲﾔ乱れ"_s, "EUC-JP") + '\0' + encodeWithIcu(u"です"_s, "EUC-JP")
         << u"ダイヤ乱れ"_s;
 }
 
 void TestPageText::emptyOrCutPages() {
     QFETCH(QByteArray, bytes);
     QFETCH(QString, text);
-    QCOMPARE(NormalisePageText(bytes), text);
+    QCOMPARE(normalisePageText(bytes), text);
 }
 
 void TestPageText::stripsPageText_data() {
@@ -229,7 +229,7 @@ void TestPageText::stripsPageText_data() {
 void TestPageText::stripsPageText() {
     QFETCH(QString, page);
     QFETCH(QString, text);
-    QCOMPARE(StripPageText(page), text);
+    QCOMPARE(stripPageText(page), text);
 }
 
 QTEST_GUILESS_MAIN(TestPageText)

@@ -38,7 +38,7 @@ void TestProxySetting::proxyForScheme() {
     QFETCH(QString, text);
     QFETCH(QString, scheme);
     QFETCH(QString, proxy);
-    QCOMPARE(ProxyForScheme(text, scheme), proxy);
+    QCOMPARE(::proxyForScheme(text, scheme), proxy);
 }
 
 QTEST_GUILESS_MAIN(TestProxySetting)

@@ -38,8 +38,8 @@ void TestRecordCodec::flagReadOnce() {
     QFETCH(QString, flag);
     QFETCH(bool, on);
     const QString line = u"\""_s + flag + u"\",\"x\"\r\n"_s;
-    QCOMPARE(ParsePages(line).value(0).Enabled, on);
-    QCOMPARE(ParseRules(line).value(0).Enabled, on);
+    QCOMPARE(parsePages(line).value(0).Enabled, on);
+    QCOMPARE(parseRules(line).value(0).Enabled, on);
 }
 
 void TestRecordCodec::pagesRead_data() {
@@ -62,7 +62,7 @@ void TestRecordCodec::pagesRead_data() {
 void TestRecordCodec::pagesRead() {
     QFETCH(QString, text);
     QFETCH(Pages, pages);
-    QCOMPARE(ParsePages(text), pages);
+    QCOMPARE(parsePages(text), pages);
 }
 
 void TestRecordCodec::exclusionWordsRead_data() {
@@ -78,7 +78,7 @@ void TestRecordCodec::exclusionWordsRead_data() {
 void TestRecordCodec::exclusionWordsRead() {
     QFETCH(QString, exclusions);
     QFETCH(QStringList, words);
-    const Rules rules = ParseRules(u"\"1\",\"R\",\"<b>\",\"</b>\",\""_s + exclusions + u"\"\r\n"_s);
+    const Rules rules = parseRules(u"\"1\",\"R\",\"<b>\",\"</b>\",\""_s + exclusions + u"\"\r\n"_s);
     QCOMPARE(rules, (Rules{{true, u"R"_s, u"<b>"_s, u"</b>"_s, words}}));
 }
 
@@ -110,7 +110,7 @@ void TestRecordCodec::writtenBackAsRead() {
     QFETCH(bool, isPageFile);
     QFETCH(QString, text);
     QFETCH(QString, written);
-    QCOMPARE(isPageFile ? FormatPages(ParsePages(text)) : FormatRules(ParseRules(text)), written);
+    QCOMPARE(isPageFile ? formatPages(parsePages(text)) : formatRules(parseRules(text)), written);
 }
 
 void TestRecordCodec::keywordsWrittenBack_data() {
@@ -125,8 +125,8 @@ void TestRecordCodec::keywordsWrittenBack_data() {
 void TestRecordCodec::keywordsWrittenBack() {
     QFETCH(QString, text);
     QFETCH(QStringList, keywords);
-    QCOMPARE(ParseKeywords(text), keywords);
-    QCOMPARE(FormatKeywords(keywords), text);
+    QCOMPARE(parseKeywords(text), keywords);
+    QCOMPARE(formatKeywords(keywords), text);
 }
 
 QTEST_GUILESS_MAIN(TestRecordCodec)

@@ -10,7 +10,7 @@ using Records = QList<QStringList>;
 
 namespace {
 
-DataTable TableOf(int fieldCount, const Records& records) {
+DataTable tableOf(int fieldCount, const Records& records) {
     DataTable table(fieldCount);
     table.clear();
     for (qsizetype i = 0; i < records.size(); ++i) {
@@ -23,7 +23,7 @@ DataTable TableOf(int fieldCount, const Records& records) {
 }
 
 // Values made of the pieces that trouble a CSV reader.
-QString RandomValue(QRandomGenerator& random) {
+QString randomValue(QRandomGenerator& random) {
     static const QStringList pieces = {
         u"a"_s,  u"Z9"_s, u"\""_s, u"\"\""_s,     u","_s,  u"\r\n"_s,           u" "_s,
         u"\r"_s, u"\n"_s, u"あ"_s, u"運行情報"_s, u"ｱｲ"_s, u"http://x/?a=1&b"_s};
@@ -103,23 +103,23 @@ void TestTableCodec::parse() {
     QFETCH(int, fieldCount);
     QFETCH(Records, records);
     DataTable table(fieldCount);
-    QCOMPARE(ParseTable(text, table), int(records.size()));
+    QCOMPARE(parseTable(text, table), int(records.size()));
     QCOMPARE(table.records(), records);
     // The record lists the data files see are the same, except that an empty text has none.
-    QCOMPARE(ParseRecords(text, fieldCount), text.isEmpty() ? Records() : records);
+    QCOMPARE(parseRecords(text, fieldCount), text.isEmpty() ? Records() : records);
 }
 
 void TestTableCodec::parseReplacesEarlierRecords() {
-    DataTable table = TableOf(2, {{u"old"_s, u"1"_s}, {u"old"_s, u"2"_s}, {u"old"_s, u"3"_s}});
-    QCOMPARE(ParseTable(u"new,x\r\n"_s, table), 1);
+    DataTable table = tableOf(2, {{u"old"_s, u"1"_s}, {u"old"_s, u"2"_s}, {u"old"_s, u"3"_s}});
+    QCOMPARE(parseTable(u"new,x\r\n"_s, table), 1);
     QCOMPARE(table.records(), (Records{{u"new"_s, u"x"_s}}));
-    QCOMPARE(ParseTable(QString(), table), 1);
+    QCOMPARE(parseTable(QString(), table), 1);
     QCOMPARE(table.records(), (Records{{{}, {}}}));
 }
 
 void TestTableCodec::parseHonoursOtherDelimiters() {
     DataTable table(2);
-    QCOMPARE(ParseTable(u"'a;''b';c\n'x\ny';z\n"_s, table, u";"_s, u"\n"_s, u'\''), 2);
+    QCOMPARE(parseTable(u"'a;''b';c\n'x\ny';z\n"_s, table, u";"_s, u"\n"_s, u'\''), 2);
     QCOMPARE(table.records(), (Records{{u"a;'b"_s, u"c"_s}, {u"x\ny"_s, u"z"_s}}));
 }
 
@@ -140,8 +140,8 @@ void TestTableCodec::format() {
     QFETCH(int, fieldCount);
     QFETCH(Records, records);
     QFETCH(QString, text);
-    QCOMPARE(FormatTable(TableOf(fieldCount, records)), text);
-    QCOMPARE(FormatRecords(records, fieldCount), text);
+    QCOMPARE(formatTable(tableOf(fieldCount, records)), text);
+    QCOMPARE(formatRecords(records, fieldCount), text);
 }
 
 void TestTableCodec::formatRecordsFitsTheFieldCount_data() {
@@ -157,7 +157,7 @@ void TestTableCodec::formatRecordsFitsTheFieldCount_data() {
 void TestTableCodec::formatRecordsFitsTheFieldCount() {
     QFETCH(Records, records);
     QFETCH(QString, text);
-    QCOMPARE(FormatRecords(records, 2), text);
+    QCOMPARE(formatRecords(records, 2), text);
 }
 
 void TestTableCodec::formatThenParseGivesSameRecords_data() {
@@ -175,14 +175,14 @@ void TestTableCodec::formatThenParseGivesSameRecords() {
     for (int record = 0; record < recordCount; ++record) {
         QStringList fields;
         for (int field = 0; field < fieldCount; ++field)
-            fields.append(RandomValue(random));
+            fields.append(randomValue(random));
         records.append(fields);
     }
-    const QString text = FormatTable(TableOf(fieldCount, records));
+    const QString text = formatTable(tableOf(fieldCount, records));
     DataTable parsed(fieldCount);
-    QCOMPARE(ParseTable(text, parsed), recordCount);
+    QCOMPARE(parseTable(text, parsed), recordCount);
     QCOMPARE(parsed.records(), records);
-    QCOMPARE(ParseRecords(FormatRecords(records, fieldCount), fieldCount), records);
+    QCOMPARE(parseRecords(formatRecords(records, fieldCount), fieldCount), records);
 }
 
 QTEST_GUILESS_MAIN(TestTableCodec)

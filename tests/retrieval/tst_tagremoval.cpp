@@ -8,7 +8,7 @@ using namespace Qt::StringLiterals;
 namespace {
 
 // The plain description of tag removal: each distinct tag deleted everywhere in turn.
-QString RemoveEachTagInTurn(QString fragment) {
+QString removeEachTagInTurn(QString fragment) {
     qsizetype g = 0;
     for (;;) {
         const qsizetype open = fragment.indexOf(u'<', g);
@@ -22,7 +22,7 @@ QString RemoveEachTagInTurn(QString fragment) {
     }
 }
 
-QString RandomFragment(QRandomGenerator& random, const QString& alphabet, int maxLength) {
+QString randomFragment(QRandomGenerator& random, const QString& alphabet, int maxLength) {
     QString text;
     const int length = random.bounded(maxLength + 1);
     for (int i = 0; i < length; ++i)
@@ -58,8 +58,8 @@ void TestTagRemoval::examples_data() {
 void TestTagRemoval::examples() {
     QFETCH(QString, fragment);
     QFETCH(QString, kept);
-    QCOMPARE(RemoveEachTagInTurn(fragment), kept);
-    QVERIFY(RemoveTags(fragment));
+    QCOMPARE(removeEachTagInTurn(fragment), kept);
+    QVERIFY(removeTags(fragment));
     QCOMPARE(fragment, kept);
 }
 
@@ -78,12 +78,12 @@ void TestTagRemoval::sameAsRemovingEachTagInTurn() {
     QFETCH(int, count);
     QRandomGenerator random(412);
     for (int i = 0; i < count; ++i) {
-        const QString fragment = RandomFragment(random, alphabet, maxLength);
+        const QString fragment = randomFragment(random, alphabet, maxLength);
         QString fast = fragment;
-        QVERIFY(RemoveTags(fast));
-        if (fast != RemoveEachTagInTurn(fragment))
+        QVERIFY(removeTags(fast));
+        if (fast != removeEachTagInTurn(fragment))
             QFAIL(qPrintable(u"differs on \"%1\": \"%2\" instead of \"%3\""_s.arg(
-                fragment, fast, RemoveEachTagInTurn(fragment))));
+                fragment, fast, removeEachTagInTurn(fragment))));
     }
 }
 
@@ -92,7 +92,7 @@ void TestTagRemoval::stopSignalEndsTheWork() {
     for (int i = 0; i < 100000; ++i)
         fragment += u"<t%1>x"_s.arg(i);
     int asked = 0;
-    QVERIFY(!RemoveTags(fragment, [&asked] { return ++asked == 3; }));
+    QVERIFY(!removeTags(fragment, [&asked] { return ++asked == 3; }));
     QCOMPARE(asked, 3);
 }
 

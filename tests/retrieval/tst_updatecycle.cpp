@@ -57,31 +57,31 @@ private:
     QList<FetchRequest> m_requests;
 };
 
-QString Url(int page) {
+QString pageUrl(int page) {
     return u"http://h"_s + QString::number(page) + u".test/p"_s;
 }
 
 // Each page's status as the page list shows it: the status word, then the error line.
-QMap<int, QString> StatusLines(const CycleResult& result) {
+QMap<int, QString> statusLines(const CycleResult& result) {
     QMap<int, QString> lines;
     for (auto status = result.pageStatuses.cbegin(); status != result.pageStatuses.cend(); ++status) {
         const bool error = status->kind == PageStatus::Kind::Error;
-        lines.insert(status.key(), CycleTexts::PageStatusText(*status) +
-                                       (error ? u' ' + CycleTexts::ErrorLine(status->error) : QString()));
+        lines.insert(status.key(), CycleTexts::pageStatusText(*status) +
+                                       (error ? u' ' + CycleTexts::errorLine(status->error) : QString()));
     }
     return lines;
 }
 
-PageError EmptyPage(const QString& url) {
+PageError emptyPage(const QString& url) {
     return PageError::about(PageError::Kind::EmptyPage, url);
 }
 
-DataSet Tables(int pageCount, const QList<int>& disabled = {}) {
+DataSet tables(int pageCount, const QList<int>& disabled = {}) {
     DataSet tables;
     for (int i = 1; i <= pageCount; ++i) {
         const QString n = QString::number(i);
         tables.pages.append(
-            {!disabled.contains(i), Url(i), u"ページ"_s + n, u"L"_s + n, QString(), QString()});
+            {!disabled.contains(i), pageUrl(i), u"ページ"_s + n, u"L"_s + n, QString(), QString()});
     }
     tables.rules = {{true, u"太字"_s, u"<b>"_s, QString(), {}}};
     return tables;
@@ -90,7 +90,7 @@ DataSet Tables(int pageCount, const QList<int>& disabled = {}) {
 struct Fixture {
     QTemporaryDir dir;
     FakeClock clock;
-    AppFolders folders{ParseStartupArguments(u"/singleuser"_s), dir.path(), dir.path()};
+    AppFolders folders{parseStartupArguments(u"/singleuser"_s), dir.path(), dir.path()};
     FakeWeb web;
     AppSettings settings;
     UpdateCycle cycle{clock};
@@ -98,7 +98,7 @@ struct Fixture {
     Fixture() {
         cycle.setFetcher(web.fetcher());
         cycle.setConnectivityCheck([] { return true; });
-        KeepDebugLogOf(cycle, folders, clock);
+        keepDebugLogOf(cycle, folders, clock);
     }
     CycleResult run(const DataSet& tables) {
         QSignalSpy finished(&cycle, &UpdateCycle::finished);
@@ -142,7 +142,7 @@ private slots:
 void TestUpdateCycle::noEnabledPageDoesNothing() {
     Fixture f;
     QSignalSpy started(&f.cycle, &UpdateCycle::started);
-    QVERIFY(!f.cycle.start(Tables(2, {1, 2}), f.settings));
+    QVERIFY(!f.cycle.start(tables(2, {1, 2}), f.settings));
     QVERIFY(!f.cycle.isRunning());
     QCOMPARE(started.count(), 0);
     QVERIFY(f.web.requests().isEmpty());
@@ -151,19 +151,19 @@ void TestUpdateCycle::noEnabledPageDoesNothing() {
 void TestUpdateCycle::failingPageIsReportedAndOthersPublished() {
     Fixture f;
     const FakeWeb::Page notFound{{}, FetchFailure::HttpStatus, 404};
-    f.web.add(Url(1), notFound);
-    f.web.add(Url(2), {"<p><b>運転見合わせ</b> <b>遅延</b></p>"});
+    f.web.add(pageUrl(1), notFound);
+    f.web.add(pageUrl(2), {"<p><b>運転見合わせ</b> <b>遅延</b></p>"});
     QSignalSpy firstError(&f.cycle, &UpdateCycle::firstErrorReported);
 
-    const CycleResult result = f.run(Tables(2));
+    const CycleResult result = f.run(tables(2));
     QCOMPARE(int(result.outcome), int(CycleResult::Outcome::Completed));
-    const FetchRequest request = f.web.requestFor(Url(1));
-    QCOMPARE(request.url, Url(1));
+    const FetchRequest request = f.web.requestFor(pageUrl(1));
+    QCOMPARE(request.url, pageUrl(1));
     // The fetcher's block first, then the cycle's own line for the page that did not arrive.
     QCOMPARE(result.errorLog,
-             CycleTexts::ErrorBlocks(
-                 {*DownloadFailure({{}, {}, notFound.failure, notFound.status}, request), EmptyPage(Url(1))},
-                 false));
+             CycleTexts::errorBlocks({*downloadFailure({{}, {}, notFound.failure, notFound.status}, request),
+                                      emptyPage(pageUrl(1))},
+                                     false));
     QCOMPARE(result.items, (InfoItems{{u"運転見合わせ"_s, 2, 1}, {u"遅延"_s, 2, 1}}));
     QCOMPARE(result.status, u"2件の情報があります"_s);
     QCOMPARE(result.infoExpires, f.clock.now().addSecs(15 * 60));
@@ -189,24 +189,26 @@ void TestUpdateCycle::hideErrorDialogLeavesOutSomeBlocks() {
     Fixture f;
     f.settings.HideErrorDialog = hide;
     const FetchResult fetched{{}, {}, failure, status};
-    f.web.add(Url(1), {{}, fetched.failure, fetched.httpStatus});
-    const CycleResult result = f.run(Tables(1));
-    const QString block = CycleTexts::ErrorBlock(*DownloadFailure(fetched, f.web.requestFor(Url(1))), false);
+    f.web.add(pageUrl(1), {{}, fetched.failure, fetched.httpStatus});
+    const CycleResult result = f.run(tables(1));
+    const QString block =
+        CycleTexts::errorBlock(*downloadFailure(fetched, f.web.requestFor(pageUrl(1))), false);
     QVERIFY(!block.isEmpty());
     // The cycle's own line for the page that did not arrive is never left out.
-    QCOMPARE(result.errorLog, (told ? block : QString()) + CycleTexts::ErrorBlock(EmptyPage(Url(1)), false));
+    QCOMPARE(result.errorLog,
+             (told ? block : QString()) + CycleTexts::errorBlock(emptyPage(pageUrl(1)), false));
 }
 
 void TestUpdateCycle::resultsComeInPageOrder() {
     Fixture f;
     const int pages = 6;
     for (int i = 1; i <= pages; ++i) // later pages answer first
-        f.web.add(Url(i),
+        f.web.add(pageUrl(i),
                   {"<b>" + QByteArray::number(i) + "</b>", FetchFailure::None, 200, (pages - i) * 40});
     QSignalSpy pageStarted(&f.cycle, &UpdateCycle::pageStarted);
     QSignalSpy handled(&f.cycle, &UpdateCycle::pageHandled);
 
-    const CycleResult result = f.run(Tables(pages));
+    const CycleResult result = f.run(tables(pages));
     QCOMPARE(result.items.size(), pages);
     for (int i = 0; i < pages; ++i) {
         QCOMPARE(result.items[i].page, i + 1);
@@ -220,14 +222,14 @@ void TestUpdateCycle::resultsComeInPageOrder() {
 void TestUpdateCycle::cancelAfterSecondOfFivePages() {
     Fixture f;
     for (int i = 1; i <= 5; ++i)
-        f.web.add(Url(i), {"<b>item" + QByteArray::number(i) + "</b>", FetchFailure::None, 200, i * 30});
+        f.web.add(pageUrl(i), {"<b>item" + QByteArray::number(i) + "</b>", FetchFailure::None, 200, i * 30});
     f.settings.DefaultMSG = u"既定"_s;
     connect(&f.cycle, &UpdateCycle::pageStarted, &f.cycle, [&f](int position) {
         if (position == 2)
             f.cycle.cancel();
     });
 
-    const CycleResult result = f.run(Tables(5));
+    const CycleResult result = f.run(tables(5));
     QCOMPARE(int(result.outcome), int(CycleResult::Outcome::Cancelled));
     QCOMPARE(result.items, (InfoItems{{u"item1"_s, 1, 1}, {u"item2"_s, 2, 1}}));
     QVERIFY(!result.infoExpires.has_value());
@@ -256,8 +258,8 @@ void TestUpdateCycle::defaultMessageWhenNothingExtracted() {
     f.settings.ShowTextInstead = false;
     f.settings.ShowDefaultMSG = showDefault;
     f.settings.DefaultMSG = message;
-    f.web.add(Url(1), {"<p>nothing bold</p>"});
-    const CycleResult result = f.run(Tables(1));
+    f.web.add(pageUrl(1), {"<p>nothing bold</p>"});
+    const CycleResult result = f.run(tables(1));
     QCOMPARE(result.items.size(), itemCount);
     if (itemCount == 1)
         QCOMPARE(result.items.first(), (InfoItem{message, 0, 0}));
@@ -267,9 +269,9 @@ void TestUpdateCycle::defaultMessageWhenNothingExtracted() {
 void TestUpdateCycle::wholePageTextWhenNothingExtracted() {
     Fixture f;
     f.settings.ShowTextInstead = true;
-    f.web.add(Url(1), {"<html><title>T</title><p>平常運転</p></html>"});
-    f.web.add(Url(2), {"<p>a <b>b</b></p>"});
-    const CycleResult result = f.run(Tables(2));
+    f.web.add(pageUrl(1), {"<html><title>T</title><p>平常運転</p></html>"});
+    f.web.add(pageUrl(2), {"<p>a <b>b</b></p>"});
+    const CycleResult result = f.run(tables(2));
     QCOMPARE(result.items, (InfoItems{{u"平常運転"_s, 1, InfoItem::WholePageRule}, {u"b"_s, 2, 1}}));
 }
 
@@ -302,32 +304,32 @@ void TestUpdateCycle::feedEntriesWhenNoRuleFound() {
     QFETCH(InfoItems, items);
     Fixture f;
     f.settings.ShowTextInstead = true;
-    f.web.add(Url(1), {page, {}});
-    QCOMPARE(f.run(Tables(1)).items, items);
+    f.web.add(pageUrl(1), {page, {}});
+    QCOMPARE(f.run(tables(1)).items, items);
 }
 
 void TestUpdateCycle::debugWritesPageDumpAndRunLog() {
     Fixture f;
     f.settings.Debug = true;
-    f.web.add(Url(1), {"<b>x</b>"});
-    f.web.add(Url(2), {"<b>y</b>"});
-    f.run(Tables(2));
-    const QString dump = QString::fromUtf8(ReadFileBytes(f.folders.pageDumpPath()));
+    f.web.add(pageUrl(1), {"<b>x</b>"});
+    f.web.add(pageUrl(2), {"<b>y</b>"});
+    f.run(tables(2));
+    const QString dump = QString::fromUtf8(readFileBytes(f.folders.pageDumpPath()));
     QCOMPARE(dump.count(u"\r\n"_s), 8);
-    QVERIFY(dump.startsWith(u"<!-- 07/Dec/2026:10:23:00 -->\r\n<!-- saved from url="_s + Url(1) +
+    QVERIFY(dump.startsWith(u"<!-- 07/Dec/2026:10:23:00 -->\r\n<!-- saved from url="_s + pageUrl(1) +
                             u" -->\r\n<b>x</b>\r\n\r\n"_s));
-    const QString log = QString::fromUtf8(ReadFileBytes(f.folders.runLogPath()));
+    const QString log = QString::fromUtf8(readFileBytes(f.folders.runLogPath()));
     const QString encoding = u" 文字コード: UTF-8（HTTP ヘッダー）\r\n"_s;
-    QCOMPARE(log, u"2026/12/07 10:23:00 [Get] "_s + Url(1) + encoding + u"2026/12/07 10:23:00 [Get] "_s +
-                      Url(2) + encoding);
+    QCOMPARE(log, u"2026/12/07 10:23:00 [Get] "_s + pageUrl(1) + encoding + u"2026/12/07 10:23:00 [Get] "_s +
+                      pageUrl(2) + encoding);
     QVERIFY(f.web.requests().first().debugAgent);
 }
 
 void TestUpdateCycle::takeOverPublishesNothing() {
     Fixture f;
-    f.web.add(Url(1), {"<b>x</b>", FetchFailure::None, 200, 2000});
+    f.web.add(pageUrl(1), {"<b>x</b>", FetchFailure::None, 200, 2000});
     QSignalSpy finished(&f.cycle, &UpdateCycle::finished);
-    QVERIFY(f.cycle.start(Tables(1), f.settings));
+    QVERIFY(f.cycle.start(tables(1), f.settings));
     f.cycle.takeOver();
     QCOMPARE(finished.count(), 1);
     const CycleResult result = finished.first().first().value<CycleResult>();
@@ -355,7 +357,7 @@ void TestUpdateCycle::exitWaitsForWorkersOnlySoLong() {
             QThread::msleep(5);
         return FetchResult{};
     });
-    QVERIFY(f.cycle.start(Tables(1), f.settings));
+    QVERIFY(f.cycle.start(tables(1), f.settings));
     QTRY_VERIFY(started);
     f.cycle.takeOver();
     QCOMPARE(f.cycle.waitForWorkers(std::chrono::milliseconds(300)), obeysStop);
@@ -368,7 +370,7 @@ void TestUpdateCycle::offlineFetchesNothing() {
     f.settings.AutoDialing = true;
     f.cycle.setConnectivityCheck([] { return false; });
     QSignalSpy started(&f.cycle, &UpdateCycle::started);
-    const CycleResult result = f.run(Tables(2));
+    const CycleResult result = f.run(tables(2));
     QCOMPARE(started.count(), 0);
     QCOMPARE(int(result.outcome), int(CycleResult::Outcome::Offline));
     QCOMPARE(result.status, u"情報はありません"_s);
@@ -377,13 +379,13 @@ void TestUpdateCycle::offlineFetchesNothing() {
 
 void TestUpdateCycle::brokenPasswordIsReportedAndPageStillFetched() {
     Fixture f;
-    DataSet tables = Tables(1);
+    DataSet tables = ::tables(1);
     tables.pages[0].UserName = u"user"_s;
     tables.pages[0].Password = u"PQR"_s; // breaks off inside a pair
-    f.web.add(Url(1), {"<b>x</b>"});
+    f.web.add(pageUrl(1), {"<b>x</b>"});
     const CycleResult result = f.run(tables);
     QCOMPARE(result.errorLog,
-             CycleTexts::ErrorBlock(PageError::about(PageError::Kind::BrokenPassword, Url(1)), false));
+             CycleTexts::errorBlock(PageError::about(PageError::Kind::BrokenPassword, pageUrl(1)), false));
     QCOMPARE(f.web.requests().size(), 1);
     QCOMPARE(result.items.size(), 1);
 }
@@ -391,25 +393,25 @@ void TestUpdateCycle::brokenPasswordIsReportedAndPageStillFetched() {
 void TestUpdateCycle::pageStatusOfEachEnabledPage() {
     Fixture f;
     f.settings.ShowTextInstead = false;
-    f.web.add(Url(2), {"<b>a</b> <b>b</b>"});
-    f.web.add(Url(3), {"<p>平常運転</p>"});
-    f.web.add(Url(4), {{}, FetchFailure::HttpStatus, 404});
-    f.web.add(Url(5), {"<b>a</b>"});
-    f.web.add(Url(6), {{}, FetchFailure::HttpStatus, 500});
-    DataSet tables = Tables(6, {1});
+    f.web.add(pageUrl(2), {"<b>a</b> <b>b</b>"});
+    f.web.add(pageUrl(3), {"<p>平常運転</p>"});
+    f.web.add(pageUrl(4), {{}, FetchFailure::HttpStatus, 404});
+    f.web.add(pageUrl(5), {"<b>a</b>"});
+    f.web.add(pageUrl(6), {{}, FetchFailure::HttpStatus, 500});
+    DataSet tables = ::tables(6, {1});
     tables.pages[4].Password = u"PQR"_s; // cannot be restored: an error, yet items
     const QMap<int, QString> statuses{{2, u"2件"_s},
                                       {3, u"該当なし"_s}, // the default message is no page's
                                       {4, u"エラー エラー :404 Not Found"_s},
                                       {5, u"1件"_s},
                                       {6, u"エラー エラー :500 Internal Server Error"_s}};
-    QCOMPARE(StatusLines(f.run(tables)), statuses);
+    QCOMPARE(statusLines(f.run(tables)), statuses);
     f.settings.ShowTextInstead = true; // the whole-page text shows, yet no rule matched
     const CycleResult withText = f.run(tables);
     QVERIFY(withText.items.contains(InfoItem(u"平常運転"_s, 3, InfoItem::WholePageRule)));
-    QCOMPARE(StatusLines(withText), statuses);
+    QCOMPARE(statusLines(withText), statuses);
     f.settings.HideErrorDialog = true; // the log leaves the 404 out, the status keeps its reason
-    QCOMPARE(StatusLines(f.run(tables)), statuses);
+    QCOMPARE(statusLines(f.run(tables)), statuses);
 }
 
 QTEST_GUILESS_MAIN(TestUpdateCycle)

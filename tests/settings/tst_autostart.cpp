@@ -43,24 +43,24 @@ void TestAutostart::cleanup() {
 
 void TestAutostart::registerReadUnregister() {
     AppSettings settings;
-    RegisterAutorun(u"/usr/lib/sorvanta/sorvanta"_s);
+    registerAutorun(u"/usr/lib/sorvanta/sorvanta"_s);
     const QString path = m_dir->filePath(u"autostart/kwSorvanta.desktop"_s);
     QCOMPARE(
-        ReadFileBytes(path),
+        readFileBytes(path),
         QByteArray("[Desktop Entry]\nType=Application\nName=Sorvanta\nExec=/usr/lib/sorvanta/sorvanta\n"));
-    ReadAutorunState(settings);
+    readAutorunState(settings);
     QVERIFY(settings.AutoRun);
-    UnregisterAutorun();
+    unregisterAutorun();
     QVERIFY(!QFileInfo::exists(path));
-    ReadAutorunState(settings);
+    readAutorunState(settings);
     QVERIFY(!settings.AutoRun);
 }
 
 void TestAutostart::entryPathFollowsConfigHome() {
-    QCOMPARE(AutorunEntryPath(), m_dir->path() + u"/autostart/kwSorvanta.desktop"_s);
+    QCOMPARE(autorunEntryPath(), m_dir->path() + u"/autostart/kwSorvanta.desktop"_s);
     qunsetenv("XDG_CONFIG_HOME");
     qputenv("HOME", QFile::encodeName(m_dir->path()));
-    QCOMPARE(AutorunEntryPath(), m_dir->path() + u"/.config/autostart/kwSorvanta.desktop"_s);
+    QCOMPARE(autorunEntryPath(), m_dir->path() + u"/.config/autostart/kwSorvanta.desktop"_s);
 }
 
 void TestAutostart::readState_data() {
@@ -81,10 +81,10 @@ void TestAutostart::readState() {
     QFETCH(QByteArray, entry);
     QFETCH(bool, autoRun);
     QVERIFY(QDir(m_dir->path()).mkdir(u"autostart"_s));
-    WriteFileBytes(AutorunEntryPath(), entry);
+    writeFileBytes(autorunEntryPath(), entry);
     AppSettings settings;
     settings.AutoRun = !autoRun;
-    ReadAutorunState(settings);
+    readAutorunState(settings);
     QCOMPARE(settings.AutoRun, autoRun);
 }
 
@@ -102,26 +102,26 @@ void TestAutostart::execValueQuoted_data() {
 void TestAutostart::execValueQuoted() {
     QFETCH(QString, programPath);
     QFETCH(QString, exec);
-    QCOMPARE(AutorunExecValue(programPath), exec);
-    RegisterAutorun(programPath);
+    QCOMPARE(autorunExecValue(programPath), exec);
+    registerAutorun(programPath);
     AppSettings settings;
-    ReadAutorunState(settings);
+    readAutorunState(settings);
     QVERIFY(settings.AutoRun);
-    QVERIFY(ReadFileBytes(AutorunEntryPath()).contains((u"\nExec="_s + exec + u'\n').toUtf8()));
+    QVERIFY(readFileBytes(autorunEntryPath()).contains((u"\nExec="_s + exec + u'\n').toUtf8()));
 }
 
 void TestAutostart::registerIntoUnusableFolderIsSilent() {
     // The config home is a file, so the autostart folder cannot be made.
     const QString blocker = m_dir->filePath(u"blocker"_s);
-    WriteFileBytes(blocker, "x");
+    writeFileBytes(blocker, "x");
     qputenv("XDG_CONFIG_HOME", QFile::encodeName(blocker));
-    RegisterAutorun(u"/usr/bin/sorvanta"_s);
+    registerAutorun(u"/usr/bin/sorvanta"_s);
     AppSettings settings;
     settings.AutoRun = true;
-    ReadAutorunState(settings);
+    readAutorunState(settings);
     QVERIFY(!settings.AutoRun);
-    UnregisterAutorun();
-    QCOMPARE(ReadFileBytes(blocker), QByteArray("x"));
+    unregisterAutorun();
+    QCOMPARE(readFileBytes(blocker), QByteArray("x"));
 }
 
 QTEST_GUILESS_MAIN(TestAutostart)

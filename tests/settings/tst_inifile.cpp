@@ -133,12 +133,12 @@ void TestIniFile::cp932FileLoads() {
 void TestIniFile::saveWritesUtf8WithCrLf() {
     QTemporaryDir dir;
     const QString path = dir.filePath(u"a.ini"_s);
-    WriteFileBytes(path, EncodeCp932(u"[S]\r\nold=ゴシック\r\n"_s));
+    writeFileBytes(path, encodeCp932(u"[S]\r\nold=ゴシック\r\n"_s));
     std::optional<IniFile> ini = IniFile::load(path);
     QVERIFY(ini);
     ini->setValue(u"S", u"k", u"明朝"_s);
     QVERIFY(ini->save(path));
-    QCOMPARE(ReadFileBytes(path), u"[S]\r\nold=ゴシック\r\nk=明朝\r\n"_s.toUtf8());
+    QCOMPARE(readFileBytes(path), u"[S]\r\nold=ゴシック\r\nk=明朝\r\n"_s.toUtf8());
 }
 
 void TestIniFile::missingFileIsEmpty() {

@@ -31,7 +31,7 @@ void TestOptionsRules::delayProblem() {
     QFETCH(QString, autoReloadDelay);
     QFETCH(QString, showInfoDelay);
     QFETCH(QString, refusedBox);
-    const std::optional<DelayProblem> problem = FindDelayProblem(autoReloadDelay, showInfoDelay);
+    const std::optional<DelayProblem> problem = findDelayProblem(autoReloadDelay, showInfoDelay);
     const auto name = [](DelayProblem::Box box) {
         return box == DelayProblem::Box::AutoReloadDelay ? u"AutoReloadDelay"_s : u"ShowInfoDelay"_s;
     };
@@ -52,7 +52,7 @@ void TestOptionsRules::soundFileStartFolder() {
     QTemporaryDir dir;
     QVERIFY(QDir(dir.path()).mkdir(u"sounds"_s));
     const QString file = currentFile.isEmpty() ? QString() : dir.filePath(currentFile);
-    QCOMPARE(SoundFileStartFolder(file), inSounds ? dir.filePath(u"sounds"_s) : QDir::homePath());
+    QCOMPARE(::soundFileStartFolder(file), inSounds ? dir.filePath(u"sounds"_s) : QDir::homePath());
 }
 
 QTEST_GUILESS_MAIN(TestOptionsRules)

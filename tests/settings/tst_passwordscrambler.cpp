@@ -9,18 +9,18 @@ using namespace Qt::StringLiterals;
 namespace {
 
 // A text made of the characters with the given single-byte codes, as a hand-built scrambled text.
-QString FromCodes(std::initializer_list<int> codes) {
+QString fromCodes(std::initializer_list<int> codes) {
     QString text;
     for (const int code : codes)
         text += QChar(static_cast<char16_t>(code));
     return text;
 }
 
-int CodeAt(const QString& text, qsizetype index) {
+int codeAt(const QString& text, qsizetype index) {
     return text.at(index).unicode();
 }
 
-bool IsCarrier(int code) {
+bool isCarrier(int code) {
     return code >= 70 && code <= 109;
 }
 
@@ -62,11 +62,11 @@ void TestPasswordScrambler::everyCarriedCodeRoundTrips_data() {
 void TestPasswordScrambler::everyCarriedCodeRoundTrips() {
     QFETCH(QString, password);
     for (const std::uint32_t seed : {1u, 2u, 3u}) {
-        const QString scrambled = EncryptPassword(password, seed);
+        const QString scrambled = encryptPassword(password, seed);
         QCOMPARE(scrambled.size(), 18);
-        QCOMPARE(DecryptPassword(scrambled), std::optional<QString>(password));
+        QCOMPARE(decryptPassword(scrambled), std::optional<QString>(password));
     }
-    QCOMPARE(DecryptPassword(EncryptPassword(password)), std::optional<QString>(password));
+    QCOMPARE(decryptPassword(encryptPassword(password)), std::optional<QString>(password));
 }
 
 void TestPasswordScrambler::mixedPasswordsRoundTrip_data() {
@@ -85,8 +85,8 @@ void TestPasswordScrambler::mixedPasswordsRoundTrip_data() {
 
 void TestPasswordScrambler::mixedPasswordsRoundTrip() {
     QFETCH(QString, password);
-    QCOMPARE(DecryptPassword(EncryptPassword(password, 42)), std::optional<QString>(password));
-    QCOMPARE(DecryptPassword(EncryptPassword(password)), std::optional<QString>(password));
+    QCOMPARE(decryptPassword(encryptPassword(password, 42)), std::optional<QString>(password));
+    QCOMPARE(decryptPassword(encryptPassword(password)), std::optional<QString>(password));
 }
 
 void TestPasswordScrambler::storedLength_data() {
@@ -105,16 +105,16 @@ void TestPasswordScrambler::storedLength() {
     QFETCH(int, storedLength);
     QFETCH(bool, endMarker);
     const QString password = u"xA5i"_s.repeated(5).left(passwordLength);
-    const QString scrambled = EncryptPassword(password, 7);
+    const QString scrambled = encryptPassword(password, 7);
     QCOMPARE(scrambled.size(), storedLength);
     // End markers (120..125) never occur in pairs or filler.
     const qsizetype markerAt = 2 * passwordLength;
     for (qsizetype i = 0; i < scrambled.size(); ++i) {
-        const bool isEndMarker = CodeAt(scrambled, i) >= 120 && CodeAt(scrambled, i) <= 125;
+        const bool isEndMarker = codeAt(scrambled, i) >= 120 && codeAt(scrambled, i) <= 125;
         QCOMPARE(isEndMarker, endMarker && i == markerAt);
         if (endMarker && i > markerAt)
-            QVERIFY2(IsCarrier(CodeAt(scrambled, i)),
-                     qPrintable(u"filler code %1"_s.arg(CodeAt(scrambled, i))));
+            QVERIFY2(isCarrier(codeAt(scrambled, i)),
+                     qPrintable(u"filler code %1"_s.arg(codeAt(scrambled, i))));
     }
 }
 
@@ -129,7 +129,7 @@ void TestPasswordScrambler::outputUsesOnlyStorableCodes_data() {
 void TestPasswordScrambler::outputUsesOnlyStorableCodes() {
     QFETCH(QString, password);
     for (std::uint32_t seed = 0; seed < 50; ++seed) {
-        const QString scrambled = EncryptPassword(password, seed);
+        const QString scrambled = encryptPassword(password, seed);
         for (const QChar character : scrambled) {
             const int code = character.unicode();
             QVERIFY2((code >= 30 && code <= 59) || (code >= 70 && code <= 125),
@@ -139,16 +139,16 @@ void TestPasswordScrambler::outputUsesOnlyStorableCodes() {
 }
 
 void TestPasswordScrambler::eachScramblingDiffers() {
-    const QString first = EncryptPassword(u"secret"_s);
-    const QString second = EncryptPassword(u"secret"_s);
+    const QString first = encryptPassword(u"secret"_s);
+    const QString second = encryptPassword(u"secret"_s);
     QVERIFY(first != second);
-    QCOMPARE(DecryptPassword(first), std::optional<QString>(u"secret"_s));
-    QCOMPARE(DecryptPassword(second), std::optional<QString>(u"secret"_s));
+    QCOMPARE(decryptPassword(first), std::optional<QString>(u"secret"_s));
+    QCOMPARE(decryptPassword(second), std::optional<QString>(u"secret"_s));
 }
 
 void TestPasswordScrambler::sameSeedGivesSameText() {
-    QCOMPARE(EncryptPassword(u"secret"_s, 99), EncryptPassword(u"secret"_s, 99));
-    QVERIFY(EncryptPassword(u"secret"_s, 99) != EncryptPassword(u"secret"_s, 100));
+    QCOMPARE(encryptPassword(u"secret"_s, 99), encryptPassword(u"secret"_s, 99));
+    QVERIFY(encryptPassword(u"secret"_s, 99) != encryptPassword(u"secret"_s, 100));
 }
 
 void TestPasswordScrambler::pairForOneCharacter_data() {
@@ -173,13 +173,13 @@ void TestPasswordScrambler::pairForOneCharacter() {
     QFETCH(int, firstDigit);
     QFETCH(int, secondDigit);
     for (std::uint32_t seed = 0; seed < 20; ++seed) {
-        const QString scrambled = EncryptPassword(password, seed);
-        const int first = CodeAt(scrambled, 0);
-        const int second = CodeAt(scrambled, 1);
+        const QString scrambled = encryptPassword(password, seed);
+        const int first = codeAt(scrambled, 0);
+        const int second = codeAt(scrambled, 1);
         QVERIFY2(first >= firstLowest && first <= firstHighest, qPrintable(QString::number(first)));
         if (firstDigit >= 0)
             QCOMPARE(first % 10, firstDigit);
-        QVERIFY2(IsCarrier(second), qPrintable(QString::number(second)));
+        QVERIFY2(isCarrier(second), qPrintable(QString::number(second)));
         QCOMPARE(second % 10, secondDigit);
     }
 }
@@ -189,12 +189,12 @@ void TestPasswordScrambler::randomChoicesCoverTheirRanges() {
     // of 30..39; the end marker each of 120..125; filler each digit.
     QSet<int> carriers, markers, endMarkers, fillerDigits;
     for (std::uint32_t seed = 0; seed < 400; ++seed) {
-        const QString scrambled = EncryptPassword(u"Ax"_s, seed);
-        carriers.insert(CodeAt(scrambled, 0));
-        markers.insert(CodeAt(scrambled, 2));
-        endMarkers.insert(CodeAt(scrambled, 4));
+        const QString scrambled = encryptPassword(u"Ax"_s, seed);
+        carriers.insert(codeAt(scrambled, 0));
+        markers.insert(codeAt(scrambled, 2));
+        endMarkers.insert(codeAt(scrambled, 4));
         for (qsizetype i = 5; i < scrambled.size(); ++i)
-            fillerDigits.insert(CodeAt(scrambled, i) % 10);
+            fillerDigits.insert(codeAt(scrambled, i) % 10);
     }
     QCOMPARE(carriers, (QSet<int>{76, 86, 96, 106}));
     QCOMPARE(markers, (QSet<int>{30, 31, 32, 33, 34, 35, 36, 37, 38, 39}));
@@ -206,40 +206,40 @@ void TestPasswordScrambler::restoresTextsScrambledElsewhere_data() {
     QTest::addColumn<QString>("scrambled");
     QTest::addColumn<QString>("password");
     // a = 097, b = 098, c = 099: carriers chosen by hand, then end marker 123 and 11 fillers.
-    QTest::newRow("abc") << FromCodes(
+    QTest::newRow("abc") << fromCodes(
                                 {79, 107, 99, 88, 89, 109, 123, 70, 81, 92, 103, 74, 85, 96, 107, 78, 89, 90})
                          << u"abc"_s;
     QTest::newRow("x, 7, i, s through markers")
-        << FromCodes({35, 100, 113, 85, 50, 95, 49, 75, 120, 70, 70, 70, 70, 70, 70, 70, 70, 70})
+        << fromCodes({35, 100, 113, 85, 50, 95, 49, 75, 120, 70, 70, 70, 70, 70, 70, 70, 70, 70})
         << u"x7is"_s;
     QTest::newRow("empty: end marker first")
-        << FromCodes({125, 71, 82, 93, 104, 75, 86, 97, 108, 79, 70, 81, 92, 103, 74, 85, 96, 107})
+        << fromCodes({125, 71, 82, 93, 104, 75, 86, 97, 108, 79, 70, 81, 92, 103, 74, 85, 96, 107})
         << QString();
     QTest::newRow("quote, comma and space carried")
-        << FromCodes({73, 94, 74, 84, 73, 82, 121, 99, 99, 99, 99, 99, 99, 99, 99, 99, 99, 99}) << u"\", "_s;
+        << fromCodes({73, 94, 74, 84, 73, 82, 121, 99, 99, 99, 99, 99, 99, 99, 99, 99, 99, 99}) << u"\", "_s;
     QTest::newRow("nine characters, no end marker")
-        << FromCodes({76, 75, 86, 96, 106, 77, 96, 88, 76, 99, 87, 70, 97, 81, 107, 72, 77, 73})
+        << fromCodes({76, 75, 86, 96, 106, 77, 96, 88, 76, 99, 87, 70, 97, 81, 107, 72, 77, 73})
         << u"ABCDEFGHI"_s;
-    QTest::newRow("anything after the end marker is ignored") << FromCodes({76, 75, 122, 35}) << u"A"_s;
+    QTest::newRow("anything after the end marker is ignored") << fromCodes({76, 75, 122, 35}) << u"A"_s;
 }
 
 void TestPasswordScrambler::restoresTextsScrambledElsewhere() {
     QFETCH(QString, scrambled);
     QFETCH(QString, password);
-    QCOMPARE(DecryptPassword(scrambled), std::optional<QString>(password));
+    QCOMPARE(decryptPassword(scrambled), std::optional<QString>(password));
 }
 
 void TestPasswordScrambler::brokenTextsFail_data() {
     QTest::addColumn<QString>("scrambled");
-    QTest::newRow("one carrier alone") << FromCodes({79});
-    QTest::newRow("odd length without end marker") << FromCodes({79, 107, 99});
-    QTest::newRow("marker at the end") << FromCodes({79, 107, 35});
-    QTest::newRow("lone 11 marker") << FromCodes({113});
+    QTest::newRow("one carrier alone") << fromCodes({79});
+    QTest::newRow("odd length without end marker") << fromCodes({79, 107, 99});
+    QTest::newRow("marker at the end") << fromCodes({79, 107, 35});
+    QTest::newRow("lone 11 marker") << fromCodes({113});
 }
 
 void TestPasswordScrambler::brokenTextsFail() {
     QFETCH(QString, scrambled);
-    QCOMPARE(DecryptPassword(scrambled), std::nullopt);
+    QCOMPARE(decryptPassword(scrambled), std::nullopt);
 }
 
 void TestPasswordScrambler::uncarriedCharactersComeBackChanged_data() {
@@ -254,7 +254,7 @@ void TestPasswordScrambler::uncarriedCharactersComeBackChanged_data() {
 void TestPasswordScrambler::uncarriedCharactersComeBackChanged() {
     QFETCH(QString, password);
     QFETCH(QString, restored);
-    QCOMPARE(DecryptPassword(EncryptPassword(password, 5)), std::optional<QString>(restored));
+    QCOMPARE(decryptPassword(encryptPassword(password, 5)), std::optional<QString>(restored));
 }
 
 void TestPasswordScrambler::survivesScrambling_data() {
@@ -274,9 +274,9 @@ void TestPasswordScrambler::survivesScrambling_data() {
 void TestPasswordScrambler::survivesScrambling() {
     QFETCH(QString, password);
     QFETCH(bool, survives);
-    QCOMPARE(PasswordSurvivesScrambling(password), survives);
+    QCOMPARE(passwordSurvivesScrambling(password), survives);
     if (survives)
-        QCOMPARE(DecryptPassword(EncryptPassword(password)), std::optional<QString>(password));
+        QCOMPARE(decryptPassword(encryptPassword(password)), std::optional<QString>(password));
 }
 
 QTEST_GUILESS_MAIN(TestPasswordScrambler)

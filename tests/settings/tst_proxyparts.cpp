@@ -34,10 +34,10 @@ void TestProxyParts::splitAndJoin() {
     QFETCH(QString, address);
     QFETCH(QString, port);
     QFETCH(QString, joined);
-    const ProxyParts parts = SplitProxy(proxy);
+    const ProxyParts parts = splitProxy(proxy);
     QCOMPARE(parts.address, address);
     QCOMPARE(parts.port, port);
-    QCOMPARE(JoinProxy(parts.address, parts.port), joined);
+    QCOMPARE(joinProxy(parts.address, parts.port), joined);
 }
 
 QTEST_GUILESS_MAIN(TestProxyParts)

@@ -22,13 +22,13 @@ namespace {
 const QString Section = u"[Sorvanta 1.00]"_s;
 const QString DefaultMessage = u"現在、遅れに関する情報はありません。"_s;
 
-AppFolders SingleUserFolders(const QString& dir) {
-    return AppFolders(ParseStartupArguments(u"/singleuser"_s), dir, dir + u"/appdata"_s);
+AppFolders singleUserFolders(const QString& dir) {
+    return AppFolders(parseStartupArguments(u"/singleuser"_s), dir, dir + u"/appdata"_s);
 }
 
 // Every field written out, so that a wrong default in the record's declaration shows as well.
 // Positions are read with single precision; ReloadPhase is 23 % 5 at the fake clock's 10:23.
-AppSettings ExpectedDefaults() {
+AppSettings expectedDefaults() {
     // clang-format off
     return AppSettings{
         .XPosR = double(0.3f), .YPosR = double(0.3f), .FixWindowPosition = true, .AutoRun = false,
@@ -50,25 +50,25 @@ AppSettings ExpectedDefaults() {
     // clang-format on
 }
 
-QStringList IniLines(const QString& dir, const QString& name = u"Sorvanta.ini"_s) {
-    QStringList lines = DecodeAnsiText(ReadFileBytes(dir + u'/' + name)).split(u"\r\n"_s);
+QStringList iniLines(const QString& dir, const QString& name = u"Sorvanta.ini"_s) {
+    QStringList lines = decodeAnsiText(readFileBytes(dir + u'/' + name)).split(u"\r\n"_s);
     if (lines.last().isEmpty())
         lines.removeLast();
     return lines;
 }
 
 // What a save of the defaults writes, in order and format.
-QStringList DefaultSaveLines() {
-    return IniLines(QStringLiteral(SORVANTA_TEST_DATA "/settings"), u"defaults-saved.ini"_s);
+QStringList defaultSaveLines() {
+    return iniLines(QStringLiteral(SORVANTA_TEST_DATA "/settings"), u"defaults-saved.ini"_s);
 }
 
-template <typename T> QString Describe(const char16_t* name, const T& value) {
+template <typename T> QString describe(const char16_t* name, const T& value) {
     return QString::fromUtf16(name) + u'=' + QVariant::fromValue(value).toString();
 }
 
 // One line per field, so a failed comparison names the field that differs.
-#define FIELD(name) Describe(u"" #name, s.name)
-QStringList Dump(const AppSettings& s) {
+#define FIELD(name) describe(u"" #name, s.name)
+QStringList dump(const AppSettings& s) {
     // clang-format off
     return {
         FIELD(XPosR), FIELD(YPosR), FIELD(FixWindowPosition), FIELD(AutoRun), FIELD(TopMost),
@@ -88,29 +88,29 @@ QStringList Dump(const AppSettings& s) {
 }
 #undef FIELD
 
-AppSettings LoadText(const QString& dir, const QString& iniText, double dpi = 96) {
-    WriteFileBytes(dir + u"/Sorvanta.ini"_s, iniText.toUtf8());
-    return LoadSettings(SingleUserFolders(dir), FakeClock(), dpi);
+AppSettings loadText(const QString& dir, const QString& iniText, double dpi = 96) {
+    writeFileBytes(dir + u"/Sorvanta.ini"_s, iniText.toUtf8());
+    return loadSettings(singleUserFolders(dir), FakeClock(), dpi);
 }
 
-void AddKeyRow(const QString& line, bool saved, const std::function<void(AppSettings&)>& change) {
-    AppSettings expected = ExpectedDefaults();
+void addKeyRow(const QString& line, bool saved, const std::function<void(AppSettings&)>& change) {
+    AppSettings expected = expectedDefaults();
     change(expected);
     QTest::newRow(line.section(u'=', 0, 0).toUtf8().constData()) << line << saved << expected;
 }
 
-void AddCase(const char* name, const QString& line, const std::function<void(AppSettings&)>& change) {
-    AppSettings expected = ExpectedDefaults();
+void addCase(const char* name, const QString& line, const std::function<void(AppSettings&)>& change) {
+    AppSettings expected = expectedDefaults();
     change(expected);
     QTest::newRow(name) << line << expected;
 }
 
 // The row's line alone in the section loads as the row's record.
-void CompareLoadedLine() {
+void compareLoadedLine() {
     QFETCH(QString, line);
     QFETCH(AppSettings, expected);
     QTemporaryDir dir;
-    QCOMPARE(Dump(LoadText(dir.path(), Section + u"\r\n"_s + line + u"\r\n"_s)), Dump(expected));
+    QCOMPARE(dump(loadText(dir.path(), Section + u"\r\n"_s + line + u"\r\n"_s)), dump(expected));
 }
 
 } // namespace
@@ -156,7 +156,7 @@ void TestSettingsStore::emptyFileGivesDefaults_data() {
 void TestSettingsStore::emptyFileGivesDefaults() {
     QFETCH(QString, text);
     QTemporaryDir dir;
-    QCOMPARE(Dump(LoadText(dir.path(), text)), Dump(ExpectedDefaults()));
+    QCOMPARE(dump(loadText(dir.path(), text)), dump(expectedDefaults()));
 }
 
 // One row per key: a text in the saved format and the field it must land in.
@@ -164,72 +164,72 @@ void TestSettingsStore::keyReadsIntoItsField_data() {
     QTest::addColumn<QString>("line");
     QTest::addColumn<bool>("saved");
     QTest::addColumn<AppSettings>("expected");
-    AddKeyRow(u"XPosR=0.5000000"_s, true, [](AppSettings& s) { s.XPosR = 0.5; });
-    AddKeyRow(u"YPosR=0.2500000"_s, true, [](AppSettings& s) { s.YPosR = 0.25; });
-    AddKeyRow(u"FixWindowPosition=No"_s, true, [](AppSettings& s) { s.FixWindowPosition = false; });
-    AddKeyRow(u"ImageDir=Blue Sky"_s, true, [](AppSettings& s) { s.ImageDir = u"Blue Sky"_s; });
-    AddKeyRow(u"ImageTitle=skin.bmp"_s, true, [](AppSettings& s) { s.ImageTitle = u"skin.bmp"_s; });
-    AddKeyRow(u"Top=45"_s, false, [](AppSettings& s) { s.Top = 45; });
-    AddKeyRow(u"Left=20"_s, false, [](AppSettings& s) { s.Left = 20; });
-    AddKeyRow(u"TopMost=No"_s, true, [](AppSettings& s) { s.TopMost = false; });
-    AddKeyRow(u"LoadAtFirst=No"_s, true, [](AppSettings& s) { s.LoadAtFirst = false; });
-    AddKeyRow(u"AutoReload=No"_s, true, [](AppSettings& s) { s.AutoReload = false; });
-    AddKeyRow(u"AutoReloadDelay=7"_s, true, [](AppSettings& s) {
+    addKeyRow(u"XPosR=0.5000000"_s, true, [](AppSettings& s) { s.XPosR = 0.5; });
+    addKeyRow(u"YPosR=0.2500000"_s, true, [](AppSettings& s) { s.YPosR = 0.25; });
+    addKeyRow(u"FixWindowPosition=No"_s, true, [](AppSettings& s) { s.FixWindowPosition = false; });
+    addKeyRow(u"ImageDir=Blue Sky"_s, true, [](AppSettings& s) { s.ImageDir = u"Blue Sky"_s; });
+    addKeyRow(u"ImageTitle=skin.bmp"_s, true, [](AppSettings& s) { s.ImageTitle = u"skin.bmp"_s; });
+    addKeyRow(u"Top=45"_s, false, [](AppSettings& s) { s.Top = 45; });
+    addKeyRow(u"Left=20"_s, false, [](AppSettings& s) { s.Left = 20; });
+    addKeyRow(u"TopMost=No"_s, true, [](AppSettings& s) { s.TopMost = false; });
+    addKeyRow(u"LoadAtFirst=No"_s, true, [](AppSettings& s) { s.LoadAtFirst = false; });
+    addKeyRow(u"AutoReload=No"_s, true, [](AppSettings& s) { s.AutoReload = false; });
+    addKeyRow(u"AutoReloadDelay=7"_s, true, [](AppSettings& s) {
         s.AutoReloadDelay = 7;
         s.ReloadPhase = 2;
     });
-    AddKeyRow(u"Notify=No"_s, true, [](AppSettings& s) { s.Notify = false; });
-    AddKeyRow(u"ShowInfo=No"_s, true, [](AppSettings& s) { s.ShowInfo = false; });
-    AddKeyRow(u"ShowInfoDelay=30"_s, true, [](AppSettings& s) { s.ShowInfoDelay = 30; });
-    AddKeyRow(u"ShowTitle=Yes"_s, true, [](AppSettings& s) { s.ShowTitle = true; });
-    AddKeyRow(u"ShowFilter=No"_s, true, [](AppSettings& s) { s.ShowFilter = false; });
-    AddKeyRow(u"ShowTextInstead=No"_s, true, [](AppSettings& s) { s.ShowTextInstead = false; });
-    AddKeyRow(u"IgnoreCase=Yes"_s, true, [](AppSettings& s) { s.IgnoreCase = true; });
-    AddKeyRow(u"IgnoreQuote=Yes"_s, true, [](AppSettings& s) { s.IgnoreQuote = true; });
-    AddKeyRow(u"FontName=IPAGothic"_s, true, [](AppSettings& s) { s.FontName = u"IPAGothic"_s; });
-    AddKeyRow(u"FontSize=9"_s, true, [](AppSettings& s) { s.FontSize = 9; });
-    AddKeyRow(u"FontBold=Yes"_s, true, [](AppSettings& s) { s.FontBold = true; });
-    AddKeyRow(u"FontItalic=Yes"_s, true, [](AppSettings& s) { s.FontItalic = true; });
-    AddKeyRow(u"ScrollWeight=3"_s, false, [](AppSettings& s) { s.ScrollWeight = 3; });
-    AddKeyRow(u"ScrollDelay=250"_s, false, [](AppSettings& s) { s.ScrollDelay = 250; });
-    AddKeyRow(u"Scroll_MonoColor=Yes"_s, true, [](AppSettings& s) { s.Scroll_MonoColor = true; });
-    AddKeyRow(u"Scroll_Shadow=No"_s, true, [](AppSettings& s) { s.Scroll_Shadow = false; });
-    AddKeyRow(u"Scroll_Stretch=Yes"_s, true, [](AppSettings& s) { s.Scroll_Stretch = true; });
-    AddKeyRow(u"Scroll_Reverse=Yes"_s, true, [](AppSettings& s) { s.Scroll_Reverse = true; });
-    AddKeyRow(u"Scroll_Blink=Yes"_s, true, [](AppSettings& s) { s.Scroll_Blink = true; });
-    AddKeyRow(u"UseProxy=Yes"_s, true, [](AppSettings& s) { s.UseProxy = true; });
-    AddKeyRow(u"Proxy=proxy.example:8080"_s, true, [](AppSettings& s) { s.Proxy = u"proxy.example:8080"_s; });
-    AddKeyRow(u"UserName=taro"_s, true, [](AppSettings& s) { s.UserName = u"taro"_s; });
-    AddKeyRow(u"Password=3i4j5k"_s, true, [](AppSettings& s) { s.Password = u"3i4j5k"_s; });
-    AddKeyRow(u"AutoDialing=Yes"_s, true, [](AppSettings& s) { s.AutoDialing = true; });
-    AddKeyRow(u"AutoHangup=Yes"_s, true, [](AppSettings& s) { s.AutoHangup = true; });
-    AddKeyRow(u"Debug=Yes"_s, false, [](AppSettings& s) { s.Debug = true; });
-    AddKeyRow(u"AutoReloadOff=Yes"_s, true, [](AppSettings& s) { s.AutoReloadOff = true; });
-    AddKeyRow(u"AutoReloadOffFrom=22"_s, true, [](AppSettings& s) { s.AutoReloadOffFrom = 22; });
-    AddKeyRow(u"AutoReloadOffTo=5"_s, true, [](AppSettings& s) { s.AutoReloadOffTo = 5; });
-    AddKeyRow(u"ShowProgressDialog=Yes"_s, true, [](AppSettings& s) { s.ShowProgressDialog = true; });
-    AddKeyRow(u"HideErrorDialog=Yes"_s, true, [](AppSettings& s) { s.HideErrorDialog = true; });
-    AddKeyRow(u"ShutdownByDblclick=Yes"_s, true, [](AppSettings& s) { s.ShutdownByDblclick = true; });
-    AddKeyRow(u"ShowInfoByClick=Yes"_s, true, [](AppSettings& s) { s.ShowInfoByClick = true; });
-    AddKeyRow(u"ShowInfoBySpaceKey=No"_s, true, [](AppSettings& s) { s.ShowInfoBySpaceKey = false; });
-    AddKeyRow(u"ShowInTaskbar=Yes"_s, true, [](AppSettings& s) { s.ShowInTaskbar = true; });
-    AddKeyRow(u"PlaySound1=Yes"_s, true, [](AppSettings& s) { s.PlaySound1 = true; });
-    AddKeyRow(u"PlaySound2=Yes"_s, true, [](AppSettings& s) { s.PlaySound2 = true; });
-    AddKeyRow(u"SoundFile1=/snd/done.wav"_s, true, [](AppSettings& s) { s.SoundFile1 = u"/snd/done.wav"_s; });
-    AddKeyRow(u"SoundFile2=/snd/key.wav"_s, true, [](AppSettings& s) { s.SoundFile2 = u"/snd/key.wav"_s; });
-    AddKeyRow(u"SoundFile3=/snd/plain.wav"_s, true,
+    addKeyRow(u"Notify=No"_s, true, [](AppSettings& s) { s.Notify = false; });
+    addKeyRow(u"ShowInfo=No"_s, true, [](AppSettings& s) { s.ShowInfo = false; });
+    addKeyRow(u"ShowInfoDelay=30"_s, true, [](AppSettings& s) { s.ShowInfoDelay = 30; });
+    addKeyRow(u"ShowTitle=Yes"_s, true, [](AppSettings& s) { s.ShowTitle = true; });
+    addKeyRow(u"ShowFilter=No"_s, true, [](AppSettings& s) { s.ShowFilter = false; });
+    addKeyRow(u"ShowTextInstead=No"_s, true, [](AppSettings& s) { s.ShowTextInstead = false; });
+    addKeyRow(u"IgnoreCase=Yes"_s, true, [](AppSettings& s) { s.IgnoreCase = true; });
+    addKeyRow(u"IgnoreQuote=Yes"_s, true, [](AppSettings& s) { s.IgnoreQuote = true; });
+    addKeyRow(u"FontName=IPAGothic"_s, true, [](AppSettings& s) { s.FontName = u"IPAGothic"_s; });
+    addKeyRow(u"FontSize=9"_s, true, [](AppSettings& s) { s.FontSize = 9; });
+    addKeyRow(u"FontBold=Yes"_s, true, [](AppSettings& s) { s.FontBold = true; });
+    addKeyRow(u"FontItalic=Yes"_s, true, [](AppSettings& s) { s.FontItalic = true; });
+    addKeyRow(u"ScrollWeight=3"_s, false, [](AppSettings& s) { s.ScrollWeight = 3; });
+    addKeyRow(u"ScrollDelay=250"_s, false, [](AppSettings& s) { s.ScrollDelay = 250; });
+    addKeyRow(u"Scroll_MonoColor=Yes"_s, true, [](AppSettings& s) { s.Scroll_MonoColor = true; });
+    addKeyRow(u"Scroll_Shadow=No"_s, true, [](AppSettings& s) { s.Scroll_Shadow = false; });
+    addKeyRow(u"Scroll_Stretch=Yes"_s, true, [](AppSettings& s) { s.Scroll_Stretch = true; });
+    addKeyRow(u"Scroll_Reverse=Yes"_s, true, [](AppSettings& s) { s.Scroll_Reverse = true; });
+    addKeyRow(u"Scroll_Blink=Yes"_s, true, [](AppSettings& s) { s.Scroll_Blink = true; });
+    addKeyRow(u"UseProxy=Yes"_s, true, [](AppSettings& s) { s.UseProxy = true; });
+    addKeyRow(u"Proxy=proxy.example:8080"_s, true, [](AppSettings& s) { s.Proxy = u"proxy.example:8080"_s; });
+    addKeyRow(u"UserName=taro"_s, true, [](AppSettings& s) { s.UserName = u"taro"_s; });
+    addKeyRow(u"Password=3i4j5k"_s, true, [](AppSettings& s) { s.Password = u"3i4j5k"_s; });
+    addKeyRow(u"AutoDialing=Yes"_s, true, [](AppSettings& s) { s.AutoDialing = true; });
+    addKeyRow(u"AutoHangup=Yes"_s, true, [](AppSettings& s) { s.AutoHangup = true; });
+    addKeyRow(u"Debug=Yes"_s, false, [](AppSettings& s) { s.Debug = true; });
+    addKeyRow(u"AutoReloadOff=Yes"_s, true, [](AppSettings& s) { s.AutoReloadOff = true; });
+    addKeyRow(u"AutoReloadOffFrom=22"_s, true, [](AppSettings& s) { s.AutoReloadOffFrom = 22; });
+    addKeyRow(u"AutoReloadOffTo=5"_s, true, [](AppSettings& s) { s.AutoReloadOffTo = 5; });
+    addKeyRow(u"ShowProgressDialog=Yes"_s, true, [](AppSettings& s) { s.ShowProgressDialog = true; });
+    addKeyRow(u"HideErrorDialog=Yes"_s, true, [](AppSettings& s) { s.HideErrorDialog = true; });
+    addKeyRow(u"ShutdownByDblclick=Yes"_s, true, [](AppSettings& s) { s.ShutdownByDblclick = true; });
+    addKeyRow(u"ShowInfoByClick=Yes"_s, true, [](AppSettings& s) { s.ShowInfoByClick = true; });
+    addKeyRow(u"ShowInfoBySpaceKey=No"_s, true, [](AppSettings& s) { s.ShowInfoBySpaceKey = false; });
+    addKeyRow(u"ShowInTaskbar=Yes"_s, true, [](AppSettings& s) { s.ShowInTaskbar = true; });
+    addKeyRow(u"PlaySound1=Yes"_s, true, [](AppSettings& s) { s.PlaySound1 = true; });
+    addKeyRow(u"PlaySound2=Yes"_s, true, [](AppSettings& s) { s.PlaySound2 = true; });
+    addKeyRow(u"SoundFile1=/snd/done.wav"_s, true, [](AppSettings& s) { s.SoundFile1 = u"/snd/done.wav"_s; });
+    addKeyRow(u"SoundFile2=/snd/key.wav"_s, true, [](AppSettings& s) { s.SoundFile2 = u"/snd/key.wav"_s; });
+    addKeyRow(u"SoundFile3=/snd/plain.wav"_s, true,
               [](AppSettings& s) { s.SoundFile3 = u"/snd/plain.wav"_s; });
-    AddKeyRow(u"SoundFile4=/snd/none.wav"_s, true, [](AppSettings& s) { s.SoundFile4 = u"/snd/none.wav"_s; });
-    AddKeyRow(u"ShowDefaultMSG=No"_s, true, [](AppSettings& s) { s.ShowDefaultMSG = false; });
-    AddKeyRow(u"DefaultMSG=お知らせなし"_s, false, [](AppSettings& s) { s.DefaultMSG = u"お知らせなし"_s; });
-    AddKeyRow(u"DefaultExpiresMinute=30"_s, true, [](AppSettings& s) { s.DefaultExpiresMinute = 30; });
-    AddKeyRow(u"IgnoreExcept=Yes"_s, true, [](AppSettings& s) { s.IgnoreExcept = true; });
-    AddKeyRow(u"NonHTMLExt=js,php"_s, true, [](AppSettings& s) { s.NonHTMLExt = u"js,php"_s; });
-    AddKeyRow(u"Zoom=3"_s, true, [](AppSettings& s) { s.Zoom = 3; });
+    addKeyRow(u"SoundFile4=/snd/none.wav"_s, true, [](AppSettings& s) { s.SoundFile4 = u"/snd/none.wav"_s; });
+    addKeyRow(u"ShowDefaultMSG=No"_s, true, [](AppSettings& s) { s.ShowDefaultMSG = false; });
+    addKeyRow(u"DefaultMSG=お知らせなし"_s, false, [](AppSettings& s) { s.DefaultMSG = u"お知らせなし"_s; });
+    addKeyRow(u"DefaultExpiresMinute=30"_s, true, [](AppSettings& s) { s.DefaultExpiresMinute = 30; });
+    addKeyRow(u"IgnoreExcept=Yes"_s, true, [](AppSettings& s) { s.IgnoreExcept = true; });
+    addKeyRow(u"NonHTMLExt=js,php"_s, true, [](AppSettings& s) { s.NonHTMLExt = u"js,php"_s; });
+    addKeyRow(u"Zoom=3"_s, true, [](AppSettings& s) { s.Zoom = 3; });
 }
 
 void TestSettingsStore::keyReadsIntoItsField() {
-    CompareLoadedLine();
+    compareLoadedLine();
 }
 
 void TestSettingsStore::keySavedInItsFormat_data() {
@@ -243,15 +243,15 @@ void TestSettingsStore::keySavedInItsFormat() {
     QFETCH(bool, saved);
     QFETCH(AppSettings, expected);
     QTemporaryDir dir;
-    SaveSettings(SingleUserFolders(dir.path()), expected);
-    QStringList lines = DefaultSaveLines();
+    saveSettings(singleUserFolders(dir.path()), expected);
+    QStringList lines = defaultSaveLines();
     if (saved) {
         const QString key = line.section(u'=', 0, 0) + u'=';
         const auto at = std::ranges::find_if(lines, [&](const QString& l) { return l.startsWith(key); });
         QVERIFY(at != lines.end());
         *at = line;
     }
-    QCOMPARE(IniLines(dir.path()), lines);
+    QCOMPARE(iniLines(dir.path()), lines);
 }
 
 void TestSettingsStore::textReadsAs_data() {
@@ -259,72 +259,72 @@ void TestSettingsStore::textReadsAs_data() {
     QTest::addColumn<AppSettings>("expected");
     const auto same = [](AppSettings&) {};
     const QString longMessage = QString(150, u'遅');
-    AddCase("AutoReloadDelay 0 is 5", u"AutoReloadDelay=0"_s, same);
-    AddCase("AutoReloadDelay 1 stays", u"AutoReloadDelay=1"_s, [](AppSettings& s) {
+    addCase("AutoReloadDelay 0 is 5", u"AutoReloadDelay=0"_s, same);
+    addCase("AutoReloadDelay 1 stays", u"AutoReloadDelay=1"_s, [](AppSettings& s) {
         s.AutoReloadDelay = 1;
         s.ReloadPhase = 0;
     });
-    AddCase("AutoReloadDelay 60 stays", u"AutoReloadDelay=60"_s, [](AppSettings& s) {
+    addCase("AutoReloadDelay 60 stays", u"AutoReloadDelay=60"_s, [](AppSettings& s) {
         s.AutoReloadDelay = 60;
         s.ReloadPhase = 23;
     });
-    AddCase("AutoReloadDelay 61 is 5", u"AutoReloadDelay=61"_s, same);
-    AddCase("ShowInfoDelay 600 stays", u"ShowInfoDelay=600"_s, [](AppSettings& s) { s.ShowInfoDelay = 600; });
-    AddCase("ShowInfoDelay 601 is 120", u"ShowInfoDelay=601"_s, same);
-    AddCase("ShowInfoDelay 0 is 120", u"ShowInfoDelay=0"_s, same);
-    AddCase("DefaultExpiresMinute 59 stays", u"DefaultExpiresMinute=59"_s,
+    addCase("AutoReloadDelay 61 is 5", u"AutoReloadDelay=61"_s, same);
+    addCase("ShowInfoDelay 600 stays", u"ShowInfoDelay=600"_s, [](AppSettings& s) { s.ShowInfoDelay = 600; });
+    addCase("ShowInfoDelay 601 is 120", u"ShowInfoDelay=601"_s, same);
+    addCase("ShowInfoDelay 0 is 120", u"ShowInfoDelay=0"_s, same);
+    addCase("DefaultExpiresMinute 59 stays", u"DefaultExpiresMinute=59"_s,
             [](AppSettings& s) { s.DefaultExpiresMinute = 59; });
-    AddCase("DefaultExpiresMinute 60 is 15", u"DefaultExpiresMinute=60"_s, same);
-    AddCase("DefaultExpiresMinute 0 is 15", u"DefaultExpiresMinute=0"_s, same);
-    AddCase("Zoom 4 stays", u"Zoom=4"_s, [](AppSettings& s) { s.Zoom = 4; });
-    AddCase("Zoom 5 is 1", u"Zoom=5"_s, same);
-    AddCase("Zoom 0 is 1", u"Zoom=0"_s, same);
-    AddCase("Top 0 is 39", u"Top=0"_s, same);
-    AddCase("Top 1 stays", u"Top=1"_s, [](AppSettings& s) { s.Top = 1; });
-    AddCase("Top not a number is 39", u"Top=top"_s, same);
-    AddCase("Left negative is 31", u"Left=-3"_s, same);
-    AddCase("ScrollWeight 0 is 15", u"ScrollWeight=0"_s, same);
-    AddCase("YES is true", u"ShowTitle=YES"_s, [](AppSettings& s) { s.ShowTitle = true; });
-    AddCase("yes is true", u"ShowTitle=yes"_s, [](AppSettings& s) { s.ShowTitle = true; });
-    AddCase("NO is false", u"TopMost=NO"_s, [](AppSettings& s) { s.TopMost = false; });
-    AddCase("1 gives the default true", u"TopMost=1"_s, same);
-    AddCase("1 gives the default false", u"ShowTitle=1"_s, same);
-    AddCase("empty Boolean gives the default", u"TopMost="_s, same);
-    AddCase("word gives the default", u"AutoReloadOffTo=six"_s, same);
-    AddCase("trailing letters give the default", u"ScrollDelay=12abc"_s, same);
-    AddCase("hex gives the default", u"AutoReloadOffFrom=0x10"_s, same);
-    AddCase("grouping gives the default", u"ScrollDelay=1,000"_s, same);
-    AddCase("Integer 32767 stays", u"Top=32767"_s, [](AppSettings& s) { s.Top = 32767; });
-    AddCase("Integer 32768 gives the default", u"Top=32768"_s, same);
-    AddCase("Integer -32768 stays", u"AutoReloadOffFrom=-32768"_s,
+    addCase("DefaultExpiresMinute 60 is 15", u"DefaultExpiresMinute=60"_s, same);
+    addCase("DefaultExpiresMinute 0 is 15", u"DefaultExpiresMinute=0"_s, same);
+    addCase("Zoom 4 stays", u"Zoom=4"_s, [](AppSettings& s) { s.Zoom = 4; });
+    addCase("Zoom 5 is 1", u"Zoom=5"_s, same);
+    addCase("Zoom 0 is 1", u"Zoom=0"_s, same);
+    addCase("Top 0 is 39", u"Top=0"_s, same);
+    addCase("Top 1 stays", u"Top=1"_s, [](AppSettings& s) { s.Top = 1; });
+    addCase("Top not a number is 39", u"Top=top"_s, same);
+    addCase("Left negative is 31", u"Left=-3"_s, same);
+    addCase("ScrollWeight 0 is 15", u"ScrollWeight=0"_s, same);
+    addCase("YES is true", u"ShowTitle=YES"_s, [](AppSettings& s) { s.ShowTitle = true; });
+    addCase("yes is true", u"ShowTitle=yes"_s, [](AppSettings& s) { s.ShowTitle = true; });
+    addCase("NO is false", u"TopMost=NO"_s, [](AppSettings& s) { s.TopMost = false; });
+    addCase("1 gives the default true", u"TopMost=1"_s, same);
+    addCase("1 gives the default false", u"ShowTitle=1"_s, same);
+    addCase("empty Boolean gives the default", u"TopMost="_s, same);
+    addCase("word gives the default", u"AutoReloadOffTo=six"_s, same);
+    addCase("trailing letters give the default", u"ScrollDelay=12abc"_s, same);
+    addCase("hex gives the default", u"AutoReloadOffFrom=0x10"_s, same);
+    addCase("grouping gives the default", u"ScrollDelay=1,000"_s, same);
+    addCase("Integer 32767 stays", u"Top=32767"_s, [](AppSettings& s) { s.Top = 32767; });
+    addCase("Integer 32768 gives the default", u"Top=32768"_s, same);
+    addCase("Integer -32768 stays", u"AutoReloadOffFrom=-32768"_s,
             [](AppSettings& s) { s.AutoReloadOffFrom = -32768; });
-    AddCase("Integer -32769 gives the default", u"AutoReloadOffTo=-32769"_s, same);
-    AddCase("FontSize beyond 16 bits gives the default", u"FontSize=40000"_s, same);
-    AddCase("Long 2147483647 stays", u"ScrollDelay=2147483647"_s,
+    addCase("Integer -32769 gives the default", u"AutoReloadOffTo=-32769"_s, same);
+    addCase("FontSize beyond 16 bits gives the default", u"FontSize=40000"_s, same);
+    addCase("Long 2147483647 stays", u"ScrollDelay=2147483647"_s,
             [](AppSettings& s) { s.ScrollDelay = 2147483647; });
-    AddCase("Long 2147483648 gives the default", u"ScrollDelay=2147483648"_s, same);
-    AddCase("12.6 rounds up", u"FontSize=12.6"_s, [](AppSettings& s) { s.FontSize = 13; });
-    AddCase("12.5 rounds to even 12", u"FontSize=12.5"_s, same);
-    AddCase("3.5 rounds to even 4", u"ScrollDelay=3.5"_s, [](AppSettings& s) { s.ScrollDelay = 4; });
-    AddCase("comma decimal separator", u"XPosR=0,5"_s, [](AppSettings& s) { s.XPosR = 0.5; });
-    AddCase("single precision", u"XPosR=0.1234567"_s, [](AppSettings& s) { s.XPosR = double(0.1234567f); });
-    AddCase("fraction not a number gives the default", u"YPosR=left"_s, same);
-    AddCase("empty DefaultMSG gives the default", u"DefaultMSG="_s, same);
-    AddCase("empty NonHTMLExt gives the default", u"NonHTMLExt="_s, same);
-    AddCase("empty FontName gives the default", u"FontName="_s, same);
-    AddCase("long value read whole", u"DefaultMSG="_s + longMessage,
+    addCase("Long 2147483648 gives the default", u"ScrollDelay=2147483648"_s, same);
+    addCase("12.6 rounds up", u"FontSize=12.6"_s, [](AppSettings& s) { s.FontSize = 13; });
+    addCase("12.5 rounds to even 12", u"FontSize=12.5"_s, same);
+    addCase("3.5 rounds to even 4", u"ScrollDelay=3.5"_s, [](AppSettings& s) { s.ScrollDelay = 4; });
+    addCase("comma decimal separator", u"XPosR=0,5"_s, [](AppSettings& s) { s.XPosR = 0.5; });
+    addCase("single precision", u"XPosR=0.1234567"_s, [](AppSettings& s) { s.XPosR = double(0.1234567f); });
+    addCase("fraction not a number gives the default", u"YPosR=left"_s, same);
+    addCase("empty DefaultMSG gives the default", u"DefaultMSG="_s, same);
+    addCase("empty NonHTMLExt gives the default", u"NonHTMLExt="_s, same);
+    addCase("empty FontName gives the default", u"FontName="_s, same);
+    addCase("long value read whole", u"DefaultMSG="_s + longMessage,
             [=](AppSettings& s) { s.DefaultMSG = longMessage; });
-    AddCase("spaces around = and value", u"Proxy =  host:8080  "_s,
+    addCase("spaces around = and value", u"Proxy =  host:8080  "_s,
             [](AppSettings& s) { s.Proxy = u"host:8080"_s; });
 }
 
 void TestSettingsStore::textReadsAs() {
-    CompareLoadedLine();
+    compareLoadedLine();
 }
 
 void TestSettingsStore::defaultLiesInItsRange_data() {
     QTest::addColumn<QString>("name");
-    for (const SettingsKey& key : SettingsKeys()) {
+    for (const SettingsKey& key : settingsKeys()) {
         if (key.validRange)
             QTest::newRow(key.name.toUtf8().constData()) << key.name.toString();
     }
@@ -333,10 +333,10 @@ void TestSettingsStore::defaultLiesInItsRange_data() {
 // A value outside its range becomes the default, so the default must lie inside.
 void TestSettingsStore::defaultLiesInItsRange() {
     QFETCH(QString, name);
-    const SettingsKey& key = FindSettingsKey(name);
+    const SettingsKey& key = findSettingsKey(name);
     const double value = std::visit(
         [](auto member) -> double {
-            const auto& field = DefaultSettings().*member;
+            const auto& field = defaultSettings().*member;
             if constexpr (std::is_arithmetic_v<std::remove_cvref_t<decltype(field)>>)
                 return double(field);
             else
@@ -360,8 +360,8 @@ void TestSettingsStore::fontSizeDefaultFollowsDpi() {
     QFETCH(double, dpi);
     QFETCH(float, fontSize);
     QTemporaryDir dir;
-    QCOMPARE(LoadText(dir.path(), QString(), dpi).FontSize, fontSize);
-    QCOMPARE(LoadText(dir.path(), Section + u"\r\nFontSize=\r\n"_s, dpi).FontSize, fontSize);
+    QCOMPARE(loadText(dir.path(), QString(), dpi).FontSize, fontSize);
+    QCOMPARE(loadText(dir.path(), Section + u"\r\nFontSize=\r\n"_s, dpi).FontSize, fontSize);
 }
 
 void TestSettingsStore::reloadPhaseFollowsClock_data() {
@@ -380,9 +380,9 @@ void TestSettingsStore::reloadPhaseFollowsClock() {
     QFETCH(QString, delay);
     QFETCH(int, phase);
     QTemporaryDir dir;
-    WriteFileBytes(dir.filePath(u"Sorvanta.ini"_s), (Section + u"\nAutoReloadDelay="_s + delay).toUtf8());
+    writeFileBytes(dir.filePath(u"Sorvanta.ini"_s), (Section + u"\nAutoReloadDelay="_s + delay).toUtf8());
     const FakeClock clock(QDateTime(QDate(2026, 3, 1), now));
-    QCOMPARE(LoadSettings(SingleUserFolders(dir.path()), clock, 96).ReloadPhase, phase);
+    QCOMPARE(loadSettings(singleUserFolders(dir.path()), clock, 96).ReloadPhase, phase);
 }
 
 void TestSettingsStore::readIniValue_data() {
@@ -401,50 +401,50 @@ void TestSettingsStore::readIniValue() {
     QFETCH(QString, defaultText);
     QFETCH(QString, value);
     QTemporaryDir dir;
-    WriteFileBytes(dir.filePath(u"Sorvanta.ini"_s), (Section + u"\r\n"_s + line).toUtf8());
-    QCOMPARE(ReadIniValue(SingleUserFolders(dir.path()), u"Proxy"_s, defaultText), value);
+    writeFileBytes(dir.filePath(u"Sorvanta.ini"_s), (Section + u"\r\n"_s + line).toUtf8());
+    QCOMPARE(::readIniValue(singleUserFolders(dir.path()), u"Proxy"_s, defaultText), value);
 }
 
 void TestSettingsStore::saveFromDefaultsWritesListedKeys() {
     QTemporaryDir dir;
-    const AppFolders folders = SingleUserFolders(dir.path());
-    SaveSettings(folders, LoadSettings(folders, FakeClock(), 96));
-    QCOMPARE(ReadFileBytes(dir.filePath(u"Sorvanta.ini"_s)),
-             (DefaultSaveLines().join(u"\r\n"_s) + u"\r\n"_s).toUtf8());
+    const AppFolders folders = singleUserFolders(dir.path());
+    saveSettings(folders, loadSettings(folders, FakeClock(), 96));
+    QCOMPARE(readFileBytes(dir.filePath(u"Sorvanta.ini"_s)),
+             (defaultSaveLines().join(u"\r\n"_s) + u"\r\n"_s).toUtf8());
 }
 
 void TestSettingsStore::saveKeepsUserKeysAndSections() {
     QTemporaryDir dir;
-    const AppSettings loaded = LoadText(
+    const AppSettings loaded = loadText(
         dir.path(),
         u"; mine\r\n[Sorvanta 1.00]\r\nDebug=Yes\r\nTop=40\r\ntopmost = no\r\n\r\n[Other]\r\nTopMost=x\r\n"_s);
-    SaveSettings(SingleUserFolders(dir.path()), loaded);
-    QStringList expected = DefaultSaveLines();
+    saveSettings(singleUserFolders(dir.path()), loaded);
+    QStringList expected = defaultSaveLines();
     expected.removeOne(u"TopMost=Yes"_s);
     expected.removeFirst();
     expected = QStringList{u"; mine"_s, Section, u"Debug=Yes"_s, u"Top=40"_s, u"TopMost=No"_s} + expected +
                QStringList{QString(), u"[Other]"_s, u"TopMost=x"_s};
-    QCOMPARE(IniLines(dir.path()), expected);
+    QCOMPARE(iniLines(dir.path()), expected);
 }
 
 void TestSettingsStore::batchSaveMatchesSingleWrites() {
     const QByteArray start = "[Other]\r\nk=1\r\n[sorvanta 1.00]\r\nFontSize=20\r\nDebug=Yes\r\n\r\n; end\r\n";
     QTemporaryDir batch;
     QTemporaryDir single;
-    WriteFileBytes(batch.filePath(u"Sorvanta.ini"_s), start);
-    WriteFileBytes(single.filePath(u"Sorvanta.ini"_s), start);
-    SaveSettings(SingleUserFolders(batch.path()), ExpectedDefaults());
-    for (const QString& line : DefaultSaveLines().sliced(1))
-        WriteIniValue(SingleUserFolders(single.path()), line.section(u'=', 0, 0), line.section(u'=', 1));
-    QCOMPARE(ReadFileBytes(batch.filePath(u"Sorvanta.ini"_s)),
-             ReadFileBytes(single.filePath(u"Sorvanta.ini"_s)));
+    writeFileBytes(batch.filePath(u"Sorvanta.ini"_s), start);
+    writeFileBytes(single.filePath(u"Sorvanta.ini"_s), start);
+    saveSettings(singleUserFolders(batch.path()), expectedDefaults());
+    for (const QString& line : defaultSaveLines().sliced(1))
+        writeIniValue(singleUserFolders(single.path()), line.section(u'=', 0, 0), line.section(u'=', 1));
+    QCOMPARE(readFileBytes(batch.filePath(u"Sorvanta.ini"_s)),
+             readFileBytes(single.filePath(u"Sorvanta.ini"_s)));
 }
 
 void TestSettingsStore::cp932FileLoads() {
     QTemporaryDir dir;
     QVERIFY(QFile::copy(QStringLiteral(SORVANTA_TEST_DATA "/settings/cp932-crlf.ini"),
                         dir.filePath(u"Sorvanta.ini"_s)));
-    AppSettings expected = ExpectedDefaults();
+    AppSettings expected = expectedDefaults();
     expected.XPosR = double(0.45f);
     expected.YPosR = double(0.25f);
     expected.TopMost = false;
@@ -455,11 +455,11 @@ void TestSettingsStore::cp932FileLoads() {
     expected.Debug = true;
     expected.ImageDir = u"Blue Sky"_s;
     expected.NonHTMLExt = u"js,cgi"_s;
-    QCOMPARE(Dump(LoadSettings(SingleUserFolders(dir.path()), FakeClock(), 96)), Dump(expected));
+    QCOMPARE(dump(loadSettings(singleUserFolders(dir.path()), FakeClock(), 96)), dump(expected));
 }
 
 void TestSettingsStore::nonDefaultRecordRoundTrips() {
-    AppSettings record = ExpectedDefaults();
+    AppSettings record = expectedDefaults();
     record.XPosR = 0.5;
     record.YPosR = 0.75;
     record.ImageDir = u"  My Skins  "_s;
@@ -474,69 +474,69 @@ void TestSettingsStore::nonDefaultRecordRoundTrips() {
     record.ShowTitle = true;
     record.TopMost = false;
     QTemporaryDir dir;
-    const AppFolders folders = SingleUserFolders(dir.path());
-    SaveSettings(folders, record);
+    const AppFolders folders = singleUserFolders(dir.path());
+    saveSettings(folders, record);
     record.FontSize = 11;
-    QCOMPARE(Dump(LoadSettings(folders, FakeClock(), 96)), Dump(record));
+    QCOMPARE(dump(loadSettings(folders, FakeClock(), 96)), dump(record));
 }
 
 void TestSettingsStore::positionsWrittenWithDotInAnyLocale() {
     const QLocale previous;
     QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
     QTemporaryDir dir;
-    AppSettings record = ExpectedDefaults();
+    AppSettings record = expectedDefaults();
     record.XPosR = 0.5;
-    SaveSettings(SingleUserFolders(dir.path()), record);
+    saveSettings(singleUserFolders(dir.path()), record);
     QLocale::setDefault(previous);
-    QVERIFY(IniLines(dir.path()).contains(u"XPosR=0.5000000"_s));
+    QVERIFY(iniLines(dir.path()).contains(u"XPosR=0.5000000"_s));
 }
 
 void TestSettingsStore::writeCreatesSettingsFolder() {
     QTemporaryDir dir;
     const AppFolders folders(StartupOptions{}, dir.filePath(u"program"_s), dir.path());
-    WriteIniValue(folders, u"Proxy"_s, u"host"_s);
-    QCOMPARE(ReadFileBytes(dir.filePath(u"kwSorvanta/Sorvanta.ini"_s)),
+    writeIniValue(folders, u"Proxy"_s, u"host"_s);
+    QCOMPARE(readFileBytes(dir.filePath(u"kwSorvanta/Sorvanta.ini"_s)),
              QByteArray("[Sorvanta 1.00]\r\nProxy=host\r\n"));
 }
 
 void TestSettingsStore::writeIntoUncreatableFolderIsSilent() {
     QTemporaryDir dir;
-    WriteFileBytes(dir.filePath(u"keep.txt"_s), "kept");
+    writeFileBytes(dir.filePath(u"keep.txt"_s), "kept");
     // A file stands where the id folder's parent should be.
-    WriteFileBytes(dir.filePath(u"Settings"_s), "not a folder");
-    const AppFolders folders(ParseStartupArguments(u"/id=Kitchen"_s), dir.path(), dir.path());
-    WriteIniValue(folders, u"Proxy"_s, u"host"_s);
-    SaveSettings(folders, ExpectedDefaults());
+    writeFileBytes(dir.filePath(u"Settings"_s), "not a folder");
+    const AppFolders folders(parseStartupArguments(u"/id=Kitchen"_s), dir.path(), dir.path());
+    writeIniValue(folders, u"Proxy"_s, u"host"_s);
+    saveSettings(folders, expectedDefaults());
     QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden, QDir::Name),
              (QStringList{u"Settings"_s, u"keep.txt"_s}));
-    QCOMPARE(ReadFileBytes(dir.filePath(u"Settings"_s)), QByteArray("not a folder"));
-    QCOMPARE(ReadFileBytes(dir.filePath(u"keep.txt"_s)), QByteArray("kept"));
+    QCOMPARE(readFileBytes(dir.filePath(u"Settings"_s)), QByteArray("not a folder"));
+    QCOMPARE(readFileBytes(dir.filePath(u"keep.txt"_s)), QByteArray("kept"));
 }
 
 void TestSettingsStore::unreadableFileIsNotOverwritten() {
     QTemporaryDir dir;
     QVERIFY(QDir(dir.path()).mkdir(u"Sorvanta.ini"_s));
-    const AppFolders folders = SingleUserFolders(dir.path());
-    SaveSettings(folders, ExpectedDefaults());
-    WriteIniValue(folders, u"Proxy"_s, u"host"_s);
+    const AppFolders folders = singleUserFolders(dir.path());
+    saveSettings(folders, expectedDefaults());
+    writeIniValue(folders, u"Proxy"_s, u"host"_s);
     QVERIFY(QFileInfo(dir.filePath(u"Sorvanta.ini"_s)).isDir());
-    QCOMPARE(Dump(LoadSettings(folders, FakeClock(), 96)), Dump(ExpectedDefaults()));
+    QCOMPARE(dump(loadSettings(folders, FakeClock(), 96)), dump(expectedDefaults()));
 }
 
 void TestSettingsStore::storeAnnouncesLoad() {
     QTemporaryDir dir;
-    WriteFileBytes(dir.filePath(u"Sorvanta.ini"_s), "[Sorvanta 1.00]\r\nShowInTaskbar=Yes\r\n");
+    writeFileBytes(dir.filePath(u"Sorvanta.ini"_s), "[Sorvanta 1.00]\r\nShowInTaskbar=Yes\r\n");
     const FakeClock clock;
-    SettingsStore store(SingleUserFolders(dir.path()), clock, 96);
+    SettingsStore store(singleUserFolders(dir.path()), clock, 96);
     QSignalSpy loaded(&store, &SettingsStore::settingsLoaded);
-    AppSettings settings = store.LoadSettings();
+    AppSettings settings = store.loadSettings();
     QCOMPARE(loaded.count(), 1);
     QVERIFY(settings.ShowInTaskbar);
     QCOMPARE(loaded[0][0].value<AppSettings>(), settings);
     settings.ShowInTaskbar = false;
-    store.SaveSettings(settings);
-    QVERIFY(IniLines(dir.path()).contains(u"ShowInTaskbar=No"_s));
-    store.LoadSettings();
+    store.saveSettings(settings);
+    QVERIFY(iniLines(dir.path()).contains(u"ShowInTaskbar=No"_s));
+    store.loadSettings();
     QCOMPARE(loaded.count(), 2);
     QVERIFY(!loaded[1][0].value<AppSettings>().ShowInTaskbar);
 }

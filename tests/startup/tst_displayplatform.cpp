@@ -36,7 +36,7 @@ void TestDisplayPlatform::platformFromTheSession() {
     QFETCH(QString, waylandDisplay);
     QFETCH(bool, xServerReachable);
     QFETCH(QString, chosen);
-    QCOMPARE(ChooseDisplayPlatform({userPlatform, waylandDisplay, [=] { return xServerReachable; }}), chosen);
+    QCOMPARE(chooseDisplayPlatform({userPlatform, waylandDisplay, [=] { return xServerReachable; }}), chosen);
 }
 
 void TestDisplayPlatform::userChoiceAsksNoServer() {
@@ -45,9 +45,9 @@ void TestDisplayPlatform::userChoiceAsksNoServer() {
         ++asked;
         return true;
     };
-    QCOMPARE(ChooseDisplayPlatform({u"wayland"_s, u"wayland-0"_s, probe}), QString());
+    QCOMPARE(chooseDisplayPlatform({u"wayland"_s, u"wayland-0"_s, probe}), QString());
     QCOMPARE(asked, 0);
-    QCOMPARE(ChooseDisplayPlatform({QString(), u"wayland-0"_s, probe}), u"xcb"_s);
+    QCOMPARE(chooseDisplayPlatform({QString(), u"wayland-0"_s, probe}), u"xcb"_s);
     QCOMPARE(asked, 1);
 }
 

@@ -9,27 +9,27 @@
 
 // Widget tests only. Runs answer on the modal dialog that the code under test is about to run
 // with exec(), once that dialog is shown; answer closes it.
-inline void WhenModalOpens(std::function<void(QDialog*)> answer) {
+inline void whenModalOpens(std::function<void(QDialog*)> answer) {
     QTimer::singleShot(0, qApp, [answer = std::move(answer)] {
         answer(qobject_cast<QDialog*>(QApplication::activeModalWidget()));
     });
 }
 
-template <typename Control = QAbstractButton> Control* Find(QWidget* dialog, const char* name) {
+template <typename Control = QAbstractButton> Control* find(QWidget* dialog, const char* name) {
     return dialog->findChild<Control*>(QString::fromLatin1(name));
 }
 
 // The names of the buttons among names that are enabled, in that order.
-inline QStringList EnabledButtons(QWidget* dialog, std::initializer_list<const char*> names) {
+inline QStringList enabledButtons(QWidget* dialog, std::initializer_list<const char*> names) {
     QStringList enabled;
     for (const char* name : names) {
-        if (Find(dialog, name)->isEnabled())
+        if (find(dialog, name)->isEnabled())
             enabled.append(QString::fromLatin1(name));
     }
     return enabled;
 }
 
-inline QStringList Texts(const QListWidget* list) {
+inline QStringList texts(const QListWidget* list) {
     QStringList texts;
     for (int row = 0; row < list->count(); ++row)
         texts.append(list->item(row)->text());

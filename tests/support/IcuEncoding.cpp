@@ -4,7 +4,7 @@
 #include <memory>
 #include <unicode/ucnv.h>
 
-QByteArray EncodeWithIcu(const QString& text, const char* converterName) {
+QByteArray encodeWithIcu(const QString& text, const char* converterName) {
     UErrorCode status = U_ZERO_ERROR;
     std::unique_ptr<UConverter, void (*)(UConverter*)> converter(ucnv_open(converterName, &status),
                                                                  ucnv_close);
@@ -22,7 +22,7 @@ QByteArray EncodeWithIcu(const QString& text, const char* converterName) {
     return bytes;
 }
 
-QByteArray Utf16WithBom(const QString& text, bool littleEndian) {
+QByteArray utf16WithBom(const QString& text, bool littleEndian) {
     const QByteArray bom = littleEndian ? QByteArray("\xFF\xFE") : QByteArray("\xFE\xFF");
-    return bom + EncodeWithIcu(text, littleEndian ? "UTF-16LE" : "UTF-16BE");
+    return bom + encodeWithIcu(text, littleEndian ? "UTF-16LE" : "UTF-16BE");
 }

@@ -5,7 +5,7 @@
 
 using namespace Qt::StringLiterals;
 
-QString DecodeReferencesOneByOne(QString text) {
+QString decodeReferencesOneByOne(QString text) {
     static const QList<std::pair<QString, QString>> steps = {
         {u"&lt;"_s, u"<"_s},    {u"&gt;"_s, u">"_s},   {u"&amp;"_s, u"&"_s},  {u"&apos;"_s, u"'"_s},
         {u"&quot;"_s, u"\""_s}, {u"&nbsp;"_s, u" "_s}, {u"&#60;"_s, u"<"_s},  {u"&#62;"_s, u">"_s},

@@ -18,7 +18,7 @@ namespace {
 
 constexpr int kPollMilliseconds = 20;
 
-QByteArray ReasonPhrase(int status) {
+QByteArray reasonPhrase(int status) {
     static const QHash<int, QByteArray> phrases{
         {200, "OK"},
         {301, "Moved Permanently"},
@@ -33,7 +33,7 @@ QByteArray ReasonPhrase(int status) {
     return phrases.value(status, "Status");
 }
 
-bool SendAll(int fd, const char* data, qsizetype size) {
+bool sendAll(int fd, const char* data, qsizetype size) {
     while (size > 0) {
         const ssize_t sent = ::send(fd, data, size_t(size), MSG_NOSIGNAL);
         if (sent <= 0)
@@ -44,17 +44,17 @@ bool SendAll(int fd, const char* data, qsizetype size) {
     return true;
 }
 
-bool SendAll(int fd, const QByteArray& bytes) {
-    return SendAll(fd, bytes.constData(), bytes.size());
+bool sendAll(int fd, const QByteArray& bytes) {
+    return sendAll(fd, bytes.constData(), bytes.size());
 }
 
 // Closing after this makes the kernel send RST instead of an orderly FIN.
-void ArmReset(int fd) {
+void armReset(int fd) {
     const linger hard{1, 0};
     ::setsockopt(fd, SOL_SOCKET, SO_LINGER, &hard, sizeof hard);
 }
 
-std::optional<RecordedRequest> ParseHead(const QByteArray& head) {
+std::optional<RecordedRequest> parseHead(const QByteArray& head) {
     const QList<QByteArray> lines = head.split('\n');
     const QList<QByteArray> words = lines.value(0).trimmed().split(' ');
     if (words.size() < 2)
@@ -221,7 +221,7 @@ std::optional<RecordedRequest> TestHttpServer::State::readRequest(int fd, QByteA
             return std::nullopt;
         buffer.append(chunk, got);
     }
-    std::optional<RecordedRequest> request = ParseHead(buffer.first(headEnd));
+    std::optional<RecordedRequest> request = parseHead(buffer.first(headEnd));
     const qsizetype bodySize = request ? request->header("Content-Length").toLongLong() : 0;
     buffer.remove(0, qMin(buffer.size(), headEnd + 4 + bodySize));
     return request;
@@ -246,7 +246,7 @@ bool TestHttpServer::State::send(int fd, const Reply& reply, const RecordedReque
     if (!pause(reply.delay))
         return false;
     QByteArray head =
-        "HTTP/1.1 " + QByteArray::number(reply.status) + ' ' + ReasonPhrase(reply.status) + "\r\n";
+        "HTTP/1.1 " + QByteArray::number(reply.status) + ' ' + reasonPhrase(reply.status) + "\r\n";
     for (const auto& [name, value] : reply.headers)
         head += name + ": " + value + "\r\n";
     bool keepOpen = request.header("Connection").compare("close", Qt::CaseInsensitive) != 0;
@@ -263,7 +263,7 @@ bool TestHttpServer::State::send(int fd, const Reply& reply, const RecordedReque
         keepOpen = false;
         break;
     }
-    if (!SendAll(fd, head + "\r\n") || !sendBody(fd, reply))
+    if (!sendAll(fd, head + "\r\n") || !sendBody(fd, reply))
         return false;
     // A claimed length that the body does not fill leaves the client nothing more to wait for.
     return keepOpen && reply.announcedLength.value_or(reply.body.size()) == reply.body.size();
@@ -281,14 +281,14 @@ bool TestHttpServer::State::sendBody(int fd, const Reply& reply) {
             piece.truncate(reply.resetAfter - offset);
         if (chunked && !piece.isEmpty())
             piece = QByteArray::number(piece.size(), 16) + "\r\n" + piece + "\r\n";
-        if (!SendAll(fd, piece))
+        if (!sendAll(fd, piece))
             return false;
         if (reset) {
-            ArmReset(fd);
+            armReset(fd);
             return false;
         }
     }
-    return !chunked || SendAll(fd, "0\r\n\r\n");
+    return !chunked || sendAll(fd, "0\r\n\r\n");
 }
 
 // Sleeps in short steps so that the server can stop; false when it is stopping.

@@ -47,18 +47,18 @@ void ScriptedPrompter::showMessage(const QString& title, const QString& text) {
     asked.append(title + u'|' + text);
 }
 
-QByteArray ReadFileBytes(const QString& path) {
+QByteArray readFileBytes(const QString& path) {
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
-void WriteFileBytes(const QString& path, const QByteArray& bytes) {
+void writeFileBytes(const QString& path, const QByteArray& bytes) {
     QFile file(path);
     if (file.open(QIODevice::WriteOnly | QIODevice::Truncate))
         file.write(bytes);
 }
 
-std::optional<QString> RunRowAtScaleFactor(double ratio) {
+std::optional<QString> runRowAtScaleFactor(double ratio) {
     if (qEnvironmentVariableIsSet("QT_SCALE_FACTOR"))
         return QStringLiteral("QT_SCALE_FACTOR is set but the platform does not follow it");
     QProcess row;

@@ -39,13 +39,13 @@ public:
 // The failure's name in QCOMPARE messages.
 char* toString(FetchFailure failure);
 
-QByteArray ReadFileBytes(const QString& path);
-void WriteFileBytes(const QString& path, const QByteArray& bytes);
+QByteArray readFileBytes(const QString& path);
+void writeFileBytes(const QString& path, const QByteArray& bytes);
 
 // Runs the current row of the current test function again in a process of this test executable with
 // QT_SCALE_FACTOR set to ratio, which the platform reads only when the application starts. Returns
 // what the process printed when the row failed there, nothing when it passed.
-std::optional<QString> RunRowAtScaleFactor(double ratio);
+std::optional<QString> runRowAtScaleFactor(double ratio);
 
 #include "base/SoundPlayer.h"
 
@@ -53,5 +53,5 @@ std::optional<QString> RunRowAtScaleFactor(double ratio);
 class RecordingSoundPlayer final : public SoundPlayer {
 public:
     QStringList played;
-    void PlaySoundFile(const QString& path) override { played.append(path); }
+    void playSoundFile(const QString& path) override { played.append(path); }
 };

@@ -42,7 +42,7 @@ public:
     void write(const QString& path, const QByteArray& bytes) const {
         const QString full = QDir(programFolder()).filePath(path);
         QDir().mkpath(QFileInfo(full).absolutePath());
-        WriteFileBytes(full, bytes);
+        writeFileBytes(full, bytes);
     }
 
     // wrapper, when given, starts the executable (e.g. in a network namespace of its own).
@@ -75,22 +75,22 @@ private:
     bool m_copied = false;
 };
 
-QByteArray Ini(const QString& lines) {
+QByteArray ini(const QString& lines) {
     return (u"[Sorvanta 1.00]\r\n"_s + lines).toUtf8();
 }
 
 // Two rules: the delay cell (without test runs) and every bold word.
-QByteArray TwoRules() {
+QByteArray twoRules() {
     return u"\"1\",\"遅延\",\"<td class=\"\"info\"\">\",\"</td>\",\"試運転\"\r\n"
            u"\"1\",\"状況\",\"<b>\",\"\",\"\"\r\n"_s.toUtf8();
 }
 
-QString PageLine(const QString& enabled, const QString& url, const QString& name) {
+QString pageLine(const QString& enabled, const QString& url, const QString& name) {
     return u"\"%1\",\"%2\",\"%3\",\"\",\"\",\"\"\r\n"_s.arg(enabled, url, name);
 }
 
-QByteArray ShiftJisPage() {
-    return EncodeWithIcu(
+QByteArray shiftJisPage() {
+    return encodeWithIcu(
         u"<html><head><title>運行情報</title></head><body>\r\n<table>\r\n"
         u"<tr><td><b>山手線</b></td><td class=\"info\">信号ﾄﾗﾌﾞﾙの影響で&nbsp;遅れ</td></tr>\r\n"
         u"<tr><td><b>京浜東北線</b></td><td class=\"info\">試運転のため運休</td></tr>\r\n"
@@ -99,8 +99,8 @@ QByteArray ShiftJisPage() {
 }
 
 // Re-encoded by its server, with the old charset left in its meta: the header's charset wins.
-QByteArray EucJpPage() {
-    return EncodeWithIcu(
+QByteArray eucJpPage() {
+    return encodeWithIcu(
         u"<html><head><meta charset=\"Shift_JIS\"></head><body><p><b>阪神線</b> 平常運転</p>\r\n"
         u"<table><tr><td class=\"info\">強風で徐行運転&amp;遅延</td></tr></table></body></html>"_s,
         "EUC-JP");
@@ -108,8 +108,8 @@ QByteArray EucJpPage() {
 
 // Kanji alone in EUC-JP also read as valid Shift_JIS, which detection prefers on a tie: only the
 // meta makes this page come out right.
-QByteArray MetaPage() {
-    return EncodeWithIcu(
+QByteArray metaPage() {
+    return encodeWithIcu(
         u"<html><head><meta http-equiv=\"Content-Type\" content=\"text/html; charset=EUC-JP\">"
         u"</head><body><p><b>人身事故運休</b></p></body></html>"_s,
         "EUC-JP");
@@ -117,18 +117,18 @@ QByteArray MetaPage() {
 
 // Served without a charset, with kanji alone (valid Shift_JIS as well): only the XML declaration
 // makes the titles come out right.
-QByteArray EucJpFeed() {
-    return EncodeWithIcu(u"<?xml version=\"1.0\" encoding=\"EUC-JP\"?>\n<rss version=\"2.0\"><channel>"
+QByteArray eucJpFeed() {
+    return encodeWithIcu(u"<?xml version=\"1.0\" encoding=\"EUC-JP\"?>\n<rss version=\"2.0\"><channel>"
                          u"<title>運休</title><item><title><![CDATA[人身事故運休]]></title></item>"
                          u"<item><title><![CDATA[ 事故 ]]></title></item></channel></rss>"_s,
                          "EUC-JP");
 }
 
-QByteArray QuietPage() {
+QByteArray quietPage() {
     return u"<html><title>T</title><p>平常運転</p></html>"_s.toUtf8();
 }
 
-QStringList RequestedPaths(const TestHttpServer& server) {
+QStringList requestedPaths(const TestHttpServer& server) {
     QStringList paths;
     for (const RecordedRequest& request : server.requests())
         paths.append(QString::fromUtf8(request.path()));
@@ -161,22 +161,22 @@ void TestSorvantaCheck::printsItemsInPageOrderAndErrorsOnStderr() {
     TestHttpServer server;
     QVERIFY(server.isListening());
     // The first page answers last, so the later ones are done first.
-    Reply slow = Reply::ok(ShiftJisPage(), "text/html; charset=Shift_JIS");
+    Reply slow = Reply::ok(shiftJisPage(), "text/html; charset=Shift_JIS");
     slow.delay = 800ms;
     server.route("/sjis", slow);
     server.route("/disabled", Reply::ok("<b>disabled</b>"));
-    server.route("/eucjp?lines=1,2", Reply::ok(EucJpPage(), "text/html;charset=EUC-JP"));
-    server.route("/meta", Reply::ok(MetaPage(), "text/html"));
+    server.route("/eucjp?lines=1,2", Reply::ok(eucJpPage(), "text/html;charset=EUC-JP"));
+    server.route("/meta", Reply::ok(metaPage(), "text/html"));
 
     const QString missing = server.url(u"/missing"_s);
-    const QString pages = PageLine(u"1"_s, server.url(u"/sjis"_s), u"運行情報 \"\"関東\"\""_s) +
-                          PageLine(u"0"_s, server.url(u"/disabled"_s), u"停止中のページ"_s) +
-                          PageLine(u"1"_s, missing, u"存在しないページ"_s) +
-                          PageLine(u"1"_s, server.url(u"/eucjp?lines=1,2"_s), u"運行情報, 関西"_s) +
-                          PageLine(u"1"_s, server.url(u"/meta"_s), u"お知らせ"_s);
-    folder.write(u"url.txt"_s, EncodeWithIcu(pages, "windows-31j"));
-    folder.write(u"filter.txt"_s, TwoRules());
-    folder.write(u"Sorvanta.ini"_s, Ini(u"ShowTextInstead=No\r\nHideErrorDialog=No\r\n"_s));
+    const QString pages = pageLine(u"1"_s, server.url(u"/sjis"_s), u"運行情報 \"\"関東\"\""_s) +
+                          pageLine(u"0"_s, server.url(u"/disabled"_s), u"停止中のページ"_s) +
+                          pageLine(u"1"_s, missing, u"存在しないページ"_s) +
+                          pageLine(u"1"_s, server.url(u"/eucjp?lines=1,2"_s), u"運行情報, 関西"_s) +
+                          pageLine(u"1"_s, server.url(u"/meta"_s), u"お知らせ"_s);
+    folder.write(u"url.txt"_s, encodeWithIcu(pages, "windows-31j"));
+    folder.write(u"filter.txt"_s, twoRules());
+    folder.write(u"Sorvanta.ini"_s, ini(u"ShowTextInstead=No\r\nHideErrorDialog=No\r\n"_s));
 
     const CheckRun run = folder.run({u"/singleuser"_s});
     QVERIFY(run.finished);
@@ -190,7 +190,7 @@ void TestSorvantaCheck::printsItemsInPageOrderAndErrorsOnStderr() {
     QCOMPARE(run.err, u"エラー :404 Not Found\n'"_s + missing +
                           u"' が正常にダウンロードできませんでした。\n\n"_s + u"エラー : \n"_s + missing +
                           u" が正常にダウンロードできませんでした。\n\n"_s);
-    QVERIFY(!RequestedPaths(server).contains(u"/disabled"_s));
+    QVERIFY(!requestedPaths(server).contains(u"/disabled"_s));
     QCOMPARE(server.requestCount(), 4);
     QVERIFY(!QFileInfo::exists(folder.configHome() + u"/kwSorvanta"_s));
 }
@@ -199,9 +199,9 @@ void TestSorvantaCheck::printsFeedEntriesAsItemsOfNoRule() {
     CheckFolder folder;
     QVERIFY(folder.isValid());
     TestHttpServer server;
-    server.route("/rss", Reply::ok(EucJpFeed(), "application/rss+xml"));
-    folder.write(u"url.txt"_s, PageLine(u"1"_s, server.url(u"/rss"_s), u"RSS"_s).toUtf8());
-    folder.write(u"filter.txt"_s, TwoRules());
+    server.route("/rss", Reply::ok(eucJpFeed(), "application/rss+xml"));
+    folder.write(u"url.txt"_s, pageLine(u"1"_s, server.url(u"/rss"_s), u"RSS"_s).toUtf8());
+    folder.write(u"filter.txt"_s, twoRules());
 
     const CheckRun run = folder.run({u"/singleuser"_s});
     QVERIFY(run.finished);
@@ -214,17 +214,17 @@ void TestSorvantaCheck::summaryFollowsTheItems() {
     CheckFolder folder;
     QVERIFY(folder.isValid());
     TestHttpServer server;
-    server.route("/sjis", Reply::ok(ShiftJisPage(), "text/html; charset=Shift_JIS"));
-    server.route("/quiet", Reply::ok(QuietPage(), "text/html; charset=UTF-8"));
-    server.route("/rss", Reply::ok(EucJpFeed(), "application/rss+xml"));
-    const QString pages = PageLine(u"1"_s, server.url(u"/sjis"_s), u"運行\t情報"_s) +
-                          PageLine(u"0"_s, server.url(u"/quiet"_s), u"停止中のページ"_s) +
-                          PageLine(u"1"_s, server.url(u"/missing"_s), u"存在しないページ"_s) +
-                          PageLine(u"1"_s, server.url(u"/quiet"_s), u"平常"_s) +
-                          PageLine(u"1"_s, server.url(u"/rss"_s), u"RSS"_s);
+    server.route("/sjis", Reply::ok(shiftJisPage(), "text/html; charset=Shift_JIS"));
+    server.route("/quiet", Reply::ok(quietPage(), "text/html; charset=UTF-8"));
+    server.route("/rss", Reply::ok(eucJpFeed(), "application/rss+xml"));
+    const QString pages = pageLine(u"1"_s, server.url(u"/sjis"_s), u"運行\t情報"_s) +
+                          pageLine(u"0"_s, server.url(u"/quiet"_s), u"停止中のページ"_s) +
+                          pageLine(u"1"_s, server.url(u"/missing"_s), u"存在しないページ"_s) +
+                          pageLine(u"1"_s, server.url(u"/quiet"_s), u"平常"_s) +
+                          pageLine(u"1"_s, server.url(u"/rss"_s), u"RSS"_s);
     folder.write(u"url.txt"_s, pages.toUtf8());
-    folder.write(u"filter.txt"_s, TwoRules());
-    folder.write(u"Sorvanta.ini"_s, Ini(u"ShowTextInstead=No\r\n"_s));
+    folder.write(u"filter.txt"_s, twoRules());
+    folder.write(u"Sorvanta.ini"_s, ini(u"ShowTextInstead=No\r\n"_s));
 
     const CheckRun run = folder.run({u"--summary"_s, u"/singleuser"_s});
     QVERIFY(run.finished);
@@ -260,10 +260,10 @@ void TestSorvantaCheck::nothingExtracted() {
     CheckFolder folder;
     QVERIFY(folder.isValid());
     TestHttpServer server;
-    server.route("/quiet", Reply::ok(QuietPage(), "text/html; charset=UTF-8"));
-    folder.write(u"url.txt"_s, PageLine(u"1"_s, server.url(u"/quiet"_s), u"平常"_s).toUtf8());
-    folder.write(u"filter.txt"_s, TwoRules());
-    folder.write(u"Sorvanta.ini"_s, Ini(ini));
+    server.route("/quiet", Reply::ok(quietPage(), "text/html; charset=UTF-8"));
+    folder.write(u"url.txt"_s, pageLine(u"1"_s, server.url(u"/quiet"_s), u"平常"_s).toUtf8());
+    folder.write(u"filter.txt"_s, twoRules());
+    folder.write(u"Sorvanta.ini"_s, ::ini(ini));
 
     const CheckRun run = folder.run({u"/singleuser"_s});
     QVERIFY(run.finished);
@@ -274,8 +274,8 @@ void TestSorvantaCheck::nothingExtracted() {
 
 void TestSorvantaCheck::noEnabledPage_data() {
     QTest::addColumn<QByteArray>("pageList");
-    QTest::newRow("every page disabled") << PageLine(u"0"_s, u"http://127.0.0.1:1/a"_s, u"一"_s).toUtf8() +
-                                                PageLine(u"0"_s, u"http://127.0.0.1:1/b"_s, u"二"_s).toUtf8();
+    QTest::newRow("every page disabled") << pageLine(u"0"_s, u"http://127.0.0.1:1/a"_s, u"一"_s).toUtf8() +
+                                                pageLine(u"0"_s, u"http://127.0.0.1:1/b"_s, u"二"_s).toUtf8();
     QTest::newRow("no page list") << QByteArray();
 }
 
@@ -285,7 +285,7 @@ void TestSorvantaCheck::noEnabledPage() {
     QVERIFY(folder.isValid());
     if (!pageList.isEmpty())
         folder.write(u"url.txt"_s, pageList);
-    folder.write(u"filter.txt"_s, TwoRules());
+    folder.write(u"filter.txt"_s, twoRules());
 
     const CheckRun run = folder.run({u"/singleuser"_s});
     QVERIFY(run.finished);
@@ -301,8 +301,8 @@ void TestSorvantaCheck::offlineExitsWithThree() {
         QSKIP("cannot start a process without network here (unshare --net needs root)");
     CheckFolder folder;
     QVERIFY(folder.isValid());
-    folder.write(u"url.txt"_s, PageLine(u"1"_s, u"http://127.0.0.1:1/a"_s, u"一"_s).toUtf8());
-    folder.write(u"Sorvanta.ini"_s, Ini(u"AutoDialing=Yes\r\n"_s));
+    folder.write(u"url.txt"_s, pageLine(u"1"_s, u"http://127.0.0.1:1/a"_s, u"一"_s).toUtf8());
+    folder.write(u"Sorvanta.ini"_s, ini(u"AutoDialing=Yes\r\n"_s));
 
     const CheckRun run = folder.run({u"/singleuser"_s}, offline);
     QVERIFY(run.finished);
@@ -316,17 +316,17 @@ void TestSorvantaCheck::passwordsStayOutOfLogsAndDumps() {
     QVERIFY(folder.isValid());
     TestHttpServer server;
     server.route("/private", Reply::withStatus(401));
-    server.route("/open", Reply::ok(ShiftJisPage(), "text/html; charset=Shift_JIS"));
+    server.route("/open", Reply::ok(shiftJisPage(), "text/html; charset=Shift_JIS"));
     server.requireProxyAuth("proxyuser", "proxy-pw-7");
-    const QString pagePassword = EncryptPassword(u"page-pw-3"_s);
-    const QString proxyPassword = EncryptPassword(u"proxy-pw-7"_s);
+    const QString pagePassword = encryptPassword(u"page-pw-3"_s);
+    const QString proxyPassword = encryptPassword(u"proxy-pw-7"_s);
     folder.write(u"url.txt"_s, (u"\"1\",\"%1\",\"会員\",\"\",\"taro\",\"%2\"\r\n"_s.arg(
                                     server.url(u"/private"_s), pagePassword) +
-                                PageLine(u"1"_s, server.url(u"/open"_s), u"公開"_s))
+                                pageLine(u"1"_s, server.url(u"/open"_s), u"公開"_s))
                                    .toUtf8());
-    folder.write(u"filter.txt"_s, TwoRules());
+    folder.write(u"filter.txt"_s, twoRules());
     folder.write(u"Sorvanta.ini"_s,
-                 Ini(u"Debug=Yes\r\nHideErrorDialog=No\r\nUseProxy=Yes\r\nProxy=%1\r\n"
+                 ini(u"Debug=Yes\r\nHideErrorDialog=No\r\nUseProxy=Yes\r\nProxy=%1\r\n"
                      u"UserName=proxyuser\r\nPassword=%2\r\n"_s.arg(server.proxyAddress(), proxyPassword)));
 
     const CheckRun run = folder.run({u"/singleuser"_s});
@@ -334,8 +334,8 @@ void TestSorvantaCheck::passwordsStayOutOfLogsAndDumps() {
     QCOMPARE(run.exitCode, 0);
     QVERIFY(run.out.contains(u"山手線"_s));
     QVERIFY(run.err.contains(server.url(u"/private"_s)));
-    const QString runLog = DecodeAnsiText(ReadFileBytes(folder.programFolder() + u"/~sorvanta.log"_s));
-    const QString pageDump = DecodeAnsiText(ReadFileBytes(folder.programFolder() + u"/~http.tmp"_s));
+    const QString runLog = decodeAnsiText(readFileBytes(folder.programFolder() + u"/~sorvanta.log"_s));
+    const QString pageDump = decodeAnsiText(readFileBytes(folder.programFolder() + u"/~http.tmp"_s));
     QVERIFY(runLog.contains(u" [Get] "_s));
     QVERIFY(pageDump.contains(u"山手線"_s));
     for (const QString& secret : {u"page-pw-3"_s, u"proxy-pw-7"_s, pagePassword, proxyPassword}) {
@@ -385,21 +385,21 @@ void TestSorvantaCheck::settingsFolderChosenByArgument() {
     CheckFolder check;
     QVERIFY(check.isValid());
     TestHttpServer server;
-    server.route("/chosen", Reply::ok(QuietPage(), "text/html; charset=UTF-8"));
-    server.route("/decoy", Reply::ok(QuietPage(), "text/html; charset=UTF-8"));
+    server.route("/chosen", Reply::ok(quietPage(), "text/html; charset=UTF-8"));
+    server.route("/decoy", Reply::ok(quietPage(), "text/html; charset=UTF-8"));
     // The program folder's files are what a folder without its own copy would fall back to.
-    check.write(u"url.txt"_s, PageLine(u"1"_s, server.url(u"/decoy"_s), u"既定"_s).toUtf8());
-    check.write(u"Sorvanta.ini"_s, Ini(u"ShowTextInstead=No\r\nDefaultMSG=既定の設定\r\n"_s));
+    check.write(u"url.txt"_s, pageLine(u"1"_s, server.url(u"/decoy"_s), u"既定"_s).toUtf8());
+    check.write(u"Sorvanta.ini"_s, ini(u"ShowTextInstead=No\r\nDefaultMSG=既定の設定\r\n"_s));
     const QString settings = folder == u"~" ? check.configHome() + u"/kwSorvanta"_s : folder;
     const QString prefix = settings.isEmpty() ? QString() : settings + u"/"_s;
-    check.write(prefix + u"url.txt"_s, PageLine(u"1"_s, server.url(u"/chosen"_s), u"選択"_s).toUtf8());
-    check.write(prefix + u"Sorvanta.ini"_s, Ini(u"ShowTextInstead=No\r\nDefaultMSG=選んだ設定\r\n"_s));
+    check.write(prefix + u"url.txt"_s, pageLine(u"1"_s, server.url(u"/chosen"_s), u"選択"_s).toUtf8());
+    check.write(prefix + u"Sorvanta.ini"_s, ini(u"ShowTextInstead=No\r\nDefaultMSG=選んだ設定\r\n"_s));
 
     const CheckRun run = check.run(arguments);
     QVERIFY(run.finished);
     QCOMPARE(run.exitCode, 0);
     QCOMPARE(run.out, u"0\t0\t選んだ設定\n"_s);
-    QCOMPARE(RequestedPaths(server), QStringList{u"/chosen"_s});
+    QCOMPARE(requestedPaths(server), QStringList{u"/chosen"_s});
 }
 
 QTEST_GUILESS_MAIN(TestSorvantaCheck)

@@ -5,7 +5,7 @@
 
 using namespace Qt::StringLiterals;
 
-QDialogButtonBox* DialogButtons(QDialog* dialog, QDialogButtonBox::StandardButtons buttons) {
+QDialogButtonBox* dialogButtons(QDialog* dialog, QDialogButtonBox::StandardButtons buttons) {
     auto* box = new QDialogButtonBox(buttons, dialog);
     const struct {
         QDialogButtonBox::StandardButton button;

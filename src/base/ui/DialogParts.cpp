@@ -6,7 +6,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-QLayout* ButtonColumn(std::initializer_list<std::initializer_list<QPushButton*>> groups) {
+QLayout* buttonColumn(std::initializer_list<std::initializer_list<QPushButton*>> groups) {
     auto* column = new QVBoxLayout;
     for (const auto& group : groups) {
         if (column->count() > 0)
@@ -18,7 +18,7 @@ QLayout* ButtonColumn(std::initializer_list<std::initializer_list<QPushButton*>>
     return column;
 }
 
-QLayout* ButtonsAtRight(std::initializer_list<QPushButton*> buttons) {
+QLayout* buttonsAtRight(std::initializer_list<QPushButton*> buttons) {
     auto* row = new QHBoxLayout;
     row->addStretch();
     for (QPushButton* button : buttons)
@@ -26,7 +26,7 @@ QLayout* ButtonsAtRight(std::initializer_list<QPushButton*> buttons) {
     return row;
 }
 
-int SelectedRow(const QAbstractItemView* view) {
+int selectedRow(const QAbstractItemView* view) {
     const QModelIndexList selected = view->selectionModel()->selectedIndexes();
     return selected.isEmpty() ? -1 : selected.first().row();
 }

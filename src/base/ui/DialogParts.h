@@ -7,8 +7,8 @@ class QLayout;
 class QPushButton;
 
 // The buttons beside a list, stacked from the top, with a gap between groups.
-QLayout* ButtonColumn(std::initializer_list<std::initializer_list<QPushButton*>> groups);
+QLayout* buttonColumn(std::initializer_list<std::initializer_list<QPushButton*>> groups);
 // The buttons below a dialog, side by side at the right.
-QLayout* ButtonsAtRight(std::initializer_list<QPushButton*> buttons);
+QLayout* buttonsAtRight(std::initializer_list<QPushButton*> buttons);
 // The selected row of a single-selection list or table, -1 when nothing is selected.
-int SelectedRow(const QAbstractItemView* view);
+int selectedRow(const QAbstractItemView* view);

@@ -7,7 +7,7 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-QMessageBox::StandardButton Ask(QWidget* parent, QMessageBox::Icon icon, const QString& title,
+QMessageBox::StandardButton ask(QWidget* parent, QMessageBox::Icon icon, const QString& title,
                                 const QString& text, QMessageBox::StandardButtons buttons,
                                 QMessageBox::StandardButton defaultButton = QMessageBox::NoButton) {
     // A message asked while a dialog is open stands over that dialog.
@@ -21,20 +21,20 @@ QMessageBox::StandardButton Ask(QWidget* parent, QMessageBox::Icon icon, const Q
 } // namespace
 
 bool MessageBoxPrompter::askYesNo(const QString& title, const QString& text) {
-    return Ask(m_parent, QMessageBox::Warning, title, text, QMessageBox::Yes | QMessageBox::No,
+    return ask(m_parent, QMessageBox::Warning, title, text, QMessageBox::Yes | QMessageBox::No,
                QMessageBox::Yes) == QMessageBox::Yes;
 }
 
 UserPrompter::RetryAnswer MessageBoxPrompter::askRetryCancel(const QString& title, const QString& text) {
     const auto answer =
-        Ask(m_parent, QMessageBox::Critical, title, text, QMessageBox::Retry | QMessageBox::Cancel);
+        ask(m_parent, QMessageBox::Critical, title, text, QMessageBox::Retry | QMessageBox::Cancel);
     return answer == QMessageBox::Retry ? RetryAnswer::Retry : RetryAnswer::Cancel;
 }
 
 void MessageBoxPrompter::showWarning(const QString& title, const QString& text) {
-    Ask(m_parent, QMessageBox::Warning, title, text, QMessageBox::Ok);
+    ask(m_parent, QMessageBox::Warning, title, text, QMessageBox::Ok);
 }
 
 void MessageBoxPrompter::showMessage(const QString& title, const QString& text) {
-    Ask(m_parent, QMessageBox::NoIcon, title, text, QMessageBox::Ok);
+    ask(m_parent, QMessageBox::NoIcon, title, text, QMessageBox::Ok);
 }

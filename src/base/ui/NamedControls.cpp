@@ -3,13 +3,13 @@
 #include <QLabel>
 #include <QPushButton>
 
-QPushButton* NamedButton(QWidget* parent, const QString& name, const QString& caption) {
+QPushButton* namedButton(QWidget* parent, const QString& name, const QString& caption) {
     auto* button = new QPushButton(caption, parent);
     button->setObjectName(name);
     return button;
 }
 
-QLabel* NamedLabel(QWidget* parent, const QString& name, const QString& text, QWidget* buddy) {
+QLabel* namedLabel(QWidget* parent, const QString& name, const QString& text, QWidget* buddy) {
     auto* label = new QLabel(text, parent);
     label->setObjectName(name);
     label->setBuddy(buddy);

@@ -7,6 +7,6 @@ class QPushButton;
 class QWidget;
 
 // Controls named as the dialogs' tests and the user's access keys know them.
-QPushButton* NamedButton(QWidget* parent, const QString& name, const QString& caption);
+QPushButton* namedButton(QWidget* parent, const QString& name, const QString& caption);
 // A label whose access key focuses buddy, when given.
-QLabel* NamedLabel(QWidget* parent, const QString& name, const QString& text, QWidget* buddy = nullptr);
+QLabel* namedLabel(QWidget* parent, const QString& name, const QString& text, QWidget* buddy = nullptr);

@@ -2,7 +2,7 @@
 
 #include <QWidget>
 
-void ShareStaysOnTop(const QWidget* from, QWidget* to) {
+void shareStaysOnTop(const QWidget* from, QWidget* to) {
     if (from)
         to->setWindowFlag(Qt::WindowStaysOnTopHint,
                           from->window()->windowFlags().testFlag(Qt::WindowStaysOnTopHint));

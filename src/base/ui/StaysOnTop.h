@@ -3,4 +3,4 @@
 class QWidget;
 
 // Dialogs opened from another window share its place above the sign; from may be null.
-void ShareStaysOnTop(const QWidget* from, QWidget* to);
+void shareStaysOnTop(const QWidget* from, QWidget* to);

@@ -25,7 +25,7 @@ WaveSound* SystemSoundPlayer::sound() {
     return m_sound.get();
 }
 
-void SystemSoundPlayer::PlaySoundFile(const QString& path) {
+void SystemSoundPlayer::playSoundFile(const QString& path) {
     if (path.isEmpty())
         return; // no file chosen: stay silent rather than beep at every item
     WaveSound* wave = QFileInfo(path).isFile() ? sound() : nullptr;

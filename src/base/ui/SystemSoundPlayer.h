@@ -19,7 +19,7 @@ public:
     ~SystemSoundPlayer() override;
     Q_DISABLE_COPY_MOVE(SystemSoundPlayer)
 
-    void PlaySoundFile(const QString& path) override;
+    void playSoundFile(const QString& path) override;
 
     // Where the build and the install put the module, from the program's folder.
     static constexpr char ModulePath[] = "modules/sorvanta-sound.so";

@@ -11,7 +11,7 @@ constexpr std::array<int, 8> IconSizes{16, 22, 24, 32, 48, 64, 96, 128};
 } // namespace
 
 // The picture that fills most of the square, the more detailed one when both fill it alike.
-QImage CrispSquare(const QImage& small, const QImage& large, int size) {
+QImage crispSquare(const QImage& small, const QImage& large, int size) {
     const bool largeFills = size / large.width() * large.width() >= size / small.width() * small.width();
     const QImage& source = largeFills ? large : small;
     const int factor = size / source.width();
@@ -24,9 +24,9 @@ QImage CrispSquare(const QImage& small, const QImage& large, int size) {
     return square;
 }
 
-QIcon CrispIcon(const QImage& small, const QImage& large) {
+QIcon crispIcon(const QImage& small, const QImage& large) {
     QIcon icon;
     for (const int size : IconSizes)
-        icon.addPixmap(QPixmap::fromImage(CrispSquare(small, large, size)));
+        icon.addPixmap(QPixmap::fromImage(crispSquare(small, large, size)));
     return icon;
 }

@@ -6,6 +6,6 @@
 // An icon in every size a tray or a desktop asks for (16 to 128 pixels), drawn from a 16 and a 32
 // pixel picture by whole factors with nearest neighbour, so no size has to be scaled and blurred. A
 // size that no whole factor fills gets the largest picture that fits, centred on a transparent square.
-QIcon CrispIcon(const QImage& small, const QImage& large);
+QIcon crispIcon(const QImage& small, const QImage& large);
 // One size of it: size x size pixels.
-QImage CrispSquare(const QImage& small, const QImage& large, int size);
+QImage crispSquare(const QImage& small, const QImage& large, int size);

@@ -8,9 +8,9 @@
 
 // The device transform says how large the device pixels of this paint are: a screen's, a grab's or
 // an image's of any ratio.
-void MapToLedPixels(QPainter& painter, QPointF corner, QPoint ledOffset, int zoom) {
+void mapToLedPixels(QPainter& painter, QPointF corner, QPoint ledOffset, int zoom) {
     const QTransform toDevice = painter.deviceTransform();
-    const int factor = zoom * SignScale::WholeRatio(toDevice.m11());
+    const int factor = zoom * SignScale::wholeRatio(toDevice.m11());
     const QPointF deviceCorner = toDevice.map(corner);
     const QTransform wanted =
         QTransform::fromScale(factor, factor) *
@@ -47,9 +47,9 @@ void LedPanel::applyScale() {
 // the whole sign.
 void LedPanel::mapToLedPixels(QPainter& painter) const {
     if (isWindow())
-        MapToLedPixels(painter, QPointF(), QPoint(), m_zoom);
+        ::mapToLedPixels(painter, QPointF(), QPoint(), m_zoom);
     else
-        MapToLedPixels(painter, -mapTo(window(), QPoint()), m_led.topLeft(), m_zoom);
+        ::mapToLedPixels(painter, -mapTo(window(), QPoint()), m_led.topLeft(), m_zoom);
 }
 
 void LedPanel::mapToUnlitPanel(QPainter& painter) const {

@@ -7,7 +7,7 @@ class QPainter;
 // Sets painter up to draw in LED pixels scaled by zoom, each a square of whole device pixels: pixel
 // (0, 0) is the LED pixel ledOffset counted from corner, a point in the painter's logical coordinates
 // that is taken to the nearest whole device pixel.
-void MapToLedPixels(QPainter& painter, QPointF corner, QPoint ledOffset, int zoom);
+void mapToLedPixels(QPainter& painter, QPointF corner, QPoint ledOffset, int zoom);
 
 // A panel of the LED sign. Its place and size are counted in LED pixels of the sign; it lays itself
 // out in logical pixels at the sign's scale (SignScale) and paints every LED pixel as a square block

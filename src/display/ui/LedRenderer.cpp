@@ -12,12 +12,12 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-QRgb ToRgb(LedColour colour) {
+QRgb toRgb(LedColour colour) {
     return qRgb(colour.red, colour.green, colour.blue);
 }
 
 // Combines the overlapping part of src into dest, row by row, with op on the 24-bit RGB values.
-template <typename Op> void Blit(QImage& dest, const QImage& src, int x, Op op) {
+template <typename Op> void blit(QImage& dest, const QImage& src, int x, Op op) {
     Q_ASSERT(dest.format() == QImage::Format_RGB32);
     const QImage source = src.convertToFormat(QImage::Format_RGB32);
     const int first = std::max(0, x);
@@ -34,7 +34,7 @@ template <typename Op> void Blit(QImage& dest, const QImage& src, int x, Op op) 
 // Calls draw(pen x, glyph, role) for every character of the runs, a surrogate pair as one, and
 // returns the final pen x. Measuring and drawing both walk through here, so they advance alike.
 template <typename Draw>
-int WalkGlyphs(const QList<MessageRun>& runs, const QFontMetrics& metrics, Draw draw) {
+int walkGlyphs(const QList<MessageRun>& runs, const QFontMetrics& metrics, Draw draw) {
     int pen = 0;
     for (const MessageRun& run : runs) {
         const QString& text = run.text;
@@ -50,60 +50,60 @@ int WalkGlyphs(const QList<MessageRun>& runs, const QFontMetrics& metrics, Draw 
     return pen;
 }
 
-QImage ClearedLayer(QSize size, LedLayer layer) {
+QImage clearedLayer(QSize size, LedLayer layer) {
     QImage image(size, QImage::Format_RGB32);
-    image.fill(ToRgb(LayerBackground(layer)));
+    image.fill(toRgb(layerBackground(layer)));
     return image;
 }
 
-void DrawLayer(QImage& image, LedLayer layer, const QList<MessageRun>& runs, const QFont& font, bool mono) {
+void drawLayer(QImage& image, LedLayer layer, const QList<MessageRun>& runs, const QFont& font, bool mono) {
     QPainter painter(&image);
     painter.setRenderHint(QPainter::TextAntialiasing, false);
     painter.setFont(font);
     const QFontMetrics metrics = painter.fontMetrics();
-    WalkGlyphs(runs, metrics, [&](int pen, const QString& glyph, RunRole role) {
-        painter.setPen(QColor(ToRgb(RunColour(layer, role, mono))));
+    walkGlyphs(runs, metrics, [&](int pen, const QString& glyph, RunRole role) {
+        painter.setPen(QColor(toRgb(runColour(layer, role, mono))));
         painter.drawText(QPoint(pen, metrics.ascent()), glyph);
     });
 }
 
-QImage Widened(const QImage& layer, int width) {
+QImage widened(const QImage& layer, int width) {
     if (layer.width() == width)
         return layer;
     return layer.scaled(width, layer.height(), Qt::IgnoreAspectRatio, Qt::FastTransformation);
 }
 
-QImage ComposeFrame(const LedLayers& layers, int width, int maskAndTextOffset) {
+QImage composeFrame(const LedLayers& layers, int width, int maskAndTextOffset) {
     QImage frame(width, layers.text.height(), QImage::Format_RGB32);
-    frame.fill(ToRgb(LedPalette::Background));
-    BlitCopy(frame, Widened(layers.afterglow, width), 1);
-    BlitAnd(frame, Widened(layers.mask, width), maskAndTextOffset);
-    BlitOr(frame, Widened(layers.text, width), maskAndTextOffset);
+    frame.fill(toRgb(LedPalette::Background));
+    blitCopy(frame, widened(layers.afterglow, width), 1);
+    blitAnd(frame, widened(layers.mask, width), maskAndTextOffset);
+    blitOr(frame, widened(layers.text, width), maskAndTextOffset);
     return frame;
 }
 
 } // namespace
 
-void BlitCopy(QImage& dest, const QImage& src, int x) {
-    Blit(dest, src, x, [](QRgb, QRgb from) { return from; });
+void blitCopy(QImage& dest, const QImage& src, int x) {
+    blit(dest, src, x, [](QRgb, QRgb from) { return from; });
 }
 
-void BlitAnd(QImage& dest, const QImage& src, int x) {
-    Blit(dest, src, x, [](QRgb to, QRgb from) { return to & from; });
+void blitAnd(QImage& dest, const QImage& src, int x) {
+    blit(dest, src, x, [](QRgb to, QRgb from) { return to & from; });
 }
 
-void BlitOr(QImage& dest, const QImage& src, int x) {
-    Blit(dest, src, x, [](QRgb to, QRgb from) { return to | from; });
+void blitOr(QImage& dest, const QImage& src, int x) {
+    blit(dest, src, x, [](QRgb to, QRgb from) { return to | from; });
 }
 
-LedFrames ComposeFrames(const LedLayers& layers, bool stretch) {
+LedFrames composeFrames(const LedLayers& layers, bool stretch) {
     if (layers.isNull())
         return {};
     const int width = layers.text.width() * (stretch ? 2 : 1);
-    return {ComposeFrame(layers, width, 1), ComposeFrame(layers, width, 0)};
+    return {composeFrame(layers, width, 1), composeFrame(layers, width, 0)};
 }
 
-QString LedRenderer::ResolveFontFamily(const QString& family) {
+QString LedRenderer::resolveFontFamily(const QString& family) {
     const QStringList installed = QFontDatabase::families();
     auto isInstalled = [&](const QString& name) { return installed.contains(name, Qt::CaseInsensitive); };
     if (!family.isEmpty() && isInstalled(family))
@@ -114,8 +114,8 @@ QString LedRenderer::ResolveFontFamily(const QString& family) {
     return found != fallbacks.end() ? *found : family;
 }
 
-QFont LedRenderer::MessageFont(const AppSettings& settings) {
-    QFont font(ResolveFontFamily(settings.FontName));
+QFont LedRenderer::messageFont(const AppSettings& settings) {
+    QFont font(resolveFontFamily(settings.FontName));
     if (settings.FontSize > 0)
         font.setPointSizeF(settings.FontSize);
     font.setBold(settings.FontBold);
@@ -125,17 +125,17 @@ QFont LedRenderer::MessageFont(const AppSettings& settings) {
     return font;
 }
 
-void LedRenderer::RenderItem(const KeywordColouring& message, const QFont& font, bool mono) {
+void LedRenderer::renderItem(const KeywordColouring& message, const QFont& font, bool mono) {
     const QImage probe(1, 1, QImage::Format_RGB32); // same resolution as the layers
     const QFontMetrics metrics(font, &probe);
-    const int width = WalkGlyphs(message.runs, metrics, [](int, const QString&, RunRole) {}) + 1;
+    const int width = walkGlyphs(message.runs, metrics, [](int, const QString&, RunRole) {}) + 1;
     const QSize size(width, metrics.height());
 
-    m_layers.mask = ClearedLayer(size, LedLayer::Mask);
-    m_layers.afterglow = ClearedLayer(size, LedLayer::Afterglow);
-    m_layers.text = ClearedLayer(size, LedLayer::Text);
-    DrawLayer(m_layers.mask, LedLayer::Mask, message.runs, font, mono);
-    DrawLayer(m_layers.afterglow, LedLayer::Afterglow, message.runs, font, mono);
-    DrawLayer(m_layers.text, LedLayer::Text, message.runs, font, mono);
+    m_layers.mask = clearedLayer(size, LedLayer::Mask);
+    m_layers.afterglow = clearedLayer(size, LedLayer::Afterglow);
+    m_layers.text = clearedLayer(size, LedLayer::Text);
+    drawLayer(m_layers.mask, LedLayer::Mask, message.runs, font, mono);
+    drawLayer(m_layers.afterglow, LedLayer::Afterglow, message.runs, font, mono);
+    drawLayer(m_layers.text, LedLayer::Text, message.runs, font, mono);
     m_keywordFound = message.keywordFound;
 }

@@ -25,13 +25,13 @@ struct LedFrames {
 
 // Raster operations on Format_RGB32 pixels: src is placed with its left edge at x and its top at 0,
 // clipped to dest, and combined with the 24-bit RGB values already there.
-void BlitCopy(QImage& dest, const QImage& src, int x);
-void BlitAnd(QImage& dest, const QImage& src, int x);
-void BlitOr(QImage& dest, const QImage& src, int x);
+void blitCopy(QImage& dest, const QImage& src, int x);
+void blitAnd(QImage& dest, const QImage& src, int x);
+void blitOr(QImage& dest, const QImage& src, int x);
 
 // Composes frames A and B from the layers. Where the mask has a glyph a frame shows the text layer,
 // elsewhere the afterglow layer. With stretch every layer is widened to 2 x W0 by pixel doubling.
-LedFrames ComposeFrames(const LedLayers& layers, bool stretch);
+LedFrames composeFrames(const LedLayers& layers, bool stretch);
 
 // Draws a coloured message into the three layers, glyph by glyph without smoothing, so that every
 // pixel is either lit or dark and the mask lines up exactly with the lit text.
@@ -39,12 +39,12 @@ class LedRenderer {
 public:
     // The installed face to use for family: the family itself when installed, else a Japanese
     // gothic face (the default "ＭＳ ゴシック" is seldom installed).
-    static QString ResolveFontFamily(const QString& family);
+    static QString resolveFontFamily(const QString& family);
     // The message font from FontName, FontSize, FontBold and FontItalic, unsmoothed.
-    static QFont MessageFont(const AppSettings& settings);
+    static QFont messageFont(const AppSettings& settings);
 
     // Replaces the layers. mono is Scroll_MonoColor.
-    void RenderItem(const KeywordColouring& message, const QFont& font, bool mono);
+    void renderItem(const KeywordColouring& message, const QFont& font, bool mono);
 
     const LedLayers& layers() const { return m_layers; }
     bool keywordFound() const { return m_keywordFound; }

@@ -108,7 +108,7 @@ void MainWindow::setStatusCaption(const QString& text) {
 // last column and row fill the rest.
 void MainWindow::paintEvent(QPaintEvent*) {
     QPainter painter(this);
-    MapToLedPixels(painter, QPointF(), QPoint(), m_zoom);
+    mapToLedPixels(painter, QPointF(), QPoint(), m_zoom);
     if (!SignScale(m_zoom, devicePixelRatio()).isExact()) {
         for (const QPoint shift : {QPoint(1, 1), QPoint(1, 0), QPoint(0, 1)})
             painter.drawImage(shift, m_skin);

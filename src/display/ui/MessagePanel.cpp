@@ -31,7 +31,7 @@ void MessagePanel::clearColumn(int x) {
 }
 
 void MessagePanel::placeFrame(const QImage& frame, int x) {
-    BlitCopy(m_image, frame, x);
+    blitCopy(m_image, frame, x);
     if (!m_screen || !m_screen->placeFrame(frame, x))
         update();
 }

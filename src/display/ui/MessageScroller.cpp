@@ -4,7 +4,7 @@
 
 namespace {
 
-qint64 SteadyMilliseconds() {
+qint64 steadyMilliseconds() {
     return std::chrono::duration_cast<std::chrono::milliseconds>(
                std::chrono::steady_clock::now().time_since_epoch())
         .count();
@@ -15,7 +15,7 @@ qint64 SteadyMilliseconds() {
 MessageScroller::MessageScroller(MessagePanel* panel, QObject* parent)
     : QObject(parent)
     , m_panel(panel)
-    , m_clock(SteadyMilliseconds) {
+    , m_clock(steadyMilliseconds) {
     m_timer.setSingleShot(true);
     m_timer.setTimerType(Qt::PreciseTimer);
     connect(&m_timer, &QTimer::timeout, this, &MessageScroller::advance);
@@ -26,10 +26,10 @@ MessageScroller::~MessageScroller() {
     m_timer.stop();
 }
 
-std::chrono::milliseconds MessageScroller::InitialPause(int scrollDelay) {
+std::chrono::milliseconds MessageScroller::initialPause(int scrollDelay) {
     if (scrollDelay >= 1 && scrollDelay <= 5000)
         return std::chrono::milliseconds(scrollDelay);
-    return std::chrono::milliseconds(DefaultSettings().ScrollDelay);
+    return std::chrono::milliseconds(defaultSettings().ScrollDelay);
 }
 
 bool MessageScroller::start(const LedLayers& layers, const AppSettings& settings, const QString& itemCaption,
@@ -37,7 +37,7 @@ bool MessageScroller::start(const LedLayers& layers, const AppSettings& settings
     stop();
     if (!m_panel || layers.isNull())
         return false;
-    m_frames = ComposeFrames(layers, settings.Scroll_Stretch);
+    m_frames = composeFrames(layers, settings.Scroll_Stretch);
     m_shadow = settings.Scroll_Shadow;
     m_blink = settings.Scroll_Blink;
     m_captionToRestore = captionNow;
@@ -50,7 +50,7 @@ bool MessageScroller::start(const LedLayers& layers, const AppSettings& settings
     emit captionChanged(itemCaption);
     // Someone reacting to the caption may have hidden the panel already.
     if (isRunning())
-        schedule(InitialPause(settings.ScrollDelay), Action::FrameA);
+        schedule(initialPause(settings.ScrollDelay), Action::FrameA);
     return isRunning();
 }
 

@@ -53,7 +53,7 @@ public:
     std::chrono::milliseconds pendingWait() const { return m_wait; }
 
     // ScrollDelay when it lies in 1..5000 ms, else its default.
-    static std::chrono::milliseconds InitialPause(int scrollDelay);
+    static std::chrono::milliseconds initialPause(int scrollDelay);
 
 signals:
     void captionChanged(const QString& caption);

@@ -23,7 +23,7 @@ ProgressDialog::ProgressDialog(QWidget* parent)
     , m_status(new QLabel(this))
     , m_progress(new QLabel(this))
     , m_bar(new QProgressBar(this))
-    , m_bytes(new QLabel(CycleTexts::ByteCount(0), this))
+    , m_bytes(new QLabel(CycleTexts::byteCount(0), this))
     , m_errors(new QPlainTextEdit(this))
     , m_hide(new QPushButton(u"表示しない(&H)"_s, this))
     , m_cancel(new QPushButton(u"キャンセル"_s, this)) {
@@ -82,7 +82,7 @@ void ProgressDialog::clearProgress(int pageCount) {
     m_progress->clear();
     m_bar->setRange(0, qMax(pageCount, 1));
     m_bar->setValue(0);
-    m_bytes->setText(CycleTexts::ByteCount(0));
+    m_bytes->setText(CycleTexts::byteCount(0));
     m_errors->clear();
     m_errors->hide();
     m_cancel->setEnabled(true);
@@ -93,12 +93,12 @@ void ProgressDialog::setStatus(const QString& text) {
 }
 
 void ProgressDialog::setPage(int position, int pageCount, const QString& name) {
-    m_status->setText(CycleTexts::Updating(name));
-    m_progress->setText(CycleTexts::Progress(position, pageCount));
+    m_status->setText(CycleTexts::updating(name));
+    m_progress->setText(CycleTexts::progress(position, pageCount));
 }
 
 void ProgressDialog::setDownloadTotal(qint64 characters) {
-    m_bytes->setText(CycleTexts::ByteCount(characters));
+    m_bytes->setText(CycleTexts::byteCount(characters));
 }
 
 void ProgressDialog::setHandled(int handledCount) {

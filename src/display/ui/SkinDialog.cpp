@@ -16,7 +16,7 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-QTreeWidget* List(const QString& name, const QString& heading) {
+QTreeWidget* list(const QString& name, const QString& heading) {
     auto* list = new QTreeWidget;
     list->setObjectName(name);
     list->setRootIsDecorated(false);
@@ -25,7 +25,7 @@ QTreeWidget* List(const QString& name, const QString& heading) {
     return list;
 }
 
-QTreeWidgetItem* FindItem(const QTreeWidget* list, const QString& text) {
+QTreeWidgetItem* findItem(const QTreeWidget* list, const QString& text) {
     const QList<QTreeWidgetItem*> found = list->findItems(text, Qt::MatchExactly | Qt::MatchCaseSensitive);
     return found.isEmpty() ? nullptr : found.constFirst();
 }
@@ -36,8 +36,8 @@ SkinDialog::SkinDialog(QString imagesFolder, const AppSettings& settings, UserPr
                        QWidget* parent)
     : QDialog(parent)
     , m_imagesFolder(std::move(imagesFolder))
-    , m_folders(List(u"tvwFolder"_s, QString()))
-    , m_files(List(u"lvwImage"_s, u"ファイル名"_s))
+    , m_folders(list(u"tvwFolder"_s, QString()))
+    , m_files(list(u"lvwImage"_s, u"ファイル名"_s))
     , m_preview(new SkinPreview)
     , m_picture(builtinImagePath(BuiltinImage::Skin)) {
     setObjectName(u"frmSelectSkin"_s);
@@ -46,16 +46,16 @@ SkinDialog::SkinDialog(QString imagesFolder, const AppSettings& settings, UserPr
     m_preview->setPicture(m_picture);
     layOut();
     const QIcon folderIcon = QApplication::style()->standardIcon(QStyle::SP_DirIcon);
-    for (const QString& folder : SkinFolders(m_imagesFolder)) {
+    for (const QString& folder : skinFolders(m_imagesFolder)) {
         auto* node = new QTreeWidgetItem(m_folders, {folder});
         node->setIcon(0, folderIcon);
     }
     connect(m_folders, &QTreeWidget::currentItemChanged, this, &SkinDialog::showFolder);
     connect(m_files, &QTreeWidget::currentItemChanged, this, &SkinDialog::showFile);
     if (m_folders->topLevelItemCount() == 0)
-        prompter.showMessage(DisplayTexts::ProgramTitle(), u"画像ファイルが見つかりません。"_s);
+        prompter.showMessage(DisplayTexts::programTitle(), u"画像ファイルが見つかりません。"_s);
     else
-        preselect(PreselectedSkin(settings));
+        preselect(preselectedSkin(settings));
 }
 
 void SkinDialog::layOut() {
@@ -66,7 +66,7 @@ void SkinDialog::layOut() {
     layout->addWidget(m_files, 0, 1);
     layout->addWidget(sample, 1, 0, 1, 2);
     layout->addWidget(m_preview, 2, 0, 1, 2);
-    layout->addWidget(DialogButtons(this, QDialogButtonBox::Ok | QDialogButtonBox::Cancel), 3, 0, 1, 2);
+    layout->addWidget(dialogButtons(this, QDialogButtonBox::Ok | QDialogButtonBox::Cancel), 3, 0, 1, 2);
 }
 
 std::optional<SkinName> SkinDialog::selection() const {
@@ -76,9 +76,9 @@ std::optional<SkinName> SkinDialog::selection() const {
 }
 
 void SkinDialog::preselect(const SkinName& skin) {
-    if (QTreeWidgetItem* folder = FindItem(m_folders, skin.folder))
+    if (QTreeWidgetItem* folder = findItem(m_folders, skin.folder))
         m_folders->setCurrentItem(folder);
-    if (QTreeWidgetItem* file = FindItem(m_files, skin.file))
+    if (QTreeWidgetItem* file = findItem(m_files, skin.file))
         m_files->setCurrentItem(file);
 }
 
@@ -88,7 +88,7 @@ QString SkinDialog::selectedFolder() const {
 
 void SkinDialog::showFolder() {
     m_files->clear();
-    for (const QString& file : SkinFiles(m_imagesFolder, selectedFolder()))
+    for (const QString& file : skinFiles(m_imagesFolder, selectedFolder()))
         new QTreeWidgetItem(m_files, {file});
 }
 
@@ -97,7 +97,7 @@ void SkinDialog::showFile() {
     const std::optional<SkinName> skin = selection();
     if (!skin)
         return;
-    const QImage picture(SkinPath(m_imagesFolder, *skin));
+    const QImage picture(skinPath(m_imagesFolder, *skin));
     if (picture.isNull())
         return;
     m_picture = picture;

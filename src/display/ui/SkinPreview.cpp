@@ -33,7 +33,7 @@ void SkinPreview::paintEvent(QPaintEvent* event) {
     QFrame::paintEvent(event);
     QPainter painter(this);
     const QSize size = pictureSize();
-    MapToLedPixels(painter, QPointF((width() - size.width()) / 2, (height() - size.height()) / 2), QPoint(),
+    mapToLedPixels(painter, QPointF((width() - size.width()) / 2, (height() - size.height()) / 2), QPoint(),
                    1);
     painter.drawImage(0, 0, m_picture);
 }

@@ -41,7 +41,7 @@ Ticker::Ticker(Services services, const AppSettings& settings, QObject* parent)
     , m_cycle(m_services.clock)
     , m_timers(m_services.clock, this)
     , m_cycleView(m_cycle, {*m_window, *m_menu, *m_tray, *m_progress, m_services.prompter}, m_settings) {
-    KeepDebugLogOf(m_cycle, m_services.folders, m_services.clock);
+    keepDebugLogOf(m_cycle, m_services.folders, m_services.clock);
     m_window->setZoom(m_settings.Zoom);
     m_timers.setRotationDelay(m_settings.ShowInfoDelay);
     connect(&m_services.store, &SettingsStore::settingsLoaded, this, &Ticker::takeSettings);
@@ -53,7 +53,7 @@ Ticker::Ticker(Services services, const AppSettings& settings, QObject* parent)
     connectMenu();
     connectCycle();
     refreshPageMenus();
-    m_tray->show({TrayNotice::Icon::Updating, DisplayTexts::TitleLine(), {}, {}, false});
+    m_tray->show({TrayNotice::Icon::Updating, DisplayTexts::titleLine(), {}, {}, false});
 }
 
 Ticker::~Ticker() = default;
@@ -72,7 +72,7 @@ void Ticker::connectTimers() {
 void Ticker::showWindow(bool restorePosition) {
     if (!m_settings.ImageTitle.isEmpty()) {
         const QImage skin(
-            SkinPath(m_services.folders.imagesFolder(), {m_settings.ImageDir, m_settings.ImageTitle}));
+            skinPath(m_services.folders.imagesFolder(), {m_settings.ImageDir, m_settings.ImageTitle}));
         if (!skin.isNull())
             m_window->setSkin(skin);
     }
@@ -90,23 +90,23 @@ void Ticker::showWindow(bool restorePosition) {
 
 void Ticker::connectWindow() {
     MainWindow* window = m_window.get();
-    connect(window, &MainWindow::updateKey, this, &Ticker::StartUpdate);
+    connect(window, &MainWindow::updateKey, this, &Ticker::startUpdate);
     connect(window, &MainWindow::escapeKey, this, &Ticker::escape);
     connect(window, &MainWindow::spaceKey, this, [this] {
         if (m_settings.ShowInfoBySpaceKey)
-            ShowNextItem(true, +1);
+            showNextItem(true, +1);
     });
-    connect(window, &MainWindow::stepRequested, this, [this](int step) { ShowNextItem(true, step); });
+    connect(window, &MainWindow::stepRequested, this, [this](int step) { showNextItem(true, step); });
     connect(window, &MainWindow::leftClicked, this, [this] {
         if (m_settings.ShowInfoByClick)
-            ShowNextItem(true, +1);
+            showNextItem(true, +1);
     });
     connect(window, &MainWindow::captionClicked, this, [this] {
         if (!m_menu->showNews()->isEnabled())
             return;
         m_menuOpen = false;
         if (m_settings.ShowInfoByClick)
-            ShowNextItem(true, +1);
+            showNextItem(true, +1);
     });
     connect(window, &MainWindow::menuRequested, this, &Ticker::openMenu);
     connect(window, &MainWindow::doubleClicked, this, [this] {
@@ -119,10 +119,10 @@ void Ticker::connectWindow() {
 
 void Ticker::connectMenu() {
     TickerMenu* menu = m_menu.get();
-    connect(menu, &TickerMenu::showNewsTriggered, this, [this] { ShowNextItem(true, +1); });
+    connect(menu, &TickerMenu::showNewsTriggered, this, [this] { showNextItem(true, +1); });
     // 中止 stops what is running, as Esc does: the message on show and a running update.
     connect(menu, &TickerMenu::pauseTriggered, this, &Ticker::escape);
-    connect(menu, &TickerMenu::reloadTriggered, this, &Ticker::StartUpdate);
+    connect(menu, &TickerMenu::reloadTriggered, this, &Ticker::startUpdate);
     connect(menu, &TickerMenu::setDownloadTriggered, this, &Ticker::editPages);
     connect(menu, &TickerMenu::aboutTriggered, this, &Ticker::showAbout);
     connect(menu, &TickerMenu::optionsTriggered, this, &Ticker::openOptions);
@@ -137,7 +137,7 @@ void Ticker::connectMenu() {
     });
     connect(m_progress.get(), &ProgressDialog::hideRequested, this, [this] {
         m_settings.ShowProgressDialog = false;
-        m_services.store.SaveSettings(m_settings);
+        m_services.store.saveSettings(m_settings);
     });
 }
 
@@ -160,16 +160,16 @@ void Ticker::escape() {
     m_cycle.cancel();
 }
 
-void Ticker::StartUpdate() {
+void Ticker::startUpdate() {
     m_downloadCancelled = false;
     m_timers.downloadWatch().start();
 }
 
 void Ticker::httpTick() {
-    if (!TimerSchedule::UpdateAllowed(m_services.clock.now().time(), m_settings))
+    if (!TimerSchedule::updateAllowed(m_services.clock.now().time(), m_settings))
         return;
     if (m_settings.PlaySound1)
-        m_services.sound.PlaySoundFile(m_settings.SoundFile1);
+        m_services.sound.playSoundFile(m_settings.SoundFile1);
     if (m_cycle.start(m_services.dataFiles.tables(), m_settings) && m_downloadCancelled)
         m_cycle.cancel();
 }
@@ -181,50 +181,50 @@ void Ticker::clockTick() {
 }
 
 void Ticker::rotationTick() {
-    if (m_timers.takeRotationMoment() && TimerSchedule::RotationDue(m_services.clock.now().time(), m_settings,
+    if (m_timers.takeRotationMoment() && TimerSchedule::rotationDue(m_services.clock.now().time(), m_settings,
                                                                     m_menu->showNews()->isEnabled()))
-        ShowNextItem(false, +1);
+        showNextItem(false, +1);
     if (!m_menuOpen)
         m_timers.armRotation();
 }
 
 void Ticker::updateTick() {
-    if (m_timers.takeUpdateMoment() && TimerSchedule::UpdateDue(m_services.clock.now().time(), m_settings))
-        StartUpdate();
+    if (m_timers.takeUpdateMoment() && TimerSchedule::updateDue(m_services.clock.now().time(), m_settings))
+        startUpdate();
     if (!m_cycle.isRunning())
         m_timers.armUpdate();
 }
 
 void Ticker::scrollTick() {
     if (m_menuOpen) {
-        m_rotation.StepBackForOpenMenu();
+        m_rotation.stepBackForOpenMenu();
         return;
     }
     const std::optional<InfoItem> item = m_rotation.current();
     if (!item)
         return;
     const QString caption =
-        DisplayTexts::ScrollCaption(*item, m_services.dataFiles.tables().pages, m_settings.ShowTitle);
+        DisplayTexts::scrollCaption(*item, m_services.dataFiles.tables().pages, m_settings.ShowTitle);
     m_scroller->start(m_renderer.layers(), m_settings, caption, m_window->windowTitle());
 }
 
 void Ticker::lampTick() {
-    const TimerSchedule::LampStep step = TimerSchedule::NextLampStep(m_window->isLampLit());
+    const TimerSchedule::LampStep step = TimerSchedule::nextLampStep(m_window->isLampLit());
     m_window->setLampLit(step.lit);
     m_timers.lamp().start(step.interval);
 }
 
 void Ticker::endTick() {
     m_timers.exitGrace().stop();
-    ShutdownApp(false);
+    shutdownApp(false);
 }
 
-void Ticker::ShowNextItem(bool byUser, int step) {
-    carryOut(m_rotation.ShowNextItem(byUser, step, !m_window->messagePanel()->isHidden()));
+void Ticker::showNextItem(bool byUser, int step) {
+    carryOut(m_rotation.showNextItem(byUser, step, !m_window->messagePanel()->isHidden()));
 }
 
-void Ticker::ShowStatusOnly(const QString& text) {
-    carryOut(m_rotation.ShowStatusOnly(text));
+void Ticker::showStatusOnly(const QString& text) {
+    carryOut(m_rotation.showStatusOnly(text));
 }
 
 void Ticker::carryOut(const RotationAction& action) {
@@ -233,7 +233,7 @@ void Ticker::carryOut(const RotationAction& action) {
         return;
     case RotationAction::Kind::ShowStatus:
         m_window->setStatusCaption(action.status);
-        m_tray->show(TrayNotices::Status(action.status));
+        m_tray->show(TrayNotices::status(action.status));
         m_menu->setShowNews(action.status, false);
         m_menu->reload()->setEnabled(true);
         return;
@@ -251,13 +251,13 @@ void Ticker::renderCurrentItem() {
         return;
     const DataSet& tables = m_services.dataFiles.tables();
     m_window->messagePanel()->hide();
-    m_window->messagePanel()->setToolTip(DisplayTexts::ItemToolTip(
+    m_window->messagePanel()->setToolTip(DisplayTexts::itemToolTip(
         *item, m_rotation.currentItem(), int(m_rotation.items().size()), tables.pages));
-    m_renderer.RenderItem(ColourItem(*item, tables, m_settings), LedRenderer::MessageFont(m_settings),
+    m_renderer.renderItem(colourItem(*item, tables, m_settings), LedRenderer::messageFont(m_settings),
                           m_settings.Scroll_MonoColor);
-    const ItemSound sound = SoundForItem(*item, m_renderer.keywordFound(), m_settings);
+    const ItemSound sound = soundForItem(*item, m_renderer.keywordFound(), m_settings);
     if (sound != ItemSound::None)
-        m_services.sound.PlaySoundFile(SoundFile(sound, m_settings));
+        m_services.sound.playSoundFile(soundFile(sound, m_settings));
 }
 
 int Ticker::runModal(QDialog& dialog) {
@@ -282,7 +282,7 @@ void Ticker::editPages() {
 void Ticker::openOptions() {
     if (!m_services.dialogs.options)
         return;
-    const OptionsHooks hooks{&LedRenderer::MessageFont, [this](bool on) { setTopMost(on); },
+    const OptionsHooks hooks{&LedRenderer::messageFont, [this](bool on) { setTopMost(on); },
                              [this](bool shown) { showTaskbarEntry(shown); }};
     m_services.dialogs.options(m_window.get(), m_settings, hooks,
                                [this](QDialog& dialog) { return runModal(dialog); });
@@ -300,12 +300,12 @@ void Ticker::chooseSkin() {
         m_settings.ImageDir = skin->folder;
         m_settings.ImageTitle = skin->file;
     }
-    m_services.store.SaveSettings(m_settings);
+    m_services.store.saveSettings(m_settings);
 }
 
 void Ticker::browse(const QString& url) {
     const QString target =
-        CheckBrowseUrl(url, m_settings.NonHTMLExt, [this](const QString& title, const QString& text) {
+        checkBrowseUrl(url, m_settings.NonHTMLExt, [this](const QString& title, const QString& text) {
             QMessageBox box(QMessageBox::Warning, title, text,
                             QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, m_window.get());
             box.setWindowFlag(Qt::WindowStaysOnTopHint, m_settings.TopMost);
@@ -320,13 +320,13 @@ void Ticker::browse(const QString& url) {
 
 void Ticker::togglePage(int page) {
     // A saved list is reloaded, which refills the menus; otherwise they show the list as it was.
-    const std::optional<QList<PageRecord>> pages = ToggledPages(m_services.dataFiles.tables().pages, page);
-    if (!pages || !m_services.dataFiles.SavePages(*pages))
+    const std::optional<QList<PageRecord>> pages = toggledPages(m_services.dataFiles.tables().pages, page);
+    if (!pages || !m_services.dataFiles.savePages(*pages))
         refreshPageMenus();
 }
 
 void Ticker::refreshPageMenus() {
-    m_menu->setPages(BuildPageMenus(m_services.dataFiles.tables().pages));
+    m_menu->setPages(buildPageMenus(m_services.dataFiles.tables().pages));
 }
 
 // Timers, quiet hours, sounds, colours, font and proxy are read from the settings when they are
@@ -362,13 +362,13 @@ void Ticker::connectCycle() {
 void Ticker::onCycleStarted(int pageCount) {
     m_timers.update().stop();
     m_cycleView.showStarted(pageCount);
-    m_rotation.BeginUpdate();
+    m_rotation.beginUpdate();
     m_timers.lamp().start(TimerSchedule::LampFirstBlink);
 }
 
 void Ticker::onCycleFinished(const CycleResult& result) {
     if (result.outcome == CycleResult::Outcome::Offline)
-        m_rotation.BeginUpdate(); // the old items are gone, as when a cycle starts
+        m_rotation.beginUpdate(); // the old items are gone, as when a cycle starts
     m_cycleView.showEnded(result);
     m_downloadCancelled = false;
     m_timers.lamp().stop();
@@ -383,7 +383,7 @@ void Ticker::onCycleFinished(const CycleResult& result) {
 
 // The items the cycle found go on show.
 void Ticker::publish(const CycleResult& result) {
-    const RotationAction action = m_rotation.ApplyCycleResult(result, m_settings.Notify);
+    const RotationAction action = m_rotation.applyCycleResult(result, m_settings.Notify);
     if (action.kind != RotationAction::Kind::ShowStatus && m_rotation.hasItems())
         m_cycleView.showFound(result, int(m_rotation.items().size()));
     carryOut(action);
@@ -391,10 +391,10 @@ void Ticker::publish(const CycleResult& result) {
 
 void Ticker::endSession() {
     if (!m_timers.exitGrace().isActive() && !m_shutDown)
-        ShutdownApp(true);
+        shutdownApp(true);
 }
 
-void Ticker::ShutdownApp(bool force) {
+void Ticker::shutdownApp(bool force) {
     if (!force) {
         if (!m_window->messagePanel()->isHidden()) {
             m_window->hide();
@@ -420,11 +420,11 @@ void Ticker::ShutdownApp(bool force) {
             m_settings.XPosR = double(m_window->x()) / screen.width();
             m_settings.YPosR = double(m_window->y()) / screen.height();
         }
-        m_services.store.SaveSettings(m_settings);
+        m_services.store.saveSettings(m_settings);
     }
     QFile::remove(m_services.folders.pageDumpPath());
     if (m_settings.Debug)
-        WriteRunLogLine(m_services.folders.runLogPath(), m_services.clock.now(), RunLogTag::End);
+        writeRunLogLine(m_services.folders.runLogPath(), m_services.clock.now(), RunLogTag::End);
     m_tray->remove();
     m_progress->hide();
     m_window->hide();

@@ -70,10 +70,10 @@ public:
 
     // Places and shows the window: the skin, the panels, the saved position, always on top.
     void showWindow(bool restorePosition);
-    void StartUpdate();
-    void ShowNextItem(bool byUser, int step);
-    void ShowStatusOnly(const QString& text);
-    void ShutdownApp(bool force);
+    void startUpdate();
+    void showNextItem(bool byUser, int step);
+    void showStatusOnly(const QString& text);
+    void shutdownApp(bool force);
     // The session ends or the process is asked to terminate: shut down at once, unless a deferred
     // exit is already under way.
     void endSession();

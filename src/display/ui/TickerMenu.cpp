@@ -6,14 +6,14 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-QAction* Entry(QMenu* menu, const QString& name, const QString& caption, bool enabled = true) {
+QAction* entry(QMenu* menu, const QString& name, const QString& caption, bool enabled = true) {
     QAction* action = menu->addAction(caption);
     action->setObjectName(name);
     action->setEnabled(enabled);
     return action;
 }
 
-QAction* Separator(QMenu* menu, const QString& name, bool visible) {
+QAction* separator(QMenu* menu, const QString& name, bool visible) {
     QAction* separator = menu->addSeparator();
     separator->setObjectName(name);
     separator->setVisible(visible);
@@ -21,7 +21,7 @@ QAction* Separator(QMenu* menu, const QString& name, bool visible) {
 }
 
 // Page names are shown as they are: "&" would otherwise mark a shortcut.
-QString MenuCaption(const QString& text) {
+QString menuCaption(const QString& text) {
     return QString(text).replace(u"&"_s, u"&&"_s);
 }
 
@@ -32,28 +32,28 @@ TickerMenu::TickerMenu(QObject* parent)
     , m_menu(std::make_unique<QMenu>(u"メニュー(&M)"_s)) {
     QMenu* menu = m_menu.get();
     menu->setObjectName(u"mnuMenus"_s);
-    m_showNews = Entry(menu, u"mnuShowNews"_s, DisplayTexts::NotDownloaded(), false);
+    m_showNews = entry(menu, u"mnuShowNews"_s, DisplayTexts::notDownloaded(), false);
     menu->setDefaultAction(m_showNews);
-    QAction* pause = Entry(menu, u"mnuPause"_s, u"中止(&P)"_s);
-    m_reload = Entry(menu, u"mnuReload"_s, u"更新(&R)"_s);
+    QAction* pause = entry(menu, u"mnuPause"_s, u"中止(&P)"_s);
+    m_reload = entry(menu, u"mnuReload"_s, u"更新(&R)"_s);
     m_reload->setShortcut(Qt::Key_F5);
-    Separator(menu, u"mnuBar2"_s, false);
-    QAction* setDownload = Entry(menu, u"mnuSetDownload"_s, u"更新の設定(&P)"_s);
+    separator(menu, u"mnuBar2"_s, false);
+    QAction* setDownload = entry(menu, u"mnuSetDownload"_s, u"更新の設定(&P)"_s);
     m_browse = menu->addMenu(u"ブラウザで開く(&B)"_s);
     m_browse->menuAction()->setObjectName(u"mnuTitleBrowse"_s);
     m_download = menu->addMenu(QString());
     m_download->menuAction()->setObjectName(u"mnuEmpty"_s);
     m_download->menuAction()->setVisible(false);
-    Separator(menu, u"mnuBar4"_s, false);
-    Separator(menu, u"mnuBar5"_s, false);
-    Separator(menu, u"mnuBar6"_s, true);
-    QAction* skin = Entry(menu, u"mnuSelectSkin"_s, u"スキン(&S)..."_s);
-    Separator(menu, u"mnuBar7"_s, false);
-    QAction* options = Entry(menu, u"mnuOption"_s, u"オプション(&O)..."_s);
-    Separator(menu, u"mnuBar3"_s, true);
-    QAction* about = Entry(menu, u"mnuVerInfo"_s, u"バージョン情報(&A)..."_s);
-    Separator(menu, u"mnuBar1"_s, true);
-    QAction* exitEntry = Entry(menu, u"mnuExit"_s, u"終了(&X)"_s);
+    separator(menu, u"mnuBar4"_s, false);
+    separator(menu, u"mnuBar5"_s, false);
+    separator(menu, u"mnuBar6"_s, true);
+    QAction* skin = entry(menu, u"mnuSelectSkin"_s, u"スキン(&S)..."_s);
+    separator(menu, u"mnuBar7"_s, false);
+    QAction* options = entry(menu, u"mnuOption"_s, u"オプション(&O)..."_s);
+    separator(menu, u"mnuBar3"_s, true);
+    QAction* about = entry(menu, u"mnuVerInfo"_s, u"バージョン情報(&A)..."_s);
+    separator(menu, u"mnuBar1"_s, true);
+    QAction* exitEntry = entry(menu, u"mnuExit"_s, u"終了(&X)"_s);
 
     connect(m_showNews, &QAction::triggered, this, &TickerMenu::showNewsTriggered);
     connect(pause, &QAction::triggered, this, &TickerMenu::pauseTriggered);
@@ -82,18 +82,18 @@ void TickerMenu::setPages(const PageMenus& pages) {
 }
 
 void TickerMenu::setShowNews(const QString& caption, bool enabled) {
-    m_showNews->setText(MenuCaption(caption));
+    m_showNews->setText(menuCaption(caption));
     m_showNews->setEnabled(enabled);
 }
 
 void TickerMenu::fillPageMenu(QMenu* menu, const QList<PageMenuEntry>& entries, bool checkable) {
     menu->clear();
     if (entries.isEmpty()) {
-        menu->addAction(NoPagesCaption())->setObjectName(checkable ? u"mnuDownload0"_s : u"mnuBrowse0"_s);
+        menu->addAction(noPagesCaption())->setObjectName(checkable ? u"mnuDownload0"_s : u"mnuBrowse0"_s);
         return;
     }
     for (const PageMenuEntry& entry : entries) {
-        QAction* action = menu->addAction(MenuCaption(entry.caption));
+        QAction* action = menu->addAction(menuCaption(entry.caption));
         action->setData(entry.url);
         action->setProperty("page", entry.page);
         action->setCheckable(checkable);

@@ -7,18 +7,18 @@
 
 namespace {
 
-QIcon IconFrom(BuiltinImage small, BuiltinImage large) {
-    return CrispIcon(QImage(builtinImagePath(small)), QImage(builtinImagePath(large)));
+QIcon iconFrom(BuiltinImage small, BuiltinImage large) {
+    return crispIcon(QImage(builtinImagePath(small)), QImage(builtinImagePath(large)));
 }
 
-QIcon TrayIcon(TrayNotice::Icon icon) {
+QIcon trayIcon(TrayNotice::Icon icon) {
     switch (icon) {
     case TrayNotice::Icon::Idle:
-        return IconFrom(BuiltinImage::TrayIdleSmall, BuiltinImage::TrayIdle);
+        return iconFrom(BuiltinImage::TrayIdleSmall, BuiltinImage::TrayIdle);
     case TrayNotice::Icon::Updating:
-        return IconFrom(BuiltinImage::TrayUpdatingSmall, BuiltinImage::TrayUpdating);
+        return iconFrom(BuiltinImage::TrayUpdatingSmall, BuiltinImage::TrayUpdating);
     case TrayNotice::Icon::News:
-        return IconFrom(BuiltinImage::TrayInfoSmall, BuiltinImage::TrayInfo);
+        return iconFrom(BuiltinImage::TrayInfoSmall, BuiltinImage::TrayInfo);
     }
     return {};
 }
@@ -35,7 +35,7 @@ void TrayStatus::show(const TrayNotice& notice) {
     m_notice = notice;
     if (!iconReady())
         return;
-    m_icon->setIcon(TrayIcon(notice.icon));
+    m_icon->setIcon(trayIcon(notice.icon));
     // Trays here break lines at LF; a CR would show as a stray glyph.
     m_icon->setToolTip(QString(notice.tip).remove(u'\r'));
     m_icon->show();

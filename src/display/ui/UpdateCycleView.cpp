@@ -21,7 +21,7 @@ UpdateCycleView::UpdateCycleView(UpdateCycle& cycle, Parts parts, const AppSetti
     ProgressDialog* progress = &m_parts.progress;
     connect(&cycle, &UpdateCycle::pageStarted, this,
             [this](int position, int pageCount, const QString& name, const QString& url) {
-                m_parts.window.setStatusCaption(DisplayTexts::UpdatingUrl(url));
+                m_parts.window.setStatusCaption(DisplayTexts::updatingUrl(url));
                 m_parts.progress.setPage(position, pageCount, name);
             });
     connect(&cycle, &UpdateCycle::downloadTotalChanged, progress, &ProgressDialog::setDownloadTotal);
@@ -44,21 +44,21 @@ void UpdateCycleView::showStarted(int pageCount) {
         m_parts.progress.show();
     QApplication::setOverrideCursor(Qt::BusyCursor);
     m_parts.window.setLampVisible(true);
-    m_parts.tray.show(TrayNotices::Updating());
+    m_parts.tray.show(TrayNotices::updating());
 }
 
 void UpdateCycleView::showEnded(const CycleResult& result) {
     switch (result.outcome) {
     case CycleResult::Outcome::Offline:
         m_parts.window.messagePanel()->hide();
-        m_parts.prompter.showWarning(u"エラー"_s, CycleTexts::Offline());
+        m_parts.prompter.showWarning(u"エラー"_s, CycleTexts::offline());
         break;
     case CycleResult::Outcome::Cancelled:
-        m_parts.progress.setStatus(CycleTexts::Cancelled());
+        m_parts.progress.setStatus(CycleTexts::cancelled());
         break;
     case CycleResult::Outcome::Completed:
         m_parts.progress.disableCancel();
-        m_parts.progress.setStatus(CycleTexts::Completed());
+        m_parts.progress.setStatus(CycleTexts::completed());
         if (result.errorLog.isEmpty())
             m_parts.progress.hide();
         break;
@@ -73,8 +73,8 @@ void UpdateCycleView::showEnded(const CycleResult& result) {
 }
 
 void UpdateCycleView::showFound(const CycleResult& result, int itemCount) {
-    if (const auto notice = TrayNotices::CycleEnd(result, m_settings.DefaultMSG))
+    if (const auto notice = TrayNotices::cycleEnd(result, m_settings.DefaultMSG))
         m_parts.tray.show(*notice);
     m_parts.window.setStatusCaption(result.status);
-    m_parts.menu.setShowNews(DisplayTexts::ShowNewsCaption(itemCount), true);
+    m_parts.menu.setShowNews(DisplayTexts::showNewsCaption(itemCount), true);
 }

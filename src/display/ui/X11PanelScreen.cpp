@@ -20,11 +20,11 @@ constexpr int MaxRequestBytes = 64 * 1024;
 
 template <typename Reply> using ReplyPointer = std::unique_ptr<Reply, decltype(&std::free)>;
 
-template <typename Reply> ReplyPointer<Reply> Take(Reply* reply) {
+template <typename Reply> ReplyPointer<Reply> take(Reply* reply) {
     return ReplyPointer<Reply>(reply, &std::free);
 }
 
-const xcb_visualtype_t* FindVisual(const xcb_setup_t* setup, xcb_window_t root, xcb_visualid_t visual) {
+const xcb_visualtype_t* findVisual(const xcb_setup_t* setup, xcb_window_t root, xcb_visualid_t visual) {
     for (auto screens = xcb_setup_roots_iterator(setup); screens.rem; xcb_screen_next(&screens)) {
         if (screens.data->root != root)
             continue;
@@ -38,7 +38,7 @@ const xcb_visualtype_t* FindVisual(const xcb_setup_t* setup, xcb_window_t root, 
     return nullptr;
 }
 
-int BitsPerPixel(const xcb_setup_t* setup, std::uint8_t depth) {
+int bitsPerPixel(const xcb_setup_t* setup, std::uint8_t depth) {
     for (auto formats = xcb_setup_pixmap_formats_iterator(setup); formats.rem; xcb_format_next(&formats))
         if (formats.data->depth == depth)
             return formats.data->bits_per_pixel;
@@ -47,12 +47,12 @@ int BitsPerPixel(const xcb_setup_t* setup, std::uint8_t depth) {
 
 // The window's pixels take Format_RGB32 as it is: 8 bits each of red, green and blue in a 32-bit word
 // of the host's byte order.
-bool TakesRgb32(const xcb_setup_t* setup, xcb_window_t root, xcb_visualid_t visual, std::uint8_t depth) {
-    const xcb_visualtype_t* type = FindVisual(setup, root, visual);
+bool takesRgb32(const xcb_setup_t* setup, xcb_window_t root, xcb_visualid_t visual, std::uint8_t depth) {
+    const xcb_visualtype_t* type = findVisual(setup, root, visual);
     const bool hostLsbFirst = QSysInfo::ByteOrder == QSysInfo::LittleEndian;
     return type && type->_class == XCB_VISUAL_CLASS_TRUE_COLOR && type->red_mask == 0xff0000 &&
            type->green_mask == 0x00ff00 && type->blue_mask == 0x0000ff && (depth == 24 || depth == 32) &&
-           BitsPerPixel(setup, depth) == 32 &&
+           bitsPerPixel(setup, depth) == 32 &&
            (setup->image_byte_order == XCB_IMAGE_ORDER_LSB_FIRST) == hostLsbFirst;
 }
 
@@ -185,12 +185,12 @@ std::uint32_t X11PanelScreen::target() {
 
 bool X11PanelScreen::checkServer(std::uint32_t window) {
     const auto geometry =
-        Take(xcb_get_geometry_reply(m_connection, xcb_get_geometry(m_connection, window), nullptr));
-    const auto attributes = Take(xcb_get_window_attributes_reply(
+        take(xcb_get_geometry_reply(m_connection, xcb_get_geometry(m_connection, window), nullptr));
+    const auto attributes = take(xcb_get_window_attributes_reply(
         m_connection, xcb_get_window_attributes(m_connection, window), nullptr));
     if (!geometry || !attributes)
         return false; // the window went away meanwhile: asked again next time
-    if (!TakesRgb32(xcb_get_setup(m_connection), geometry->root, attributes->visual, geometry->depth)) {
+    if (!takesRgb32(xcb_get_setup(m_connection), geometry->root, attributes->visual, geometry->depth)) {
         m_server = Server::Unsuitable;
         fitDots(); // the panel paints itself from now on
         parentWidget()->update();

@@ -17,7 +17,7 @@ using namespace Qt::StringLiterals;
 KeywordListDialog::KeywordListDialog(QStringList& keywords, QWidget* parent)
     : QDialog(parent)
     , m_keywords(keywords)
-    , m_entries(ListedKeywords(keywords)) {
+    , m_entries(listedKeywords(keywords)) {
     setObjectName(u"frmKeywords"_s);
     setWindowTitle(u"キーワードの設定"_s);
     addControls();
@@ -29,7 +29,7 @@ KeywordListDialog::KeywordListDialog(QStringList& keywords, QWidget* parent)
 std::function<void(QWidget*, QStringList&)> KeywordListDialog::opener() {
     return [](QWidget* parent, QStringList& keywords) {
         KeywordListDialog dialog(keywords, parent);
-        ShareStaysOnTop(parent, &dialog);
+        shareStaysOnTop(parent, &dialog);
         dialog.exec();
     };
 }
@@ -39,29 +39,29 @@ void KeywordListDialog::addControls() {
     m_input = new QLineEdit(this);
     m_input->setObjectName(u"txtNewKeyword"_s);
     m_input->setMaxLength(256);
-    m_add = NamedButton(this, u"cmdAdd"_s, u"追加(&A)"_s);
+    m_add = namedButton(this, u"cmdAdd"_s, u"追加(&A)"_s);
     m_add->setDefault(true);
     m_list = new QListWidget(this);
     m_list->setObjectName(u"lstKeywords"_s);
     m_list->setMinimumSize(260, 200);
-    m_remove = NamedButton(this, u"cmdRemove"_s, u"削除(&R)"_s);
-    m_up = NamedButton(this, u"cmdUp"_s, u"上へ(&U)"_s);
-    m_down = NamedButton(this, u"cmdDown"_s, u"下へ(&D)"_s);
-    auto* ok = NamedButton(this, u"cmdOK"_s, u"OK"_s);
-    auto* cancel = NamedButton(this, u"cmdCancel"_s, u"キャンセル"_s);
+    m_remove = namedButton(this, u"cmdRemove"_s, u"削除(&R)"_s);
+    m_up = namedButton(this, u"cmdUp"_s, u"上へ(&U)"_s);
+    m_down = namedButton(this, u"cmdDown"_s, u"下へ(&D)"_s);
+    auto* ok = namedButton(this, u"cmdOK"_s, u"OK"_s);
+    auto* cancel = namedButton(this, u"cmdCancel"_s, u"キャンセル"_s);
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
 
     auto* layout = new QGridLayout(this);
-    layout->addWidget(NamedLabel(this, u"Label1"_s,
+    layout->addWidget(namedLabel(this, u"Label1"_s,
                                  u"キーワードを入力してから、[追加] をクリックしてください(&T)"_s, m_input),
                       0, 0, 1, 2);
     layout->addWidget(m_input, 1, 0);
     layout->addWidget(m_add, 1, 1);
-    layout->addWidget(NamedLabel(this, u"Label2"_s, u"キーワード(&W):"_s, m_list), 2, 0, 1, 2);
+    layout->addWidget(namedLabel(this, u"Label2"_s, u"キーワード(&W):"_s, m_list), 2, 0, 1, 2);
     layout->addWidget(m_list, 3, 0);
-    layout->addLayout(ButtonColumn({{m_remove}, {m_up, m_down}}), 3, 1);
-    layout->addLayout(ButtonsAtRight({ok, cancel}), 4, 0, 1, 2);
+    layout->addLayout(buttonColumn({{m_remove}, {m_up, m_down}}), 3, 1);
+    layout->addLayout(buttonsAtRight({ok, cancel}), 4, 0, 1, 2);
 }
 
 void KeywordListDialog::connectControls() {
@@ -86,7 +86,7 @@ void KeywordListDialog::rebuild(int selected) {
 }
 
 void KeywordListDialog::updateButtons() {
-    const RowButtons buttons = ButtonsFor(SelectedRow(m_list), int(m_entries.size()));
+    const RowButtons buttons = buttonsFor(selectedRow(m_list), int(m_entries.size()));
     m_remove->setEnabled(buttons.selected);
     m_up->setEnabled(buttons.up);
     m_down->setEnabled(buttons.down);
@@ -98,11 +98,11 @@ void KeywordListDialog::addKeyword() {
         return;
     m_entries.append(m_input->text());
     m_input->clear();
-    rebuild(SelectedRow(m_list));
+    rebuild(selectedRow(m_list));
 }
 
 void KeywordListDialog::removeKeyword() {
-    const int row = SelectedRow(m_list);
+    const int row = selectedRow(m_list);
     if (row < 0)
         return;
     m_entries.removeAt(row);
@@ -111,11 +111,11 @@ void KeywordListDialog::removeKeyword() {
 }
 
 void KeywordListDialog::moveKeyword(int step) {
-    if (const std::optional<int> moved = MoveRow(m_entries, SelectedRow(m_list), step))
+    if (const std::optional<int> moved = moveRow(m_entries, selectedRow(m_list), step))
         rebuild(*moved);
 }
 
 void KeywordListDialog::accept() {
-    m_keywords = StoredKeywords(m_entries);
+    m_keywords = storedKeywords(m_entries);
     QDialog::accept();
 }

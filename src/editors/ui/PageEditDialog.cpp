@@ -16,7 +16,7 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-QLineEdit* TextBox(QWidget* parent, int index, int maxLength) {
+QLineEdit* textBox(QWidget* parent, int index, int maxLength) {
     QLineEdit* box =
         TextBoxBehaviour::newBox(parent, index, maxLength, TextBoxBehaviour::LineBreaks::CutAtFirst);
     box->setMinimumWidth(320);
@@ -25,7 +25,7 @@ QLineEdit* TextBox(QWidget* parent, int index, int maxLength) {
 }
 
 // The login boxes take text dragged out of and dropped onto them, without the input method.
-void MakeLoginBox(QLineEdit* box) {
+void makeLoginBox(QLineEdit* box) {
     box->setDragEnabled(true);
     box->setAcceptDrops(true);
     box->setAttribute(Qt::WA_InputMethodEnabled, false);
@@ -39,12 +39,12 @@ PageEditDialog::PageEditDialog(UserPrompter& prompter, QWidget* parent)
     setObjectName(u"frmEditURL"_s);
     setWindowTitle(u"取得するページの設定"_s);
     addBoxes();
-    auto* ok = NamedButton(this, u"cmdOK"_s, u"OK"_s);
-    auto* cancel = NamedButton(this, u"cmdCancel"_s, u"キャンセル"_s);
+    auto* ok = namedButton(this, u"cmdOK"_s, u"OK"_s);
+    auto* cancel = namedButton(this, u"cmdCancel"_s, u"キャンセル"_s);
     ok->setDefault(true);
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
-    static_cast<QGridLayout*>(layout())->addLayout(ButtonsAtRight({ok, cancel}), 6, 0, 1, 2);
+    static_cast<QGridLayout*>(layout())->addLayout(buttonsAtRight({ok, cancel}), 6, 0, 1, 2);
     showFields(PageFields());
     m_boxes[NameBox]->setFocus();
 }
@@ -52,43 +52,43 @@ PageEditDialog::PageEditDialog(UserPrompter& prompter, QWidget* parent)
 // Created in tab order: name, address, fetch flag, label, then the login in its frame.
 void PageEditDialog::addBoxes() {
     auto* grid = new QGridLayout(this);
-    m_boxes[NameBox] = TextBox(this, NameBox, 1024);
-    m_boxes[UrlBox] = TextBox(this, UrlBox, 1024);
+    m_boxes[NameBox] = textBox(this, NameBox, 1024);
+    m_boxes[UrlBox] = textBox(this, UrlBox, 1024);
     m_fetch = new QCheckBox(u"このページを取得する(&I)"_s, this);
     m_fetch->setObjectName(u"chkFlag"_s);
-    m_boxes[LabelBox] = TextBox(this, LabelBox, 1024);
-    grid->addWidget(NamedLabel(this, u"Label1"_s, u"名前(&N):"_s, m_boxes[NameBox]), 0, 0);
+    m_boxes[LabelBox] = textBox(this, LabelBox, 1024);
+    grid->addWidget(namedLabel(this, u"Label1"_s, u"名前(&N):"_s, m_boxes[NameBox]), 0, 0);
     grid->addWidget(m_boxes[NameBox], 0, 1);
-    grid->addWidget(NamedLabel(this, u"Label4"_s, u"URL(&U):"_s, m_boxes[UrlBox]), 1, 0);
+    grid->addWidget(namedLabel(this, u"Label4"_s, u"URL(&U):"_s, m_boxes[UrlBox]), 1, 0);
     grid->addWidget(m_boxes[UrlBox], 1, 1);
     grid->addWidget(m_fetch, 2, 1);
-    grid->addWidget(NamedLabel(this, u"Label6"_s, u"ラベル(&L):"_s, m_boxes[LabelBox]), 3, 0);
+    grid->addWidget(namedLabel(this, u"Label6"_s, u"ラベル(&L):"_s, m_boxes[LabelBox]), 3, 0);
     grid->addWidget(m_boxes[LabelBox], 3, 1);
-    grid->addWidget(NamedLabel(this, u"Label7"_s, u"情報を表示するとき、先頭に付加できます。"_s), 4, 1);
+    grid->addWidget(namedLabel(this, u"Label7"_s, u"情報を表示するとき、先頭に付加できます。"_s), 4, 1);
 
     auto* frame = new QGroupBox(u"認証情報"_s, this);
     frame->setObjectName(u"Frame1"_s);
     auto* login = new QGridLayout(frame);
-    auto* explanation = NamedLabel(
+    auto* explanation = namedLabel(
         frame, u"Label5"_s,
         u"このURLからのダウンロードに認証が必要な場合は、ユーザー名とパスワードを入力してください。"_s);
     explanation->setWordWrap(true);
-    m_boxes[UserNameBox] = TextBox(frame, UserNameBox, 256);
-    m_boxes[PasswordBox] = TextBox(frame, PasswordBox, 256);
+    m_boxes[UserNameBox] = textBox(frame, UserNameBox, 256);
+    m_boxes[PasswordBox] = textBox(frame, PasswordBox, 256);
     m_boxes[PasswordBox]->setEchoMode(QLineEdit::Password);
-    MakeLoginBox(m_boxes[UserNameBox]);
-    MakeLoginBox(m_boxes[PasswordBox]);
+    makeLoginBox(m_boxes[UserNameBox]);
+    makeLoginBox(m_boxes[PasswordBox]);
     login->addWidget(explanation, 0, 0, 1, 2);
-    login->addWidget(NamedLabel(frame, u"Label2"_s, u"ユーザー名(&S):"_s, m_boxes[UserNameBox]), 1, 0);
+    login->addWidget(namedLabel(frame, u"Label2"_s, u"ユーザー名(&S):"_s, m_boxes[UserNameBox]), 1, 0);
     login->addWidget(m_boxes[UserNameBox], 1, 1);
-    login->addWidget(NamedLabel(frame, u"Label3"_s, u"パスワード(&P):"_s, m_boxes[PasswordBox]), 2, 0);
+    login->addWidget(namedLabel(frame, u"Label3"_s, u"パスワード(&P):"_s, m_boxes[PasswordBox]), 2, 0);
     login->addWidget(m_boxes[PasswordBox], 2, 1);
     grid->addWidget(frame, 5, 0, 1, 2);
 }
 
 void PageEditDialog::setPage(const PageRecord& page) {
     m_original = page;
-    showFields(FieldsOf(page));
+    showFields(fieldsOf(page));
 }
 
 void PageEditDialog::showFields(const PageFields& shown) {
@@ -106,16 +106,16 @@ PageFields PageEditDialog::fields() const {
 }
 
 PageRecord PageEditDialog::page() const {
-    return RecordOf(fields(), m_original);
+    return recordOf(fields(), m_original);
 }
 
 void PageEditDialog::accept() {
-    switch (CheckFields(fields(), m_original)) {
+    switch (checkFields(fields(), m_original)) {
     case PageFieldsProblem::Url:
-        refuse(UrlBox, BadUrlMessage());
+        refuse(UrlBox, badUrlMessage());
         return;
     case PageFieldsProblem::Password:
-        refuse(PasswordBox, PasswordNotCarriedMessage());
+        refuse(PasswordBox, passwordNotCarriedMessage());
         return;
     case PageFieldsProblem::None:
         QDialog::accept();

@@ -29,14 +29,14 @@ public:
     }
 };
 
-QTreeWidgetItem* PageItem(const PageRecord& page, const std::optional<PageStatus>& status) {
+QTreeWidgetItem* pageItem(const PageRecord& page, const std::optional<PageStatus>& status) {
     auto* item = new QTreeWidgetItem({page.Name, page.URL});
     item->setFlags(item->flags() | Qt::ItemIsEditable | Qt::ItemIsUserCheckable);
     item->setCheckState(NameColumn, page.Enabled ? Qt::Checked : Qt::Unchecked);
     if (status) {
-        item->setText(StatusColumn, CycleTexts::PageStatusText(*status));
+        item->setText(StatusColumn, CycleTexts::pageStatusText(*status));
         if (status->kind == PageStatus::Kind::Error)
-            item->setToolTip(StatusColumn, CycleTexts::ErrorLine(status->error));
+            item->setToolTip(StatusColumn, CycleTexts::errorLine(status->error));
     }
     return item;
 }
@@ -78,19 +78,19 @@ QWidget* PageListDialog::addList() {
 
 void PageListDialog::addControls() {
     QWidget* tabs = addList();
-    m_add = NamedButton(this, u"cmdNewURL"_s, u"追加(&A)..."_s);
-    m_remove = NamedButton(this, u"cmdRemoveURL"_s, u"削除(&D)"_s);
-    m_edit = NamedButton(this, u"cmdEditURL"_s, u"編集(&E)..."_s);
-    m_up = NamedButton(this, u"cmdUp"_s, u"上へ"_s);
-    m_down = NamedButton(this, u"cmdDown"_s, u"下へ"_s);
-    m_allClear = NamedButton(this, u"cmdAllClear"_s, u"すべて未選択"_s);
-    auto* close = NamedButton(this, u"cmdOK"_s, u"閉じる"_s);
+    m_add = namedButton(this, u"cmdNewURL"_s, u"追加(&A)..."_s);
+    m_remove = namedButton(this, u"cmdRemoveURL"_s, u"削除(&D)"_s);
+    m_edit = namedButton(this, u"cmdEditURL"_s, u"編集(&E)..."_s);
+    m_up = namedButton(this, u"cmdUp"_s, u"上へ"_s);
+    m_down = namedButton(this, u"cmdDown"_s, u"下へ"_s);
+    m_allClear = namedButton(this, u"cmdAllClear"_s, u"すべて未選択"_s);
+    auto* close = namedButton(this, u"cmdOK"_s, u"閉じる"_s);
     close->setDefault(true);
     connect(close, &QPushButton::clicked, this, &QDialog::accept);
 
     auto* layout = new QGridLayout(this);
     layout->addWidget(tabs, 0, 0);
-    layout->addLayout(ButtonColumn({{m_add, m_remove, m_edit}, {m_up, m_down}, {m_allClear}}), 0, 1);
+    layout->addLayout(buttonColumn({{m_add, m_remove, m_edit}, {m_up, m_down}, {m_allClear}}), 0, 1);
     layout->addWidget(close, 1, 1);
 }
 
@@ -124,7 +124,7 @@ void PageListDialog::rebuild(int selected) {
         const QSignalBlocker quiet(m_list);
         m_list->clear();
         for (int row = 0; row < m_pages.count(); ++row)
-            m_list->addTopLevelItem(PageItem(m_pages.page(row), m_pages.status(row)));
+            m_list->addTopLevelItem(pageItem(m_pages.page(row), m_pages.status(row)));
         if (QTreeWidgetItem* item = m_list->topLevelItem(selected)) {
             m_list->setCurrentItem(item);
             m_list->scrollToItem(item);
@@ -134,7 +134,7 @@ void PageListDialog::rebuild(int selected) {
 }
 
 void PageListDialog::synchronise() {
-    const RowButtons buttons = ButtonsFor(SelectedRow(m_list), m_pages.count());
+    const RowButtons buttons = buttonsFor(selectedRow(m_list), m_pages.count());
     m_remove->setEnabled(m_pagePicked && buttons.selected);
     m_edit->setEnabled(m_pagePicked && buttons.selected);
     m_up->setEnabled(buttons.up);
@@ -147,14 +147,14 @@ void PageListDialog::addPage() {
 }
 
 void PageListDialog::editPage() {
-    const int row = SelectedRow(m_list);
+    const int row = selectedRow(m_list);
     if (row >= 0)
         runEditor(&m_pages.page(row), row);
 }
 
 void PageListDialog::runEditor(const PageRecord* page, int row) {
     PageEditDialog editor(m_prompter, this);
-    ShareStaysOnTop(this, &editor);
+    shareStaysOnTop(this, &editor);
     if (page)
         editor.setPage(*page);
     if (editor.exec() != QDialog::Accepted)
@@ -168,7 +168,7 @@ void PageListDialog::runEditor(const PageRecord* page, int row) {
 }
 
 void PageListDialog::removePage() {
-    const int row = SelectedRow(m_list);
+    const int row = selectedRow(m_list);
     if (row < 0)
         return;
     const QString question = u"URL '"_s + m_pages.page(row).URL + u"' を削除します。\r\nよろしいですか?"_s;
@@ -180,13 +180,13 @@ void PageListDialog::removePage() {
 }
 
 void PageListDialog::movePage(int step) {
-    if (const std::optional<int> moved = m_pages.move(SelectedRow(m_list), step))
+    if (const std::optional<int> moved = m_pages.move(selectedRow(m_list), step))
         rebuild(*moved);
 }
 
 void PageListDialog::disableAll() {
     m_pages.disableAll();
-    rebuild(SelectedRow(m_list));
+    rebuild(selectedRow(m_list));
 }
 
 QMap<int, PageStatus> PageListDialog::pageStatuses() const {
@@ -196,6 +196,6 @@ QMap<int, PageStatus> PageListDialog::pageStatuses() const {
 void PageListDialog::done(int result) {
     // A name still being edited in place is taken along: leaving the item commits it.
     m_list->setCurrentItem(nullptr);
-    m_saved = m_dataFiles.SavePages(m_pages.pages());
+    m_saved = m_dataFiles.savePages(m_pages.pages());
     QDialog::done(result);
 }

@@ -17,7 +17,7 @@ namespace {
 constexpr int TesterRow = 5;
 constexpr int ButtonRow = 6;
 
-QLineEdit* TextBox(QWidget* parent, int index, int maxLength, const QString& toolTip = {}) {
+QLineEdit* textBox(QWidget* parent, int index, int maxLength, const QString& toolTip = {}) {
     QLineEdit* box =
         TextBoxBehaviour::newBox(parent, index, maxLength, TextBoxBehaviour::LineBreaks::CutAtFirst);
     box->setMinimumWidth(420);
@@ -26,8 +26,8 @@ QLineEdit* TextBox(QWidget* parent, int index, int maxLength, const QString& too
 }
 
 // Enter stays in the box: neither button presses on it.
-QPushButton* Button(QWidget* parent, const QString& name, const QString& caption) {
-    QPushButton* button = NamedButton(parent, name, caption);
+QPushButton* button(QWidget* parent, const QString& name, const QString& caption) {
+    QPushButton* button = namedButton(parent, name, caption);
     button->setAutoDefault(false);
     return button;
 }
@@ -41,15 +41,15 @@ RuleEditDialog::RuleEditDialog(UserPrompter& prompter, QWidget* parent)
     setWindowTitle(u"抽出ルールの編集"_s);
     m_grid = new QGridLayout(this);
     m_grid->addWidget(
-        NamedLabel(this, u"Label1"_s,
+        namedLabel(this, u"Label1"_s,
                    u"次のルールが、ダウンロードしたウェブページからの情報の抽出に適用されます。"_s),
         0, 0, 1, 2);
     addBoxes(m_grid);
-    auto* ok = Button(this, u"cmdOK"_s, u"OK"_s);
-    auto* cancel = Button(this, u"cmdCancel"_s, u"キャンセル"_s);
+    auto* ok = button(this, u"cmdOK"_s, u"OK"_s);
+    auto* cancel = button(this, u"cmdCancel"_s, u"キャンセル"_s);
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
-    m_grid->addLayout(ButtonsAtRight({ok, cancel}), ButtonRow, 0, 1, 2);
+    m_grid->addLayout(buttonsAtRight({ok, cancel}), ButtonRow, 0, 1, 2);
     setRule({true, u"新しいルール"_s, {}, {}, {}});
     for (QLineEdit* box : m_boxes)
         connect(box, &QLineEdit::textChanged, this, [this] { emit ruleEdited(rule()); });
@@ -58,11 +58,11 @@ RuleEditDialog::RuleEditDialog(UserPrompter& prompter, QWidget* parent)
 
 // Created in tab order: the name first.
 void RuleEditDialog::addBoxes(QGridLayout* grid) {
-    m_boxes[NameBox] = TextBox(this, NameBox, 256);
-    m_boxes[HeaderBox] = TextBox(this, HeaderBox, 1024, u"この文字列より後の文字列を抽出します。"_s);
+    m_boxes[NameBox] = textBox(this, NameBox, 256);
+    m_boxes[HeaderBox] = textBox(this, HeaderBox, 1024, u"この文字列より後の文字列を抽出します。"_s);
     m_boxes[FooterBox] =
-        TextBox(this, FooterBox, 1024, u"抽出した文字列から、次の文字列以降を切り捨てます。"_s);
-    m_boxes[ExclusionsBox] = TextBox(
+        textBox(this, FooterBox, 1024, u"抽出した文字列から、次の文字列以降を切り捨てます。"_s);
+    m_boxes[ExclusionsBox] = textBox(
         this, ExclusionsBox, 1024, u"抽出された文字列が次のいずれかの文字列を含む場合は抽出を中止します。"_s);
     const struct {
         const char16_t* name;
@@ -75,7 +75,7 @@ void RuleEditDialog::addBoxes(QGridLayout* grid) {
     int gridRow = 1;
     for (const auto& row : rows) {
         QLineEdit* box = m_boxes[row.box];
-        QLabel* label = NamedLabel(this, QString::fromUtf16(row.name), QString::fromUtf16(row.caption), box);
+        QLabel* label = namedLabel(this, QString::fromUtf16(row.name), QString::fromUtf16(row.caption), box);
         label->setToolTip(box->toolTip());
         grid->addWidget(label, gridRow, 0);
         grid->addWidget(box, gridRow++, 1);
@@ -87,12 +87,12 @@ void RuleEditDialog::setRule(const RuleRecord& rule) {
     m_boxes[NameBox]->setText(rule.Name);
     m_boxes[HeaderBox]->setText(rule.Header);
     m_boxes[FooterBox]->setText(rule.Footer);
-    m_boxes[ExclusionsBox]->setText(FormatExclusions(rule.Exclusions));
+    m_boxes[ExclusionsBox]->setText(formatExclusions(rule.Exclusions));
 }
 
 RuleRecord RuleEditDialog::rule() const {
     return {m_enabled, m_boxes[NameBox]->text(), m_boxes[HeaderBox]->text(), m_boxes[FooterBox]->text(),
-            ParseExclusions(m_boxes[ExclusionsBox]->text())};
+            parseExclusions(m_boxes[ExclusionsBox]->text())};
 }
 
 void RuleEditDialog::setTester(QWidget* tester) {

@@ -35,7 +35,7 @@ RuleListDialog::opener(const DataFiles& dataFiles, UserPrompter& prompter, Teste
     return [&dataFiles, &prompter, makeTester](QWidget* parent, QList<RuleRecord>& rules) {
         RuleListDialog dialog(rules, dataFiles.tables().rules, prompter, parent);
         dialog.setTesterMaker(makeTester);
-        ShareStaysOnTop(parent, &dialog);
+        shareStaysOnTop(parent, &dialog);
         dialog.exec();
     };
 }
@@ -49,24 +49,24 @@ void RuleListDialog::addControls() {
     m_detail->setReadOnly(true);
     m_detail->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     m_detail->setFixedHeight(5 * fontMetrics().lineSpacing());
-    m_new = NamedButton(this, u"cmdNew"_s, u"新規作成(&N)..."_s);
-    m_modify = NamedButton(this, u"cmdModify"_s, u"変更(&M)..."_s);
-    m_remove = NamedButton(this, u"cmdRemove"_s, u"削除(&R)"_s);
-    m_up = NamedButton(this, u"cmdUp"_s, u"上へ(&U)"_s);
-    m_down = NamedButton(this, u"cmdDown"_s, u"下へ(&D)"_s);
-    auto* ok = NamedButton(this, u"cmdOK"_s, u"OK"_s);
-    auto* cancel = NamedButton(this, u"cmdCancel"_s, u"キャンセル"_s);
+    m_new = namedButton(this, u"cmdNew"_s, u"新規作成(&N)..."_s);
+    m_modify = namedButton(this, u"cmdModify"_s, u"変更(&M)..."_s);
+    m_remove = namedButton(this, u"cmdRemove"_s, u"削除(&R)"_s);
+    m_up = namedButton(this, u"cmdUp"_s, u"上へ(&U)"_s);
+    m_down = namedButton(this, u"cmdDown"_s, u"下へ(&D)"_s);
+    auto* ok = namedButton(this, u"cmdOK"_s, u"OK"_s);
+    auto* cancel = namedButton(this, u"cmdCancel"_s, u"キャンセル"_s);
     ok->setDefault(true);
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
     connect(cancel, &QPushButton::clicked, this, &RuleListDialog::reject);
 
     auto* layout = new QGridLayout(this);
-    layout->addWidget(NamedLabel(this, u"Label1"_s, u"次のルールが情報の抽出に適用されます。"_s), 0, 0, 1, 2);
+    layout->addWidget(namedLabel(this, u"Label1"_s, u"次のルールが情報の抽出に適用されます。"_s), 0, 0, 1, 2);
     layout->addWidget(m_list, 1, 0);
-    layout->addLayout(ButtonColumn({{m_new, m_modify, m_remove}, {m_up, m_down}}), 1, 1);
-    layout->addWidget(NamedLabel(this, u"Label2"_s, u"抽出ルールの説明(&L):"_s, m_detail), 2, 0, 1, 2);
+    layout->addLayout(buttonColumn({{m_new, m_modify, m_remove}, {m_up, m_down}}), 1, 1);
+    layout->addWidget(namedLabel(this, u"Label2"_s, u"抽出ルールの説明(&L):"_s, m_detail), 2, 0, 1, 2);
     layout->addWidget(m_detail, 3, 0, 1, 2);
-    layout->addLayout(ButtonsAtRight({ok, cancel}), 4, 0, 1, 2);
+    layout->addLayout(buttonsAtRight({ok, cancel}), 4, 0, 1, 2);
 }
 
 void RuleListDialog::connectControls() {
@@ -97,13 +97,13 @@ void RuleListDialog::rebuild(int selected) {
 }
 
 void RuleListDialog::showSelection() {
-    const int row = SelectedRow(m_list);
-    const RowButtons buttons = ButtonsFor(row, int(m_rules.size()));
+    const int row = selectedRow(m_list);
+    const RowButtons buttons = buttonsFor(row, int(m_rules.size()));
     m_modify->setEnabled(buttons.selected);
     m_remove->setEnabled(buttons.selected);
     m_up->setEnabled(buttons.up);
     m_down->setEnabled(buttons.down);
-    m_detail->setPlainText(buttons.selected ? RuleDescription(m_rules[row]).join(u'\n') : QString());
+    m_detail->setPlainText(buttons.selected ? ruleDescription(m_rules[row]).join(u'\n') : QString());
 }
 
 void RuleListDialog::attachTester(RuleEditDialog& editor) const {
@@ -117,20 +117,20 @@ void RuleListDialog::attachTester(RuleEditDialog& editor) const {
 
 void RuleListDialog::newRule() {
     RuleEditDialog editor(m_prompter, this);
-    ShareStaysOnTop(this, &editor);
+    shareStaysOnTop(this, &editor);
     attachTester(editor);
     if (editor.exec() != QDialog::Accepted)
         return;
     m_rules.append(editor.rule());
-    rebuild(SelectedRow(m_list));
+    rebuild(selectedRow(m_list));
 }
 
 void RuleListDialog::modifyRule() {
-    const int row = SelectedRow(m_list);
+    const int row = selectedRow(m_list);
     if (row < 0)
         return;
     RuleEditDialog editor(m_prompter, this);
-    ShareStaysOnTop(this, &editor);
+    shareStaysOnTop(this, &editor);
     editor.setRule(m_rules[row]);
     attachTester(editor);
     if (editor.exec() != QDialog::Accepted)
@@ -140,7 +140,7 @@ void RuleListDialog::modifyRule() {
 }
 
 void RuleListDialog::removeRule() {
-    const int row = SelectedRow(m_list);
+    const int row = selectedRow(m_list);
     if (row < 0)
         return;
     const QString question = u"ルール '"_s + m_rules[row].Name + u"' を削除します。\r\nよろしいですか?"_s;
@@ -151,7 +151,7 @@ void RuleListDialog::removeRule() {
 }
 
 void RuleListDialog::moveRule(int step) {
-    if (const std::optional<int> moved = MoveRow(m_rules, SelectedRow(m_list), step))
+    if (const std::optional<int> moved = moveRow(m_rules, selectedRow(m_list), step))
         rebuild(*moved);
 }
 

@@ -19,11 +19,11 @@ namespace {
 // A rule that matches everywhere gives more rows than anyone reads; the count says the rest.
 constexpr qsizetype MaxRows = 1000;
 
-QString Number(qsizetype count) {
+QString number(qsizetype count) {
     return QLocale(QLocale::English).toString(count);
 }
 
-QListWidgetItem* ExcludedRow(const RuleFragment& fragment, const QColor& grey) {
+QListWidgetItem* excludedRow(const RuleFragment& fragment, const QColor& grey) {
     const QString& word = *fragment.excludedBy;
     auto* row = new QListWidgetItem((word.isEmpty() ? u"除外(空の語) "_s : u"除外「"_s + word + u"」 "_s) +
                                     fragment.text);
@@ -122,7 +122,7 @@ void RuleTesterPanel::takePage(const ProbedPage& page) {
         return;
     }
     m_text = page.text;
-    m_pageSummary = u"文字コード: "_s + page.charset + u"　文字数: "_s + Number(page.text.size());
+    m_pageSummary = u"文字コード: "_s + page.charset + u"　文字数: "_s + number(page.text.size());
     showFragments();
 }
 
@@ -132,21 +132,21 @@ void RuleTesterPanel::showFragments() {
     if (m_rule.Header.isEmpty()) {
         status += u"\nヘッダーを入力してください。"_s;
     } else {
-        const QList<RuleFragment> fragments = TestRule(m_text, m_rule, ExtractionOptionsFor(m_settings));
+        const QList<RuleFragment> fragments = testRule(m_text, m_rule, extractionOptionsFor(m_settings));
         const QColor grey = palette().color(QPalette::Disabled, QPalette::Text);
         qsizetype excluded = 0;
         for (const RuleFragment& fragment : fragments) {
             excluded += fragment.excludedBy ? 1 : 0;
             if (m_results->count() < MaxRows)
-                m_results->addItem(fragment.excludedBy ? ExcludedRow(fragment, grey)
+                m_results->addItem(fragment.excludedBy ? excludedRow(fragment, grey)
                                                        : new QListWidgetItem(fragment.text));
         }
         if (fragments.size() > MaxRows) {
-            auto* rest = new QListWidgetItem(u"…ほか "_s + Number(fragments.size() - MaxRows) + u" 件"_s);
+            auto* rest = new QListWidgetItem(u"…ほか "_s + number(fragments.size() - MaxRows) + u" 件"_s);
             rest->setForeground(grey);
             m_results->addItem(rest);
         }
-        status += u"　抽出: "_s + Number(fragments.size() - excluded) + u"件　除外: "_s + Number(excluded) +
+        status += u"　抽出: "_s + number(fragments.size() - excluded) + u"件　除外: "_s + number(excluded) +
                   u"件"_s;
     }
     // What went wrong on the way without stopping the page (a password that could not be restored).

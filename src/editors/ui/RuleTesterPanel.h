@@ -22,7 +22,7 @@ class QPushButton;
 class RuleTesterPanel : public QGroupBox {
     Q_OBJECT
 public:
-    RuleTesterPanel(QList<PageRecord> pages, AppSettings settings, Fetcher fetcher = FetchPage,
+    RuleTesterPanel(QList<PageRecord> pages, AppSettings settings, Fetcher fetcher = fetchPage,
                     QWidget* parent = nullptr);
     Q_DISABLE_COPY_MOVE(RuleTesterPanel)
 

@@ -9,21 +9,21 @@ using namespace Qt::StringLiterals;
 
 // Both are Qt's own dialogs rather than the desktop's, so that the hint keeps them above an
 // always-on-top parent.
-std::optional<QFont> DesktopChooserDialogs::ChooseFontDialog(QWidget* parent, const QFont& initial) {
+std::optional<QFont> DesktopChooserDialogs::chooseFontDialog(QWidget* parent, const QFont& initial) {
     QFontDialog dialog(initial, parent);
     dialog.setOption(QFontDialog::DontUseNativeDialog);
-    ShareStaysOnTop(parent, &dialog);
+    shareStaysOnTop(parent, &dialog);
     if (dialog.exec() != QDialog::Accepted)
         return std::nullopt;
     return dialog.selectedFont();
 }
 
-QString DesktopChooserDialogs::OpenSoundFileDialog(QWidget* parent, const QString& startFolder) {
+QString DesktopChooserDialogs::openSoundFileDialog(QWidget* parent, const QString& startFolder) {
     QFileDialog dialog(parent, u"ファイルを開く"_s, startFolder, u"サウンド (*.wav)"_s);
     dialog.setOption(QFileDialog::DontUseNativeDialog);
     dialog.setFileMode(QFileDialog::ExistingFile);
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
-    ShareStaysOnTop(parent, &dialog);
+    shareStaysOnTop(parent, &dialog);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return {};
     return dialog.selectedFiles().constFirst();

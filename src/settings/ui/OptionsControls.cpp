@@ -59,7 +59,7 @@ constexpr std::array<SoundBinding, 4> Sounds = {{
 
 namespace OptionsControls {
 
-void Show(const OptionsForm& form, const AppSettings& settings) {
+void show(const OptionsForm& form, const AppSettings& settings) {
     for (const CheckBinding& check : Checks)
         (form.*check.control)->setChecked(settings.*check.field);
     for (const NumberBinding& number : Numbers) {
@@ -70,7 +70,7 @@ void Show(const OptionsForm& form, const AppSettings& settings) {
         (form.*sound.row).file->setText(settings.*sound.field);
 }
 
-void Read(const OptionsForm& form, AppSettings& settings) {
+void read(const OptionsForm& form, AppSettings& settings) {
     for (const CheckBinding& check : Checks)
         settings.*check.field = (form.*check.control)->isChecked();
     for (const NumberBinding& number : Numbers) {

@@ -7,8 +7,8 @@
 // font, position, ...) are left alone both ways.
 namespace OptionsControls {
 
-void Show(const OptionsForm& form, const AppSettings& settings);
+void show(const OptionsForm& form, const AppSettings& settings);
 // Copies the controls over settings. A number box whose text is not a number leaves its field.
-void Read(const OptionsForm& form, AppSettings& settings);
+void read(const OptionsForm& form, AppSettings& settings);
 
 } // namespace OptionsControls

@@ -21,7 +21,7 @@ using namespace Qt::StringLiterals;
 namespace {
 
 // The font fields from what the font dialog returned; a size given in pixels keeps the old size.
-void TakeFont(AppSettings& settings, const QFont& font) {
+void takeFont(AppSettings& settings, const QFont& font) {
     settings.FontName = font.family();
     if (font.pointSizeF() > 0)
         settings.FontSize = float(std::round(font.pointSizeF()));
@@ -45,8 +45,8 @@ OptionsDialog::OptionsDialog(const AppSettings& settings, Services services, QWi
     layout->addWidget(m_tabs);
     layout->addWidget(buildButtons());
 
-    ReadAutorunState(m_edit);
-    OptionsControls::Show(m_form, m_edit);
+    readAutorunState(m_edit);
+    OptionsControls::show(m_form, m_edit);
     connectControls();
     updateEnabling();
     m_apply->setEnabled(false);
@@ -56,11 +56,11 @@ QTabWidget* OptionsDialog::buildTabs() {
     auto* tabs = new QTabWidget;
     tabs->setObjectName(u"TabStrip1"_s);
     const QList<std::pair<QWidget*, QString>> pages = {
-        {OptionsPages::General(m_form), u"全般"_s},
-        {OptionsPages::Extraction(m_form), u"抽出と表示"_s},
-        {OptionsPages::Network(m_form), u"ネットワーク"_s},
-        {OptionsPages::Sound(m_form), u"サウンド"_s},
-        {OptionsPages::Other(m_form), u"その他"_s},
+        {OptionsPages::general(m_form), u"全般"_s},
+        {OptionsPages::extraction(m_form), u"抽出と表示"_s},
+        {OptionsPages::network(m_form), u"ネットワーク"_s},
+        {OptionsPages::sound(m_form), u"サウンド"_s},
+        {OptionsPages::other(m_form), u"その他"_s},
     };
     for (const auto& [page, caption] : pages) {
         page->setObjectName(u"picFrame"_s + QString::number(tabs->count() + 1));
@@ -71,7 +71,7 @@ QTabWidget* OptionsDialog::buildTabs() {
 
 QWidget* OptionsDialog::buildButtons() {
     QDialogButtonBox* buttons =
-        DialogButtons(this, QDialogButtonBox::Ok | QDialogButtonBox::Cancel | QDialogButtonBox::Apply);
+        dialogButtons(this, QDialogButtonBox::Ok | QDialogButtonBox::Cancel | QDialogButtonBox::Apply);
     m_apply = buttons->button(QDialogButtonBox::Apply);
     connect(m_apply, &QPushButton::clicked, this, &OptionsDialog::apply);
     return buttons;
@@ -100,14 +100,14 @@ void OptionsDialog::connectControls() {
         QLineEdit* file = row->file;
         connect(row->browse, &QAbstractButton::clicked, this, [this, file] { browseSoundFile(file); });
         connect(row->test, &QAbstractButton::clicked, this,
-                [this, file] { m_services.sound.PlaySoundFile(file->text()); });
+                [this, file] { m_services.sound.playSoundFile(file->text()); });
     }
 }
 
 void OptionsDialog::updateEnabling() {
     AppSettings form = m_edit;
-    OptionsControls::Read(m_form, form);
-    const OptionsEnabling enabling = EnablingFor(form);
+    OptionsControls::read(m_form, form);
+    const OptionsEnabling enabling = enablingFor(form);
     m_form.autoReloadDelay->setEnabled(enabling.autoReloadDelay);
     m_form.quietHours->setEnabled(enabling.autoReloadOff);
     m_form.quietFrom->setEnabled(enabling.quietHours);
@@ -125,19 +125,19 @@ bool OptionsDialog::apply() {
     if (refuseDelays())
         return false;
     // Each file stands on its own: one that could not be written leaves the reload to us.
-    const bool reloaded = m_services.dataFiles.SaveRulesAndKeywords(m_rules, m_keywords);
+    const bool reloaded = m_services.dataFiles.saveRulesAndKeywords(m_rules, m_keywords);
     AppSettings settings = m_edit; // with the proxy, the font and the fields without a control
-    OptionsControls::Read(m_form, settings);
+    OptionsControls::read(m_form, settings);
     m_services.setTopMost(settings.TopMost);
     m_services.setTaskbarEntry(settings.ShowInTaskbar);
-    m_services.store.SaveSettings(settings);
+    m_services.store.saveSettings(settings);
     if (settings.AutoRun)
-        RegisterAutorun(m_services.programPath);
+        registerAutorun(m_services.programPath);
     else
-        UnregisterAutorun();
+        unregisterAutorun();
     if (!reloaded)
-        m_services.dataFiles.LoadDataFiles();
-    m_services.store.LoadSettings();
+        m_services.dataFiles.loadDataFiles();
+    m_services.store.loadSettings();
     m_liveTopMost = settings.TopMost;
     m_apply->setEnabled(false);
     return true;
@@ -147,7 +147,7 @@ bool OptionsDialog::apply() {
 // text selected. True when a box was refused.
 bool OptionsDialog::refuseDelays() {
     const std::optional<DelayProblem> problem =
-        FindDelayProblem(m_form.autoReloadDelay->cleanText(), m_form.showInfoDelay->cleanText());
+        findDelayProblem(m_form.autoReloadDelay->cleanText(), m_form.showInfoDelay->cleanText());
     if (!problem)
         return false;
     m_services.prompter.showWarning(u"エラー"_s, problem->message);
@@ -173,8 +173,8 @@ void OptionsDialog::reject() {
 // Changes the working copy only: the font button does not count as a change of the dialog.
 void OptionsDialog::chooseFont() {
     if (const std::optional<QFont> font =
-            m_services.choosers.ChooseFontDialog(this, m_services.messageFont(m_edit)))
-        TakeFont(m_edit, *font);
+            m_services.choosers.chooseFontDialog(this, m_services.messageFont(m_edit)))
+        takeFont(m_edit, *font);
 }
 
 void OptionsDialog::editProxy() {
@@ -185,5 +185,5 @@ void OptionsDialog::editProxy() {
 
 // A cancelled dialog empties the box.
 void OptionsDialog::browseSoundFile(QLineEdit* box) {
-    box->setText(m_services.choosers.OpenSoundFileDialog(this, SoundFileStartFolder(box->text())));
+    box->setText(m_services.choosers.openSoundFileDialog(this, soundFileStartFolder(box->text())));
 }

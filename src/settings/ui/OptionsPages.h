@@ -8,10 +8,10 @@ class QWidget;
 // and wires to form; every control also carries the object name its tests find it by.
 namespace OptionsPages {
 
-QWidget* General(OptionsForm& form);    // "全般": update and display timing
-QWidget* Extraction(OptionsForm& form); // "抽出と表示": rules, keywords, colours, font
-QWidget* Network(OptionsForm& form);    // "ネットワーク": proxy and dial-up
-QWidget* Sound(OptionsForm& form);      // "サウンド": sound files
-QWidget* Other(OptionsForm& form);      // "その他": window and start-up
+QWidget* general(OptionsForm& form);    // "全般": update and display timing
+QWidget* extraction(OptionsForm& form); // "抽出と表示": rules, keywords, colours, font
+QWidget* network(OptionsForm& form);    // "ネットワーク": proxy and dial-up
+QWidget* sound(OptionsForm& form);      // "サウンド": sound files
+QWidget* other(OptionsForm& form);      // "その他": window and start-up
 
 } // namespace OptionsPages

@@ -37,7 +37,7 @@ ProxyDialog::ProxyDialog(AppSettings& workingCopy, UserPrompter& prompter, QWidg
     m_boxes[Password]->setDragEnabled(true);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(buildFrame());
-    layout->addWidget(DialogButtons(this, QDialogButtonBox::Ok | QDialogButtonBox::Cancel));
+    layout->addWidget(dialogButtons(this, QDialogButtonBox::Ok | QDialogButtonBox::Cancel));
     // Toggled, not clicked: the space bar and the access key switch the boxes too.
     connect(m_useProxy, &QCheckBox::toggled, this, &ProxyDialog::enableBoxes);
     load();
@@ -49,15 +49,15 @@ QWidget* ProxyDialog::buildFrame() {
     form->addRow(m_useProxy);
     auto* server = new QHBoxLayout;
     server->addWidget(m_boxes[Address], 4);
-    server->addWidget(NamedLabel(nullptr, u"Label6"_s, u"ポート(&T):"_s, m_boxes[Port]));
+    server->addWidget(namedLabel(nullptr, u"Label6"_s, u"ポート(&T):"_s, m_boxes[Port]));
     server->addWidget(m_boxes[Port], 1);
-    form->addRow(NamedLabel(nullptr, u"Label4"_s, u"アドレス(&E):"_s, m_boxes[Address]), server);
+    form->addRow(namedLabel(nullptr, u"Label4"_s, u"アドレス(&E):"_s, m_boxes[Address]), server);
     form->addRow(
-        NamedLabel(nullptr, u"Label5"_s,
+        namedLabel(nullptr, u"Label5"_s,
                    u"このサーバーが認証を必要とする場合は、ユーザー名とパスワードを入力してください。"_s));
-    form->addRow(NamedLabel(nullptr, u"Label2"_s, u"ユーザー名(&S):"_s, m_boxes[UserName]),
+    form->addRow(namedLabel(nullptr, u"Label2"_s, u"ユーザー名(&S):"_s, m_boxes[UserName]),
                  m_boxes[UserName]);
-    form->addRow(NamedLabel(nullptr, u"Label3"_s, u"パスワード(&P):"_s, m_boxes[Password]),
+    form->addRow(namedLabel(nullptr, u"Label3"_s, u"パスワード(&P):"_s, m_boxes[Password]),
                  m_boxes[Password]);
     auto* frame = new QGroupBox(u"構成"_s);
     frame->setObjectName(u"Frame2"_s);
@@ -69,11 +69,11 @@ QWidget* ProxyDialog::buildFrame() {
 void ProxyDialog::load() {
     m_useProxy->setChecked(m_settings.UseProxy);
     enableBoxes(m_settings.UseProxy);
-    const ProxyParts parts = SplitProxy(m_settings.Proxy);
+    const ProxyParts parts = splitProxy(m_settings.Proxy);
     m_boxes[Address]->setText(parts.address);
     m_boxes[Port]->setText(parts.port);
     m_boxes[UserName]->setText(m_settings.UserName);
-    m_boxes[Password]->setText(DecryptPassword(m_settings.Password).value_or(QString()));
+    m_boxes[Password]->setText(decryptPassword(m_settings.Password).value_or(QString()));
 }
 
 void ProxyDialog::addTextBox(int maxLength) {
@@ -91,14 +91,14 @@ void ProxyDialog::enableBoxes(bool enabled) {
 
 void ProxyDialog::accept() {
     const QString password = m_boxes[Password]->text();
-    if (!PasswordSurvivesScrambling(password)) {
-        m_prompter.showWarning(u"エラー"_s, PasswordNotCarriedMessage());
+    if (!passwordSurvivesScrambling(password)) {
+        m_prompter.showWarning(u"エラー"_s, passwordNotCarriedMessage());
         m_boxes[Password]->setFocus(Qt::OtherFocusReason);
         return;
     }
     m_settings.UseProxy = m_useProxy->isChecked();
-    m_settings.Proxy = JoinProxy(m_boxes[Address]->text(), m_boxes[Port]->text());
+    m_settings.Proxy = joinProxy(m_boxes[Address]->text(), m_boxes[Port]->text());
     m_settings.UserName = m_boxes[UserName]->text();
-    m_settings.Password = EncryptPassword(password);
+    m_settings.Password = encryptPassword(password);
     QDialog::accept();
 }

@@ -8,7 +8,7 @@
 
 #include <QCoreApplication>
 
-Ticker::DialogOpeners MenuDialogs(MenuDialogServices services) {
+Ticker::DialogOpeners menuDialogs(MenuDialogServices services) {
     Ticker::DialogOpeners dialogs;
     dialogs.pageList = [services](QWidget* parent, const QMap<int, PageStatus>& statuses,
                                   const Ticker::ModalRunner& run) {

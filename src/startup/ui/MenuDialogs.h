@@ -17,4 +17,4 @@ struct MenuDialogServices {
     ChooserDialogs& choosers; // the font and sound-file dialogs of the options dialog
 };
 
-Ticker::DialogOpeners MenuDialogs(MenuDialogServices services);
+Ticker::DialogOpeners menuDialogs(MenuDialogServices services);

@@ -5,7 +5,7 @@
 #include <QLocale>
 #include <QTranslator>
 
-bool InstallJapaneseQtTexts(QCoreApplication& application) {
+bool installJapaneseQtTexts(QCoreApplication& application) {
     auto* texts = new QTranslator(&application);
     if (!texts->load(QLocale(QLocale::Japanese, QLocale::Japan), QStringLiteral("qtbase"),
                      QStringLiteral("_"), QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {

@@ -15,14 +15,14 @@
 
 namespace {
 
-double ScreenDpi() {
+double screenDpi() {
     const QScreen* screen = QGuiApplication::primaryScreen();
     return screen ? screen->logicalDotsPerInchY() : 96.0;
 }
 
 // The window benchmark asks for the moment of the first paint through this variable and sets it
 // against the moment it launched the program: wall-clock microseconds on standard error.
-void ReportFirstPaintWhenAsked(const MainWindow& window) {
+void reportFirstPaintWhenAsked(const MainWindow& window) {
     if (!qEnvironmentVariableIsSet("SORVANTA_REPORT_FIRST_PAINT"))
         return;
     QObject::connect(&window, &MainWindow::firstPainted, &window, [] {
@@ -38,34 +38,34 @@ TickerApp::TickerApp(const QString& argumentText)
     : m_folders(AppFolders::forThisProcess(argumentText))
     , m_lock(InstanceLock::lockPathFor(m_folders.settingsFolder()))
     , m_dataFiles(m_folders, &m_prompter)
-    , m_store(m_folders, m_clock, ScreenDpi()) {}
+    , m_store(m_folders, m_clock, screenDpi()) {}
 
 TickerApp::~TickerApp() = default;
 
-void TickerApp::Main() {
+void TickerApp::main() {
     QDir::setCurrent(m_folders.programFolder());
-    m_dataFiles.LoadDataFiles();
-    const AppSettings settings = m_store.LoadSettings();
+    m_dataFiles.loadDataFiles();
+    const AppSettings settings = m_store.loadSettings();
     if (settings.Debug)
-        WriteRunLogLine(m_folders.runLogPath(), m_clock.now(), RunLogTag::Run);
+        writeRunLogLine(m_folders.runLogPath(), m_clock.now(), RunLogTag::Run);
 
     // A later instance leaves the window where the desktop puts it, unless it has its own id.
     const bool restorePosition =
         m_folders.options().mode == StartupMode::PerId || !m_lock.otherInstanceWasRunning();
     m_ticker = std::make_unique<Ticker>(
         Ticker::Services{m_folders, m_clock, m_store, m_dataFiles, m_sound, m_prompter,
-                         MenuDialogs({m_store, m_dataFiles, m_prompter, m_sound, m_choosers}),
+                         menuDialogs({m_store, m_dataFiles, m_prompter, m_sound, m_choosers}),
                          m_lock.otherInstanceWasRunning()},
         settings);
     m_prompter.setParent(m_ticker->window());
-    ReportFirstPaintWhenAsked(*m_ticker->window());
+    reportFirstPaintWhenAsked(*m_ticker->window());
     QObject::connect(m_ticker.get(), &Ticker::shutdownFinished, qApp, &QCoreApplication::quit,
                      Qt::QueuedConnection);
     QObject::connect(&m_terminationSignals, &TerminationSignals::received, m_ticker.get(),
                      &Ticker::endSession);
     m_ticker->showWindow(restorePosition);
     if (settings.LoadAtFirst)
-        m_ticker->StartUpdate();
+        m_ticker->startUpdate();
 }
 
 bool TickerApp::workersEnded(std::chrono::milliseconds timeout) {

@@ -23,7 +23,7 @@ public:
     Q_DISABLE_COPY_MOVE(TickerApp)
 
     // Loads everything and shows the sign; the program then lives in its timers.
-    void Main();
+    void main();
     Ticker* ticker() const { return m_ticker.get(); }
     // After the event loop: waits up to timeout for the worker threads still fetching pages.
     bool workersEnded(std::chrono::milliseconds timeout);

@@ -9,8 +9,8 @@
 
 int main(int argc, char* argv[]) {
     // Window position and always-on-top need X11: under Wayland we go through XWayland when it is there.
-    const QString platform = ChooseDisplayPlatform(
-        {qEnvironmentVariable("QT_QPA_PLATFORM"), qEnvironmentVariable("WAYLAND_DISPLAY"), XServerReachable});
+    const QString platform = chooseDisplayPlatform(
+        {qEnvironmentVariable("QT_QPA_PLATFORM"), qEnvironmentVariable("WAYLAND_DISPLAY"), xServerReachable});
     if (!platform.isEmpty())
         qputenv("QT_QPA_PLATFORM", platform.toLatin1());
     // Where the message panel paints through Qt (its dots not on whole device pixels), it repaints its
@@ -27,10 +27,10 @@ int main(int argc, char* argv[]) {
         qunsetenv("QT_XCB_NO_MITSHM");
     QApplication::setApplicationName(QStringLiteral("Sorvanta"));
     QApplication::setQuitOnLastWindowClosed(false);
-    InstallJapaneseQtTexts(application);
+    installJapaneseQtTexts(application);
 
-    TickerApp ticker(ArgumentText(QApplication::arguments()));
-    ticker.Main();
+    TickerApp ticker(argumentText(QApplication::arguments()));
+    ticker.main();
     const int status = QApplication::exec();
     // Everything is saved by now. A worker that does not let go (a name lookup that hangs) must not
     // hold the exit: the process ends without waiting for it.

@@ -20,8 +20,8 @@ private slots:
 
 namespace {
 
-bool MultimediaLoaded() {
-    return ReadFileBytes(u"/proc/self/maps"_s).contains("libQt6Multimedia");
+bool multimediaLoaded() {
+    return readFileBytes(u"/proc/self/maps"_s).contains("libQt6Multimedia");
 }
 
 } // namespace
@@ -35,11 +35,11 @@ void TestSystemSoundPlayer::unplayableFileBeepsEveryTime_data() {
 void TestSystemSoundPlayer::unplayableFileBeepsEveryTime() {
     QFETCH(QString, fileName);
     QTemporaryDir dir;
-    WriteFileBytes(dir.filePath(u"broken.wav"_s), "this is no RIFF wave data at all");
+    writeFileBytes(dir.filePath(u"broken.wav"_s), "this is no RIFF wave data at all");
     int beeps = 0;
     SystemSoundPlayer player(nullptr, [&beeps] { ++beeps; });
     for (int played = 1; played <= 3; ++played) {
-        player.PlaySoundFile(dir.filePath(fileName));
+        player.playSoundFile(dir.filePath(fileName));
         QTRY_COMPARE(beeps, played);
     }
 }
@@ -47,32 +47,32 @@ void TestSystemSoundPlayer::unplayableFileBeepsEveryTime() {
 void TestSystemSoundPlayer::noFileChosenStaysSilent() {
     int beeps = 0;
     SystemSoundPlayer player(nullptr, [&beeps] { ++beeps; });
-    player.PlaySoundFile(QString());
+    player.playSoundFile(QString());
     QTest::qWait(50);
     QCOMPARE(beeps, 0);
 }
 
 void TestSystemSoundPlayer::machineryLoadsWithTheFirstSound() {
     QTemporaryDir dir;
-    WriteFileBytes(dir.filePath(u"broken.wav"_s), "this is no RIFF wave data at all");
+    writeFileBytes(dir.filePath(u"broken.wav"_s), "this is no RIFF wave data at all");
     int beeps = 0;
     SystemSoundPlayer player(nullptr, [&beeps] { ++beeps; });
-    player.PlaySoundFile(QString());
-    player.PlaySoundFile(dir.filePath(u"missing.wav"_s));
-    QVERIFY(!MultimediaLoaded());
-    player.PlaySoundFile(dir.filePath(u"broken.wav"_s));
-    QVERIFY(MultimediaLoaded());
+    player.playSoundFile(QString());
+    player.playSoundFile(dir.filePath(u"missing.wav"_s));
+    QVERIFY(!multimediaLoaded());
+    player.playSoundFile(dir.filePath(u"broken.wav"_s));
+    QVERIFY(multimediaLoaded());
     QTRY_COMPARE(beeps, 2);
 }
 
 void TestSystemSoundPlayer::withoutTheModuleEverySoundBeeps() {
     QTemporaryDir dir;
-    WriteFileBytes(dir.filePath(u"sound.wav"_s), "RIFF");
+    writeFileBytes(dir.filePath(u"sound.wav"_s), "RIFF");
     int beeps = 0;
     SystemSoundPlayer player(
         nullptr, [&beeps] { ++beeps; }, dir.filePath(u"no-such-module.so"_s));
-    player.PlaySoundFile(dir.filePath(u"sound.wav"_s));
-    player.PlaySoundFile(dir.filePath(u"sound.wav"_s));
+    player.playSoundFile(dir.filePath(u"sound.wav"_s));
+    player.playSoundFile(dir.filePath(u"sound.wav"_s));
     QCOMPARE(beeps, 2);
 }
 

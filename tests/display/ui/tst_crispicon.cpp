@@ -5,7 +5,7 @@
 namespace {
 
 // A colour of its own in every pixel, and see-through ones among them.
-QImage Picture(int size, QRgb base) {
+QImage picture(int size, QRgb base) {
     QImage image(size, size, QImage::Format_ARGB32);
     for (int y = 0; y < size; ++y)
         for (int x = 0; x < size; ++x)
@@ -37,10 +37,10 @@ void TestCrispIcon::sizeDrawnInWholeBlocks() {
     QFETCH(int, size);
     QFETCH(int, source);
     QFETCH(int, factor);
-    const QImage small = Picture(16, 0xff100000);
-    const QImage large = Picture(32, 0xff800000);
+    const QImage small = picture(16, 0xff100000);
+    const QImage large = picture(32, 0xff800000);
     const QImage& picture = source == 16 ? small : large;
-    const QImage drawn = CrispIcon(small, large).pixmap(QSize(size, size), 1.0).toImage();
+    const QImage drawn = crispIcon(small, large).pixmap(QSize(size, size), 1.0).toImage();
     QCOMPARE(drawn.size(), QSize(size, size));
     const int margin = (size - source * factor) / 2;
     for (int y = 0; y < size; ++y) {

@@ -15,21 +15,21 @@ constexpr QRgb Orange = 0xffffa010;
 constexpr QRgb Red = 0xffff0101;
 constexpr QRgb Green = 0xffd2ff10;
 
-QFont TestFont(bool bold = false) {
+QFont testFont(bool bold = false) {
     AppSettings settings;
     settings.FontBold = bold;
-    return LedRenderer::MessageFont(settings);
+    return LedRenderer::messageFont(settings);
 }
 
 // The pen advance of text alone, i.e. the rendered width minus the blank column.
-int PenAdvance(const QString& text) {
+int penAdvance(const QString& text) {
     LedRenderer renderer;
-    renderer.RenderItem(ColourKeywords({}, text, {}), TestFont(), false);
+    renderer.renderItem(colourKeywords({}, text, {}), testFont(), false);
     return renderer.layers().text.width() - 1;
 }
 
 // The colours lit in the text layer within columns [from, to).
-QSet<QRgb> LitColours(const QImage& text, int from, int to) {
+QSet<QRgb> litColours(const QImage& text, int from, int to) {
     QSet<QRgb> colours;
     for (int y = 0; y < text.height(); ++y)
         for (int x = from; x < to; ++x)
@@ -39,7 +39,7 @@ QSet<QRgb> LitColours(const QImage& text, int from, int to) {
 }
 
 // An image from rows of pixel values, for exact comparisons on small synthetic layers.
-QImage Pixels(const QList<QList<QRgb>>& rows) {
+QImage pixels(const QList<QList<QRgb>>& rows) {
     QImage image(int(rows.first().size()), int(rows.size()), QImage::Format_RGB32);
     for (int y = 0; y < image.height(); ++y)
         for (int x = 0; x < image.width(); ++x)
@@ -47,7 +47,7 @@ QImage Pixels(const QList<QList<QRgb>>& rows) {
     return image;
 }
 
-QImage Doubled(const QImage& image) {
+QImage doubled(const QImage& image) {
     QImage doubled(image.width() * 2, image.height(), QImage::Format_RGB32);
     for (int y = 0; y < image.height(); ++y)
         for (int x = 0; x < doubled.width(); ++x)
@@ -100,7 +100,7 @@ void TestLedRenderer::fontFamily() {
     QFETCH(QString, resolved);
     if (!QFontDatabase::families().contains(resolved))
         QSKIP("face not installed");
-    QCOMPARE(LedRenderer::ResolveFontFamily(requested), resolved);
+    QCOMPARE(LedRenderer::resolveFontFamily(requested), resolved);
 }
 
 void TestLedRenderer::messageFont() {
@@ -108,7 +108,7 @@ void TestLedRenderer::messageFont() {
     settings.FontSize = 10;
     settings.FontBold = true;
     settings.FontItalic = true;
-    const QFont font = LedRenderer::MessageFont(settings);
+    const QFont font = LedRenderer::messageFont(settings);
     QCOMPARE(font.family(), u"IPAGothic"_s);
     QCOMPARE(font.pointSizeF(), 10.0);
     QVERIFY(font.bold());
@@ -118,21 +118,21 @@ void TestLedRenderer::messageFont() {
 
 void TestLedRenderer::runsTakeTheirColours() {
     LedRenderer renderer;
-    renderer.RenderItem(ColourKeywords(Label, Plain + Keyword, {Keyword}), TestFont(), false);
+    renderer.renderItem(colourKeywords(Label, Plain + Keyword, {Keyword}), testFont(), false);
     QVERIFY(renderer.keywordFound());
     const QImage& text = renderer.layers().text;
-    const int labelEnd = PenAdvance(Label);
-    const int plainEnd = labelEnd + PenAdvance(Plain);
-    QCOMPARE(LitColours(text, 0, labelEnd), QSet<QRgb>{Orange});
-    QCOMPARE(LitColours(text, labelEnd, plainEnd), QSet<QRgb>{Green});
-    QCOMPARE(LitColours(text, plainEnd, text.width()), QSet<QRgb>{Red});
+    const int labelEnd = penAdvance(Label);
+    const int plainEnd = labelEnd + penAdvance(Plain);
+    QCOMPARE(litColours(text, 0, labelEnd), QSet<QRgb>{Orange});
+    QCOMPARE(litColours(text, labelEnd, plainEnd), QSet<QRgb>{Green});
+    QCOMPARE(litColours(text, plainEnd, text.width()), QSet<QRgb>{Red});
 }
 
 void TestLedRenderer::monoLightsEverythingOrange() {
     LedRenderer renderer;
-    renderer.RenderItem(ColourKeywords(Label, Plain + Keyword, {Keyword}), TestFont(), true);
+    renderer.renderItem(colourKeywords(Label, Plain + Keyword, {Keyword}), testFont(), true);
     QVERIFY(renderer.keywordFound()); // the keyword sound still plays
-    QCOMPARE(LitColours(renderer.layers().text, 0, renderer.layers().text.width()), QSet<QRgb>{Orange});
+    QCOMPARE(litColours(renderer.layers().text, 0, renderer.layers().text.width()), QSet<QRgb>{Orange});
     const QImage& afterglow = renderer.layers().afterglow;
     QSet<QRgb> glow;
     for (int y = 0; y < afterglow.height(); ++y)
@@ -153,7 +153,7 @@ void TestLedRenderer::layersAreTwoLevelAndAligned() {
     QFETCH(QString, text);
     QFETCH(bool, bold);
     LedRenderer renderer;
-    renderer.RenderItem(ColourKeywords(Label, text, {u"遅れ"_s, u"ogre"_s}), TestFont(bold), false);
+    renderer.renderItem(colourKeywords(Label, text, {u"遅れ"_s, u"ogre"_s}), testFont(bold), false);
     const LedLayers& layers = renderer.layers();
     const QSet<QRgb> litText{Orange, Red, Green};
     const QSet<QRgb> litGlow{0xffb46e10, 0xffa00101, 0xff80a010};
@@ -176,14 +176,14 @@ void TestLedRenderer::layersAreTwoLevelAndAligned() {
 }
 
 void TestLedRenderer::widthIsPenPlusOne() {
-    const QFont font = TestFont();
+    const QFont font = testFont();
     const QImage probe(1, 1, QImage::Format_RGB32);
     const QFontMetrics metrics(font, &probe);
     int pen = 0;
     for (const QChar c : Label + u"AiW遅れ"_s)
         pen += metrics.horizontalAdvance(c);
     LedRenderer renderer;
-    renderer.RenderItem(ColourKeywords(Label, u"AiW遅れ"_s, {u"遅れ"_s}), font, false);
+    renderer.renderItem(colourKeywords(Label, u"AiW遅れ"_s, {u"遅れ"_s}), font, false);
     const LedLayers& layers = renderer.layers();
     QCOMPARE(layers.text.size(), QSize(pen + 1, metrics.height()));
     QCOMPARE(layers.afterglow.size(), layers.text.size());
@@ -197,46 +197,46 @@ void TestLedRenderer::rasterOps_data() {
     QTest::addColumn<int>("x");
     QTest::addColumn<QImage>("expected");
     constexpr QRgb d = 0xff0f0f0f, s = 0xff3355ff;
-    QTest::newRow("copy clipped on the left") << 0 << -1 << Pixels({{s, d, d, d}, {s, d, d, d}});
-    QTest::newRow("copy clipped on the right") << 0 << 3 << Pixels({{d, d, d, s}, {d, d, d, s}});
-    QTest::newRow("AND keeps common bits") << 1 << 1 << Pixels({{d, d & s, d & s, d}, {d, d & s, d & s, d}});
-    QTest::newRow("OR adds bits") << 2 << 2 << Pixels({{d, d, d | s, d | s}, {d, d, d | s, d | s}});
-    QTest::newRow("placed wholly outside changes nothing") << 2 << 4 << Pixels({{d, d, d, d}, {d, d, d, d}});
+    QTest::newRow("copy clipped on the left") << 0 << -1 << pixels({{s, d, d, d}, {s, d, d, d}});
+    QTest::newRow("copy clipped on the right") << 0 << 3 << pixels({{d, d, d, s}, {d, d, d, s}});
+    QTest::newRow("AND keeps common bits") << 1 << 1 << pixels({{d, d & s, d & s, d}, {d, d & s, d & s, d}});
+    QTest::newRow("OR adds bits") << 2 << 2 << pixels({{d, d, d | s, d | s}, {d, d, d | s, d | s}});
+    QTest::newRow("placed wholly outside changes nothing") << 2 << 4 << pixels({{d, d, d, d}, {d, d, d, d}});
 }
 
 void TestLedRenderer::rasterOps() {
     QFETCH(int, op);
     QFETCH(int, x);
     QFETCH(QImage, expected);
-    QImage dest = Pixels(
+    QImage dest = pixels(
         {{0xff0f0f0f, 0xff0f0f0f, 0xff0f0f0f, 0xff0f0f0f}, {0xff0f0f0f, 0xff0f0f0f, 0xff0f0f0f, 0xff0f0f0f}});
     // The source is taller than the destination: the extra row is clipped.
-    const QImage src = Pixels({{0xff3355ff, 0xff3355ff}, {0xff3355ff, 0xff3355ff}, {0xffffffff, 0xffffffff}});
+    const QImage src = pixels({{0xff3355ff, 0xff3355ff}, {0xff3355ff, 0xff3355ff}, {0xffffffff, 0xffffffff}});
     if (op == 0)
-        BlitCopy(dest, src, x);
+        blitCopy(dest, src, x);
     else if (op == 1)
-        BlitAnd(dest, src, x);
+        blitAnd(dest, src, x);
     else
-        BlitOr(dest, src, x);
+        blitOr(dest, src, x);
     QCOMPARE(dest, expected);
 }
 
 void TestLedRenderer::framesFromSyntheticLayers() {
     // One lit red dot at (1, 0) of a 3 x 1 message.
     constexpr QRgb K = 0xff000000, W = 0xffffffff, B = Background, R = Red, G = 0xffa00101;
-    LedLayers layers{Pixels({{K, R, K}}), Pixels({{B, G, B}}), Pixels({{W, K, W}})};
-    const LedFrames frames = ComposeFrames(layers, false);
-    QCOMPARE(frames.a, Pixels({{B, B, R}}));
-    QCOMPARE(frames.b, Pixels({{B, R, G}}));
+    LedLayers layers{pixels({{K, R, K}}), pixels({{B, G, B}}), pixels({{W, K, W}})};
+    const LedFrames frames = composeFrames(layers, false);
+    QCOMPARE(frames.a, pixels({{B, B, R}}));
+    QCOMPARE(frames.b, pixels({{B, R, G}}));
 }
 
 void TestLedRenderer::frameAColumnZeroIsDark() {
     LedRenderer renderer;
     // A glyph reaching column 0 must still leave frame A's first column dark.
-    renderer.RenderItem(ColourKeywords({}, u"█遅れ"_s, {u"遅れ"_s}), TestFont(), false);
-    QVERIFY(LitColours(renderer.layers().text, 0, 1).size() > 0);
+    renderer.renderItem(colourKeywords({}, u"█遅れ"_s, {u"遅れ"_s}), testFont(), false);
+    QVERIFY(litColours(renderer.layers().text, 0, 1).size() > 0);
     for (bool stretch : {false, true}) {
-        const QImage a = ComposeFrames(renderer.layers(), stretch).a;
+        const QImage a = composeFrames(renderer.layers(), stretch).a;
         for (int y = 0; y < a.height(); ++y)
             QCOMPARE(a.pixel(0, y), Background);
     }
@@ -244,9 +244,9 @@ void TestLedRenderer::frameAColumnZeroIsDark() {
 
 void TestLedRenderer::frameBAfterglowRightOfGlyphEdges() {
     LedRenderer renderer;
-    renderer.RenderItem(ColourKeywords(Label, Plain + Keyword, {Keyword}), TestFont(), false);
+    renderer.renderItem(colourKeywords(Label, Plain + Keyword, {Keyword}), testFont(), false);
     const LedLayers& layers = renderer.layers();
-    const QImage b = ComposeFrames(layers, false).b;
+    const QImage b = composeFrames(layers, false).b;
     const QHash<QRgb, QRgb> glowOf{{Orange, 0xffb46e10}, {Red, 0xffa00101}, {Green, 0xff80a010}};
     const QList<QRgb> darkOrGlow{Background, 0xffb46e10, 0xffa00101, 0xff80a010};
     int edges = 0;
@@ -269,12 +269,12 @@ void TestLedRenderer::frameBAfterglowRightOfGlyphEdges() {
 
 void TestLedRenderer::stretchDoublesEveryLayer() {
     LedRenderer renderer;
-    renderer.RenderItem(ColourKeywords(Label, Plain + Keyword, {Keyword}), TestFont(), false);
+    renderer.renderItem(colourKeywords(Label, Plain + Keyword, {Keyword}), testFont(), false);
     const LedLayers& layers = renderer.layers();
-    const LedFrames stretched = ComposeFrames(layers, true);
+    const LedFrames stretched = composeFrames(layers, true);
     QCOMPARE(stretched.width(), 2 * layers.text.width());
     const LedFrames byHand =
-        ComposeFrames({Doubled(layers.text), Doubled(layers.afterglow), Doubled(layers.mask)}, false);
+        composeFrames({doubled(layers.text), doubled(layers.afterglow), doubled(layers.mask)}, false);
     QCOMPARE(stretched.a, byHand.a);
     QCOMPARE(stretched.b, byHand.b);
 }

@@ -19,7 +19,7 @@ const QPoint MessageAt(31, 39);
 
 // The sign at one device pixel per LED pixel, put together from the pictures themselves: the skin,
 // the caption, the clock showing " 9:05" and the message panel's image or the lit lamp.
-QImage ExpectedSign(const QImage& message, bool lampLit) {
+QImage expectedSign(const QImage& message, bool lampLit) {
     QImage sign = QImage(builtinImagePath(BuiltinImage::Skin)).convertToFormat(QImage::Format_RGB32);
     QPainter painter(&sign);
     painter.drawImage(0, 0, QImage(builtinImagePath(BuiltinImage::Caption)));
@@ -35,7 +35,7 @@ QImage ExpectedSign(const QImage& message, bool lampLit) {
 // The first device pixel of shot whose colour is not that of its LED pixel in led, each LED pixel
 // a factor x factor square; pixels beyond the squares (where a fractional ratio leaves a few) belong
 // to the sign's edge. Empty when there is none.
-QString FindBlur(const QImage& shot, const QImage& led, int factor) {
+QString findBlur(const QImage& shot, const QImage& led, int factor) {
     for (int y = 0; y < shot.height(); ++y) {
         for (int x = 0; x < shot.width(); ++x) {
             const QPoint dot(std::min(x / factor, led.width() - 1), std::min(y / factor, led.height() - 1));
@@ -92,7 +92,7 @@ void TestMainWindow::signIsCrisp() {
     QFETCH(int, zoom);
     QFETCH(bool, lampLit);
     if (!qFuzzyCompare(qApp->devicePixelRatio(), ratio)) {
-        const std::optional<QString> failure = RunRowAtScaleFactor(ratio);
+        const std::optional<QString> failure = runRowAtScaleFactor(ratio);
         QVERIFY2(!failure, qPrintable(failure.value_or(QString())));
         return;
     }
@@ -105,11 +105,11 @@ void TestMainWindow::signIsCrisp() {
     window.setLampLit(lampLit);
 
     const QImage shot = window.grab().toImage().convertToFormat(QImage::Format_RGB32);
-    const QImage led = ExpectedSign(window.messagePanel()->image(), lampLit);
-    const int factor = zoom * SignScale::WholeRatio(ratio);
+    const QImage led = expectedSign(window.messagePanel()->image(), lampLit);
+    const int factor = zoom * SignScale::wholeRatio(ratio);
     QCOMPARE(shot.devicePixelRatio(), ratio);
     QVERIFY(shot.width() >= led.width() * factor && shot.height() >= led.height() * factor);
-    const QString blur = FindBlur(shot, led, factor);
+    const QString blur = findBlur(shot, led, factor);
     QVERIFY2(blur.isEmpty(), qPrintable(blur));
 }
 

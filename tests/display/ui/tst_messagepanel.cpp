@@ -9,7 +9,7 @@ namespace {
 constexpr QRgb Background = 0xff201627;
 
 // Alternating lit columns in two colours, so any blending between neighbours would show.
-QImage Stripes(int width, int height) {
+QImage stripes(int width, int height) {
     QImage image(width, height, QImage::Format_RGB32);
     for (int y = 0; y < height; ++y)
         for (int x = 0; x < width; ++x)
@@ -51,7 +51,7 @@ void TestMessagePanel::placeFrameOverwritesOnlyWhatItCovers_data() {
 void TestMessagePanel::placeFrameOverwritesOnlyWhatItCovers() {
     QFETCH(int, x);
     MessagePanel panel;
-    const QImage frame = Stripes(24, 18); // taller than the panel: the extra rows are cut
+    const QImage frame = stripes(24, 18); // taller than the panel: the extra rows are cut
     panel.placeFrame(frame, x);
     for (int y = 0; y < 16; ++y) {
         for (int column = 0; column < 160; ++column) {
@@ -63,20 +63,20 @@ void TestMessagePanel::placeFrameOverwritesOnlyWhatItCovers() {
 
 void TestMessagePanel::clearColumnDarkensOneColumn() {
     MessagePanel panel;
-    panel.placeFrame(Stripes(160, 16), 0);
+    panel.placeFrame(stripes(160, 16), 0);
     panel.clearColumn(5);
     panel.clearColumn(160); // outside: ignored
     panel.clearColumn(-1);
     for (int y = 0; y < 16; ++y) {
         QCOMPARE(panel.image().pixel(5, y), Background);
-        QCOMPARE(panel.image().pixel(4, y), Stripes(160, 16).pixel(4, y));
-        QCOMPARE(panel.image().pixel(159, y), Stripes(160, 16).pixel(159, y));
+        QCOMPARE(panel.image().pixel(4, y), stripes(160, 16).pixel(4, y));
+        QCOMPARE(panel.image().pixel(159, y), stripes(160, 16).pixel(159, y));
     }
 }
 
 void TestMessagePanel::crispAtDoubleDensity() {
     MessagePanel panel;
-    panel.placeFrame(Stripes(160, 16), 0);
+    panel.placeFrame(stripes(160, 16), 0);
     QImage screen(320, 32, QImage::Format_RGB32);
     screen.setDevicePixelRatio(2);
     screen.fill(Qt::white);

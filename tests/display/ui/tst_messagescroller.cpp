@@ -16,7 +16,7 @@ constexpr QRgb Glow = 0xff80a010;
 
 // A message width columns wide whose glyphs fill every column but the last, the blank one the
 // renderer leaves; so frame A's last column is lit, as with a "5" at the end of a message.
-LedLayers SolidLayers(int width, int height = 16) {
+LedLayers solidLayers(int width, int height = 16) {
     LedLayers layers{QImage(width, height, QImage::Format_RGB32), QImage(width, height, QImage::Format_RGB32),
                      QImage(width, height, QImage::Format_RGB32)};
     layers.text.fill(Lit);
@@ -31,7 +31,7 @@ LedLayers SolidLayers(int width, int height = 16) {
 }
 
 // The panel as it should look with frame at x and nothing else lit.
-QImage PanelWith(const QImage& frame, int x) {
+QImage panelWith(const QImage& frame, int x) {
     QImage panel(MessagePanel::PanelSize, QImage::Format_RGB32);
     panel.fill(Background);
     QPainter painter(&panel);
@@ -40,13 +40,13 @@ QImage PanelWith(const QImage& frame, int x) {
     return panel;
 }
 
-QImage DarkPanel() {
+QImage darkPanel() {
     QImage panel(MessagePanel::PanelSize, QImage::Format_RGB32);
     panel.fill(Background);
     return panel;
 }
 
-AppSettings Options(bool shadow, bool stretch = false) {
+AppSettings options(bool shadow, bool stretch = false) {
     AppSettings settings;
     settings.Scroll_Shadow = shadow;
     settings.Scroll_Stretch = stretch;
@@ -102,7 +102,7 @@ void TestMessageScroller::passLength() {
     QFETCH(int, frameWidth);
     QFETCH(int, steps);
     Fixture f;
-    QVERIFY(f.scroller.start(SolidLayers(messageWidth), Options(shadow, stretch), u"item"_s, u"before"_s));
+    QVERIFY(f.scroller.start(solidLayers(messageWidth), options(shadow, stretch), u"item"_s, u"before"_s));
     QCOMPARE(f.scroller.phase(), MessageScroller::Phase::Pause);
     QCOMPARE(f.scroller.frameWidth(), frameWidth);
     int advances = 0; // one per frame shown: A, or A and B with flicker reduction
@@ -128,20 +128,20 @@ void TestMessageScroller::panelAtEachStep_data() {
 void TestMessageScroller::panelAtEachStep() {
     QFETCH(bool, shadow);
     Fixture f;
-    const LedLayers layers = SolidLayers(6);
-    const LedFrames frames = ComposeFrames(layers, false);
-    f.scroller.start(layers, Options(shadow), u"item"_s, u"before"_s);
-    QCOMPARE(f.panel.image(), DarkPanel());
+    const LedLayers layers = solidLayers(6);
+    const LedFrames frames = composeFrames(layers, false);
+    f.scroller.start(layers, options(shadow), u"item"_s, u"before"_s);
+    QCOMPARE(f.panel.image(), darkPanel());
     for (int x = 160; x >= -frames.width(); --x) {
         f.scroller.advance();
         // No streak is left right of the message however often it has moved.
-        QCOMPARE(f.panel.image(), PanelWith(frames.a, x));
+        QCOMPARE(f.panel.image(), panelWith(frames.a, x));
         if (shadow) {
             f.scroller.advance();
-            QCOMPARE(f.panel.image(), PanelWith(frames.b, x));
+            QCOMPARE(f.panel.image(), panelWith(frames.b, x));
         }
     }
-    QCOMPARE(f.panel.image(), DarkPanel()); // the message has left on the left
+    QCOMPARE(f.panel.image(), darkPanel()); // the message has left on the left
 }
 
 void TestMessageScroller::waitsBetweenActions_data() {
@@ -155,7 +155,7 @@ void TestMessageScroller::waitsBetweenActions() {
     QFETCH(bool, shadow);
     QFETCH(QList<int>, waits);
     Fixture f;
-    f.scroller.start(SolidLayers(4), Options(shadow), u"item"_s, u"before"_s);
+    f.scroller.start(solidLayers(4), options(shadow), u"item"_s, u"before"_s);
     QList<int> seen{int(f.scroller.pendingWait().count())};
     while (seen.size() < waits.size()) {
         f.scroller.advance();
@@ -181,9 +181,9 @@ void TestMessageScroller::initialPause() {
     QFETCH(int, scrollDelay);
     QFETCH(int, pause);
     Fixture f;
-    AppSettings settings = Options(false);
+    AppSettings settings = options(false);
     settings.ScrollDelay = scrollDelay;
-    f.scroller.start(SolidLayers(4), settings, u"item"_s, u"before"_s);
+    f.scroller.start(solidLayers(4), settings, u"item"_s, u"before"_s);
     QCOMPARE(f.scroller.pendingWait(), std::chrono::milliseconds(pause));
     QCOMPARE(f.scroller.phase(), MessageScroller::Phase::Pause);
 }
@@ -192,35 +192,35 @@ void TestMessageScroller::blinkDarkensThePanel() {
     Fixture f;
     qint64 now = 4000;
     f.scroller.setMonotonicClock([&now] { return now; });
-    AppSettings settings = Options(false);
+    AppSettings settings = options(false);
     settings.Scroll_Blink = true;
-    const LedLayers layers = SolidLayers(6);
-    const QImage frameA = ComposeFrames(layers, false).a;
+    const LedLayers layers = solidLayers(6);
+    const QImage frameA = composeFrames(layers, false).a;
     f.scroller.start(layers, settings, u"item"_s, u"before"_s);
     f.scroller.advance(); // 4000 % 2000 = 0: lit
-    QCOMPARE(f.panel.image(), PanelWith(frameA, 160));
+    QCOMPARE(f.panel.image(), panelWith(frameA, 160));
     now = 5500; // 1500 is still lit
     f.scroller.advance();
-    QCOMPARE(f.panel.image(), PanelWith(frameA, 159));
+    QCOMPARE(f.panel.image(), panelWith(frameA, 159));
     now = 5501; // the last 500 ms of the cycle are dark, and x moves on meanwhile
     f.scroller.advance();
-    QCOMPARE(f.panel.image(), DarkPanel());
+    QCOMPARE(f.panel.image(), darkPanel());
     now = 7999;
     f.scroller.advance();
-    QCOMPARE(f.panel.image(), DarkPanel());
+    QCOMPARE(f.panel.image(), darkPanel());
     now = 8000;
     f.scroller.advance();
-    QCOMPARE(f.panel.image(), PanelWith(frameA, 156));
+    QCOMPARE(f.panel.image(), panelWith(frameA, 156));
 }
 
 void TestMessageScroller::captionSwappedAndRestored() {
     Fixture f;
-    AppSettings settings = Options(false);
+    AppSettings settings = options(false);
     settings.Left = 12;
     settings.Top = 7;
     f.panel.hide();
     f.panel.resize(3, 3);
-    f.scroller.start(SolidLayers(2), settings, u"天気晴れ"_s, u"3件の情報があります"_s);
+    f.scroller.start(solidLayers(2), settings, u"天気晴れ"_s, u"3件の情報があります"_s);
     QCOMPARE(f.panel.geometry(), QRect(12, 7, 160, 16));
     QVERIFY(!f.panel.isHidden());
     QCOMPARE(f.captions.count(), 1);
@@ -241,7 +241,7 @@ void TestMessageScroller::hidingStopsThePass_data() {
 void TestMessageScroller::hidingStopsThePass() {
     QFETCH(int, advancesBeforeHide);
     Fixture f;
-    f.scroller.start(SolidLayers(30), Options(true), u"item"_s, u"before"_s);
+    f.scroller.start(solidLayers(30), options(true), u"item"_s, u"before"_s);
     for (int i = 0; i < advancesBeforeHide; ++i)
         f.scroller.advance();
     const QImage shown = f.panel.image();
@@ -259,14 +259,14 @@ void TestMessageScroller::hidingStopsThePass() {
 
 void TestMessageScroller::newPassEndsTheRunningOne() {
     Fixture f;
-    f.scroller.start(SolidLayers(30), Options(false), u"first"_s, u"idle"_s);
+    f.scroller.start(solidLayers(30), options(false), u"first"_s, u"idle"_s);
     for (int i = 0; i < 10; ++i)
         f.scroller.advance();
-    f.scroller.start(SolidLayers(8), Options(false), u"second"_s, u"idle"_s);
+    f.scroller.start(solidLayers(8), options(false), u"second"_s, u"idle"_s);
     QCOMPARE(f.finished.count(), 1);
     QCOMPARE(f.scroller.phase(), MessageScroller::Phase::Pause);
     QCOMPARE(f.scroller.x(), 160);
-    QCOMPARE(f.panel.image(), DarkPanel());
+    QCOMPARE(f.panel.image(), darkPanel());
     QStringList captions;
     for (const QList<QVariant>& signal : f.captions)
         captions << signal.first().toString();
@@ -276,7 +276,7 @@ void TestMessageScroller::newPassEndsTheRunningOne() {
 void TestMessageScroller::nothingRenderedNothingStarts() {
     Fixture f;
     f.panel.hide();
-    QVERIFY(!f.scroller.start(LedLayers{}, Options(false), u"item"_s, u"before"_s));
+    QVERIFY(!f.scroller.start(LedLayers{}, options(false), u"item"_s, u"before"_s));
     QVERIFY(f.panel.isHidden());
     QCOMPARE(f.captions.count(), 0);
     QCOMPARE(f.finished.count(), 0);
@@ -284,9 +284,9 @@ void TestMessageScroller::nothingRenderedNothingStarts() {
 
 void TestMessageScroller::timerRunsAWholePass() {
     Fixture f;
-    AppSettings settings = Options(true);
+    AppSettings settings = options(true);
     settings.ScrollDelay = 1;
-    f.scroller.start(SolidLayers(3), settings, u"item"_s, u"before"_s);
+    f.scroller.start(solidLayers(3), settings, u"item"_s, u"before"_s);
     QTRY_COMPARE_WITH_TIMEOUT(f.finished.count(), 1, 30000);
     QVERIFY(f.panel.isHidden());
     QCOMPARE(f.captions.last().first().toString(), u"before"_s);

@@ -24,7 +24,7 @@ void TestSkinPreview::pictureCrispAndCentred_data() {
 void TestSkinPreview::pictureCrispAndCentred() {
     QFETCH(double, ratio);
     if (!qFuzzyCompare(qApp->devicePixelRatio(), ratio)) {
-        const std::optional<QString> failure = RunRowAtScaleFactor(ratio);
+        const std::optional<QString> failure = runRowAtScaleFactor(ratio);
         QVERIFY2(!failure, qPrintable(failure.value_or(QString())));
         return;
     }
@@ -36,7 +36,7 @@ void TestSkinPreview::pictureCrispAndCentred() {
     preview.setPicture(picture);
     preview.resize(preview.sizeHint() + QSize(31, 17));
     const QImage shot = preview.grab().toImage().convertToFormat(QImage::Format_RGB32);
-    const int factor = SignScale::WholeRatio(ratio);
+    const int factor = SignScale::wholeRatio(ratio);
     QPoint corner; // where the picture's first pixel, of a colour no other pixel has, begins
     for (int at = shot.width() * shot.height() - 1; at >= 0; --at)
         if (shot.pixel(at % shot.width(), at / shot.width()) == picture.pixel(0, 0))

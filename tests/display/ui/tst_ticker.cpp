@@ -32,7 +32,7 @@ namespace {
 struct Fixture {
     QTemporaryDir dir;
     FakeClock clock{QDateTime(QDate(2026, 12, 7), QTime(10, 23, 0))};
-    AppFolders folders{ParseStartupArguments(u"/singleuser"_s), dir.path(), dir.path()};
+    AppFolders folders{parseStartupArguments(u"/singleuser"_s), dir.path(), dir.path()};
     ScriptedPrompter prompter;
     RecordingSoundPlayer sound;
     DesktopChooserDialogs choosers; // never asked here
@@ -42,16 +42,16 @@ struct Fixture {
     QMap<QString, QByteArray> pages;
 
     explicit Fixture(const QString& ini = {}, bool otherInstance = false) {
-        WriteFileBytes(dir.filePath(u"url.txt"_s), "\"1\",\"http://a.test/\",\"運行\",\"JR\",\"\",\"\"\r\n"
+        writeFileBytes(dir.filePath(u"url.txt"_s), "\"1\",\"http://a.test/\",\"運行\",\"JR\",\"\",\"\"\r\n"
                                                    "\"0\",\"http://b.test/\",\"天気\",\"\",\"\",\"\"\r\n");
-        WriteFileBytes(dir.filePath(u"filter.txt"_s), "\"1\",\"太字\",\"<b>\",\"\",\"\"\r\n");
-        WriteFileBytes(dir.filePath(u"keywords.txt"_s), "遅れ");
-        WriteFileBytes(dir.filePath(u"Sorvanta.ini"_s), "[Sorvanta 1.00]\r\n" + ini.toUtf8());
-        dataFiles.LoadDataFiles();
+        writeFileBytes(dir.filePath(u"filter.txt"_s), "\"1\",\"太字\",\"<b>\",\"\",\"\"\r\n");
+        writeFileBytes(dir.filePath(u"keywords.txt"_s), "遅れ");
+        writeFileBytes(dir.filePath(u"Sorvanta.ini"_s), "[Sorvanta 1.00]\r\n" + ini.toUtf8());
+        dataFiles.loadDataFiles();
         ticker = std::make_unique<Ticker>(
             Ticker::Services{folders, clock, store, dataFiles, sound, prompter,
-                             MenuDialogs({store, dataFiles, prompter, sound, choosers}), otherInstance},
-            store.LoadSettings());
+                             menuDialogs({store, dataFiles, prompter, sound, choosers}), otherInstance},
+            store.loadSettings());
         ticker->cycle().setConnectivityCheck([] { return true; });
         ticker->cycle().setFetcher(
             [this](const FetchRequest& request, const StopSignal&, const ProgressSignal&) {
@@ -64,7 +64,7 @@ struct Fixture {
         ticker->httpTick();
         QVERIFY(finished.count() == 1 || finished.wait(5000));
     }
-    QString ini() const { return QString::fromUtf8(ReadFileBytes(folders.iniPath())); }
+    QString ini() const { return QString::fromUtf8(readFileBytes(folders.iniPath())); }
     // Chooses a menu entry and, once its dialog is up, hands the dialog to answer.
     void withDialog(const QString& entry, const std::function<void(QDialog&)>& answer) const {
         QTimer::singleShot(0,
@@ -226,12 +226,12 @@ void TestTicker::lostConnectionWarnsAndUpdatesGoOn() {
     f.ticker->cycle().setConnectivityCheck([] { return false; });
     const TrayNotice before = f.ticker->tray()->notice();
     f.runCycle();
-    QCOMPARE(f.prompter.asked, QStringList{u"エラー|"_s + CycleTexts::Offline()});
+    QCOMPARE(f.prompter.asked, QStringList{u"エラー|"_s + CycleTexts::offline()});
     // Neither the progress dialog nor the tray's "更新中" showed for an update that never began.
     for (const QWidget* widget : QApplication::topLevelWidgets())
         QVERIFY(widget->objectName() != u"frmStatus"_s || !widget->isVisible());
     QCOMPARE(f.ticker->tray()->notice(), before);
-    QCOMPARE(f.ticker->menu()->showNews()->text(), CycleTexts::NoInformation());
+    QCOMPARE(f.ticker->menu()->showNews()->text(), CycleTexts::noInformation());
     QVERIFY(!f.ticker->menu()->showNews()->isEnabled());
     QVERIFY(f.ticker->menu()->reload()->isEnabled());
     QVERIFY(f.ticker->timers().update().isActive());
@@ -260,7 +260,7 @@ void TestTicker::automaticStepWaitsForTheScroll() {
     QVERIFY(!f.ticker->window()->messagePanel()->isHidden());
     f.ticker->rotationTick();
     QCOMPARE(f.ticker->rotation().currentItem(), 1);
-    f.ticker->ShowNextItem(true, +1); // the user's step cuts the scroll short
+    f.ticker->showNextItem(true, +1); // the user's step cuts the scroll short
     QCOMPARE(f.ticker->rotation().currentItem(), 2);
     QVERIFY(!!f.ticker->window()->messagePanel()->isHidden());
 }
@@ -320,7 +320,7 @@ void TestTicker::staleItemsShowNotUpdated() {
     f.pages[u"http://a.test/"_s] = "<b>一</b>";
     f.runCycle();
     f.clock.advanceSecs(16 * 60);
-    f.ticker->ShowNextItem(true, +1);
+    f.ticker->showNextItem(true, +1);
     QCOMPARE(f.ticker->menu()->showNews()->text(), u"未更新"_s);
     QVERIFY(!f.ticker->menu()->showNews()->isEnabled());
     QCOMPARE(f.ticker->window()->windowTitle(), u"未更新"_s);
@@ -334,7 +334,7 @@ void TestTicker::exitWaitsForTheScrollThenSaves() {
     QVERIFY(QFile::exists(f.folders.pageDumpPath()));
     f.ticker->scrollTick();
     QSignalSpy finished(f.ticker.get(), &Ticker::shutdownFinished);
-    f.ticker->ShutdownApp(false);
+    f.ticker->shutdownApp(false);
     QCOMPARE(finished.count(), 0);
     QVERIFY(!!f.ticker->window()->messagePanel()->isHidden());
     QCOMPARE(f.ticker->timers().exitGrace().interval(), 500);
@@ -344,7 +344,7 @@ void TestTicker::exitWaitsForTheScrollThenSaves() {
     QVERIFY(f.ini().contains(u"XPosR="_s));
     QVERIFY(f.ini().contains(u"Top=40"_s)); // keys that are only read stay as the user wrote them
     QVERIFY(!QFile::exists(f.folders.pageDumpPath()));
-    QVERIFY(QString::fromUtf8(ReadFileBytes(f.folders.runLogPath())).endsWith(u" [End]\r\n"_s));
+    QVERIFY(QString::fromUtf8(readFileBytes(f.folders.runLogPath())).endsWith(u" [End]\r\n"_s));
 }
 
 void TestTicker::exitGivesARunningUpdateAGracePeriod() {
@@ -357,7 +357,7 @@ void TestTicker::exitGivesARunningUpdateAGracePeriod() {
     f.ticker->httpTick();
     QVERIFY(f.ticker->cycle().isRunning());
     QVERIFY(!f.ticker->menu()->reload()->isEnabled());
-    f.ticker->ShutdownApp(false);
+    f.ticker->shutdownApp(false);
     QVERIFY(!f.ticker->cycle().isRunning());
     QCOMPARE(f.ticker->timers().exitGrace().interval(), 3000);
     QVERIFY(f.ticker->menu()->reload()->isEnabled());
@@ -379,7 +379,7 @@ void TestTicker::forcedExitEndsTheRunningUpdate() {
     release = true;
     QVERIFY(f.ticker->cycle().waitForWorkers(5000ms));
     QTest::qWait(100); // whatever a worker still posts
-    const QString log = QString::fromUtf8(ReadFileBytes(f.folders.runLogPath()));
+    const QString log = QString::fromUtf8(readFileBytes(f.folders.runLogPath()));
     QVERIFY2(log.trimmed().endsWith(u"[End]"_s), qPrintable(log));
     QVERIFY(!QFile::exists(f.folders.pageDumpPath()));
     QCOMPARE(f.sound.played.size(), sounds);
@@ -388,7 +388,7 @@ void TestTicker::forcedExitEndsTheRunningUpdate() {
 void TestTicker::laterInstanceSavesNothing() {
     Fixture f({}, true);
     QSignalSpy finished(f.ticker.get(), &Ticker::shutdownFinished);
-    f.ticker->ShutdownApp(true);
+    f.ticker->shutdownApp(true);
     QCOMPARE(finished.count(), 1);
     QVERIFY(!f.ini().contains(u"XPosR"_s));
 }
@@ -398,9 +398,9 @@ void TestTicker::zoomedSignComesBackWhereItWas() {
     Fixture f(u"Zoom=2\r\n"_s);
     f.ticker->showWindow(false);
     f.ticker->window()->move(300, 200);
-    f.ticker->ShutdownApp(true);
+    f.ticker->shutdownApp(true);
     QVERIFY(f.ini().contains(u"XPosR=0.3750000\r\nYPosR=0.2500000\r\n"_s));
-    Ticker again({f.folders, f.clock, f.store, f.dataFiles, f.sound, f.prompter, {}}, f.store.LoadSettings());
+    Ticker again({f.folders, f.clock, f.store, f.dataFiles, f.sound, f.prompter, {}}, f.store.loadSettings());
     again.showWindow(true);
     QCOMPARE(again.window()->geometry(), QRect(300, 200, 444, 130));
 }
@@ -413,7 +413,7 @@ void TestTicker::downloadMenuTogglesAPage() {
     QCOMPARE(f.ticker->menu()->browseMenu()->actions().size(), 1);
     entries[1]->trigger();
     // Only the flag of the page changes, in the file as it was written.
-    QCOMPARE(ReadFileBytes(f.dir.filePath(u"url.txt"_s)),
+    QCOMPARE(readFileBytes(f.dir.filePath(u"url.txt"_s)),
              "\"1\",\"http://a.test/\",\"運行\",\"JR\",\"\",\"\"\r\n"
              "\"1\",\"http://b.test/\",\"天気\",\"\",\"\",\"\"\r\n");
     QVERIFY(f.ticker->menu()->downloadMenu()->actions()[1]->isChecked());
@@ -429,13 +429,13 @@ void TestTicker::pageListPausesTheTimersAndKeepsTheStatuses() {
     result.pageStatuses = {{1, {PageStatus::Kind::Items, 2, {}}}};
     emit f.ticker->cycle().finished(result);
     const auto statuses = [](QDialog& dialog) {
-        QTreeWidget* list = Find<QTreeWidget>(&dialog, "lvwURLs");
+        QTreeWidget* list = find<QTreeWidget>(&dialog, "lvwURLs");
         return QStringList{list->topLevelItem(0)->text(2), list->topLevelItem(1)->text(2)};
     };
     f.withDialog(u"mnuSetDownload"_s, [&](QDialog& dialog) {
         QVERIFY(!f.ticker->timers().rotation().isActive() && !f.ticker->timers().update().isActive());
         QCOMPARE(statuses(dialog), (QStringList{u"2件"_s, QString()}));
-        Find(&dialog, "cmdDown")->click();
+        find(&dialog, "cmdDown")->click();
         dialog.accept();
     });
     QVERIFY(f.ticker->timers().rotation().isActive() && f.ticker->timers().update().isActive());
@@ -450,20 +450,20 @@ void TestTicker::pageListPausesTheTimersAndKeepsTheStatuses() {
 void TestTicker::optionsOpenTheRuleAndKeywordLists() {
     Fixture f;
     f.withDialog(u"mnuOption"_s, [](QDialog& options) {
-        WhenModalOpens([](QDialog* rules) {
-            Find<QListWidget>(rules, "lstFilters")->item(0)->setCheckState(Qt::Unchecked);
+        whenModalOpens([](QDialog* rules) {
+            find<QListWidget>(rules, "lstFilters")->item(0)->setCheckState(Qt::Unchecked);
             rules->accept();
         });
-        Find(&options, "cmdFilter")->click();
-        WhenModalOpens([](QDialog* keywords) {
-            Find<QLineEdit>(keywords, "txtNewKeyword")->setText(u"運休"_s);
-            Find(keywords, "cmdAdd")->click();
+        find(&options, "cmdFilter")->click();
+        whenModalOpens([](QDialog* keywords) {
+            find<QLineEdit>(keywords, "txtNewKeyword")->setText(u"運休"_s);
+            find(keywords, "cmdAdd")->click();
             keywords->accept();
         });
-        Find(&options, "cmdKeywords")->click();
+        find(&options, "cmdKeywords")->click();
         options.accept();
     });
-    QCOMPARE(ReadFileBytes(f.dir.filePath(u"filter.txt"_s)), "\"0\",\"太字\",\"<b>\",\"\",\"\"\r\n");
+    QCOMPARE(readFileBytes(f.dir.filePath(u"filter.txt"_s)), "\"0\",\"太字\",\"<b>\",\"\",\"\"\r\n");
     QCOMPARE(f.dataFiles.tables().keywords, (QStringList{u"遅れ"_s, u"運休"_s}));
 }
 
@@ -524,10 +524,10 @@ void TestTicker::reloadedSettingsRunTheSign() {
     Fixture f;
     f.ticker->showWindow(false);
     QVERIFY(f.ticker->window()->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
-    WriteFileBytes(f.folders.iniPath(), "[Sorvanta 1.00]\r\nTopMost=No\r\nAutoReloadDelay=10\r\n"
+    writeFileBytes(f.folders.iniPath(), "[Sorvanta 1.00]\r\nTopMost=No\r\nAutoReloadDelay=10\r\n"
                                         "AutoReloadOff=Yes\r\nAutoReloadOffFrom=22\r\nAutoReloadOffTo=6\r\n");
     f.clock.set(QDateTime(QDate(2026, 12, 7), QTime(23, 10, 0)));
-    f.store.LoadSettings();
+    f.store.loadSettings();
     QVERIFY(!f.ticker->window()->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
     QVERIFY(f.ticker->window()->isVisible());
     QVERIFY(f.ticker->timers().taskbarSwitch().isActive());

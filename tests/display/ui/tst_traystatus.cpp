@@ -10,12 +10,12 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-TrayNotice NewsWithBalloon() {
+TrayNotice newsWithBalloon() {
     return {TrayNotice::Icon::News, u"Sorvanta 2.52\r\n3件の情報があります"_s, u"3件の情報があります"_s,
             u"Sorvanta"_s, false};
 }
 
-bool AnyWindowShown() {
+bool anyWindowShown() {
     const QWidgetList windows = QApplication::topLevelWidgets();
     return std::any_of(windows.begin(), windows.end(),
                        [](const QWidget* window) { return window->isVisible(); });
@@ -36,11 +36,11 @@ void TestTrayStatus::noTrayNoIconAndNothingSaid() {
     QTest::failOnWarning(QRegularExpression(u".*"_s));
     QMenu menu;
     TrayStatus tray(&menu);
-    tray.show(NewsWithBalloon());
+    tray.show(newsWithBalloon());
     tray.show({TrayNotice::Icon::Updating, u"更新中"_s, u"警告"_s, u"Sorvanta"_s, true});
     QVERIFY(!tray.hasIcon());
     QVERIFY(!tray.findChild<QSystemTrayIcon*>());
-    QVERIFY(!AnyWindowShown());               // no balloon of its own in place of the tray's
+    QVERIFY(!anyWindowShown());               // no balloon of its own in place of the tray's
     QCOMPARE(tray.notice().tip, u"更新中"_s); // the status is still known
     tray.remove();
 }
@@ -52,7 +52,7 @@ void TestTrayStatus::trayComingUpLaterGetsTheIcon() {
     tray.show({TrayNotice::Icon::Updating, u"更新中"_s, {}, {}, false});
     QVERIFY(!tray.hasIcon());
     trayUp = true;
-    tray.show(NewsWithBalloon());
+    tray.show(newsWithBalloon());
     QVERIFY(tray.hasIcon());
     const auto* icon = tray.findChild<QSystemTrayIcon*>();
     QVERIFY(icon->isVisible());
@@ -63,7 +63,7 @@ void TestTrayStatus::trayComingUpLaterGetsTheIcon() {
 void TestTrayStatus::removedIconStaysAway() {
     QMenu menu;
     TrayStatus tray(&menu, nullptr, [] { return true; });
-    tray.show(NewsWithBalloon());
+    tray.show(newsWithBalloon());
     tray.remove();
     tray.show({TrayNotice::Icon::Updating, u"更新中"_s, {}, {}, false});
     QVERIFY(!tray.findChild<QSystemTrayIcon*>()->isVisible());

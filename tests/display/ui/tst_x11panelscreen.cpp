@@ -25,7 +25,7 @@ constexpr QRgb Background = 0xff201627;
 
 // Columns of lit, afterglow and dark dots in a pattern that never repeats within a tile, so a copy
 // from the wrong place or the wrong tile shows.
-LedLayers PatternLayers(int width, int height = 16) {
+LedLayers patternLayers(int width, int height = 16) {
     LedLayers layers{QImage(width, height, QImage::Format_RGB32), QImage(width, height, QImage::Format_RGB32),
                      QImage(width, height, QImage::Format_RGB32)};
     for (int y = 0; y < height; ++y) {
@@ -39,7 +39,7 @@ LedLayers PatternLayers(int width, int height = 16) {
     return layers;
 }
 
-AppSettings Options(bool shadow, bool stretch) {
+AppSettings options(bool shadow, bool stretch) {
     AppSettings settings;
     settings.Scroll_Shadow = shadow;
     settings.Scroll_Stretch = stretch;
@@ -49,13 +49,13 @@ AppSettings Options(bool shadow, bool stretch) {
     return settings;
 }
 
-xcb_connection_t* Connection() {
+xcb_connection_t* connection() {
     return qGuiApp->nativeInterface<QNativeInterface::QX11Application>()->connection();
 }
 
 // What the X server shows in the window, as Format_RGB32 (the screen accepts only 32-bit pixels).
-QImage ReadBack(WId window, QSize size) {
-    xcb_connection_t* connection = Connection();
+QImage readBack(WId window, QSize size) {
+    xcb_connection_t* connection = ::connection();
     const auto cookie = xcb_get_image(connection, XCB_IMAGE_FORMAT_Z_PIXMAP, xcb_window_t(window), 0, 0,
                                       std::uint16_t(size.width()), std::uint16_t(size.height()), ~0u);
     std::unique_ptr<xcb_get_image_reply_t, decltype(&std::free)> reply(
@@ -82,7 +82,7 @@ struct Fixture {
     }
     X11PanelScreen* screen() const { return panel->findChild<X11PanelScreen*>(); }
     QImage onScreen() const {
-        return ReadBack(screen()->winId(), screen()->size() * screen()->devicePixelRatio());
+        return readBack(screen()->winId(), screen()->size() * screen()->devicePixelRatio());
     }
     // Lets the screen's window appear and draw itself from the panel's image.
     bool exposed() const {
@@ -125,7 +125,7 @@ void TestX11PanelScreen::screenShowsEveryStep() {
     QFETCH(bool, shadow);
     QFETCH(bool, stretch);
     Fixture f;
-    QVERIFY(f.scroller.start(PatternLayers(messageWidth), Options(shadow, stretch), u"item"_s, u"before"_s));
+    QVERIFY(f.scroller.start(patternLayers(messageWidth), options(shadow, stretch), u"item"_s, u"before"_s));
     QVERIFY(f.screen());
     QVERIFY(f.screen()->isVisible());
     QVERIFY(f.exposed());
@@ -142,12 +142,12 @@ void TestX11PanelScreen::screenShowsEveryStep() {
 
 void TestX11PanelScreen::exposedScreenIsRedrawn() {
     Fixture f;
-    QVERIFY(f.scroller.start(PatternLayers(500), Options(true, false), u"item"_s, u"before"_s));
+    QVERIFY(f.scroller.start(patternLayers(500), options(true, false), u"item"_s, u"before"_s));
     QVERIFY(f.exposed());
     for (int step = 0; step < 250; ++step)
         f.scroller.advance();
     // Something else draws over the window; the server then asks for it to be drawn again.
-    xcb_connection_t* connection = Connection();
+    xcb_connection_t* connection = ::connection();
     const auto window = xcb_window_t(f.screen()->winId());
     const xcb_gcontext_t gc = xcb_generate_id(connection);
     const std::uint32_t red = 0xff0000;
@@ -163,21 +163,21 @@ void TestX11PanelScreen::exposedScreenIsRedrawn() {
 
 void TestX11PanelScreen::wholeDotsOnlyOnTheScreen() {
     Fixture f;
-    QVERIFY(f.scroller.start(PatternLayers(500), Options(true, false), u"item"_s, u"before"_s));
+    QVERIFY(f.scroller.start(patternLayers(500), options(true, false), u"item"_s, u"before"_s));
     QVERIFY(f.exposed());
     f.scroller.stop();
     // Twice the size (a zoom): every dot is 2 x 2 pixels, still drawn on the server, at once.
     f.panel->resize(320, 32);
     QTRY_COMPARE(f.onScreen(), f.panel->image().scaled(320, 32));
     f.panel->clear();
-    f.panel->placeFrame(ComposeFrames(PatternLayers(500), false).a, 30);
+    f.panel->placeFrame(composeFrames(patternLayers(500), false).a, 30);
     QVERIFY(f.screen()->isVisible());
     QTRY_COMPARE(f.onScreen(), f.panel->image().scaled(320, 32));
     // One and a half: the dots would not fall on whole pixels, so the panel paints itself.
     f.panel->resize(240, 24);
     f.panel->clear();
     QVERIFY(f.screen()->isHidden());
-    f.panel->placeFrame(ComposeFrames(PatternLayers(500), false).a, 30);
+    f.panel->placeFrame(composeFrames(patternLayers(500), false).a, 30);
     QVERIFY(f.screen()->isHidden());
     // Back to one dot per pixel: the screen takes over again.
     f.panel->resize(160, 16);
@@ -188,7 +188,7 @@ void TestX11PanelScreen::wholeDotsOnlyOnTheScreen() {
 namespace {
 
 // True once the server pid owns display: its lock names it and its socket is there.
-bool ServerUp(int display, qint64 pid) {
+bool serverUp(int display, qint64 pid) {
     QFile lock(u"/tmp/.X%1-lock"_s.arg(display));
     return lock.open(QIODevice::ReadOnly) && lock.readAll().trimmed().toLongLong() == pid &&
            QFileInfo::exists(u"/tmp/.X11-unix/X%1"_s.arg(display));
@@ -196,7 +196,7 @@ bool ServerUp(int display, qint64 pid) {
 
 // Starts Xvfb on the first display from :300 that no server has locked and points Qt at it. It ends
 // itself when our connection closes (-terminate), a crashed test included.
-std::optional<qint64> StartOwnXServer() {
+std::optional<qint64> startOwnXServer() {
     const QString xvfb = QStandardPaths::findExecutable(u"Xvfb"_s);
     if (xvfb.isEmpty())
         return std::nullopt;
@@ -209,9 +209,9 @@ std::optional<qint64> StartOwnXServer() {
         if (!QProcess::startDetached(xvfb, arguments, QDir::tempPath(), &pid))
             return std::nullopt;
         // A server started meanwhile by someone else keeps the display; ours then gives up and ends.
-        for (int waited = 0; waited < 500 && !ServerUp(display, pid) && ::kill(pid_t(pid), 0) == 0; ++waited)
+        for (int waited = 0; waited < 500 && !serverUp(display, pid) && ::kill(pid_t(pid), 0) == 0; ++waited)
             QThread::msleep(20);
-        if (ServerUp(display, pid)) {
+        if (serverUp(display, pid)) {
             qputenv("DISPLAY", u":%1"_s.arg(display).toLatin1());
             qputenv("QT_QPA_PLATFORM", "xcb");
             return pid;
@@ -224,7 +224,7 @@ std::optional<qint64> StartOwnXServer() {
 } // namespace
 
 int main(int argc, char* argv[]) {
-    const std::optional<qint64> server = StartOwnXServer();
+    const std::optional<qint64> server = startOwnXServer();
     int status = 0;
     {
         QApplication application(argc, argv);

@@ -12,15 +12,15 @@ namespace {
 struct Fixture {
     QStringList keywords;
     KeywordListDialog dialog;
-    QLineEdit* input = Find<QLineEdit>(&dialog, "txtNewKeyword");
-    QListWidget* list = Find<QListWidget>(&dialog, "lstKeywords");
+    QLineEdit* input = find<QLineEdit>(&dialog, "txtNewKeyword");
+    QListWidget* list = find<QListWidget>(&dialog, "lstKeywords");
 
     explicit Fixture(QStringList given)
         : keywords(std::move(given))
         , dialog(keywords) {
         dialog.show();
     }
-    QStringList enabled() { return EnabledButtons(&dialog, {"cmdAdd", "cmdRemove", "cmdUp", "cmdDown"}); }
+    QStringList enabled() { return enabledButtons(&dialog, {"cmdAdd", "cmdRemove", "cmdUp", "cmdDown"}); }
 };
 
 } // namespace
@@ -38,29 +38,29 @@ void TestKeywordListDialog::addMoveAndRemove() {
     QCOMPARE(f.enabled(), QStringList{});
     f.input->insert(u" 運休"_s);
     QTest::keyClick(f.input, Qt::Key_Return);
-    QCOMPARE(Texts(f.list), (QStringList{u"遅れ"_s, u" 運休"_s}));
+    QCOMPARE(texts(f.list), (QStringList{u"遅れ"_s, u" 運休"_s}));
     QCOMPARE(f.input->text(), QString());
     QTest::keyClick(f.input, Qt::Key_Return); // nothing typed: nothing added
     QCOMPARE(f.list->count(), 2);
     f.list->setCurrentRow(0);
     QCOMPARE(f.enabled(), (QStringList{u"cmdRemove"_s, u"cmdDown"_s}));
-    Find(&f.dialog, "cmdDown")->click();
-    QCOMPARE(Texts(f.list), (QStringList{u" 運休"_s, u"遅れ"_s}));
-    Find(&f.dialog, "cmdRemove")->click();
-    QCOMPARE(Texts(f.list), QStringList{u" 運休"_s});
+    find(&f.dialog, "cmdDown")->click();
+    QCOMPARE(texts(f.list), (QStringList{u" 運休"_s, u"遅れ"_s}));
+    find(&f.dialog, "cmdRemove")->click();
+    QCOMPARE(texts(f.list), QStringList{u" 運休"_s});
     QCOMPARE(f.enabled(), QStringList{});
-    Find(&f.dialog, "cmdOK")->click();
+    find(&f.dialog, "cmdOK")->click();
     QCOMPARE(f.keywords, QStringList{u" 運休"_s});
 }
 
 void TestKeywordListDialog::emptyKeywordsAreSkippedAndAnEmptyListIsOneEmpty() {
     Fixture f({u"遅れ"_s, QString(), u"運休"_s, QString()});
-    QCOMPARE(Texts(f.list), (QStringList{u"遅れ"_s, u"運休"_s}));
-    Find(&f.dialog, "cmdOK")->click();
+    QCOMPARE(texts(f.list), (QStringList{u"遅れ"_s, u"運休"_s}));
+    find(&f.dialog, "cmdOK")->click();
     QCOMPARE(f.keywords, (QStringList{u"遅れ"_s, u"運休"_s}));
     QStringList none{QString()};
-    WhenModalOpens([](QDialog* dialog) {
-        QCOMPARE(Find<QListWidget>(dialog, "lstKeywords")->count(), 0);
+    whenModalOpens([](QDialog* dialog) {
+        QCOMPARE(find<QListWidget>(dialog, "lstKeywords")->count(), 0);
         dialog->accept();
     });
     KeywordListDialog::opener()(nullptr, none);
@@ -71,10 +71,10 @@ void TestKeywordListDialog::cancelLeavesTheList() {
     const QStringList given{u"遅れ"_s, QString()};
     Fixture f(given);
     f.input->insert(u"運休"_s);
-    Find(&f.dialog, "cmdAdd")->click();
+    find(&f.dialog, "cmdAdd")->click();
     f.list->setCurrentRow(0);
-    Find(&f.dialog, "cmdRemove")->click();
-    Find(&f.dialog, "cmdCancel")->click();
+    find(&f.dialog, "cmdRemove")->click();
+    find(&f.dialog, "cmdCancel")->click();
     QVERIFY(!f.dialog.isVisible());
     QCOMPARE(f.keywords, given);
 }

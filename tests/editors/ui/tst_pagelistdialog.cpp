@@ -17,25 +17,25 @@ using namespace Qt::StringLiterals;
 namespace {
 
 const QByteArray ThreePages = "1,http://a.test/,A\r\n0,http://b.test/,B\r\n1,http://c.test/,C,,u," +
-                              EncryptPassword(u"pw"_s, 3).toUtf8() + "\r\n";
+                              encryptPassword(u"pw"_s, 3).toUtf8() + "\r\n";
 
 // The page list dialog, shown, over a temporary single-user folder.
 struct Fixture {
     QTemporaryDir dir;
     ScriptedPrompter prompter;
-    DataFiles dataFiles{{ParseStartupArguments(u"/singleuser"_s), dir.path(), dir.path()}, &prompter};
+    DataFiles dataFiles{{parseStartupArguments(u"/singleuser"_s), dir.path(), dir.path()}, &prompter};
     std::unique_ptr<PageListDialog> dialog;
     QTreeWidget* list = nullptr;
 
     explicit Fixture(const QByteArray& urlTxt = ThreePages, const QMap<int, PageStatus>& statuses = {}) {
-        WriteFileBytes(dir.filePath(u"url.txt"_s), urlTxt);
-        dataFiles.LoadDataFiles();
+        writeFileBytes(dir.filePath(u"url.txt"_s), urlTxt);
+        dataFiles.loadDataFiles();
         dialog = std::make_unique<PageListDialog>(dataFiles, prompter, statuses);
-        list = Find<QTreeWidget>(dialog.get(), "lvwURLs");
+        list = find<QTreeWidget>(dialog.get(), "lvwURLs");
         dialog->show();
     }
     QStringList enabled() const {
-        return EnabledButtons(dialog.get(),
+        return enabledButtons(dialog.get(),
                               {"cmdNewURL", "cmdRemoveURL", "cmdEditURL", "cmdUp", "cmdDown", "cmdAllClear"});
     }
     // Clicks the middle of the page's name, clear of its check box.
@@ -52,7 +52,7 @@ struct Fixture {
         return texts;
     }
     QList<PageRecord> saved() const {
-        return ParsePages(QString::fromUtf8(ReadFileBytes(dir.filePath(u"url.txt"_s))));
+        return parsePages(QString::fromUtf8(readFileBytes(dir.filePath(u"url.txt"_s))));
     }
 };
 
@@ -87,7 +87,7 @@ void TestPageListDialog::everyWayOfClosingSaves() {
         f.dialog->close();
     QVERIFY(!f.dialog->isVisible());
     // Unchanged, but written as the program writes it.
-    QVERIFY(ReadFileBytes(f.dir.filePath(u"url.txt"_s))
+    QVERIFY(readFileBytes(f.dir.filePath(u"url.txt"_s))
                 .startsWith("\"1\",\"http://a.test/\",\"A\",\"\",\"\",\"\"\r\n"));
 }
 
@@ -96,11 +96,11 @@ void TestPageListDialog::removeAsksWithTheAddress() {
     // The first page is selected on opening; removing and editing wait for the user's pick.
     QCOMPARE(f.enabled(), (QStringList{u"cmdNewURL"_s, u"cmdDown"_s, u"cmdAllClear"_s}));
     f.click(1);
-    Find(f.dialog.get(), "cmdRemoveURL")->click(); // answered No
+    find(f.dialog.get(), "cmdRemoveURL")->click(); // answered No
     QCOMPARE(f.prompter.asked,
              QStringList{u"削除の確認|URL 'http://b.test/' を削除します。\r\nよろしいですか?"_s});
     f.prompter.yesNoAnswers = {true};
-    Find(f.dialog.get(), "cmdRemoveURL")->click();
+    find(f.dialog.get(), "cmdRemoveURL")->click();
     QCOMPARE(f.column(0), (QStringList{u"A"_s, u"C"_s}));
     QCOMPARE(f.enabled(), (QStringList{u"cmdNewURL"_s, u"cmdAllClear"_s}));
     f.dialog->accept();
@@ -113,7 +113,7 @@ void TestPageListDialog::removingTheLastPageSavesNoPage() {
     f.click(0);
     QCOMPARE(f.enabled(),
              (QStringList{u"cmdNewURL"_s, u"cmdRemoveURL"_s, u"cmdEditURL"_s, u"cmdAllClear"_s}));
-    Find(f.dialog.get(), "cmdRemoveURL")->click();
+    find(f.dialog.get(), "cmdRemoveURL")->click();
     QCOMPARE(f.enabled(), QStringList{u"cmdNewURL"_s});
     f.dialog->accept();
     QVERIFY(f.saved().isEmpty());
@@ -124,9 +124,9 @@ void TestPageListDialog::checksAndNamesReachTheFile() {
     Fixture f;
     f.list->topLevelItem(0)->setCheckState(0, Qt::Unchecked);
     f.list->topLevelItem(2)->setCheckState(0, Qt::Unchecked);
-    QVERIFY(!Find(f.dialog.get(), "cmdAllClear")->isEnabled());
+    QVERIFY(!find(f.dialog.get(), "cmdAllClear")->isEnabled());
     f.list->topLevelItem(1)->setCheckState(0, Qt::Checked);
-    Find(f.dialog.get(), "cmdAllClear")->click();
+    find(f.dialog.get(), "cmdAllClear")->click();
     QCOMPARE(f.list->topLevelItem(1)->checkState(0), Qt::Unchecked);
     f.click(1);
     QTest::keyClick(f.list, Qt::Key_F2);
@@ -138,14 +138,14 @@ void TestPageListDialog::checksAndNamesReachTheFile() {
 
 void TestPageListDialog::addThroughThePageDialog() {
     Fixture f;
-    WhenModalOpens([](QDialog* editor) {
-        auto* name = Find<QLineEdit>(editor, "txtText0");
+    whenModalOpens([](QDialog* editor) {
+        auto* name = find<QLineEdit>(editor, "txtText0");
         QTRY_COMPARE(name->selectedText(), u"新しいページ"_s);
         name->insert(u"運行\r\n情報"_s); // pasted as two lines
-        Find<QLineEdit>(editor, "txtText1")->setText(u"https://d.test/"_s);
+        find<QLineEdit>(editor, "txtText1")->setText(u"https://d.test/"_s);
         editor->accept();
     });
-    Find(f.dialog.get(), "cmdNewURL")->click();
+    find(f.dialog.get(), "cmdNewURL")->click();
     QCOMPARE(f.list->currentItem(), f.list->topLevelItem(3));
     f.dialog->accept();
     QCOMPARE(f.saved().last(), (PageRecord{true, u"https://d.test/"_s, u"運行"_s, {}, {}, {}}));
@@ -154,26 +154,26 @@ void TestPageListDialog::addThroughThePageDialog() {
 void TestPageListDialog::editThroughThePageDialog() {
     Fixture f;
     const QString storedPassword = f.dataFiles.tables().pages[2].Password;
-    WhenModalOpens([&f](QDialog* editor) {
-        QCOMPARE(Find<QLineEdit>(editor, "txtText3")->text(), u"pw"_s);
-        Find<QLineEdit>(editor, "txtText1")->setText(u"HTTP://c.test/"_s);
+    whenModalOpens([&f](QDialog* editor) {
+        QCOMPARE(find<QLineEdit>(editor, "txtText3")->text(), u"pw"_s);
+        find<QLineEdit>(editor, "txtText1")->setText(u"HTTP://c.test/"_s);
         editor->accept();
-        Find<QLineEdit>(editor, "txtText1")->setText(u"http://c2.test/"_s);
-        Find<QLineEdit>(editor, "txtText3")->setText(u"パス"_s);
+        find<QLineEdit>(editor, "txtText1")->setText(u"http://c2.test/"_s);
+        find<QLineEdit>(editor, "txtText3")->setText(u"パス"_s);
         editor->accept();
         QCOMPARE(f.prompter.asked,
-                 (QStringList{u"エラー|"_s + BadUrlMessage(), u"エラー|"_s + PasswordNotCarriedMessage()}));
-        Find<QLineEdit>(editor, "txtText3")->setText(u"pw"_s);
+                 (QStringList{u"エラー|"_s + badUrlMessage(), u"エラー|"_s + passwordNotCarriedMessage()}));
+        find<QLineEdit>(editor, "txtText3")->setText(u"pw"_s);
         editor->accept();
     });
     QTest::mouseDClick(f.list->viewport(), Qt::LeftButton, {}, f.click(2));
     QCOMPARE(f.list->currentItem(), f.list->topLevelItem(2));
-    WhenModalOpens([](QDialog* editor) {
-        QVERIFY(!Find<QCheckBox>(editor, "chkFlag")->isChecked()); // an unchecked page opens unchecked
+    whenModalOpens([](QDialog* editor) {
+        QVERIFY(!find<QCheckBox>(editor, "chkFlag")->isChecked()); // an unchecked page opens unchecked
         editor->accept();
     });
     f.click(1);
-    Find(f.dialog.get(), "cmdEditURL")->click();
+    find(f.dialog.get(), "cmdEditURL")->click();
     f.dialog->accept();
     QCOMPARE(f.saved()[2], (PageRecord{true, u"http://c2.test/"_s, u"C"_s, {}, u"u"_s, storedPassword}));
     QVERIFY(!f.saved()[1].Enabled);
@@ -187,7 +187,7 @@ void TestPageListDialog::statusesStayWithTheirPages() {
                              {PageError::Kind::Download, FetchFailure::HttpStatus, 404, {}, false, 0}}}});
     QCOMPARE(f.column(2), (QStringList{u"3件"_s, QString(), u"エラー"_s}));
     QCOMPARE(f.list->topLevelItem(2)->toolTip(2), u"エラー :404 Not Found"_s);
-    Find(f.dialog.get(), "cmdDown")->click();
+    find(f.dialog.get(), "cmdDown")->click();
     QCOMPARE(f.column(2), (QStringList{QString(), u"3件"_s, u"エラー"_s}));
     f.dialog->accept();
     QCOMPARE(f.dialog->pageStatuses().keys(), (QList<int>{2, 3}));

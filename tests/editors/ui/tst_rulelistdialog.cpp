@@ -23,13 +23,13 @@ struct Fixture {
     ScriptedPrompter prompter;
     QList<RuleRecord> rules = LiveRules;
     RuleListDialog dialog{rules, LiveRules, prompter};
-    QListWidget* list = Find<QListWidget>(&dialog, "lstFilters");
+    QListWidget* list = find<QListWidget>(&dialog, "lstFilters");
 
     Fixture() { dialog.show(); }
     QStringList enabled() {
-        return EnabledButtons(&dialog, {"cmdNew", "cmdModify", "cmdRemove", "cmdUp", "cmdDown"});
+        return enabledButtons(&dialog, {"cmdNew", "cmdModify", "cmdRemove", "cmdUp", "cmdDown"});
     }
-    QString description() { return Find<QPlainTextEdit>(&dialog, "txtDetail")->toPlainText(); }
+    QString description() { return find<QPlainTextEdit>(&dialog, "txtDetail")->toPlainText(); }
 };
 
 } // namespace
@@ -56,8 +56,8 @@ void TestRuleListDialog::selectionDescribesAndMoves() {
         u"\"<h2>\" から\n\"</h2>\" までの間を抽出する\nただし \"広告\" のいずれかを含んでいたら抽出しない"_s);
     f.list->item(1)->setCheckState(Qt::Checked); // takes effect at once
     QVERIFY(f.rules[1].Enabled);
-    Find(&f.dialog, "cmdUp")->click();
-    QCOMPARE(Texts(f.list), (QStringList{u"見出し"_s, u"太字"_s}));
+    find(&f.dialog, "cmdUp")->click();
+    QCOMPARE(texts(f.list), (QStringList{u"見出し"_s, u"太字"_s}));
     QCOMPARE(f.list->currentRow(), 0);
     QCOMPARE(f.rules[0].Name, u"見出し"_s);
 }
@@ -76,7 +76,7 @@ void TestRuleListDialog::removeThenCancelOrKeep() {
     Fixture f;
     f.prompter.yesNoAnswers = {true};
     f.list->setCurrentRow(1);
-    Find(&f.dialog, "cmdRemove")->click();
+    find(&f.dialog, "cmdRemove")->click();
     QCOMPARE(f.prompter.asked,
              QStringList{u"削除の確認|ルール '見出し' を削除します。\r\nよろしいですか?"_s});
     QCOMPARE(f.rules.size(), 1);
@@ -92,25 +92,25 @@ void TestRuleListDialog::removeThenCancelOrKeep() {
 
 void TestRuleListDialog::newAndChangedRules() {
     Fixture f;
-    WhenModalOpens([&f](QDialog* editor) {
-        QCOMPARE(Find<QLineEdit>(editor, "txtText3")->text(), u"新しいルール"_s);
+    whenModalOpens([&f](QDialog* editor) {
+        QCOMPARE(find<QLineEdit>(editor, "txtText3")->text(), u"新しいルール"_s);
         editor->accept();
         QCOMPARE(f.prompter.asked, QStringList{u"Sorvanta|1. の項目は必ず入力してください。"_s});
-        auto* header = Find<QLineEdit>(editor, "txtText0");
+        auto* header = find<QLineEdit>(editor, "txtText0");
         header->insert(u"<td>\r\n<th>"_s); // dropped as two lines
         QTest::keyClick(header, Qt::Key_Return);
         QVERIFY(editor->isVisible()); // Enter is not OK
-        Find(editor, "cmdOK")->click();
+        find(editor, "cmdOK")->click();
     });
-    Find(&f.dialog, "cmdNew")->click();
+    find(&f.dialog, "cmdNew")->click();
     QCOMPARE(f.rules.last(), (RuleRecord{true, u"新しいルール"_s, u"<td>"_s, {}, {}}));
     QCOMPARE(f.list->item(2)->checkState(), Qt::Checked);
     f.list->setCurrentRow(1);
-    WhenModalOpens([](QDialog* editor) {
-        Find<QLineEdit>(editor, "txtText3")->setText(u"記事"_s);
+    whenModalOpens([](QDialog* editor) {
+        find<QLineEdit>(editor, "txtText3")->setText(u"記事"_s);
         editor->accept();
     });
-    Find(&f.dialog, "cmdModify")->click();
+    find(&f.dialog, "cmdModify")->click();
     QCOMPARE(f.rules[1], (RuleRecord{false, u"記事"_s, u"<h2>"_s, u"</h2>"_s, {u"広告"_s}}));
     QCOMPARE(f.list->item(1)->text(), u"記事"_s);
 }
@@ -122,7 +122,7 @@ void TestRuleListDialog::editsReachTheTester() {
     dialog.setTester(tester);
     QCOMPARE(tester->parentWidget(), &dialog);
     QSignalSpy edited(&dialog, &RuleEditDialog::ruleEdited);
-    Find<QLineEdit>(&dialog, "txtText2")->setText(u"広告  PR"_s);
+    find<QLineEdit>(&dialog, "txtText2")->setText(u"広告  PR"_s);
     QCOMPARE(edited.count(), 1);
     QCOMPARE(edited[0][0].value<RuleRecord>(),
              (RuleRecord{true, u"新しいルール"_s, {}, {}, {u"広告"_s, QString(), u"PR"_s}}));
@@ -139,16 +139,16 @@ void TestRuleListDialog::ruleBeingEditedIsTested() {
                                    fetcher);
     });
     f.list->setCurrentRow(0);
-    WhenModalOpens([](QDialog* editor) {
-        auto* results = Find<QListWidget>(editor, "lstResults");
-        Find(editor, "cmdFetch")->click();
-        QTRY_COMPARE(Texts(results), (QStringList{u"一"_s, u"三"_s}));
-        Find<QLineEdit>(editor, "txtText0")->setText(u"<i>"_s);
-        Find<QLineEdit>(editor, "txtText1")->setText(u"</i>"_s);
-        QCOMPARE(Texts(results), QStringList{u"二"_s});
+    whenModalOpens([](QDialog* editor) {
+        auto* results = find<QListWidget>(editor, "lstResults");
+        find(editor, "cmdFetch")->click();
+        QTRY_COMPARE(texts(results), (QStringList{u"一"_s, u"三"_s}));
+        find<QLineEdit>(editor, "txtText0")->setText(u"<i>"_s);
+        find<QLineEdit>(editor, "txtText1")->setText(u"</i>"_s);
+        QCOMPARE(texts(results), QStringList{u"二"_s});
         editor->reject();
     });
-    Find(&f.dialog, "cmdModify")->click();
+    find(&f.dialog, "cmdModify")->click();
     QCOMPARE(f.rules, LiveRules); // the tester never changes the rule
 }
 
@@ -156,11 +156,11 @@ void TestRuleListDialog::ruleBeingEditedIsTested() {
 void TestRuleListDialog::emptyList() {
     ScriptedPrompter prompter;
     QTemporaryDir dir;
-    DataFiles dataFiles({ParseStartupArguments(u"/singleuser"_s), dir.path(), dir.path()}, &prompter);
+    DataFiles dataFiles({parseStartupArguments(u"/singleuser"_s), dir.path(), dir.path()}, &prompter);
     QList<RuleRecord> rules;
-    WhenModalOpens([](QDialog* dialog) {
-        QCOMPARE(Find<QListWidget>(dialog, "lstFilters")->count(), 0);
-        QCOMPARE(EnabledButtons(dialog, {"cmdNew", "cmdModify", "cmdRemove"}), QStringList{u"cmdNew"_s});
+    whenModalOpens([](QDialog* dialog) {
+        QCOMPARE(find<QListWidget>(dialog, "lstFilters")->count(), 0);
+        QCOMPARE(enabledButtons(dialog, {"cmdNew", "cmdModify", "cmdRemove"}), QStringList{u"cmdNew"_s});
         dialog->accept();
     });
     RuleListDialog::opener(dataFiles, prompter)(nullptr, rules);

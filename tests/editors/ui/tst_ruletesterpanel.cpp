@@ -31,7 +31,7 @@ void TestRuleTesterPanel::ruleRunsAgainOnTheFetchedText() {
     QFETCH(QStringList, rows);
     TestHttpServer server;
     server.route("/sjis",
-                 Reply::ok(EncodeWithIcu(u"<tr><td><b>山手線</b></td><td class=\"info\">信号ﾄﾗﾌﾞﾙの影響で"
+                 Reply::ok(encodeWithIcu(u"<tr><td><b>山手線</b></td><td class=\"info\">信号ﾄﾗﾌﾞﾙの影響で"
                                          u"&nbsp;遅れ</td><td class=\"info\">試運転のため運休</td></tr>"_s,
                                          "windows-31j")));
     const QList<PageRecord> pages{{true, server.url(u"/other"_s), u"ほか"_s, {}, {}, {}},

@@ -23,11 +23,11 @@ struct ScriptedChoosers final : ChooserDialogs {
     QFont fontAskedWith;
     QString folderAskedWith;
 
-    std::optional<QFont> ChooseFontDialog(QWidget*, const QFont& initial) override {
+    std::optional<QFont> chooseFontDialog(QWidget*, const QFont& initial) override {
         fontAskedWith = initial;
         return font;
     }
-    QString OpenSoundFileDialog(QWidget*, const QString& startFolder) override {
+    QString openSoundFileDialog(QWidget*, const QString& startFolder) override {
         folderAskedWith = startFolder;
         return file;
     }
@@ -38,7 +38,7 @@ struct ScriptedChoosers final : ChooserDialogs {
 struct Fixture {
     QTemporaryDir dir;
     FakeClock clock;
-    AppFolders folders{ParseStartupArguments(u"/singleuser"_s), dir.path(), dir.path()};
+    AppFolders folders{parseStartupArguments(u"/singleuser"_s), dir.path(), dir.path()};
     ScriptedPrompter prompter;
     RecordingSoundPlayer sound;
     ScriptedChoosers choosers;
@@ -48,16 +48,16 @@ struct Fixture {
     std::unique_ptr<OptionsDialog> dialog;
 
     explicit Fixture(const QByteArray& ini = {}) {
-        WriteFileBytes(dir.filePath(u"filter.txt"_s), "\"1\",\"太字\",\"<b>\",\"\",\"\"\n");
-        WriteFileBytes(folders.iniPath(), "[Sorvanta 1.00]\r\n" + ini);
-        dataFiles.LoadDataFiles();
+        writeFileBytes(dir.filePath(u"filter.txt"_s), "\"1\",\"太字\",\"<b>\",\"\",\"\"\n");
+        writeFileBytes(folders.iniPath(), "[Sorvanta 1.00]\r\n" + ini);
+        dataFiles.loadDataFiles();
         const auto addRule = [](QWidget*, QList<RuleRecord>& rules) {
             rules.append({true, u"新"_s, u"<i>"_s, u"</i>"_s, {}});
         };
         const auto addKeyword = [](QWidget*, QStringList& keywords) { keywords.append(u"運休"_s); };
         dialog = std::make_unique<OptionsDialog>(
-            store.LoadSettings(),
-            OptionsDialog::Services{store, dataFiles, prompter, sound, choosers, &LedRenderer::MessageFont,
+            store.loadSettings(),
+            OptionsDialog::Services{store, dataFiles, prompter, sound, choosers, &LedRenderer::messageFont,
                                     [this](bool on) { topMost.append(on); },
                                     [this](bool shown) { taskbarEntry.append(shown); }, u"/opt/sorvanta"_s,
                                     addRule, addKeyword});
@@ -74,7 +74,7 @@ struct Fixture {
         QTest::keyClick(box, Qt::Key_Delete);
         QTest::keyClicks(box, text);
     }
-    QString ini() const { return QString::fromUtf8(ReadFileBytes(folders.iniPath())); }
+    QString ini() const { return QString::fromUtf8(readFileBytes(folders.iniPath())); }
     bool applyEnabled() const { return control(u"cmdApply"_s)->isEnabled(); }
 };
 
@@ -168,7 +168,7 @@ void TestOptionsDialog::applyStoresAndHandsOn() {
     f.click(u"cmdApply"_s);
     QVERIFY(f.ini().contains(u"TopMost=No\r\n"_s));
     QVERIFY(f.ini().contains(u"Zoom=2\r\n"_s));
-    QCOMPARE(ReadFileBytes(f.dir.filePath(u"filter.txt"_s)),
+    QCOMPARE(readFileBytes(f.dir.filePath(u"filter.txt"_s)),
              "\"1\",\"太字\",\"<b>\",\"\",\"\"\r\n\"1\",\"新\",\"<i>\",\"</i>\",\"\"\r\n");
     QCOMPARE(f.dataFiles.tables().keywords, QStringList{u"運休"_s});
     QCOMPARE(f.topMost, QList<bool>{false});
@@ -176,14 +176,14 @@ void TestOptionsDialog::applyStoresAndHandsOn() {
     QCOMPARE(loaded.count(), 1);
     QCOMPARE(loaded[0][0].value<AppSettings>().ShowInfoDelay, 30);
     AppSettings autorun;
-    ReadAutorunState(autorun);
+    readAutorunState(autorun);
     QVERIFY(autorun.AutoRun);
     QVERIFY(!f.applyEnabled());
     QVERIFY(f.dialog->isVisible());
 
     f.click(u"chkAutoRun"_s);
     f.click(u"cmdOK"_s);
-    ReadAutorunState(autorun);
+    readAutorunState(autorun);
     QVERIFY(!autorun.AutoRun);
     QCOMPARE(f.dialog->result(), int(QDialog::Accepted));
 }
@@ -213,14 +213,14 @@ void TestOptionsDialog::workingCopyChangesDoNotEnableApply() {
     f.click(u"cmdOK"_s);
     QVERIFY(f.ini().contains(stored));
     if (button == u"cmdFont"_s) // the font dialog opened on the face the sign draws with
-        QCOMPARE(f.choosers.fontAskedWith.family(), LedRenderer::ResolveFontFamily(u"ＭＳ ゴシック"_s));
+        QCOMPARE(f.choosers.fontAskedWith.family(), LedRenderer::resolveFontFamily(u"ＭＳ ゴシック"_s));
 }
 
 // OK after a refused delay keeps the dialog open on the first page, with the user's edits; nothing
 // is stored. With both delays wrong only the first is reported.
 void TestOptionsDialog::wrongDelayKeepsTheDialog() {
     Fixture f("ShowTitle=Yes\r\n");
-    const QByteArray filter = ReadFileBytes(f.dir.filePath(u"filter.txt"_s));
+    const QByteArray filter = readFileBytes(f.dir.filePath(u"filter.txt"_s));
     f.type(u"txtAutoReloadDelay"_s, u"61"_s);
     f.type(u"txtShowInfoDelay"_s, u"601"_s);
     f.click(u"chkShowTitle"_s);
@@ -232,7 +232,7 @@ void TestOptionsDialog::wrongDelayKeepsTheDialog() {
     QCOMPARE(f.control<QTabWidget>(u"TabStrip1"_s)->currentIndex(), 0);
     QVERIFY(!f.control<QCheckBox>(u"chkShowTitle"_s)->isChecked());
     QCOMPARE(f.ini(), u"[Sorvanta 1.00]\r\nShowTitle=Yes\r\n"_s);
-    QCOMPARE(ReadFileBytes(f.dir.filePath(u"filter.txt"_s)), filter);
+    QCOMPARE(readFileBytes(f.dir.filePath(u"filter.txt"_s)), filter);
 }
 
 void TestOptionsDialog::cancelStoresNothing() {

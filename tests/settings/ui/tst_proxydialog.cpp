@@ -10,11 +10,11 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-QLineEdit* Box(const QDialog& dialog, int index) {
+QLineEdit* box(const QDialog& dialog, int index) {
     return dialog.findChild<QLineEdit*>(u"txtText"_s + QString::number(index));
 }
 
-void ClickOk(const QDialog& dialog) {
+void clickOk(const QDialog& dialog) {
     dialog.findChild<QAbstractButton*>(u"cmdOK"_s)->click();
 }
 
@@ -35,20 +35,20 @@ void TestProxyDialog::showsAndStoresTheProxy() {
     AppSettings settings;
     settings.Proxy = u"proxy.test:3128"_s;
     settings.UserName = u"user"_s;
-    settings.Password = EncryptPassword(u"pass"_s);
+    settings.Password = encryptPassword(u"pass"_s);
     ScriptedPrompter prompter;
     ProxyDialog dialog(settings, prompter);
     dialog.show();
     QVERIFY(QTest::qWaitForWindowActive(&dialog));
-    QCOMPARE(Box(dialog, 0)->text(), u"proxy.test"_s);
-    QCOMPARE(Box(dialog, 1)->text(), u"3128"_s);
-    QCOMPARE(Box(dialog, 3)->text(), u"pass"_s);
-    QVERIFY(!Box(dialog, 2)->isEnabled());
+    QCOMPARE(box(dialog, 0)->text(), u"proxy.test"_s);
+    QCOMPARE(box(dialog, 1)->text(), u"3128"_s);
+    QCOMPARE(box(dialog, 3)->text(), u"pass"_s);
+    QVERIFY(!box(dialog, 2)->isEnabled());
     dialog.findChild<QCheckBox*>(u"chkUseProxy"_s)->setFocus();
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
-    QVERIFY(Box(dialog, 2)->isEnabled());
-    Box(dialog, 1)->clear();
-    ClickOk(dialog);
+    QVERIFY(box(dialog, 2)->isEnabled());
+    box(dialog, 1)->clear();
+    clickOk(dialog);
     QCOMPARE(dialog.result(), int(QDialog::Accepted));
     QVERIFY(settings.UseProxy);
     QCOMPARE(settings.Proxy, u"proxy.test:8080"_s);
@@ -61,10 +61,10 @@ void TestProxyDialog::everyOkScramblesAnew() {
     QStringList stored;
     for (int i = 0; i < 2; ++i) {
         ProxyDialog dialog(settings, prompter);
-        Box(dialog, 3)->setText(u"secret"_s);
-        ClickOk(dialog);
+        box(dialog, 3)->setText(u"secret"_s);
+        clickOk(dialog);
         stored.append(settings.Password);
-        QCOMPARE(DecryptPassword(settings.Password), u"secret"_s);
+        QCOMPARE(decryptPassword(settings.Password), u"secret"_s);
     }
     QVERIFY(stored[0] != stored[1]);
 }
@@ -79,19 +79,19 @@ void TestProxyDialog::refusesPasswordsTheScramblingLoses_data() {
 void TestProxyDialog::refusesPasswordsTheScramblingLoses() {
     QFETCH(QString, password);
     AppSettings settings;
-    settings.Password = EncryptPassword(u"old"_s);
+    settings.Password = encryptPassword(u"old"_s);
     const AppSettings before = settings;
     ScriptedPrompter prompter;
     ProxyDialog dialog(settings, prompter);
     dialog.show();
-    Box(dialog, 0)->setText(u"proxy.test"_s);
-    Box(dialog, 3)->setText(password);
-    ClickOk(dialog);
-    QCOMPARE(prompter.asked, QStringList{u"エラー|"_s + PasswordNotCarriedMessage()});
+    box(dialog, 0)->setText(u"proxy.test"_s);
+    box(dialog, 3)->setText(password);
+    clickOk(dialog);
+    QCOMPARE(prompter.asked, QStringList{u"エラー|"_s + passwordNotCarriedMessage()});
     QVERIFY(dialog.isVisible());
     QCOMPARE(settings, before);
-    Box(dialog, 3)->setText(u"pass"_s); // the user's other edits are still there
-    ClickOk(dialog);
+    box(dialog, 3)->setText(u"pass"_s); // the user's other edits are still there
+    clickOk(dialog);
     QCOMPARE(settings.Proxy, u"proxy.test:8080"_s);
 }
 

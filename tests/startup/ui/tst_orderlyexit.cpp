@@ -29,8 +29,8 @@ void TestOrderlyExit::signalRunsTheOrderlyExit() {
     QTemporaryDir dir;
     const QDir program(dir.path());
     QVERIFY(QFile::copy(QStringLiteral(SORVANTA_BINARY), program.filePath(u"sorvanta"_s)));
-    WriteFileBytes(program.filePath(u"Sorvanta.ini"_s), "[Sorvanta 1.00]\r\nDebug=Yes\r\nLoadAtFirst=No\r\n");
-    WriteFileBytes(program.filePath(u"~http.tmp"_s), "page dump");
+    writeFileBytes(program.filePath(u"Sorvanta.ini"_s), "[Sorvanta 1.00]\r\nDebug=Yes\r\nLoadAtFirst=No\r\n");
+    writeFileBytes(program.filePath(u"~http.tmp"_s), "page dump");
 
     QProcess ticker;
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
@@ -39,13 +39,13 @@ void TestOrderlyExit::signalRunsTheOrderlyExit() {
     ticker.start(program.filePath(u"sorvanta"_s), {u"/singleuser"_s});
     QVERIFY(ticker.waitForStarted());
     const QString log = program.filePath(u"~sorvanta.log"_s);
-    QTRY_VERIFY_WITH_TIMEOUT(ReadFileBytes(log).contains(" [Run]"), 10000);
+    QTRY_VERIFY_WITH_TIMEOUT(readFileBytes(log).contains(" [Run]"), 10000);
 
     ::kill(ticker.processId(), signalNumber);
     QVERIFY(ticker.waitForFinished(10000));
     QCOMPARE(ticker.exitStatus(), QProcess::NormalExit);
-    QVERIFY(ReadFileBytes(log).contains(" [End]\r\n"));
-    QVERIFY(ReadFileBytes(program.filePath(u"Sorvanta.ini"_s)).contains("XPosR="));
+    QVERIFY(readFileBytes(log).contains(" [End]\r\n"));
+    QVERIFY(readFileBytes(program.filePath(u"Sorvanta.ini"_s)).contains("XPosR="));
     QVERIFY(!QFile::exists(program.filePath(u"~http.tmp"_s)));
 }
 

@@ -20,7 +20,7 @@ void TestQtTexts::standardButtonsSpeakJapanese() {
     if (!QFile::exists(QLibraryInfo::path(QLibraryInfo::TranslationsPath) + u"/qtbase_ja.qm"_s))
         QSKIP("Qt's translations (qt6-translations-l10n) are not installed");
     QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
-    QVERIFY(InstallJapaneseQtTexts(*qApp));
+    QVERIFY(installJapaneseQtTexts(*qApp));
     const QDialogButtonBox buttons(QDialogButtonBox::Yes | QDialogButtonBox::No | QDialogButtonBox::Retry |
                                    QDialogButtonBox::Cancel);
     QCOMPARE(buttons.button(QDialogButtonBox::Cancel)->text(), u"キャンセル"_s);

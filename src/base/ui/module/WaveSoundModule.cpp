@@ -36,6 +36,6 @@ private:
 
 } // namespace
 
-extern "C" Q_DECL_EXPORT WaveSound* SorvantaCreateWaveSound(const std::function<void()>& failed) {
+extern "C" Q_DECL_EXPORT WaveSound* sorvantaCreateWaveSound(const std::function<void()>& failed) {
     return new EffectSound(failed);
 }
