@@ -1,5 +1,7 @@
 #include "base/AppFolders.h"
 
+#include "base/PrivateFiles.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
@@ -55,7 +57,5 @@ QString AppFolders::imagesFolder() const {
 
 void AppFolders::ensureSettingsFolder() const {
     // The whole path: on a new account even ~/.config may be missing.
-    const QString folder = settingsFolder();
-    if (!QFileInfo(folder).isDir())
-        QDir().mkpath(folder);
+    makePrivateFolder(settingsFolder());
 }

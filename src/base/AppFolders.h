@@ -22,8 +22,8 @@ public:
     QString pageDumpPath() const;
     QString imagesFolder() const;
 
-    // Creates the settings folder and any missing parent; a failure is silent and shows later as
-    // a write that fails.
+    // Creates the settings folder and any missing parent, each 0700; a failure is silent and shows
+    // later as a write that fails.
     void ensureSettingsFolder() const;
 
 private:

@@ -1,5 +1,7 @@
 #include "base/AtomicFile.h"
 
+#include "base/PrivateFiles.h"
+
 #include <QSaveFile>
 
 bool writeFileAtomically(const QString& path, const QByteArray& bytes, bool allowDirectWrite) {
@@ -9,6 +11,8 @@ bool writeFileAtomically(const QString& path, const QByteArray& bytes, bool allo
     // the cut-off file over the old one.
     if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
         return false;
+    // The new file is the owner's alone, whatever the file it replaces allowed.
+    file.setPermissions(OwnerOnly);
     if (file.write(bytes) != bytes.size())
         return false;
     return file.commit();

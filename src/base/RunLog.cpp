@@ -1,5 +1,7 @@
 #include "base/RunLog.h"
 
+#include "base/PrivateFiles.h"
+
 #include <QFile>
 
 using namespace Qt::StringLiterals;
@@ -10,7 +12,7 @@ QString formatRunLogLine(const QDateTime& when, const QString& tag, const QStrin
 
 void writeRunLogLine(const QString& logPath, const QDateTime& when, const QString& tag, const QString& text) {
     QFile log(logPath);
-    if (!log.open(QIODevice::WriteOnly | QIODevice::Append))
+    if (!openPrivately(log, QIODevice::WriteOnly | QIODevice::Append))
         return;
     log.write(formatRunLogLine(when, tag, text).toUtf8());
 }

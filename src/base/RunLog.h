@@ -7,6 +7,7 @@ namespace RunLogTag {
 inline const QString Run = QStringLiteral(" [Run]");
 inline const QString End = QStringLiteral(" [End]");
 inline const QString Get = QStringLiteral(" [Get] ");
+inline const QString Warn = QStringLiteral(" [Warn] ");
 } // namespace RunLogTag
 
 // "yyyy/mm/dd hh:mm:ss" + tag + text + CR LF.

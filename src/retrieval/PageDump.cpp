@@ -1,5 +1,7 @@
 #include "retrieval/PageDump.h"
 
+#include "base/PrivateFiles.h"
+
 #include <QFile>
 #include <QLocale>
 
@@ -13,6 +15,6 @@ QString formatPageDump(const QDateTime& when, const QString& url, const QString&
 
 void appendPageDump(const QString& path, const QDateTime& when, const QString& url, const QString& text) {
     QFile dump(path);
-    if (dump.open(QIODevice::WriteOnly | QIODevice::Append))
+    if (openPrivately(dump, QIODevice::WriteOnly | QIODevice::Append))
         dump.write(formatPageDump(when, url, text).toUtf8());
 }

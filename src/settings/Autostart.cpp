@@ -67,6 +67,9 @@ void registerAutorun(const QString& programPath) {
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
         return;
+    // The desktop reads it, whatever the umask.
+    file.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadGroup |
+                        QFileDevice::ReadOther);
     const QString text = u"[Desktop Entry]\nType=Application\nName=Sorvanta\nExec="_s +
                          autorunExecValue(programPath) + u"\n"_s;
     file.write(text.toUtf8());

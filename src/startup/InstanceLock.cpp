@@ -6,6 +6,7 @@
 #include <QStandardPaths>
 #include <fcntl.h>
 #include <sys/file.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 using namespace Qt::StringLiterals;
@@ -13,7 +14,10 @@ using namespace Qt::StringLiterals;
 namespace {
 
 int openLockFile(const QString& path) {
-    return ::open(QFile::encodeName(path).constData(), O_RDWR | O_CREAT | O_CLOEXEC, 0600);
+    const int descriptor = ::open(QFile::encodeName(path).constData(), O_RDWR | O_CREAT | O_CLOEXEC, 0600);
+    if (descriptor >= 0)
+        ::fchmod(descriptor, 0600); // also a lock file an older version left wider
+    return descriptor;
 }
 
 } // namespace

@@ -8,6 +8,7 @@
 #include "retrieval/DataFiles.h"
 #include "retrieval/UpdateCycle.h"
 #include "settings/SettingsStore.h"
+#include "startup/PrivacyWarning.h"
 
 #include <QCoreApplication>
 #include <QTextStream>
@@ -77,6 +78,7 @@ int main(int argc, char* argv[]) {
     files.loadDataFiles();
     SystemClock clock;
     const AppSettings settings = loadSettings(folders, clock, 96);
+    warnOfExposedPasswords(folders, files.tables(), settings, clock);
 
     QTextStream out(stdout);
     QTextStream err(stderr);

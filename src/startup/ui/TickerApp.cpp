@@ -3,6 +3,7 @@
 #include "base/RunLog.h"
 #include "display/ui/MainWindow.h"
 #include "display/ui/Ticker.h"
+#include "startup/PrivacyWarning.h"
 #include "startup/ui/MenuDialogs.h"
 
 #include <QApplication>
@@ -48,6 +49,7 @@ void TickerApp::main() {
     const AppSettings settings = m_store.loadSettings();
     if (settings.Debug)
         writeRunLogLine(m_folders.runLogPath(), m_clock.now(), RunLogTag::Run);
+    warnOfExposedPasswords(m_folders, m_dataFiles.tables(), settings, m_clock);
 
     // A later instance leaves the window where the desktop puts it, unless it has its own id.
     const bool restorePosition =

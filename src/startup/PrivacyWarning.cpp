@@ -1,0 +1,33 @@
+#include "startup/PrivacyWarning.h"
+
+#include "base/PrivateFiles.h"
+#include "base/RunLog.h"
+
+#include <QDir>
+#include <algorithm>
+#include <cstdio>
+
+using namespace Qt::StringLiterals;
+
+std::optional<QString> exposedPasswordsWarning(const AppFolders& folders, const DataSet& tables,
+                                               const AppSettings& settings) {
+    const bool pagePassword =
+        std::ranges::any_of(tables.pages, [](const PageRecord& page) { return !page.Password.isEmpty(); });
+    const QString folder = folders.settingsFolder();
+    if ((!pagePassword && settings.Password.isEmpty()) || !readableByOthers(folder))
+        return std::nullopt;
+    const QString shown = QDir::toNativeSeparators(folder);
+    return u"設定フォルダー '"_s + shown + u"' はほかのユーザーも読めるようになっていますが、"_s +
+           u"パスワードを含むファイルがあります。自分だけが読めるようにするには chmod 700 '"_s + shown +
+           u"' を実行してください。"_s;
+}
+
+void warnOfExposedPasswords(const AppFolders& folders, const DataSet& tables, const AppSettings& settings,
+                            const Clock& clock) {
+    const std::optional<QString> warning = exposedPasswordsWarning(folders, tables, settings);
+    if (!warning)
+        return;
+    std::fprintf(stderr, "sorvanta: %s\n", qUtf8Printable(*warning));
+    if (settings.Debug)
+        writeRunLogLine(folders.runLogPath(), clock.now(), RunLogTag::Warn, *warning);
+}
