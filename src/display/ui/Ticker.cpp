@@ -111,10 +111,9 @@ void Ticker::connectWindow() {
     connect(window, &MainWindow::menuRequested, this, &Ticker::openMenu);
     connect(window, &MainWindow::doubleClicked, this, [this] {
         if (m_settings.ShutdownByDblclick)
-            m_timers.exitGrace().start();
+            askExit(m_timers.exitGrace().intervalAsDuration());
     });
-    connect(window, &MainWindow::closeRequested, this,
-            [this] { m_timers.exitGrace().start(TimerSchedule::ShutdownDelay); });
+    connect(window, &MainWindow::closeRequested, this, [this] { askExit(TimerSchedule::ShutdownDelay); });
 }
 
 void Ticker::connectMenu() {
@@ -127,8 +126,7 @@ void Ticker::connectMenu() {
     connect(menu, &TickerMenu::aboutTriggered, this, &Ticker::showAbout);
     connect(menu, &TickerMenu::optionsTriggered, this, &Ticker::openOptions);
     connect(menu, &TickerMenu::skinTriggered, this, &Ticker::chooseSkin);
-    connect(menu, &TickerMenu::exitTriggered, this,
-            [this] { m_timers.exitGrace().start(TimerSchedule::ShutdownDelay); });
+    connect(menu, &TickerMenu::exitTriggered, this, [this] { askExit(TimerSchedule::ShutdownDelay); });
     connect(menu, &TickerMenu::browseTriggered, this, &Ticker::browse);
     connect(menu, &TickerMenu::downloadToggled, this, &Ticker::togglePage);
     connect(m_progress.get(), &ProgressDialog::cancelRequested, this, [this] {
@@ -166,7 +164,7 @@ void Ticker::startUpdate() {
 }
 
 void Ticker::httpTick() {
-    if (!TimerSchedule::updateAllowed(m_services.clock.now().time(), m_settings))
+    if (m_exitAsked || !TimerSchedule::updateAllowed(m_services.clock.now().time(), m_settings))
         return;
     if (m_settings.PlaySound1)
         m_services.sound.playSoundFile(m_settings.SoundFile1);
@@ -192,6 +190,13 @@ void Ticker::updateTick() {
     if (m_timers.takeUpdateMoment() && TimerSchedule::updateDue(m_services.clock.now().time(), m_settings))
         startUpdate();
     if (!m_cycle.isRunning())
+        armPeriodicUpdate();
+}
+
+// Periodic updates wait while a dialog is open (closing the last one arms them) and end with an
+// exit asked for.
+void Ticker::armPeriodicUpdate() {
+    if (m_openDialogs == 0 && !m_exitAsked)
         m_timers.armUpdate();
 }
 
@@ -212,6 +217,12 @@ void Ticker::lampTick() {
     const TimerSchedule::LampStep step = TimerSchedule::nextLampStep(m_window->isLampLit());
     m_window->setLampLit(step.lit);
     m_timers.lamp().start(step.interval);
+}
+
+void Ticker::askExit(std::chrono::milliseconds delay) {
+    m_exitAsked = true;
+    m_timers.update().stop();
+    m_timers.exitGrace().start(delay);
 }
 
 void Ticker::endTick() {
@@ -261,10 +272,14 @@ void Ticker::renderCurrentItem() {
 }
 
 int Ticker::runModal(QDialog& dialog) {
+    ++m_openDialogs;
     m_timers.pausePeriodic();
     dialog.setWindowFlag(Qt::WindowStaysOnTopHint, m_settings.TopMost);
     const int result = dialog.exec();
-    m_timers.resumePeriodic();
+    if (--m_openDialogs == 0) {
+        m_timers.armRotation();
+        armPeriodicUpdate();
+    }
     return result;
 }
 
@@ -366,9 +381,8 @@ void Ticker::onCycleStarted(int pageCount) {
     m_timers.lamp().start(TimerSchedule::LampFirstBlink);
 }
 
+// Without a connection the cycle ends before it began: the items it would have replaced stay.
 void Ticker::onCycleFinished(const CycleResult& result) {
-    if (result.outcome == CycleResult::Outcome::Offline)
-        m_rotation.beginUpdate(); // the old items are gone, as when a cycle starts
     m_cycleView.showEnded(result);
     m_downloadCancelled = false;
     m_timers.lamp().stop();
@@ -378,7 +392,7 @@ void Ticker::onCycleFinished(const CycleResult& result) {
         publish(result);
     }
     // Periodic updates go on after every cycle, the ones that found no connection included.
-    m_timers.armUpdate();
+    armPeriodicUpdate();
 }
 
 // The items the cycle found go on show.
@@ -395,6 +409,8 @@ void Ticker::endSession() {
 }
 
 void Ticker::shutdownApp(bool force) {
+    m_exitAsked = true;
+    m_timers.update().stop();
     if (!force) {
         if (!m_window->messagePanel()->isHidden()) {
             m_window->hide();

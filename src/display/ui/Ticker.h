@@ -16,6 +16,7 @@
 
 #include <QFont>
 #include <QObject>
+#include <chrono>
 #include <functional>
 #include <memory>
 
@@ -126,6 +127,9 @@ private:
     void publish(const CycleResult& result);
     void switchTaskbarEntry();
     void escape();
+    // The exit the menu, a double-click or the window's close asked for, after delay ms.
+    void askExit(std::chrono::milliseconds delay);
+    void armPeriodicUpdate();
 
     Services m_services;
     AppSettings m_settings;
@@ -143,6 +147,8 @@ private:
     // What the last finished update got from each page, by page number.
     QMap<int, PageStatus> m_pageStatuses;
     bool m_menuOpen = false;
+    int m_openDialogs = 0; // modal dialogs opened from the menu, still open
+    bool m_exitAsked = false;
     bool m_downloadCancelled = false;
     bool m_shutDown = false;
 };

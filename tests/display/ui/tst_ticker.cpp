@@ -95,6 +95,8 @@ private slots:
     void quietHourStartsNoCycle();
     void staleItemsShowNotUpdated();
     void exitWaitsForTheScrollThenSaves();
+    void noPeriodicUpdateBehindADialogOrAfterExit();
+    void offlineKeepsTheItems();
     void exitGivesARunningUpdateAGracePeriod();
     void forcedExitEndsTheRunningUpdate();
     void laterInstanceSavesNothing();
@@ -345,6 +347,51 @@ void TestTicker::exitWaitsForTheScrollThenSaves() {
     QVERIFY(f.ini().contains(u"Top=40"_s)); // keys that are only read stay as the user wrote them
     QVERIFY(!QFile::exists(f.folders.pageDumpPath()));
     QVERIFY(QString::fromUtf8(readFileBytes(f.folders.runLogPath())).endsWith(u" [End]\r\n"_s));
+}
+
+// Neither a cycle that ends behind an open dialog nor one stopped at exit arms the periodic update;
+// closing the last dialog does.
+void TestTicker::noPeriodicUpdateBehindADialogOrAfterExit() {
+    Fixture f;
+    std::atomic<bool> release = false;
+    f.ticker->cycle().setFetcher([&](const FetchRequest&, const StopSignal& stop, const ProgressSignal&) {
+        while (!release && !stop())
+            QThread::msleep(5);
+        return FetchResult{"<b>x</b>", "text/html; charset=utf-8"};
+    });
+    f.ticker->timers().startPeriodic();
+    f.ticker->httpTick();
+    QDialog dialog;
+    bool armedBehindTheDialog = true;
+    QTimer::singleShot(0, &dialog, [&] {
+        QSignalSpy finished(&f.ticker->cycle(), &UpdateCycle::finished);
+        release = true;
+        QVERIFY(finished.wait(5000));
+        armedBehindTheDialog = f.ticker->timers().update().isActive();
+        dialog.reject();
+    });
+    f.ticker->runModal(dialog);
+    QVERIFY(!armedBehindTheDialog);
+    QVERIFY(f.ticker->timers().update().isActive());
+
+    release = false;
+    f.ticker->httpTick();
+    QVERIFY(f.ticker->cycle().isRunning());
+    f.ticker->shutdownApp(false); // takes the running update over
+    QVERIFY(!f.ticker->timers().update().isActive());
+    f.ticker->httpTick();
+    QVERIFY(!f.ticker->cycle().isRunning());
+}
+
+// Without a connection the items of the last update stay to be stepped through.
+void TestTicker::offlineKeepsTheItems() {
+    Fixture f(u"AutoDialing=Yes\r\n"_s);
+    f.pages.insert(u"http://a.test/"_s, "<b>一</b><b>二</b>");
+    f.runCycle();
+    QCOMPARE(f.ticker->rotation().items().size(), 2);
+    f.ticker->cycle().setConnectivityCheck([] { return false; });
+    f.runCycle();
+    QCOMPARE(f.ticker->rotation().items().size(), 2);
 }
 
 void TestTicker::exitGivesARunningUpdateAGracePeriod() {
