@@ -74,7 +74,7 @@ bool ruleStepByStep(const QString& page, int pageNumber, const RuleRecord& rule,
 
 bool extractedStepByStep(const QString& page, int pageNumber, const QList<RuleRecord>& rules,
                          const ExtractionOptions& options, InfoItems& items) {
-    const QString prepared = prepared(page, options);
+    const QString prepared = ::prepared(page, options);
     bool found = false;
     for (int number = 1; number <= rules.size(); ++number) {
         if (rules[number - 1].Enabled)
@@ -116,7 +116,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                            [&](const InfoItem& item) { return isSoundItem(item, pageNumber, rules); }));
     if (page.size() <= ReferenceLimit) {
         QString withoutTags = page;
-        FUZZ_CHECK(removeTags(withoutTags) && withoutTags == withoutTags(page));
+        FUZZ_CHECK(removeTags(withoutTags) && withoutTags == ::withoutTags(page));
         InfoItems expected;
         FUZZ_CHECK(extractedStepByStep(page, pageNumber, rules, options, expected) == found);
         FUZZ_CHECK(items == expected);

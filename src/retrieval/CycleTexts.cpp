@@ -22,11 +22,28 @@ QString cannotOpenError(const QString& url) {
            u"ダウンロードの設定が正しいか確認してください。"_s + BlockEnd;
 }
 
+// A page not found, and a server too busy still when asked again, are told; other statuses are not
+// (the empty page that follows tells of them).
 QString statusError(int status, const QString& url) {
-    if (status != 404)
+    if (status != 404 && status != 429 && status != 503)
         return {};
-    return u"エラー :404 "_s + CycleTexts::httpStatusText(404) + CrLf + u"'"_s + url + u"'"_s +
-           NotDownloaded + BlockEnd;
+    return u"エラー :"_s + QString::number(status) + u' ' + CycleTexts::httpStatusText(status) + CrLf +
+           u"'"_s + url + u"'"_s + NotDownloaded + BlockEnd;
+}
+
+QString slowError(const QString& url, const FetchLimits& limits) {
+    const qint64 window = std::chrono::duration_cast<std::chrono::seconds>(limits.speedWindow).count();
+    return u"'"_s + url + u"' のダウンロードが遅すぎるため、中止しました。"_s + CrLf + u"("_s +
+           QString::number(window) + u" 秒間の平均が毎秒 "_s + QString::number(limits.minimumBytesPerSecond) +
+           u" バイト未満)"_s + BlockEnd;
+}
+
+QString longError(const QString& url, const FetchLimits& limits) {
+    const qint64 seconds = std::chrono::duration_cast<std::chrono::seconds>(limits.totalDeadline).count();
+    const QString limit =
+        seconds % 60 == 0 ? QString::number(seconds / 60) + u" 分"_s : QString::number(seconds) + u" 秒"_s;
+    return u"'"_s + url + u"' のダウンロードが "_s + limit + u"を超えたため、中止しました。"_s + CrLf +
+           u"(ダウンロードにかけられる時間の上限)"_s + BlockEnd;
 }
 
 QString pageAuthenticationError(const QString& url, bool hasUserName) {
@@ -97,7 +114,11 @@ QString errorBlock(const PageError& error, bool hideErrorDialog) {
     case FetchFailure::HttpStatus:
         return unlessHidden(statusError(error.httpStatus, error.url));
     case FetchFailure::TooLarge:
-        return unlessHidden(tooLargeError(error.url, error.maxBytes));
+        return unlessHidden(tooLargeError(error.url, error.limits.maxBytes));
+    case FetchFailure::TooSlow:
+        return unlessHidden(slowError(error.url, error.limits));
+    case FetchFailure::TookTooLong:
+        return unlessHidden(longError(error.url, error.limits));
     }
     return {};
 }
@@ -141,6 +162,7 @@ QString httpStatusText(int status) {
         {413, u"Request Entity Too Large"_s},
         {414, u"Request-URI Too Large"_s},
         {415, u"Unsupported Media Type"_s},
+        {429, u"Too Many Requests"_s},
         {500, u"Internal Server Error"_s},
         {501, u"Not Implemented"_s},
         {502, u"Bad Gateway"_s},

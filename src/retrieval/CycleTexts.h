@@ -11,7 +11,8 @@ namespace CycleTexts {
 
 // The error log's block for one thing that went wrong with a page, or nothing. Authentication
 // failures and passwords that cannot be restored are always told; a failed connection, an address
-// that cannot be opened, a 404 and an oversized page only unless hideErrorDialog; other statuses
+// that cannot be opened, a download too slow or too long, a 404, a server still busy (429, 503)
+// and an oversized page only unless hideErrorDialog; other statuses
 // never (the empty page that follows them tells of the page).
 QString errorBlock(const PageError& error, bool hideErrorDialog);
 // The blocks of a page's errors, in the order they arose.

@@ -5,7 +5,9 @@
 enum class FetchFailure {
     None,                    // the page arrived (its body may be empty), or there was no address
     CannotConnect,           // no connection could be set up at all
-    CannotOpen,              // address, connection, TLS, time-out, cut-off transfer, redirect loop
+    CannotOpen,              // address, connection, TLS, silence, cut-off transfer, redirect loop
+    TooSlow,                 // the transfer went on slower than the minimum speed
+    TookTooLong,             // the whole download went past its time limit
     HttpStatus,              // the server answered with a status other than 200
     AuthenticationFailed,    // 401 (page) or 407 (proxy) still after the last attempt
     ProxyPasswordUnreadable, // the proxy asked for credentials; its stored password cannot be restored

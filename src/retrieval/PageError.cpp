@@ -5,6 +5,10 @@ std::optional<PageError> downloadFailure(const FetchResult& result, const FetchR
         return std::nullopt;
     const bool userNameGiven =
         result.httpStatus == 407 ? !request.proxyUserName.isEmpty() : !request.userName.isEmpty();
-    return PageError{PageError::Kind::Download, result.failure, result.httpStatus, request.url, userNameGiven,
-                     request.limits.maxBytes};
+    return PageError{PageError::Kind::Download,
+                     result.failure,
+                     result.httpStatus,
+                     request.url,
+                     userNameGiven,
+                     request.limits};
 }

@@ -20,7 +20,7 @@ struct PageError {
     int httpStatus = 0;                        // the server's answer, when it gave one
     QString url;                               // the page's address
     bool userNameGiven = false;                // for a 401 the page's user name, for a 407 the proxy's
-    qint64 maxBytes = 0;                       // TooLarge: the cap
+    FetchLimits limits;                        // the limits a download was cut by
 
     // An error of a kind that needs nothing but the address.
     static PageError about(Kind kind, QString url) {

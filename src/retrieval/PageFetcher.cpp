@@ -82,8 +82,12 @@ private:
     Next handleStatus(int status);
     Next answerPageChallenge();
     Next answerProxyChallenge();
+    Next answerBusyServer(int status);
     Next fail(FetchFailure failure);
-    Next waitBeforeRetry();
+    Next waitBeforeRetry(std::chrono::milliseconds wait = kRetryWait);
+    bool tooSlow(SteadyClock::time_point now);
+    // libcurl's own timer for the deadline starts a moment after ours: a little slack.
+    bool pastDeadline() const { return SteadyClock::now() + kStopCheckInterval >= m_deadline; }
     std::optional<FetchFailure> perform();
     bool stopRequested() const { return m_stop && m_stop(); }
     FetchResult abandoned() const;
@@ -94,7 +98,11 @@ private:
     BodySink m_sink;
     FetchResult m_result;
     int m_attemptsLeft = kAuthAttempts;
+    bool m_askedAgainWhenBusy = false;
     SteadyClock::time_point m_deadline;
+    // The stretch of the transfer whose speed is being measured: when it began, with how many bytes.
+    SteadyClock::time_point m_windowStart;
+    curl_off_t m_windowBytes = 0;
 };
 
 FetchResult PageDownload::run() {
@@ -120,16 +128,24 @@ FetchResult PageDownload::run() {
     return next == Next::Abandon ? abandoned() : m_result;
 }
 
-// One request within what is left of the deadline. nullopt when stopped.
+// One request within what is left of the deadline, cut when it goes too slowly. nullopt when stopped.
 std::optional<FetchFailure> PageDownload::perform() {
     const auto left = std::chrono::ceil<std::chrono::milliseconds>(m_deadline - SteadyClock::now());
     if (left.count() <= 0)
-        return FetchFailure::CannotOpen;
+        return FetchFailure::TookTooLong;
     m_curl.set(CURLOPT_TIMEOUT_MS, long(left.count()));
     m_sink.clear();
-    const std::optional<CURLcode> code = m_curl.perform(m_stop);
+    m_windowStart = SteadyClock::now();
+    m_windowBytes = 0;
+    bool slow = false;
+    const StopSignal stopOrSlow = [this, &slow] {
+        return stopRequested() || (slow = tooSlow(SteadyClock::now()));
+    };
+    const std::optional<CURLcode> code = m_curl.perform(stopOrSlow);
     if (!code)
-        return std::nullopt;
+        return slow ? std::optional(FetchFailure::TooSlow) : std::nullopt;
+    if (*code == CURLE_OPERATION_TIMEDOUT && pastDeadline())
+        return FetchFailure::TookTooLong;
     // A proxy that refuses to open a tunnel for https is a proxy challenge like any other.
     const bool tunnelRefused = *code != CURLE_OK && m_curl.connectResponseCode() == 407;
     m_result.httpStatus = tunnelRefused ? 407 : int(m_curl.responseCode());
@@ -139,6 +155,21 @@ std::optional<FetchFailure> PageDownload::perform() {
         return FetchFailure::TooLarge;
     // Name resolution, connection, TLS, time-out, broken connection, redirect loop, bad URL.
     return FetchFailure::CannotOpen;
+}
+
+// At the end of each speed window: whether fewer bytes than the minimum speed asks for came in it.
+bool PageDownload::tooSlow(SteadyClock::time_point now) {
+    const FetchLimits& limits = m_request.limits;
+    if (now - m_windowStart < limits.speedWindow)
+        return false;
+    curl_off_t bytes = 0;
+    curl_easy_getinfo(m_curl.handle(), CURLINFO_SIZE_DOWNLOAD_T, &bytes);
+    const double seconds = std::chrono::duration<double>(now - m_windowStart).count();
+    if (double(bytes - m_windowBytes) < double(limits.minimumBytesPerSecond) * seconds)
+        return true;
+    m_windowStart = now;
+    m_windowBytes = bytes;
+    return false;
 }
 
 void PageDownload::configure() {
@@ -194,6 +225,9 @@ PageDownload::Next PageDownload::handleStatus(int status) {
         return answerPageChallenge();
     case 407:
         return answerProxyChallenge();
+    case 429:
+    case 503:
+        return answerBusyServer(status);
     default:
         return fail(FetchFailure::HttpStatus);
     }
@@ -221,18 +255,30 @@ PageDownload::Next PageDownload::answerProxyChallenge() {
     return waitBeforeRetry();
 }
 
+// Asked once more after the wait the server names; without one, or busy still, the status stands.
+PageDownload::Next PageDownload::answerBusyServer(int status) {
+    curl_off_t retryAfter = 0;
+    curl_easy_getinfo(m_curl.handle(), CURLINFO_RETRY_AFTER, &retryAfter);
+    if (m_askedAgainWhenBusy || retryAfter <= 0)
+        return fail(FetchFailure::HttpStatus);
+    m_askedAgainWhenBusy = true;
+    m_result.httpStatus = status;
+    return waitBeforeRetry(std::min<std::chrono::milliseconds>(std::chrono::seconds(retryAfter),
+                                                               m_request.limits.longestRetryAfter));
+}
+
 PageDownload::Next PageDownload::fail(FetchFailure failure) {
     m_result.failure = failure;
     return Next::Finish;
 }
 
-// The pause before answering a challenge, cut short by the stop signal and the deadline.
-PageDownload::Next PageDownload::waitBeforeRetry() {
-    const auto end = SteadyClock::now() + kRetryWait;
+// The pause before asking again, cut short by the stop signal and the deadline.
+PageDownload::Next PageDownload::waitBeforeRetry(std::chrono::milliseconds wait) {
+    const auto end = SteadyClock::now() + wait;
     while (!stopRequested()) {
         const auto now = SteadyClock::now();
         if (now >= m_deadline)
-            return fail(FetchFailure::CannotOpen);
+            return fail(FetchFailure::TookTooLong);
         if (now >= end)
             return Next::Retry;
         std::this_thread::sleep_for(std::min<SteadyClock::duration>(kStopCheckInterval, end - now));

@@ -14,10 +14,18 @@
 struct FetchLimits {
     std::chrono::milliseconds connectTimeout{15000};
     std::chrono::seconds receiveTimeout{15}; // longest stretch without any data
-    // The whole download, every attempt and pause included: a server that trickles its page can
-    // hold the update no longer than this.
-    std::chrono::milliseconds totalDeadline{60000};
+    // A transfer goes on while it makes real progress: at least this many bytes a second, averaged
+    // over each stretch of speedWindow. A large page over a slow link arrives; a trickle is cut.
+    qint64 minimumBytesPerSecond = 1024;
+    std::chrono::milliseconds speedWindow{30000};
+    // The whole download, every attempt and pause included, can take no longer than this.
+    std::chrono::milliseconds totalDeadline{300000};
+    // A busy server (429, 503) is asked once more after the Retry-After it gives, waited this long
+    // at the most.
+    std::chrono::milliseconds longestRetryAfter{30000};
     qint64 maxBytes = qint64(32) * 1024 * 1024; // of the page that is kept, the final 200 answer
+
+    bool operator==(const FetchLimits&) const = default;
 };
 
 // What one page download needs to know.

@@ -94,6 +94,16 @@ void TestCycleTexts::downloadError_data() {
                                              << false << tooLarge + u"(上限 1000 バイト)\r\n\r\n"_s;
     QTest::newRow("too large, hidden")
         << FetchFailure::TooLarge << 200 << none << none << cap << true << none;
+    QTest::newRow("too slow") << FetchFailure::TooSlow << 200 << none << none << cap << false
+                              << u"'http://example.jp/info' のダウンロードが遅すぎるため、中止しました。\r\n"
+                                 u"(30 秒間の平均が毎秒 1024 バイト未満)\r\n\r\n"_s;
+    QTest::newRow("past the whole download's limit")
+        << FetchFailure::TookTooLong << 200 << none << none << cap << false
+        << u"'http://example.jp/info' のダウンロードが 5 分を超えたため、中止しました。\r\n"
+           u"(ダウンロードにかけられる時間の上限)\r\n\r\n"_s;
+    QTest::newRow("a server busy still")
+        << FetchFailure::HttpStatus << 503 << none << none << cap << false
+        << u"エラー :503 Service Unavailable\r\n'http://example.jp/info' が正常にダウンロードできませんでした。\r\n\r\n"_s;
 }
 
 void TestCycleTexts::downloadError() {

@@ -62,8 +62,10 @@ private slots:
     void cannotOpen_data();
     void cannotOpen();
     void silenceEndsDownload();
-    void deadlineEndsDownload_data();
-    void deadlineEndsDownload();
+    void limitsEndDownload_data();
+    void limitsEndDownload();
+    void busyServerAskedOnceMore_data();
+    void busyServerAskedOnceMore();
     void pageAuthentication_data();
     void pageAuthentication();
     void pageAndProxyChallengesShareAttempts();
@@ -249,27 +251,73 @@ void TestPageFetcher::silenceEndsDownload() {
     QCOMPARE(result.failure, FetchFailure::CannotOpen);
 }
 
-void TestPageFetcher::deadlineEndsDownload_data() {
+void TestPageFetcher::limitsEndDownload_data() {
     QTest::addColumn<QList<Reply>>("replies");
+    QTest::addColumn<FetchFailure>("failure");
+    QTest::addColumn<int>("body"); // bytes received; -1: none kept
     // Two bytes every 200 ms: never silent long enough for the receive time-out.
-    Reply trickle = pieces(Reply::ok(pattern(100)), 2, 200ms);
-    QTest::newRow("page trickling in") << QList<Reply>{trickle};
+    const Reply trickle = pieces(Reply::ok(pattern(100)), 2, 200ms);
+    QTest::newRow("a trickle below the minimum speed")
+        << QList<Reply>{trickle} << FetchFailure::TooSlow << -1;
+    // 400 bytes every 100 ms for 2 s: slow, but over the minimum.
+    const Reply steady = pieces(Reply::ok(pattern(8000)), 400, 100ms);
+    QTest::newRow("slow but steady, past the old deadline")
+        << QList<Reply>{steady} << FetchFailure::None << 8000;
+    const Reply endless = pieces(Reply::ok(pattern(40000)), 400, 100ms);
+    QTest::newRow("steady, past the whole download's limit")
+        << QList<Reply>{endless} << FetchFailure::TookTooLong << -1;
     Reply slowChallenge = Reply::withStatus(401);
-    slowChallenge.delay = 400ms;
-    QTest::newRow("slow challenges, every attempt counted") << QList<Reply>{slowChallenge};
+    slowChallenge.delay = 600ms;
+    QTest::newRow("slow challenges, every attempt counted")
+        << QList<Reply>{slowChallenge} << FetchFailure::TookTooLong << -1;
 }
 
-void TestPageFetcher::deadlineEndsDownload() {
+void TestPageFetcher::limitsEndDownload() {
     QFETCH(QList<Reply>, replies);
+    QFETCH(FetchFailure, failure);
+    QFETCH(int, body);
     TestHttpServer server;
     server.route("/page", replies);
     FetchRequest request = requestFor(server.url(u"/page"_s));
     request.userName = u"taro"_s;
-    request.limits.totalDeadline = 1s;
+    request.limits.minimumBytesPerSecond = 1000;
+    request.limits.speedWindow = 1s;
+    request.limits.totalDeadline = 3s;
     const FetchResult result = fetchPage(request);
-    QVERIFY(result.body.isEmpty());
-    QCOMPARE(result.failure, FetchFailure::CannotOpen);
+    QCOMPARE(result.failure, failure);
+    QCOMPARE(result.body.size(), qMax(body, 0));
     QVERIFY(server.requestCount() < 5);
+}
+
+void TestPageFetcher::busyServerAskedOnceMore_data() {
+    QTest::addColumn<QList<Reply>>("replies");
+    QTest::addColumn<int>("requests");
+    QTest::addColumn<FetchFailure>("failure");
+    QTest::addColumn<int>("status");
+    const Reply busy = Reply::withStatus(503).withHeader("Retry-After", "1");
+    const Reply tooMany = Reply::withStatus(429).withHeader("Retry-After", "120");
+    QTest::newRow("503, then the page")
+        << QList<Reply>{busy, Reply::ok("x")} << 2 << FetchFailure::None << 200;
+    QTest::newRow("429 asks for two minutes: waited at most the longest wait")
+        << QList<Reply>{tooMany, Reply::ok("x")} << 2 << FetchFailure::None << 200;
+    QTest::newRow("busy still") << QList<Reply>{busy, busy} << 2 << FetchFailure::HttpStatus << 503;
+    QTest::newRow("busy without a Retry-After")
+        << QList<Reply>{Reply::withStatus(429)} << 1 << FetchFailure::HttpStatus << 429;
+}
+
+void TestPageFetcher::busyServerAskedOnceMore() {
+    QFETCH(QList<Reply>, replies);
+    QFETCH(int, requests);
+    QFETCH(FetchFailure, failure);
+    QFETCH(int, status);
+    TestHttpServer server;
+    server.route("/page", replies);
+    FetchRequest request = requestFor(server.url(u"/page"_s));
+    request.limits.longestRetryAfter = 1s;
+    const FetchResult result = fetchPage(request);
+    QCOMPARE(result.failure, failure);
+    QCOMPARE(result.httpStatus, status);
+    QCOMPARE(server.requestCount(), requests);
 }
 
 void TestPageFetcher::pageAuthentication_data() {

@@ -25,6 +25,10 @@ char* toString(FetchFailure failure) {
         return qstrdup("CannotConnect");
     case FetchFailure::CannotOpen:
         return qstrdup("CannotOpen");
+    case FetchFailure::TooSlow:
+        return qstrdup("TooSlow");
+    case FetchFailure::TookTooLong:
+        return qstrdup("TookTooLong");
     case FetchFailure::HttpStatus:
         return qstrdup("HttpStatus");
     case FetchFailure::AuthenticationFailed:

@@ -184,7 +184,7 @@ void TestPageListDialog::statusesStayWithTheirPages() {
                            {3,
                             {PageStatus::Kind::Error,
                              0,
-                             {PageError::Kind::Download, FetchFailure::HttpStatus, 404, {}, false, 0}}}});
+                             {PageError::Kind::Download, FetchFailure::HttpStatus, 404, {}, false, {}}}}});
     QCOMPARE(f.column(2), (QStringList{u"3件"_s, QString(), u"エラー"_s}));
     QCOMPARE(f.list->topLevelItem(2)->toolTip(2), u"エラー :404 Not Found"_s);
     find(f.dialog.get(), "cmdDown")->click();
