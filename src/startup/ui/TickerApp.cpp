@@ -11,6 +11,7 @@
 #include <QDir>
 #include <QScreen>
 #include <QThreadPool>
+#include <QTimer>
 #include <chrono>
 #include <cstdio>
 
@@ -44,12 +45,27 @@ TickerApp::TickerApp(const QString& argumentText)
 TickerApp::~TickerApp() = default;
 
 void TickerApp::main() {
+    // A signal from here on ends the program in order: a question on screen counts as answered with
+    // its default, and the sign, once there, runs its exit.
+    QObject::connect(&m_terminationSignals, &TerminationSignals::received, qApp, [this] {
+        m_terminationAsked = true;
+        m_prompter.answerWithDefaults();
+        if (m_ticker)
+            m_ticker->endSession();
+    });
     QDir::setCurrent(m_folders.programFolder());
     m_dataFiles.loadDataFiles();
     const AppSettings settings = m_store.loadSettings();
     if (settings.Debug)
         writeRunLogLine(m_folders.runLogPath(), m_clock.now(), RunLogTag::Run);
     warnOfExposedPasswords(m_folders, m_dataFiles.tables(), settings, m_clock);
+    if (m_terminationAsked) {
+        // Ended before the sign was up: nothing to save, nothing the user did not confirm is written.
+        if (settings.Debug)
+            writeRunLogLine(m_folders.runLogPath(), m_clock.now(), RunLogTag::End);
+        QTimer::singleShot(0, qApp, &QCoreApplication::quit);
+        return;
+    }
 
     // A later instance leaves the window where the desktop puts it, unless it has its own id.
     const bool restorePosition =
@@ -63,8 +79,6 @@ void TickerApp::main() {
     reportFirstPaintWhenAsked(*m_ticker->window());
     QObject::connect(m_ticker.get(), &Ticker::shutdownFinished, qApp, &QCoreApplication::quit,
                      Qt::QueuedConnection);
-    QObject::connect(&m_terminationSignals, &TerminationSignals::received, m_ticker.get(),
-                     &Ticker::endSession);
     m_ticker->showWindow(restorePosition);
     if (settings.LoadAtFirst)
         m_ticker->startUpdate();

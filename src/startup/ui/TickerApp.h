@@ -39,4 +39,5 @@ private:
     SettingsStore m_store;
     std::unique_ptr<Ticker> m_ticker;
     TerminationSignals m_terminationSignals;
+    bool m_terminationAsked = false;
 };

@@ -1,6 +1,7 @@
 // End to end: the built ticker, in a program folder of its own, asked to end by a signal.
 #include "support/TestSupport.h"
 
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QProcess>
@@ -15,6 +16,7 @@ class TestOrderlyExit : public QObject {
 private slots:
     void signalRunsTheOrderlyExit_data();
     void signalRunsTheOrderlyExit();
+    void signalDuringTheStartQuestion();
 };
 
 void TestOrderlyExit::signalRunsTheOrderlyExit_data() {
@@ -47,6 +49,42 @@ void TestOrderlyExit::signalRunsTheOrderlyExit() {
     QVERIFY(readFileBytes(log).contains(" [End]\r\n"));
     QVERIFY(readFileBytes(program.filePath(u"Sorvanta.ini"_s)).contains("XPosR="));
     QVERIFY(!QFile::exists(program.filePath(u"~http.tmp"_s)));
+}
+
+// The newer-copy question of the data files is on screen when the signal comes: the program ends,
+// and nothing the user did not confirm is written.
+void TestOrderlyExit::signalDuringTheStartQuestion() {
+    QTemporaryDir dir;
+    const QDir program(dir.path());
+    QVERIFY(QFile::copy(QStringLiteral(SORVANTA_BINARY), program.filePath(u"sorvanta"_s)));
+    const QString settings = program.filePath(u"Settings/office"_s);
+    QVERIFY(QDir().mkpath(settings));
+    const QByteArray mine = "\"1\",\"http://mine.test/\",\"mine\",\"\",\"\",\"\"\r\n";
+    const QByteArray ini = "[Sorvanta 1.00]\r\nDebug=Yes\r\nLoadAtFirst=No\r\n";
+    writeFileBytes(settings + u"/url.txt"_s, mine);
+    writeFileBytes(settings + u"/Sorvanta.ini"_s, ini);
+    // The program's copy is newer than the user's: the start asks which to use.
+    QFile shipped(program.filePath(u"url.txt"_s));
+    QVERIFY(shipped.open(QIODevice::WriteOnly));
+    shipped.write("\"1\",\"http://shipped.test/\",\"shipped\",\"\",\"\",\"\"\r\n");
+    QVERIFY(shipped.flush());
+    QVERIFY(shipped.setFileTime(QDateTime::currentDateTime().addDays(1), QFileDevice::FileModificationTime));
+    shipped.close();
+
+    QProcess ticker;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(u"QT_QPA_PLATFORM"_s, u"offscreen"_s);
+    ticker.setProcessEnvironment(environment);
+    ticker.start(program.filePath(u"sorvanta"_s), {u"/id=office"_s});
+    QVERIFY(ticker.waitForStarted());
+    QTest::qWait(1500); // the question is up: nothing is logged before the lists are loaded
+    QVERIFY(!QFile::exists(program.filePath(u"~sorvanta.log"_s)));
+    ::kill(ticker.processId(), SIGTERM);
+    QVERIFY(ticker.waitForFinished(10000));
+    QCOMPARE(ticker.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(readFileBytes(settings + u"/url.txt"_s), mine);
+    QCOMPARE(readFileBytes(settings + u"/Sorvanta.ini"_s), ini);
+    QVERIFY(readFileBytes(program.filePath(u"~sorvanta.log"_s)).contains(" [End]\r\n"));
 }
 
 QTEST_GUILESS_MAIN(TestOrderlyExit)
