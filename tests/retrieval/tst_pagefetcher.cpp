@@ -62,10 +62,8 @@ private slots:
     void cannotOpen_data();
     void cannotOpen();
     void silenceEndsDownload();
-    void limitsEndDownload_data();
-    void limitsEndDownload();
-    void busyServerAskedOnceMore_data();
-    void busyServerAskedOnceMore();
+    void limitsAndBusyServers_data();
+    void limitsAndBusyServers();
     void pageAuthentication_data();
     void pageAuthentication();
     void pageAndProxyChallengesShareAttempts();
@@ -251,31 +249,41 @@ void TestPageFetcher::silenceEndsDownload() {
     QCOMPARE(result.failure, FetchFailure::CannotOpen);
 }
 
-void TestPageFetcher::limitsEndDownload_data() {
+// The speed and time limits (a 1 s window at 1000 bytes a second, 3 s in all) and a busy server
+// asked once more (its wait 1 s at the most).
+void TestPageFetcher::limitsAndBusyServers_data() {
     QTest::addColumn<QList<Reply>>("replies");
     QTest::addColumn<FetchFailure>("failure");
-    QTest::addColumn<int>("body"); // bytes received; -1: none kept
-    // Two bytes every 200 ms: never silent long enough for the receive time-out.
-    const Reply trickle = pieces(Reply::ok(pattern(100)), 2, 200ms);
-    QTest::newRow("a trickle below the minimum speed")
-        << QList<Reply>{trickle} << FetchFailure::TooSlow << -1;
-    // 400 bytes every 100 ms for 2 s: slow, but over the minimum.
+    QTest::addColumn<int>("status");
+    QTest::addColumn<int>("requests");
+    const Reply trickle = pieces(Reply::ok(pattern(100)), 2, 200ms); // never silent for long
     const Reply steady = pieces(Reply::ok(pattern(8000)), 400, 100ms);
-    QTest::newRow("slow but steady, past the old deadline")
-        << QList<Reply>{steady} << FetchFailure::None << 8000;
     const Reply endless = pieces(Reply::ok(pattern(40000)), 400, 100ms);
-    QTest::newRow("steady, past the whole download's limit")
-        << QList<Reply>{endless} << FetchFailure::TookTooLong << -1;
     Reply slowChallenge = Reply::withStatus(401);
     slowChallenge.delay = 600ms;
+    const Reply busy = Reply::withStatus(503).withHeader("Retry-After", "1");
+    const Reply ok = Reply::ok(pattern(10));
+    QTest::newRow("a trickle: too slow") << QList<Reply>{trickle} << FetchFailure::TooSlow << 0 << 1;
+    QTest::newRow("slow but steady, past 60 s as it were")
+        << QList<Reply>{steady} << FetchFailure::None << 200 << 1;
+    QTest::newRow("steady, past the whole download's time")
+        << QList<Reply>{endless} << FetchFailure::TookTooLong << 0 << 1;
     QTest::newRow("slow challenges, every attempt counted")
-        << QList<Reply>{slowChallenge} << FetchFailure::TookTooLong << -1;
+        << QList<Reply>{slowChallenge} << FetchFailure::TookTooLong << 401 << 4;
+    QTest::newRow("503, then the page") << QList<Reply>{busy, ok} << FetchFailure::None << 200 << 2;
+    QTest::newRow("429 asking for two minutes, waited 1 s")
+        << QList<Reply>{Reply::withStatus(429).withHeader("Retry-After", "120"), ok} << FetchFailure::None
+        << 200 << 2;
+    QTest::newRow("busy still") << QList<Reply>{busy, busy} << FetchFailure::HttpStatus << 503 << 2;
+    QTest::newRow("busy, no Retry-After")
+        << QList<Reply>{Reply::withStatus(429)} << FetchFailure::HttpStatus << 429 << 1;
 }
 
-void TestPageFetcher::limitsEndDownload() {
+void TestPageFetcher::limitsAndBusyServers() {
     QFETCH(QList<Reply>, replies);
     QFETCH(FetchFailure, failure);
-    QFETCH(int, body);
+    QFETCH(int, status);
+    QFETCH(int, requests);
     TestHttpServer server;
     server.route("/page", replies);
     FetchRequest request = requestFor(server.url(u"/page"_s));
@@ -283,41 +291,12 @@ void TestPageFetcher::limitsEndDownload() {
     request.limits.minimumBytesPerSecond = 1000;
     request.limits.speedWindow = 1s;
     request.limits.totalDeadline = 3s;
-    const FetchResult result = fetchPage(request);
-    QCOMPARE(result.failure, failure);
-    QCOMPARE(result.body.size(), qMax(body, 0));
-    QVERIFY(server.requestCount() < 5);
-}
-
-void TestPageFetcher::busyServerAskedOnceMore_data() {
-    QTest::addColumn<QList<Reply>>("replies");
-    QTest::addColumn<int>("requests");
-    QTest::addColumn<FetchFailure>("failure");
-    QTest::addColumn<int>("status");
-    const Reply busy = Reply::withStatus(503).withHeader("Retry-After", "1");
-    const Reply tooMany = Reply::withStatus(429).withHeader("Retry-After", "120");
-    QTest::newRow("503, then the page")
-        << QList<Reply>{busy, Reply::ok("x")} << 2 << FetchFailure::None << 200;
-    QTest::newRow("429 asks for two minutes: waited at most the longest wait")
-        << QList<Reply>{tooMany, Reply::ok("x")} << 2 << FetchFailure::None << 200;
-    QTest::newRow("busy still") << QList<Reply>{busy, busy} << 2 << FetchFailure::HttpStatus << 503;
-    QTest::newRow("busy without a Retry-After")
-        << QList<Reply>{Reply::withStatus(429)} << 1 << FetchFailure::HttpStatus << 429;
-}
-
-void TestPageFetcher::busyServerAskedOnceMore() {
-    QFETCH(QList<Reply>, replies);
-    QFETCH(int, requests);
-    QFETCH(FetchFailure, failure);
-    QFETCH(int, status);
-    TestHttpServer server;
-    server.route("/page", replies);
-    FetchRequest request = requestFor(server.url(u"/page"_s));
     request.limits.longestRetryAfter = 1s;
     const FetchResult result = fetchPage(request);
     QCOMPARE(result.failure, failure);
     QCOMPARE(result.httpStatus, status);
     QCOMPARE(server.requestCount(), requests);
+    QCOMPARE(result.body.isEmpty(), failure != FetchFailure::None);
 }
 
 void TestPageFetcher::pageAuthentication_data() {
