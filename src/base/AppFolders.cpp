@@ -43,6 +43,14 @@ QString AppFolders::iniPath() const {
     return settingsFolder() + u"/Sorvanta.ini"_s;
 }
 
+QString AppFolders::seenPath() const {
+    return settingsFolder() + u"/seen.json"_s;
+}
+
+QString AppFolders::checkSeenPath() const {
+    return settingsFolder() + u"/seen-check.json"_s;
+}
+
 QString AppFolders::runLogPath() const {
     return m_programFolder + u"/~sorvanta.log"_s;
 }

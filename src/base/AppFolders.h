@@ -20,6 +20,9 @@ public:
     QString iniPath() const;
     QString runLogPath() const;
     QString pageDumpPath() const;
+    // What the pages gave at their last update, as the sign remembers it and as sorvanta-check --new does.
+    QString seenPath() const;
+    QString checkSeenPath() const;
     QString imagesFolder() const;
 
     // Creates the settings folder and any missing parent, each 0700; a failure is silent and shows

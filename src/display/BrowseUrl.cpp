@@ -23,6 +23,13 @@ QString siteRoot(const QString& path) {
 
 } // namespace
 
+QString itemAddress(const InfoItem& item, const QList<PageRecord>& pages) {
+    if (!item.link.isEmpty() || item.page == 0)
+        return item.link;
+    const QString page = numberedRecord(pages, item.page).URL.trimmed();
+    return isBrowsableUrl(page) ? page : QString();
+}
+
 bool isBrowsableUrl(const QString& url) {
     const QUrl parsed(url);
     const QString scheme = parsed.scheme();

@@ -1,5 +1,8 @@
 #pragma once
 
+#include "retrieval/DataSet.h"
+#include "retrieval/InfoItem.h"
+
 #include <QString>
 #include <functional>
 
@@ -7,6 +10,10 @@
 enum class BrowseAnswer { Yes, No, Cancel };
 // Puts a question with a warning icon and Yes/No/Cancel buttons to the user.
 using BrowseQuestion = std::function<BrowseAnswer(const QString& title, const QString& text)>;
+
+// Where an item leads: its own link, else its page's address when that is a web address; "" for the
+// default message.
+QString itemAddress(const InfoItem& item, const QList<PageRecord>& pages);
 
 // Only web addresses are ever handed to the desktop to open: http or https with a host.
 bool isBrowsableUrl(const QString& url);

@@ -1,5 +1,7 @@
 #include "display/DisplayTexts.h"
 
+#include "display/BrowseUrl.h"
+
 #include <unicode/uversion.h>
 
 using namespace Qt::StringLiterals;
@@ -48,7 +50,8 @@ QString itemToolTip(const InfoItem& item, int current, int count, const QList<Pa
         return item.text;
     const QString tip = u"("_s + QString::number(current) + u'/' + QString::number(count) + u") ["_s +
                         numberedRecord(pages, item.page).Name + u"] "_s + item.text;
-    return item.link.isEmpty() ? tip : tip + u'\n' + item.link;
+    const QString address = itemAddress(item, pages);
+    return address.isEmpty() ? tip : tip + u'\n' + address;
 }
 
 QString scrollCaption(const InfoItem& item, const QList<PageRecord>& pages, bool showTitle) {

@@ -4,6 +4,8 @@
 #include "retrieval/CycleResult.h"
 #include "retrieval/CycleTexts.h"
 
+#include <algorithm>
+
 namespace {
 
 int nextPosition(int current, int step, int count) {
@@ -61,6 +63,8 @@ RotationAction ItemRotation::applyCycleResult(const CycleResult& result, bool no
     if (result.items.isEmpty())
         return showStatusOnly(CycleTexts::noInformation());
     m_items = result.items;
+    // What the last update brought first, each part in page order.
+    std::stable_partition(m_items.begin(), m_items.end(), [](const InfoItem& item) { return item.isNew; });
     if (!notify) {
         m_current = int(m_items.size());
         return {};

@@ -49,8 +49,8 @@ public:
 
     // An update is taking in new items: the old ones are gone.
     void beginUpdate() { m_items.clear(); }
-    // Publishes what an update found. With notify the first item is rendered at once; otherwise
-    // the current position is the last item, so the next step wraps to the first. An update that
+    // Publishes what an update found, the new items first. With notify the first item is rendered at once;
+    // otherwise the current position is the last item, so the next step wraps to the first. An update that
     // took nothing in (no connection, taken over) leaves nothing to show and no action.
     RotationAction applyCycleResult(const CycleResult& result, bool notify);
 

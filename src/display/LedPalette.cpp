@@ -10,10 +10,11 @@ struct RoleColours {
 };
 
 // Indexed by RunRole.
-constexpr std::array<RoleColours, 3> Colours{{
+constexpr std::array<RoleColours, 4> Colours{{
     {{255, 160, 16}, {180, 110, 16}}, // label: orange
     {{255, 1, 1}, {160, 1, 1}},       // keyword: red
     {{210, 255, 16}, {128, 160, 16}}, // rule name and text: yellow-green
+    {{40, 220, 255}, {24, 130, 160}}, // the marker of a new item: cyan
 }};
 
 constexpr RoleColours Mono{{255, 160, 16}, {180, 110, 16}};

@@ -54,6 +54,9 @@ QString messageLabel(const InfoItem& item, const QList<PageRecord>& pages, const
 }
 
 KeywordColouring colourItem(const InfoItem& item, const DataSet& tables, const AppSettings& settings) {
-    return colourKeywords(messageLabel(item, tables.pages, settings),
-                          messageText(item, tables.rules, settings), tables.keywords);
+    KeywordColouring colouring = colourKeywords(messageLabel(item, tables.pages, settings),
+                                                messageText(item, tables.rules, settings), tables.keywords);
+    if (item.isNew)
+        colouring.runs.prepend({QString::fromUtf16(NewItemMarker), RunRole::NewMarker});
+    return colouring;
 }

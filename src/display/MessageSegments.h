@@ -9,7 +9,7 @@
 #include <QStringList>
 
 // What a stretch of the message is; it decides the stretch's colour on the sign.
-enum class RunRole { Label, Keyword, Plain };
+enum class RunRole { Label, Keyword, Plain, NewMarker };
 
 struct MessageRun {
     QString text;
@@ -40,5 +40,8 @@ QString messageText(const InfoItem& item, const QList<RuleRecord>& rules, const 
 // The page's label when ShowTitle is on, else empty. The default message has no page, so no label.
 QString messageLabel(const InfoItem& item, const QList<PageRecord>& pages, const AppSettings& settings);
 
-// Label, text and keywords of an item taken together.
+// What stands before a new item on the sign.
+inline constexpr char16_t NewItemMarker[] = u"● ";
+
+// Label, text and keywords of an item taken together; a new item has the marker in front.
 KeywordColouring colourItem(const InfoItem& item, const DataSet& tables, const AppSettings& settings);

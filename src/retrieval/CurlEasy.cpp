@@ -111,3 +111,16 @@ QByteArray CurlEasy::contentType() const {
     curl_easy_getinfo(m_easy, CURLINFO_CONTENT_TYPE, &type);
     return type ? QByteArray(type) : QByteArray();
 }
+
+QString CurlEasy::effectiveUrl() const {
+    const char* url = nullptr;
+    curl_easy_getinfo(m_easy, CURLINFO_EFFECTIVE_URL, &url);
+    return url ? QString::fromUtf8(url) : QString();
+}
+
+QByteArray CurlEasy::header(const char* name) const {
+    curl_header* found = nullptr;
+    if (curl_easy_header(m_easy, name, 0, CURLH_HEADER, -1, &found) != CURLHE_OK)
+        return {};
+    return QByteArray(found->value).trimmed();
+}

@@ -4,6 +4,7 @@
 
 #include <QByteArray>
 #include <QList>
+#include <QString>
 #include <curl/curl.h>
 #include <optional>
 
@@ -39,6 +40,9 @@ public:
     long responseCode() const;
     long connectResponseCode() const; // status of a proxy's answer to CONNECT
     QByteArray contentType() const;
+    QString effectiveUrl() const;
+    // The value of a header of the last answer (after redirects); empty when it has none.
+    QByteArray header(const char* name) const;
 
 private:
     void release();

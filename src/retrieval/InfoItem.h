@@ -5,7 +5,9 @@
 
 // One item on show: the text and where it came from. page is the record number in the page list
 // (0 for the default message); rule is the rule's record number, WholePageRule for a page's whole
-// text, 0 for the default message and for a feed entry. link is a feed entry's own address.
+// text, 0 for the default message and for a feed entry. link is the item's own address, an http or
+// https one: the feed entry's, or the first link in the stretch a rule cut out; empty when it has none
+// (it then leads to its page). isNew: the page's previous update did not have it.
 struct InfoItem {
     static constexpr int WholePageRule = -1;
 
@@ -13,6 +15,7 @@ struct InfoItem {
     int page = 0;
     int rule = 0;
     QString link;
+    bool isNew = false;
 
     InfoItem() = default;
     InfoItem(QString itemText, int pageNumber, int ruleNumber, QString entryLink = {})

@@ -1,7 +1,9 @@
 #include "retrieval/ItemExtractor.h"
 
+#include "retrieval/ItemLinks.h"
 #include "retrieval/TagRemoval.h"
 
+#include <QHash>
 #include <QStringList>
 #include <QStringMatcher>
 #include <algorithm>
@@ -49,8 +51,17 @@ const QString* excludingWord(const QString& fragment, const PreparedRule& rule,
     return word == rule.exclusions.cend() ? nullptr : &*word;
 }
 
-// Hands every non-empty fragment, in page order, to take(fragment, excluding word or nullptr).
-// Returns whether there was any.
+// The link of a fragment: the first anchor's href in it, counting the tag its start cuts into (a
+// header that ends inside <a href="...">).
+QString fragmentLink(const QString& page, qsizetype start, qsizetype end) {
+    const qsizetype open = start > 0 ? page.lastIndexOf(u'<', start - 1) : -1;
+    if (open >= 0 && page.indexOf(u'>', open) >= start)
+        start = open;
+    return ItemLinks::firstAnchorHref(QStringView(page).sliced(start, end - start));
+}
+
+// Hands every non-empty fragment, in page order, to take(fragment, excluding word or nullptr, the
+// start and end of its stretch of page). Returns whether there was any.
 template <typename Take>
 bool applyRule(const QString& page, const PreparedRule& rule, const ExtractionOptions& options,
                const StopSignal& shouldStop, Take take) {
@@ -76,7 +87,7 @@ bool applyRule(const QString& page, const PreparedRule& rule, const ExtractionOp
         if (!fragment.isEmpty()) {
             found = true;
             const QString* word = excludingWord(fragment, rule, options);
-            take(std::move(fragment), word);
+            take(std::move(fragment), word, start, e);
         }
         p = e + rule.footer.size();
     }
@@ -87,6 +98,23 @@ bool applyRule(const QString& page, const PreparedRule& rule, const ExtractionOp
 
 bool extractItems(QString& pageText, int pageNumber, const QList<RuleRecord>& rules,
                   const ExtractionOptions& options, InfoItems& items, const StopSignal& shouldStop) {
+    // Upper case and dropped quotes would break the addresses: links are taken from the page as it came.
+    const bool textChanges = options.ignoreCase || options.ignoreQuote;
+    const QString original = textChanges ? pageText : QString();
+    std::optional<QHash<QString, QString>> originalLinks;
+    const auto linkAsWritten = [&](const QString& link) {
+        if (!textChanges || link.isEmpty())
+            return link;
+        if (!originalLinks) {
+            originalLinks.emplace();
+            for (const QString& href : ItemLinks::anchorHrefs(original)) {
+                const QString asPrepared = prepared(href, options);
+                if (!originalLinks->contains(asPrepared))
+                    originalLinks->insert(asPrepared, href);
+            }
+        }
+        return originalLinks->value(link);
+    };
     pageText = prepared(std::move(pageText), options);
     bool found = false;
     for (int number = 1; number <= rules.size(); ++number) {
@@ -96,9 +124,10 @@ bool extractItems(QString& pageText, int pageNumber, const QList<RuleRecord>& ru
         if (stopRequested(shouldStop))
             break;
         const PreparedRule rule = prepareRule(record, options);
-        const auto keep = [&](QString&& fragment, const QString* excludedBy) {
+        const auto keep = [&](QString&& fragment, const QString* excludedBy, qsizetype start, qsizetype end) {
             if (!excludedBy)
-                items.append(InfoItem{std::move(fragment), pageNumber, number});
+                items.append(InfoItem{std::move(fragment), pageNumber, number,
+                                      linkAsWritten(fragmentLink(pageText, start, end))});
         };
         found = applyRule(pageText, rule, options, shouldStop, keep) || found;
     }
@@ -108,7 +137,7 @@ bool extractItems(QString& pageText, int pageNumber, const QList<RuleRecord>& ru
 QList<RuleFragment> testRule(const QString& pageText, const RuleRecord& rule,
                              const ExtractionOptions& options, const StopSignal& shouldStop) {
     QList<RuleFragment> fragments;
-    const auto take = [&](QString&& fragment, const QString* excludedBy) {
+    const auto take = [&](QString&& fragment, const QString* excludedBy, qsizetype, qsizetype) {
         fragments.append({std::move(fragment), excludedBy ? std::optional(*excludedBy) : std::nullopt});
     };
     applyRule(prepared(pageText, options), prepareRule(rule, options), options, shouldStop, take);

@@ -185,8 +185,13 @@ void PageDownload::configure() {
     // nobody asked them to: libcurl decodes what arrives compressed, but asks for nothing (the empty
     // Accept-Encoding line keeps its own out of the request).
     m_curl.setText(CURLOPT_ACCEPT_ENCODING, ""_ba);
-    m_curl.setHeaders({"Accept: */*"_ba, "Accept-Language: ja,en"_ba, "Cache-Control: no-cache"_ba,
-                       "Pragma: no-cache"_ba, "Accept-Encoding:"_ba});
+    QList<QByteArray> headers{"Accept: */*"_ba, "Accept-Language: ja,en"_ba, "Cache-Control: no-cache"_ba,
+                              "Pragma: no-cache"_ba, "Accept-Encoding:"_ba};
+    if (!m_request.validators.etag.isEmpty())
+        headers.append("If-None-Match: "_ba + m_request.validators.etag);
+    if (!m_request.validators.lastModified.isEmpty())
+        headers.append("If-Modified-Since: "_ba + m_request.validators.lastModified);
+    m_curl.setHeaders(headers);
     m_curl.setText(CURLOPT_PROTOCOLS_STR, "http,https"_ba);
     m_curl.setText(CURLOPT_REDIR_PROTOCOLS_STR, "http,https"_ba);
     m_curl.set(CURLOPT_FOLLOWLOCATION, 1L);
@@ -220,6 +225,15 @@ PageDownload::Next PageDownload::handleStatus(int status) {
     case 200:
         m_result.body = std::move(m_sink.body);
         m_result.contentType = m_curl.contentType();
+        m_result.finalUrl = m_curl.effectiveUrl();
+        m_result.validators = {m_curl.header("ETag"), m_curl.header("Last-Modified")};
+        return Next::Finish;
+    case 304:
+        if (m_request.validators.isEmpty())
+            return fail(FetchFailure::HttpStatus);
+        m_result.notModified = true;
+        m_result.finalUrl = m_curl.effectiveUrl();
+        m_result.validators = m_request.validators;
         return Next::Finish;
     case 401:
         return answerPageChallenge();

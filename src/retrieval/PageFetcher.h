@@ -28,6 +28,15 @@ struct FetchLimits {
     bool operator==(const FetchLimits&) const = default;
 };
 
+// What a server said identifies the page it sent: asked back, it answers 304 while the page is the same.
+struct PageValidators {
+    QByteArray etag;         // ETag
+    QByteArray lastModified; // Last-Modified, as the server wrote it
+
+    bool isEmpty() const { return etag.isEmpty() && lastModified.isEmpty(); }
+    bool operator==(const PageValidators&) const = default;
+};
+
 // What one page download needs to know.
 struct FetchRequest {
     QString url;
@@ -37,6 +46,7 @@ struct FetchRequest {
     QString proxyUserName; // the UserName setting
     std::optional<QString> proxyPassword; // restored Password setting; nullopt when it could not be restored
     bool debugAgent = false;              // the Debug setting: the browser-like user agent
+    PageValidators validators;            // sent as If-None-Match / If-Modified-Since when there are any
     FetchLimits limits;
 };
 
@@ -45,6 +55,9 @@ struct FetchResult {
     QByteArray contentType; // the Content-Type header of the final response
     FetchFailure failure = FetchFailure::None;
     int httpStatus = 0; // status of the last answer (407 for a refused proxy tunnel); 0 when none came
+    QString finalUrl{}; // the address the page came from after redirects
+    PageValidators validators{}; // of the page that came
+    bool notModified = false;    // 304 to a request with validators: the page is as it was, no body
 
     bool stopped() const { return failure == FetchFailure::Stopped; }
 };
@@ -64,6 +77,7 @@ using ProgressSignal = std::function<void(qint64 bytes)>;
 // The body of any other answer (an error page, a challenge) is not wanted: reading it stops at its
 // first bytes, so neither its size nor its length can hold the download.
 //
-// Whatever went wrong is told by failure and httpStatus; a stopped download has no body.
+// Whatever went wrong is told by failure and httpStatus; a stopped download has no body. A 304 is an
+// answer only to a request that sent validators; to any other it is an HTTP error like the rest.
 FetchResult fetchPage(const FetchRequest& request, const StopSignal& shouldStop = {},
                       const ProgressSignal& progress = {});

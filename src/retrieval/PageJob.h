@@ -34,8 +34,11 @@ struct PageOutcome {
     InfoItems items;
     QString pageText; // the normalised text, only when kept for the dump
     bool abandoned = false;
+    bool notModified = false;  // the server said the page is as it was: no text, no items
+    PageValidators validators; // of the page that came
 };
 
-// Fetches, normalises and extracts one page. Runs on a worker thread.
+// Fetches, normalises and extracts one page; the items' links are resolved against the page's address
+// after redirects and its <base href>, and only web addresses kept. Runs on a worker thread.
 PageOutcome runPageTask(PageTask task, const Fetcher& fetcher, const StopSignal& shouldStop,
                         const ProgressSignal& progress);

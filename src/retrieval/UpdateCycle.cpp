@@ -91,9 +91,14 @@ bool UpdateCycle::start(const DataSet& tables, const AppSettings& settings) {
     emit started(int(pages.size()));
 
     m_tasks.clear();
+    m_memoryKeys.clear();
     QStringList hosts;
     for (int page : std::as_const(m_pages)) {
         m_tasks.append(makeTask(page));
+        m_memoryKeys.append(pageMemoryKey(m_tables.pages[page - 1], tables.rules, m_tasks.last().extraction,
+                                          m_tasks.last().showTextInstead));
+        if (const RememberedPage* remembered = m_memory ? m_memory->find(m_memoryKeys.last()) : nullptr)
+            m_tasks.last().request.validators = remembered->validators;
         hosts.append(QUrl(m_tasks.last().request.url).host());
     }
     m_scheduler.emplace(hosts);
@@ -168,8 +173,26 @@ void UpdateCycle::takeInOutcomes() {
     }
 }
 
+// A page the server says has not changed shows what it showed before; a page that came is compared
+// with what it gave before and remembered.
+void UpdateCycle::rememberOrRecall(PageOutcome& outcome) {
+    if (!m_memory)
+        return;
+    const QString& key = m_memoryKeys[m_head];
+    if (outcome.notModified) {
+        if (const RememberedPage* remembered = m_memory->find(key)) {
+            outcome.items = remembered->items;
+            for (InfoItem& item : outcome.items)
+                item.page = outcome.page;
+        }
+    } else if (outcome.textLength > 0) {
+        m_memory->remember(key, outcome.validators, outcome.items);
+    }
+}
+
 void UpdateCycle::takeIn(PageOutcome outcome) {
     const QString url = m_tasks[m_head].request.url;
+    rememberOrRecall(outcome);
     const QString errorText = CycleTexts::errorBlocks(outcome.errors, m_settings.HideErrorDialog);
     if (!errorText.isEmpty()) {
         m_result.errorLog += errorText;
@@ -198,6 +221,14 @@ void UpdateCycle::finish(CycleResult::Outcome outcome) {
     m_stop->store(true);
     m_waiting.clear();
     m_result.outcome = outcome;
+    if (m_memory && outcome != CycleResult::Outcome::TakenOver) {
+        // What the pages of the list no longer lead to is forgotten.
+        QSet<QString> keys;
+        const ExtractionOptions extraction = extractionOptionsFor(m_settings);
+        for (const PageRecord& page : std::as_const(m_tables.pages))
+            keys.insert(pageMemoryKey(page, m_tables.rules, extraction, m_settings.ShowTextInstead));
+        m_memory->keepOnly(keys);
+    }
     switch (outcome) {
     case CycleResult::Outcome::Completed:
         if (m_result.items.isEmpty() && !m_settings.DefaultMSG.isEmpty() && m_settings.ShowDefaultMSG)

@@ -6,6 +6,7 @@
 #include "retrieval/DownloadScheduler.h"
 #include "retrieval/InfoItem.h"
 #include "retrieval/PageJob.h"
+#include "retrieval/PageMemory.h"
 #include "settings/AppSettings.h"
 
 #include <QDateTime>
@@ -30,6 +31,10 @@ public:
 
     void setFetcher(Fetcher fetcher) { m_fetcher = std::move(fetcher); }
     void setConnectivityCheck(std::function<bool()> isOnline) { m_isOnline = std::move(isOnline); }
+    // With a memory, each page is asked only for what changed since it was remembered, a page that has
+    // not changed gives its remembered items again, the items no earlier update had are marked new,
+    // and what each page gave is remembered. The memory must outlive the cycle; nullptr: none.
+    void setMemory(PageMemory* memory) { m_memory = memory; }
 
     // Starts a cycle over copies of the tables and settings. With no enabled page nothing at all
     // happens and false is returned. The outcome always arrives through finished().
@@ -63,6 +68,7 @@ private:
     void acceptOutcome(int generation, int position, PageOutcome outcome);
     void takeInOutcomes();
     void takeIn(PageOutcome outcome);
+    void rememberOrRecall(PageOutcome& outcome);
     void announceHead();
     void finish(CycleResult::Outcome outcome);
     PageTask makeTask(int page) const;
@@ -70,12 +76,14 @@ private:
     const Clock& m_clock;
     Fetcher m_fetcher;
     std::function<bool()> m_isOnline;
+    PageMemory* m_memory = nullptr;
 
     DataSet m_tables;
     std::shared_ptr<const QList<RuleRecord>> m_rules;
     AppSettings m_settings;
     QList<int> m_pages; // record numbers of the enabled pages, in order
     QList<PageTask> m_tasks;
+    QList<QString> m_memoryKeys; // by position, as m_tasks
     std::optional<DownloadScheduler> m_scheduler;
     QMap<int, PageOutcome> m_waiting;
     int m_head = 0;

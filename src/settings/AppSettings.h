@@ -70,7 +70,8 @@ struct AppSettings {
     std::int32_t DefaultExpiresMinute = 15;
     bool IgnoreExcept = false;
     QString NonHTMLExt = QStringLiteral("js,cgi,css");
-    std::int32_t Zoom = 1; // the sign drawn this many times larger, every LED pixel a square block
+    std::int32_t Zoom = 1;        // the sign drawn this many times larger, every LED pixel a square block
+    bool NotifyNewKeyword = true; // a new item with a keyword raises a desktop notification
 
     bool operator==(const AppSettings&) const = default;
 };

@@ -21,7 +21,7 @@ constexpr ValidRange between(std::int32_t min, std::int32_t max) {
 // Name, how it is read, how it is saved, where it stands among the saved keys (0: not saved), its
 // field and the range it keeps at loading.
 // clang-format off
-constexpr std::array<SettingsKey, 58> Keys = {{
+constexpr std::array<SettingsKey, 59> Keys = {{
     {u"XPosR",                Single,  Fraction,   1, &S::XPosR},
     {u"YPosR",                Single,  Fraction,   2, &S::YPosR},
     {u"FixWindowPosition",    Boolean, YesNo,      3, &S::FixWindowPosition},
@@ -80,6 +80,7 @@ constexpr std::array<SettingsKey, 58> Keys = {{
     {u"IgnoreExcept",         Boolean, YesNo,     50, &S::IgnoreExcept},
     {u"NonHTMLExt",           String,  AsIs,      51, &S::NonHTMLExt},
     {u"Zoom",                 Long,    Whole,     52, &S::Zoom,             between(1, 4)},
+    {u"NotifyNewKeyword",     Boolean, YesNo,     53, &S::NotifyNewKeyword},
 }};
 
 // clang-format on

@@ -1,11 +1,13 @@
 // sorvanta-check: one update cycle without the window. Prints one line per item
 // ("page<TAB>rule<TAB>text", UTF-8, LF), with --summary one line per page after them
-// ("#page<TAB>name<TAB>status[<TAB>first error line]"), and the error log on standard error.
+// ("#page<TAB>name<TAB>status[<TAB>first error line]"), and the error log on standard error. With
+// --new, only the items that are new since its own last run with --new.
 #include "base/AppFolders.h"
 #include "base/Clock.h"
 #include "retrieval/CycleDebugLog.h"
 #include "retrieval/CycleTexts.h"
 #include "retrieval/DataFiles.h"
+#include "retrieval/PageMemory.h"
 #include "retrieval/UpdateCycle.h"
 #include "settings/SettingsStore.h"
 #include "startup/PrivacyWarning.h"
@@ -20,7 +22,7 @@ namespace {
 
 enum ExitCode { Ran = 0, NoEnabledPage = 1, UsageError = 2, Offline = 3 };
 
-const char Usage[] = "Usage: sorvanta-check [--summary] [/singleuser | /id=NAME]\n"
+const char Usage[] = "Usage: sorvanta-check [--summary] [--new] [/singleuser | /id=NAME]\n"
                      "\n"
                      "Runs one update over the enabled pages of the Sorvanta settings folder chosen\n"
                      "by the argument (as for the ticker itself) and prints one line per item:\n"
@@ -29,10 +31,14 @@ const char Usage[] = "Usage: sorvanta-check [--summary] [/singleuser | /id=NAME]
                      "  #<page number>\\t<page name>\\t<status>[\\t<first line of its error>]\n"
                      "where the status is N件 (N items), 該当なし (fetched, no rule matched) or\n"
                      "エラー (then the error's first line).\n"
+                     "With --new, only the items that no page had at the last run with --new\n"
+                     "(the first run only takes note of them); pages that have not changed are\n"
+                     "not downloaded again. The record is its own, apart from the ticker's.\n"
                      "Download errors go to standard error. Exit status: 0 the update ran,\n"
                      "1 no page is enabled, 2 usage error, 3 no connection (with AutoDialing=Yes).\n";
 
 const QString SummaryOption = u"--summary"_s;
+const QString NewOption = u"--new"_s;
 
 QString withLineFeeds(QString text) {
     return text.replace(u"\r\n"_s, u"\n"_s);
@@ -61,6 +67,7 @@ int main(int argc, char* argv[]) {
     QCoreApplication app(argc, argv);
     QStringList arguments = app.arguments();
     const bool summary = arguments.removeAll(SummaryOption) > 0;
+    const bool onlyNew = arguments.removeAll(NewOption) > 0;
     if (arguments.size() == 2 && arguments[1] == u"--help") {
         std::fputs(Usage, stdout);
         return Ran;
@@ -84,6 +91,11 @@ int main(int argc, char* argv[]) {
     QTextStream err(stderr);
     UpdateCycle cycle(clock);
     keepDebugLogOf(cycle, folders, clock);
+    PageMemory memory;
+    if (onlyNew) {
+        memory.load(folders.checkSeenPath());
+        cycle.setMemory(&memory);
+    }
     QObject::connect(&cycle, &UpdateCycle::errorAppended, [&err](const QString& text) {
         err << withLineFeeds(text);
         err.flush();
@@ -92,12 +104,17 @@ int main(int argc, char* argv[]) {
         if (result.outcome == CycleResult::Outcome::Offline)
             err << withLineFeeds(CycleTexts::offline()) << u'\n';
         // Numbers as text first: streaming an int makes a locale each time, and there may be many.
-        for (const InfoItem& item : result.items)
+        for (const InfoItem& item : result.items) {
+            if (onlyNew && !item.isNew)
+                continue;
             out << QString::number(item.page) << u'\t' << QString::number(item.rule) << u'\t' << item.text
                 << u'\n';
+        }
         if (summary)
             printSummary(out, result, files.tables().pages);
         out.flush();
+        if (onlyNew && !memory.save(folders.checkSeenPath()))
+            err << u"'"_s << folders.checkSeenPath() << u"' に書き込めません。"_s << u'\n';
         err.flush();
         app.exit(result.outcome == CycleResult::Outcome::Offline ? Offline : Ran);
     });

@@ -71,8 +71,8 @@ void TestDisplayTexts::itemToolTip_data() {
     QTest::addColumn<QString>("tip");
     QTest::newRow("extracted item: position and page name")
         << 1 << 4 << 3 << 12 << QString() << u"(3/12) [Weather] 晴れ"_s;
-    QTest::newRow("whole-page item: position and page name")
-        << 2 << -1 << 1 << 2 << QString() << u"(1/2) [Trains] 晴れ"_s;
+    QTest::newRow("whole-page item: position, page name and the page's address")
+        << 2 << -1 << 1 << 2 << QString() << u"(1/2) [Trains] 晴れ\nhttp://example.com/t"_s;
     QTest::newRow("feed item: its link below")
         << 1 << 0 << 2 << 5 << u"http://example.jp/1"_s << u"(2/5) [Weather] 晴れ\nhttp://example.jp/1"_s;
     QTest::newRow("default message: the text alone") << 0 << 0 << 1 << 1 << QString() << u"晴れ"_s;

@@ -11,9 +11,10 @@ namespace {
 QString layout(const KeywordColouring& colouring) {
     QStringList parts;
     for (const MessageRun& run : colouring.runs) {
-        const QString role = run.role == RunRole::Label     ? u"L"_s
-                             : run.role == RunRole::Keyword ? u"K"_s
-                                                            : u"P"_s;
+        const QString role = run.role == RunRole::Label       ? u"L"_s
+                             : run.role == RunRole::Keyword   ? u"K"_s
+                             : run.role == RunRole::NewMarker ? u"N"_s
+                                                              : u"P"_s;
         parts << role + u":"_s + run.text;
     }
     return parts.join(u'|');
@@ -38,6 +39,7 @@ private slots:
     void keywords();
     void itemPrefixes_data();
     void itemPrefixes();
+    void newItemMarkerFirst();
     void colours_data();
     void colours();
     void layerBackgrounds();
@@ -115,6 +117,14 @@ void TestMessageSegments::itemPrefixes() {
     const KeywordColouring colouring = colourItem({u"列車に遅れ"_s, page, rule}, tables(), settings);
     QCOMPARE(::layout(colouring), layout);
     QVERIFY(colouring.keywordFound);
+}
+
+void TestMessageSegments::newItemMarkerFirst() {
+    AppSettings settings;
+    settings.ShowTitle = true;
+    InfoItem item{u"列車に遅れ"_s, 1, 0};
+    item.isNew = true;
+    QCOMPARE(layout(colourItem(item, tables(), settings)), u"N:● |L:天気|P:列車に|K:遅れ"_s);
 }
 
 void TestMessageSegments::colours_data() {

@@ -421,7 +421,8 @@ void TestPageFetcher::unrestorableProxyPassword() {
 void TestPageFetcher::statusOtherThan200_data() {
     QTest::addColumn<int>("status");
     QTest::addColumn<Reply>("reply");
-    for (const int status : {404, 500, 403, 302, 204})
+    // 304 answers only a request that asked conditionally.
+    for (const int status : {404, 500, 403, 302, 204, 304})
         QTest::addRow("%d", status) << status << Reply::withStatus(status);
     // Neither the size nor the length of an unwanted body holds the download or makes it too large.
     Reply endless = pieces(framed(Reply::withStatus(404), Reply::Framing::Chunked), 2, 500ms);
@@ -452,6 +453,7 @@ void TestPageFetcher::redirectFollowed() {
     QCOMPARE(result.body, "arrived"_ba);
     QCOMPARE(result.failure, FetchFailure::None);
     QCOMPARE(result.httpStatus, 200);
+    QCOMPARE(result.finalUrl, server.url(u"/here"_s));
     const QList<RecordedRequest> seen = server.requests();
     QCOMPARE(seen.size(), 2);
     QCOMPARE(seen.at(1).target, "/here"_ba);

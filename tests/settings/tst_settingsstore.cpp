@@ -46,7 +46,7 @@ AppSettings expectedDefaults() {
         .PlaySound1 = false, .PlaySound2 = false, .SoundFile1 = QString(), .SoundFile2 = QString(),
         .SoundFile3 = QString(), .SoundFile4 = QString(), .DefaultMSG = DefaultMessage,
         .ShowDefaultMSG = true, .DefaultExpiresMinute = 15, .IgnoreExcept = false,
-        .NonHTMLExt = u"js,cgi,css"_s, .Zoom = 1};
+        .NonHTMLExt = u"js,cgi,css"_s, .Zoom = 1, .NotifyNewKeyword = true};
     // clang-format on
 }
 
@@ -83,7 +83,7 @@ QStringList dump(const AppSettings& s) {
         FIELD(HideErrorDialog), FIELD(ShutdownByDblclick), FIELD(ShowInfoByClick),
         FIELD(ShowInfoBySpaceKey), FIELD(PlaySound1), FIELD(PlaySound2), FIELD(SoundFile1),
         FIELD(SoundFile2), FIELD(SoundFile3), FIELD(SoundFile4), FIELD(DefaultMSG), FIELD(ShowDefaultMSG),
-        FIELD(DefaultExpiresMinute), FIELD(IgnoreExcept), FIELD(NonHTMLExt), FIELD(Zoom)};
+        FIELD(DefaultExpiresMinute), FIELD(IgnoreExcept), FIELD(NonHTMLExt), FIELD(Zoom), FIELD(NotifyNewKeyword)};
     // clang-format on
 }
 #undef FIELD
@@ -226,6 +226,7 @@ void TestSettingsStore::keyReadsIntoItsField_data() {
     addKeyRow(u"IgnoreExcept=Yes"_s, true, [](AppSettings& s) { s.IgnoreExcept = true; });
     addKeyRow(u"NonHTMLExt=js,php"_s, true, [](AppSettings& s) { s.NonHTMLExt = u"js,php"_s; });
     addKeyRow(u"Zoom=3"_s, true, [](AppSettings& s) { s.Zoom = 3; });
+    addKeyRow(u"NotifyNewKeyword=No"_s, true, [](AppSettings& s) { s.NotifyNewKeyword = false; });
 }
 
 void TestSettingsStore::keyReadsIntoItsField() {

@@ -23,6 +23,7 @@ QByteArray reasonPhrase(int status) {
         {200, "OK"},
         {301, "Moved Permanently"},
         {302, "Found"},
+        {304, "Not Modified"},
         {401, "Unauthorized"},
         {403, "Forbidden"},
         {404, "Not Found"},
@@ -94,6 +95,12 @@ Reply Reply::redirect(int status, QByteArray location) {
     return withStatus(status).withHeader("Location", std::move(location));
 }
 
+Reply Reply::withValidators(QByteArray etag, QByteArray lastModified) const {
+    Reply copy = withHeader("ETag", std::move(etag)).withHeader("Last-Modified", std::move(lastModified));
+    copy.conditional = true;
+    return copy;
+}
+
 Reply Reply::withHeader(QByteArray name, QByteArray value) const {
     Reply copy = *this;
     copy.headers.emplaceBack(std::move(name), std::move(value));
@@ -130,6 +137,7 @@ struct TestHttpServer::State {
     int listenFd = -1;
     quint16 port = 0;
     std::atomic<bool> stopping{false};
+    std::atomic<qint64> bytesSent{0};
     std::thread acceptThread;
 
     mutable std::mutex mutex;
@@ -238,7 +246,19 @@ Reply TestHttpServer::State::choose(const RecordedRequest& request) {
     if (route == routes.constEnd() || route->isEmpty())
         return Reply::withStatus(404);
     const int index = served[path]++;
-    return route->at(qMin<qsizetype>(index, route->size() - 1));
+    Reply reply = route->at(qMin<qsizetype>(index, route->size() - 1));
+    const auto repeats = [&](const QByteArray& asked, const QByteArray& validator) {
+        const auto own = std::find_if(reply.headers.cbegin(), reply.headers.cend(),
+                                      [&](const auto& header) { return header.first == validator; });
+        return request.hasHeader(asked) && own != reply.headers.cend() &&
+               request.header(asked) == own->second;
+    };
+    if (reply.conditional &&
+        (repeats("If-None-Match", "ETag") || repeats("If-Modified-Since", "Last-Modified"))) {
+        reply.status = 304;
+        reply.body.clear();
+    }
+    return reply;
 }
 
 // Writes one reply; false when the connection must close afterwards.
@@ -265,6 +285,7 @@ bool TestHttpServer::State::send(int fd, const Reply& reply, const RecordedReque
     }
     if (!sendAll(fd, head + "\r\n") || !sendBody(fd, reply))
         return false;
+    bytesSent += head.size() + 2 + reply.body.size();
     // A claimed length that the body does not fill leaves the client nothing more to wait for.
     return keepOpen && reply.announcedLength.value_or(reply.body.size()) == reply.body.size();
 }
@@ -364,6 +385,10 @@ void TestHttpServer::requireProxyAuth(const QByteArray& userName, const QByteArr
 QList<RecordedRequest> TestHttpServer::requests() const {
     std::lock_guard lock(d->mutex);
     return d->log;
+}
+
+qint64 TestHttpServer::bytesSent() const {
+    return d->bytesSent;
 }
 
 qsizetype TestHttpServer::requestCount() const {

@@ -27,6 +27,8 @@ struct Reply {
     qsizetype pieceSize = 0;                 // > 0: the body is written in pieces of this size
     std::chrono::milliseconds pieceDelay{0}; // pause before every piece but the first
     qsizetype resetAfter = -1;               // >= 0: reset the connection after this many body bytes
+    bool conditional = false; // 304 without a body to a request whose If-None-Match or If-Modified-Since
+                              // repeats this reply's ETag or Last-Modified
 
     // 200 with a body and a Content-Type.
     static Reply ok(QByteArray body, QByteArray contentType = "text/html");
@@ -34,6 +36,8 @@ struct Reply {
     static Reply withStatus(int status);
     static Reply redirect(int status, QByteArray location);
     Reply withHeader(QByteArray name, QByteArray value) const;
+    // With ETag and Last-Modified headers, answered conditionally.
+    Reply withValidators(QByteArray etag, QByteArray lastModified) const;
 };
 
 // One request as the server received it.
@@ -82,6 +86,7 @@ public:
 
     QList<RecordedRequest> requests() const;
     qsizetype requestCount() const;
+    qint64 bytesSent() const; // status lines, headers and bodies of the replies sent whole
 
     // A loopback port with nothing listening on it (for refused connections).
     static quint16 unusedPort();

@@ -143,6 +143,7 @@ private slots:
     void printsItemsInPageOrderAndErrorsOnStderr();
     void printsFeedEntriesAsItemsOfNoRule();
     void summaryFollowsTheItems();
+    void newPrintsOnlyWhatIsNew();
     void nothingExtracted_data();
     void nothingExtracted();
     void noEnabledPage_data();
@@ -208,6 +209,31 @@ void TestSorvantaCheck::printsFeedEntriesAsItemsOfNoRule() {
     QCOMPARE(run.exitCode, 0);
     QCOMPARE(run.out, u"1\t0\t人身事故運休\n1\t0\t事故\n"_s);
     QCOMPARE(run.err, QString());
+}
+
+// Its own record: the first run only takes note, a run with nothing new prints nothing, and the ticker's
+// record is left alone.
+void TestSorvantaCheck::newPrintsOnlyWhatIsNew() {
+    CheckFolder folder;
+    QVERIFY(folder.isValid());
+    TestHttpServer server;
+    const Reply before = Reply::ok("<b>山手線</b><b>京浜東北線</b>").withValidators("\"1\"", {});
+    const Reply after = Reply::ok("<b>山手線</b><b>中央線</b>").withValidators("\"2\"", {});
+    server.route("/p", QList<Reply>{before, before, after});
+    folder.write(u"url.txt"_s, pageLine(u"1"_s, server.url(u"/p"_s), u"運行"_s).toUtf8());
+    folder.write(u"filter.txt"_s, twoRules());
+    folder.write(u"Sorvanta.ini"_s, ini(u"ShowTextInstead=No\r\n"_s));
+    const QStringList arguments{u"--new"_s, u"/singleuser"_s};
+    for (const QString& expected : {QString(), QString(), u"1\t2\t中央線\n"_s}) {
+        const CheckRun run = folder.run(arguments);
+        QVERIFY(run.finished);
+        QCOMPARE(run.exitCode, 0);
+        QCOMPARE(run.out, expected);
+        QCOMPARE(run.err, QString());
+    }
+    QCOMPARE(server.requests().at(1).header("If-None-Match"), "\"1\""_ba);
+    QVERIFY(QFile::exists(folder.programFolder() + u"/seen-check.json"_s));
+    QVERIFY(!QFile::exists(folder.programFolder() + u"/seen.json"_s));
 }
 
 void TestSorvantaCheck::summaryFollowsTheItems() {

@@ -42,10 +42,13 @@ MainWindow::MainWindow(QPoint messagePosition, QWidget* parent)
     installEventFilter(this);
     connect(m_message, &MessagePanel::doubleClicked, this, &MainWindow::doubleClicked);
     connect(m_message, &MessagePanel::mouseReleased, this, [this](Qt::MouseButton button) {
-        if (button == Qt::RightButton)
+        if (button == Qt::RightButton) {
             emit menuRequested(QCursor::pos());
-        else
-            m_message->hide(); // a click on the moving message ends it
+            return;
+        }
+        m_message->hide(); // a click on the moving message ends it
+        if (button == Qt::MiddleButton)
+            emit openItemRequested();
     });
     setSkin(m_skin);
     layOutPanels(messagePosition.x(), messagePosition.y());
@@ -138,6 +141,10 @@ void MainWindow::keyPressEvent(QKeyEvent* event) {
     case Qt::Key_Space:
         emit spaceKey();
         break;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        emit openItemRequested();
+        break;
     case Qt::Key_Right:
     case Qt::Key_Down:
         emit stepRequested(+1);
@@ -190,6 +197,8 @@ bool MainWindow::handleMouse(QObject* watched, QEvent* event) {
         const auto* mouse = static_cast<QMouseEvent*>(event);
         if (mouse->button() == Qt::RightButton) {
             emit menuRequested(mouse->globalPosition().toPoint());
+        } else if (mouse->button() == Qt::MiddleButton) {
+            emit openItemRequested();
         } else if (mouse->button() == Qt::LeftButton && !m_dragging) {
             if (watched == m_caption)
                 emit captionClicked();

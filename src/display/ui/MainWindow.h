@@ -42,6 +42,7 @@ signals:
     void stepRequested(int step); // arrow keys and the wheel, by the user
     void leftClicked();           // left button released on the sign (not after a drag)
     void captionClicked();        // left click on the caption panel
+    void openItemRequested();     // middle click on the sign, Enter
     void menuRequested(QPoint globalPosition);
     void doubleClicked();
     void closeRequested(); // the desktop asks the window to close

@@ -10,6 +10,7 @@
 #include "display/TimerSchedule.h"
 #include "display/TrayNotice.h"
 #include "display/ui/AboutBox.h"
+#include "display/ui/FreedesktopNotifier.h"
 #include "display/ui/MainWindow.h"
 #include "display/ui/MessagePanel.h"
 #include "display/ui/MessageScroller.h"
@@ -42,6 +43,13 @@ Ticker::Ticker(Services services, const AppSettings& settings, QObject* parent)
     , m_timers(m_services.clock, this)
     , m_cycleView(m_cycle, {*m_window, *m_menu, *m_tray, *m_progress, m_services.prompter}, m_settings) {
     keepDebugLogOf(m_cycle, m_services.folders, m_services.clock);
+    m_memory.load(m_services.folders.seenPath());
+    m_cycle.setMemory(&m_memory);
+    if (!m_services.notifier) {
+        m_desktopNotifier =
+            std::make_unique<FreedesktopNotifier>(*m_tray, [this](const QString& link) { browse(link); });
+        m_services.notifier = m_desktopNotifier.get();
+    }
     m_window->setZoom(m_settings.Zoom);
     m_timers.setRotationDelay(m_settings.ShowInfoDelay);
     connect(&m_services.store, &SettingsStore::settingsLoaded, this, &Ticker::takeSettings);
@@ -109,6 +117,7 @@ void Ticker::connectWindow() {
             showNextItem(true, +1);
     });
     connect(window, &MainWindow::menuRequested, this, &Ticker::openMenu);
+    connect(window, &MainWindow::openItemRequested, this, &Ticker::openCurrentItem);
     connect(window, &MainWindow::doubleClicked, this, [this] {
         if (m_settings.ShutdownByDblclick)
             askExit(m_timers.exitGrace().intervalAsDuration());
@@ -121,6 +130,12 @@ void Ticker::connectMenu() {
     connect(menu, &TickerMenu::showNewsTriggered, this, [this] { showNextItem(true, +1); });
     // 中止 stops what is running, as Esc does: the message on show and a running update.
     connect(menu, &TickerMenu::pauseTriggered, this, &Ticker::escape);
+    connect(menu, &TickerMenu::openItemTriggered, this, &Ticker::openCurrentItem);
+    connect(menu->menu(), &QMenu::aboutToShow, this, [this] {
+        const std::optional<InfoItem> item = m_rotation.current();
+        m_menu->openItem()->setEnabled(item &&
+                                       !itemAddress(*item, m_services.dataFiles.tables().pages).isEmpty());
+    });
     connect(menu, &TickerMenu::reloadTriggered, this, &Ticker::startUpdate);
     connect(menu, &TickerMenu::setDownloadTriggered, this, &Ticker::editPages);
     connect(menu, &TickerMenu::aboutTriggered, this, &Ticker::showAbout);
@@ -232,6 +247,11 @@ void Ticker::endTick() {
 
 void Ticker::showNextItem(bool byUser, int step) {
     carryOut(m_rotation.showNextItem(byUser, step, !m_window->messagePanel()->isHidden()));
+}
+
+void Ticker::openCurrentItem() {
+    if (const std::optional<InfoItem> item = m_rotation.current())
+        browse(itemAddress(*item, m_services.dataFiles.tables().pages));
 }
 
 void Ticker::showStatusOnly(const QString& text) {
@@ -390,6 +410,7 @@ void Ticker::onCycleFinished(const CycleResult& result) {
         result.outcome == CycleResult::Outcome::Cancelled) {
         m_pageStatuses = result.pageStatuses;
         publish(result);
+        announceNews(result);
     }
     // Periodic updates go on after every cycle, the ones that found no connection included.
     armPeriodicUpdate();
@@ -401,6 +422,16 @@ void Ticker::publish(const CycleResult& result) {
     if (action.kind != RotationAction::Kind::ShowStatus && m_rotation.hasItems())
         m_cycleView.showFound(result, int(m_rotation.items().size()));
     carryOut(action);
+}
+
+// What the pages gave is kept for the next start; new items with a keyword are announced.
+void Ticker::announceNews(const CycleResult& result) {
+    m_memory.save(m_services.folders.seenPath());
+    if (!m_settings.NotifyNewKeyword)
+        return;
+    for (const DesktopNotice& notice :
+         NewsNotices::forNewKeywordItems(result.items, m_services.dataFiles.tables()))
+        m_services.notifier->notify(notice);
 }
 
 void Ticker::endSession() {

@@ -6,10 +6,12 @@
 #include "base/UserPrompter.h"
 #include "display/ClockFace.h"
 #include "display/ItemRotation.h"
+#include "display/NewsNotices.h"
 #include "display/TickerTimers.h"
 #include "display/ui/LedRenderer.h"
 #include "display/ui/UpdateCycleView.h"
 #include "retrieval/DataFiles.h"
+#include "retrieval/PageMemory.h"
 #include "retrieval/UpdateCycle.h"
 #include "settings/AppSettings.h"
 #include "settings/SettingsStore.h"
@@ -20,6 +22,7 @@
 #include <functional>
 #include <memory>
 
+class FreedesktopNotifier;
 class MainWindow;
 class QDialog;
 class MessageScroller;
@@ -63,6 +66,7 @@ public:
         UserPrompter& prompter;
         DialogOpeners dialogs;
         bool otherInstanceWasRunning = false;
+        DesktopNotifier* notifier = nullptr; // nullptr: the desktop's notifications
     };
 
     Ticker(Services services, const AppSettings& settings, QObject* parent = nullptr);
@@ -73,6 +77,8 @@ public:
     void showWindow(bool restorePosition);
     void startUpdate();
     void showNextItem(bool byUser, int step);
+    // Opens the link of the item on show, screened as the browse menu's addresses are.
+    void openCurrentItem();
     void showStatusOnly(const QString& text);
     void shutdownApp(bool force);
     // The session ends or the process is asked to terminate: shut down at once, unless a deferred
@@ -125,6 +131,7 @@ private:
     void onCycleStarted(int pageCount);
     void onCycleFinished(const CycleResult& result);
     void publish(const CycleResult& result);
+    void announceNews(const CycleResult& result);
     void switchTaskbarEntry();
     void escape();
     // The exit the menu, a double-click or the window's close asked for, after delay ms.
@@ -144,6 +151,8 @@ private:
     UpdateCycle m_cycle;
     TickerTimers m_timers;
     UpdateCycleView m_cycleView;
+    PageMemory m_memory;
+    std::unique_ptr<FreedesktopNotifier> m_desktopNotifier;
     // What the last finished update got from each page, by page number.
     QMap<int, PageStatus> m_pageStatuses;
     bool m_menuOpen = false;

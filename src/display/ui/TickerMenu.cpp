@@ -35,6 +35,7 @@ TickerMenu::TickerMenu(QObject* parent)
     m_showNews = entry(menu, u"mnuShowNews"_s, DisplayTexts::notDownloaded(), false);
     menu->setDefaultAction(m_showNews);
     QAction* pause = entry(menu, u"mnuPause"_s, u"中止(&P)"_s);
+    m_openItem = entry(menu, u"mnuOpenItem"_s, u"この情報を開く(&I)"_s, false);
     m_reload = entry(menu, u"mnuReload"_s, u"更新(&R)"_s);
     m_reload->setShortcut(Qt::Key_F5);
     separator(menu, u"mnuBar2"_s, false);
@@ -57,6 +58,7 @@ TickerMenu::TickerMenu(QObject* parent)
 
     connect(m_showNews, &QAction::triggered, this, &TickerMenu::showNewsTriggered);
     connect(pause, &QAction::triggered, this, &TickerMenu::pauseTriggered);
+    connect(m_openItem, &QAction::triggered, this, &TickerMenu::openItemTriggered);
     connect(m_reload, &QAction::triggered, this, &TickerMenu::reloadTriggered);
     connect(setDownload, &QAction::triggered, this, &TickerMenu::setDownloadTriggered);
     connect(about, &QAction::triggered, this, &TickerMenu::aboutTriggered);

@@ -15,6 +15,7 @@ public:
     QMenu* menu() const { return m_menu.get(); }
     QAction* showNews() const { return m_showNews; }
     QAction* reload() const { return m_reload; }
+    QAction* openItem() const { return m_openItem; }
     QMenu* downloadMenu() const { return m_download; }
     QMenu* browseMenu() const { return m_browse; }
 
@@ -26,6 +27,7 @@ public:
 signals:
     void showNewsTriggered();
     void pauseTriggered();
+    void openItemTriggered();
     void reloadTriggered();
     void setDownloadTriggered();
     void aboutTriggered();
@@ -41,6 +43,7 @@ private:
     std::unique_ptr<QMenu> m_menu;
     QAction* m_showNews;
     QAction* m_reload;
+    QAction* m_openItem;
     QMenu* m_browse;
     QMenu* m_download;
 };

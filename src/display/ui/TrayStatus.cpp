@@ -44,6 +44,11 @@ void TrayStatus::show(const TrayNotice& notice) {
                             notice.warning ? QSystemTrayIcon::Warning : QSystemTrayIcon::Information);
 }
 
+void TrayStatus::showBalloon(const QString& title, const QString& text) {
+    if (m_icon && !m_removed)
+        m_icon->showMessage(title, text, QSystemTrayIcon::Information);
+}
+
 void TrayStatus::remove() {
     m_removed = true;
     if (m_icon)
@@ -59,5 +64,6 @@ bool TrayStatus::iconReady() {
         return false;
     m_icon = new QSystemTrayIcon(this); // show() gives it its icon and puts it up
     m_icon->setContextMenu(m_menu);
+    connect(m_icon, &QSystemTrayIcon::messageClicked, this, &TrayStatus::balloonClicked);
     return true;
 }

@@ -21,10 +21,15 @@ public:
     Q_DISABLE_COPY_MOVE(TrayStatus)
 
     void show(const TrayNotice& notice);
+    // A balloon of its own, apart from the update's notices; nothing without a tray.
+    void showBalloon(const QString& title, const QString& text);
     // At exit: the icon goes and does not come back.
     void remove();
     const TrayNotice& notice() const { return m_notice; }
     bool hasIcon() const { return m_icon != nullptr; }
+
+signals:
+    void balloonClicked();
 
 private:
     bool iconReady();

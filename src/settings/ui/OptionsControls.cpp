@@ -28,7 +28,7 @@ struct SoundBinding {
 };
 
 // clang-format off
-constexpr std::array<CheckBinding, 24> Checks = {{
+constexpr std::array<CheckBinding, 25> Checks = {{
     {&F::topMost, &S::TopMost},                    {&F::autoDialing, &S::AutoDialing},
     {&F::autoHangup, &S::AutoHangup},              {&F::loadAtFirst, &S::LoadAtFirst},
     {&F::autoReload, &S::AutoReload},              {&F::quietHours, &S::AutoReloadOff},
@@ -41,6 +41,7 @@ constexpr std::array<CheckBinding, 24> Checks = {{
     {&F::showDefaultMessage, &S::ShowDefaultMSG},  {&F::ignoreExclusions, &S::IgnoreExcept},
     {&F::runAtLogon, &S::AutoRun},                 {&F::keepPosition, &S::FixWindowPosition},
     {&F::allOrange, &S::Scroll_MonoColor},         {&F::lessFlicker, &S::Scroll_Shadow},
+    {&F::notifyNewKeyword, &S::NotifyNewKeyword},
 }};
 
 const std::array<NumberBinding, 5> Numbers = {{

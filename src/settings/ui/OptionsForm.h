@@ -58,6 +58,7 @@ struct OptionsForm {
     QCheckBox* keepPosition = nullptr;
     QCheckBox* topMost = nullptr;
     QCheckBox* exitOnDoubleClick = nullptr;
+    QCheckBox* notifyNewKeyword = nullptr;
     QSpinBox* zoom = nullptr;
     QCheckBox* runAtLogon = nullptr;
 

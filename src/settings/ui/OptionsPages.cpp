@@ -219,7 +219,10 @@ QWidget* other(OptionsForm& form) {
     grid->addWidget(form.zoom, row, 1);
     QGroupBox* startup = headedGroup(u"起動"_s, grid);
     addRow(grid, form.runAtLogon = check(u"chkAutoRun"_s, u"ログオン時に Sorvanta を実行する(&R)"_s));
-    return stackedPage({window, startup});
+    QGroupBox* news = headedGroup(u"通知"_s, grid);
+    addRow(grid,
+           form.notifyNewKeyword = check(u"chkNotifyNewKeyword"_s, u"新着のキーワードを通知する(&N)"_s));
+    return stackedPage({window, startup, news});
 }
 
 } // namespace OptionsPages

@@ -12,9 +12,11 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QDesktopServices>
 #include <QDialog>
 #include <QDir>
 #include <QLineEdit>
+#include <QScopeGuard>
 #include <QSignalSpy>
 #include <QSpinBox>
 #include <QTemporaryDir>
@@ -28,6 +30,20 @@ using namespace std::chrono_literals;
 
 namespace {
 
+struct RecordingNotifier : DesktopNotifier {
+    QList<DesktopNotice> notices;
+    void notify(const DesktopNotice& notice) override { notices.append(notice); }
+};
+
+// Takes the addresses the desktop is asked to open.
+class UrlRecorder : public QObject {
+    Q_OBJECT
+public:
+    QStringList opened;
+public slots:
+    void open(const QUrl& url) { opened.append(url.toString()); }
+};
+
 // A ticker over a temporary single-user folder whose pages are served by a fake fetcher.
 struct Fixture {
     QTemporaryDir dir;
@@ -38,6 +54,7 @@ struct Fixture {
     DesktopChooserDialogs choosers; // never asked here
     DataFiles dataFiles{folders, &prompter};
     SettingsStore store{folders, clock, 96};
+    RecordingNotifier notifier;
     std::unique_ptr<Ticker> ticker;
     QMap<QString, QByteArray> pages;
 
@@ -48,9 +65,16 @@ struct Fixture {
         writeFileBytes(dir.filePath(u"keywords.txt"_s), "遅れ");
         writeFileBytes(dir.filePath(u"Sorvanta.ini"_s), "[Sorvanta 1.00]\r\n" + ini.toUtf8());
         dataFiles.loadDataFiles();
+        start(otherInstance);
+    }
+
+    // A new ticker on the same folder, as after a restart.
+    void start(bool otherInstance = false) {
+        ticker.reset();
         ticker = std::make_unique<Ticker>(
             Ticker::Services{folders, clock, store, dataFiles, sound, prompter,
-                             menuDialogs({store, dataFiles, prompter, sound, choosers}), otherInstance},
+                             menuDialogs({store, dataFiles, prompter, sound, choosers}), otherInstance,
+                             &notifier},
             store.loadSettings());
         ticker->cycle().setConnectivityCheck([] { return true; });
         ticker->cycle().setFetcher(
@@ -111,6 +135,7 @@ private slots:
     void optionsFromTheMenu();
     void skinFromTheMenu_data();
     void skinFromTheMenu();
+    void newItemsAcrossARestart();
 
 private:
     QTemporaryDir m_configHome; // the logon-start entry the options dialog writes or removes
@@ -658,6 +683,34 @@ void TestTicker::skinFromTheMenu() {
     QCOMPARE(f.ticker->window()->size(), size);
     QCOMPARE(f.ticker->window()->messagePanel()->geometry(), QRect(31, 39, 160, 16));
     QCOMPARE(f.ini().contains(u"ImageDir=ブルー\r\nImageTitle=b.bmp\r\n"_s), size.width() == 250);
+}
+
+void TestTicker::newItemsAcrossARestart() {
+    Fixture f;
+    writeFileBytes(f.dir.filePath(u"filter.txt"_s), "\"1\",\"太字\",\"<b>\",\"</b>\",\"\"\r\n");
+    f.dataFiles.loadDataFiles();
+    UrlRecorder browser;
+    QDesktopServices::setUrlHandler(u"http"_s, &browser, "open");
+    const auto unset = qScopeGuard([] { QDesktopServices::unsetUrlHandler(u"http"_s); });
+    f.pages[u"http://a.test/"_s] = "<b><a href=/1>遅れ 1</a></b>";
+    f.runCycle();
+    QVERIFY(f.notifier.notices.isEmpty()); // the first sight of a page brings nothing new
+
+    f.start();
+    f.pages[u"http://a.test/"_s] = "<b>平常</b><b><a href=/1>遅れ 1</a></b><b><a href=/2>遅れ 2</a></b>";
+    f.runCycle();
+    QStringList order;
+    for (const InfoItem& item : f.ticker->rotation().items())
+        order.append(item.text + (item.isNew ? u" *"_s : QString()));
+    QCOMPARE(order, (QStringList{u"平常 *"_s, u"遅れ 2 *"_s, u"遅れ 1"_s}));
+    QCOMPARE(f.notifier.notices, (QList<DesktopNotice>{{u"JR"_s, u"遅れ 2"_s, u"http://a.test/2"_s}}));
+
+    // The first new item is on show: Enter, a middle click and the menu entry open where it leads.
+    QTest::keyClick(f.ticker->window(), Qt::Key_Return);
+    QTest::mouseClick(f.ticker->window(), Qt::MiddleButton);
+    emit f.ticker->menu()->menu()->aboutToShow(); // enables the entry for the item on show
+    f.ticker->menu()->openItem()->trigger();
+    QCOMPARE(browser.opened, QStringList(3, u"http://a.test/"_s));
 }
 
 QTEST_MAIN(TestTicker)

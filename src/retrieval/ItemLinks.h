@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <QStringView>
+#include <QUrl>
+
+// Where an item leads: links found in page text (normalised, so references are decoded and line
+// breaks gone) and resolved to an address a browser may be given.
+namespace ItemLinks {
+
+// The href of the first <a> tag in text, as written; "" when there is none. Tag and attribute names
+// are matched without case; the value may be in double or single quotes or bare.
+QString firstAnchorHref(QStringView text);
+// The href of every <a> tag, in page order.
+QStringList anchorHrefs(QStringView text);
+// The address the page's links are relative to: its <base href> resolved against where the page came
+// from, else where it came from.
+QUrl pageBase(const QString& pageUrl, QStringView pageText);
+// link resolved against base; "" unless the result is an http or https address with a host.
+QString resolved(const QString& link, const QUrl& base);
+
+} // namespace ItemLinks
