@@ -1,5 +1,6 @@
 #include "retrieval/ItemLinks.h"
 
+#include <QStringMatcher>
 #include <optional>
 
 using namespace Qt::StringLiterals;
@@ -13,8 +14,9 @@ bool isSpace(QChar c) {
 // Where the next tag named name starts at or after from (its "<"), or -1.
 qsizetype findTag(QStringView text, QStringView name, qsizetype from) {
     const QString open = u'<' + name.toString();
-    for (qsizetype at = text.indexOf(open, from, Qt::CaseInsensitive); at >= 0;
-         at = text.indexOf(open, at + 1, Qt::CaseInsensitive)) {
+    // Pages are long: a matcher skips ahead where a plain case-insensitive search looks at each character.
+    const QStringMatcher matcher(open, Qt::CaseInsensitive);
+    for (qsizetype at = matcher.indexIn(text, from); at >= 0; at = matcher.indexIn(text, at + 1)) {
         const qsizetype after = at + open.size();
         if (after < text.size() && (isSpace(text[after]) || text[after] == u'/'))
             return at;

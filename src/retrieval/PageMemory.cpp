@@ -68,10 +68,8 @@ void PageMemory::remember(const QString& key, const PageValidators& validators, 
     RememberedPage kept{validators, items.first(std::min(items.size(), MaxItems))};
     if (items.size() > MaxItems)
         kept.validators = {};
-    for (InfoItem& item : kept.items) {
-        item.page = 0;
+    for (InfoItem& item : kept.items)
         item.isNew = false;
-    }
     m_pages.insert(key, std::move(kept));
     m_changed = true;
 }

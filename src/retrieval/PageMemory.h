@@ -13,7 +13,7 @@
 // when the server says it has not changed, and the validators to ask it with.
 struct RememberedPage {
     PageValidators validators;
-    InfoItems items; // with page number 0; the cycle gives them the page's number when it reuses them
+    InfoItems items; // read from the file with page number 0; the cycle numbers them when it reuses them
 };
 
 // Identifies a page together with everything that decides its items: address, user name, rules and

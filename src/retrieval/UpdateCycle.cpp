@@ -182,8 +182,11 @@ void UpdateCycle::rememberOrRecall(PageOutcome& outcome) {
     if (outcome.notModified) {
         if (const RememberedPage* remembered = m_memory->find(key)) {
             outcome.items = remembered->items;
-            for (InfoItem& item : outcome.items)
-                item.page = outcome.page;
+            // Shared with the memory until a page number has to change.
+            if (!outcome.items.isEmpty() && outcome.items.first().page != outcome.page) {
+                for (InfoItem& item : outcome.items)
+                    item.page = outcome.page;
+            }
         }
     } else if (outcome.textLength > 0) {
         m_memory->remember(key, outcome.validators, outcome.items);

@@ -318,9 +318,9 @@ bool TestHttpServer::State::pause(std::chrono::milliseconds duration) const {
     while (std::chrono::steady_clock::now() < end) {
         if (stopping)
             return false;
-        std::this_thread::sleep_for(qMin(
-            std::chrono::duration_cast<std::chrono::milliseconds>(end - std::chrono::steady_clock::now()),
-            std::chrono::milliseconds(kPollMilliseconds)));
+        // Whole: cut to milliseconds, the last fraction would be slept as nothing, over and over.
+        std::this_thread::sleep_for(std::min<std::chrono::steady_clock::duration>(
+            end - std::chrono::steady_clock::now(), std::chrono::milliseconds(kPollMilliseconds)));
     }
     return !stopping;
 }
