@@ -37,6 +37,10 @@ QString notUpdated() {
     return u"未更新"_s;
 }
 
+QString noEnabledPage() {
+    return u"取得するページがありません。右クリックして「更新の設定」からページを追加してください。"_s;
+}
+
 QString showNewsCaption(int count) {
     return u"情報を表示(全"_s + QString::number(count) + u"件)"_s;
 }

@@ -17,6 +17,7 @@ QString trayTip(const QString& status);
 QString updatingTip(); // the tray tip while an update runs
 
 QString notDownloaded();                 // menu caption before the first update
+QString noEnabledPage();                 // the line an update shows when no page is enabled
 QString notUpdated();                    // status of stale items
 QString showNewsCaption(int count);      // "情報を表示(全" N "件)"
 QString updatingUrl(const QString& url); // tooltip and taskbar caption while a page downloads

@@ -6,6 +6,7 @@
 #include <QDateTime>
 #include <QMap>
 #include <QString>
+#include <algorithm>
 #include <optional>
 
 // What one update cycle leaves behind for the display.
@@ -18,4 +19,10 @@ struct CycleResult {
     std::optional<QDateTime> infoExpires; // only when the cycle ran through all pages
     QString errorLog;
     QMap<int, PageStatus> pageStatuses; // by page number, for every enabled page the cycle handled
+
+    int failedPages() const {
+        return int(std::count_if(pageStatuses.cbegin(), pageStatuses.cend(), [](const PageStatus& page) {
+            return page.kind == PageStatus::Kind::Error;
+        }));
+    }
 };

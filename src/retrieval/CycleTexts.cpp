@@ -17,9 +17,23 @@ QString cannotConnectError() {
            u"インターネットの設定が正しいか確認してください。"_s + BlockEnd;
 }
 
-QString cannotOpenError(const QString& url) {
-    return u"'"_s + url + u"' が開けません。ダウンロードを中止しました。"_s + CrLf +
-           u"ダウンロードの設定が正しいか確認してください。"_s + BlockEnd;
+// The line that says why, when there is something to say.
+QString causeLine(const QString& cause) {
+    return cause.isEmpty() ? QString() : CrLf + u"原因: "_s + cause;
+}
+
+QString cannotOpenError(const PageError& error) {
+    return u"'"_s + error.url + u"' が開けません。ダウンロードを中止しました。"_s + CrLf +
+           u"ダウンロードの設定が正しいか確認してください。"_s + causeLine(CycleTexts::cause(error)) +
+           BlockEnd;
+}
+
+QString emptyPageError(const QString& url, const QString& cause) {
+    return u"エラー : "_s + CrLf + url + NotDownloaded + causeLine(cause) + BlockEnd;
+}
+
+QString wholeSeconds(std::chrono::milliseconds duration) {
+    return QString::number(std::chrono::ceil<std::chrono::seconds>(duration).count());
 }
 
 // A page not found, and a server too busy still when asked again, are told; other statuses are not
@@ -92,7 +106,7 @@ QString errorBlock(const PageError& error, bool hideErrorDialog) {
     };
     switch (error.kind) {
     case PageError::Kind::EmptyPage:
-        return u"エラー : "_s + CrLf + error.url + NotDownloaded + BlockEnd;
+        return emptyPageError(error.url, cause(error));
     case PageError::Kind::BrokenPassword:
         return brokenPasswordError(error.url);
     case PageError::Kind::Download:
@@ -110,7 +124,7 @@ QString errorBlock(const PageError& error, bool hideErrorDialog) {
     case FetchFailure::CannotConnect:
         return unlessHidden(cannotConnectError());
     case FetchFailure::CannotOpen:
-        return unlessHidden(cannotOpenError(error.url));
+        return unlessHidden(cannotOpenError(error));
     case FetchFailure::HttpStatus:
         return unlessHidden(statusError(error.httpStatus, error.url));
     case FetchFailure::TooLarge:
@@ -123,11 +137,68 @@ QString errorBlock(const PageError& error, bool hideErrorDialog) {
     return {};
 }
 
+// A failed download leaves an empty page behind: it is told once, by the failure's own block, or
+// where that block is not shown, by the empty page's with the failure's cause.
 QString errorBlocks(const QList<PageError>& errors, bool hideErrorDialog) {
     QString blocks;
-    for (const PageError& error : errors)
-        blocks += errorBlock(error, hideErrorDialog);
+    const PageError* failure = nullptr;
+    bool failureTold = false;
+    for (const PageError& error : errors) {
+        if (error.kind == PageError::Kind::EmptyPage) {
+            if (!failureTold)
+                blocks += emptyPageError(error.url, cause(failure ? *failure : error));
+            continue;
+        }
+        const QString block = errorBlock(error, hideErrorDialog);
+        if (error.kind == PageError::Kind::Download) {
+            failure = &error;
+            failureTold = !block.isEmpty();
+        }
+        blocks += block;
+    }
     return blocks;
+}
+
+QString cause(const PageError& error) {
+    if (error.kind == PageError::Kind::EmptyPage)
+        return u"受け取ったページが空でした"_s;
+    if (error.kind != PageError::Kind::Download)
+        return {};
+    if (error.failure == FetchFailure::HttpStatus)
+        return u"HTTP "_s + QString::number(error.httpStatus) + u' ' + httpStatusText(error.httpStatus);
+    if (error.failure != FetchFailure::CannotOpen)
+        return {};
+    switch (error.cause) {
+    case OpenCause::Refused:
+        return u"接続を拒否されました"_s;
+    case OpenCause::HostNotFound:
+        return u"ホストが見つかりません"_s;
+    case OpenCause::Certificate:
+        return u"証明書を確認できません"_s;
+    case OpenCause::TlsHandshake:
+        return u"安全な接続 (TLS) を確立できません"_s;
+    case OpenCause::NoConnectAnswer:
+        return u"応答がありません ("_s + wholeSeconds(error.limits.connectTimeout) + u" 秒)"_s;
+    case OpenCause::NoAnswer:
+        return u"応答がありません ("_s + wholeSeconds(error.limits.receiveTimeout) + u" 秒)"_s;
+    case OpenCause::TooManyRedirects:
+        return u"リダイレクトが多すぎます"_s;
+    case OpenCause::BadAddress:
+        return u"アドレスが正しくありません"_s;
+    case OpenCause::ConnectionLost:
+        return u"接続が途中で切れました"_s;
+    case OpenCause::Unknown:
+        break;
+    }
+    return {};
+}
+
+QString errorDetail(const PageError& error) {
+    const QString line = errorLine(error);
+    const QString why = cause(error);
+    if (why.isEmpty() || error.failure == FetchFailure::HttpStatus)
+        return line;
+    return line + u"\n原因: "_s + why;
 }
 
 QString errorLine(const PageError& error) {
@@ -191,6 +262,17 @@ QString cancelled() {
 
 QString completed() {
     return u"ダウンロードは完了しました。"_s;
+}
+
+QString finalProgress(int pages, int failedPages) {
+    const QString done = progress(pages, pages);
+    return failedPages == 0 ? done : done + u" (エラー "_s + QString::number(failedPages) + u" 件)"_s;
+}
+
+QString withFailedPages(const QString& status, int failedPages) {
+    if (failedPages == 0)
+        return status;
+    return status + u"。"_s + QString::number(failedPages) + u" ページでエラー"_s;
 }
 
 QString offline() {

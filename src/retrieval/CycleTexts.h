@@ -21,14 +21,23 @@ QString errorBlocks(const QList<PageError>& errors, bool hideErrorDialog);
 // joined to the line after it), and for an HTTP status without a block "エラー :500 " and its
 // reason. Never hidden.
 QString errorLine(const PageError& error);
+// Why the page could not be read, in plain words ("接続を拒否されました", "HTTP 500 Internal Server
+// Error", ...), or "" when the error's own lines say all there is.
+QString cause(const PageError& error);
+// The status line with the cause below it, for tooltips: what errorLine says and why.
+QString errorDetail(const PageError& error);
 // Reason text of an HTTP status for error blocks; "(不明なエラー)" for unlisted codes.
 QString httpStatusText(int status);
 
-QString noInformation();                          // "情報はありません"
-QString nothingExtracted();                       // "抽出された情報はありません"
-QString itemCount(int count);                     // N + "件の情報があります"
-QString cancelled();                              // "ダウンロードを中止しました。"
-QString completed();                              // "ダウンロードは完了しました。"
+QString noInformation();                           // "情報はありません"
+QString nothingExtracted();                        // "抽出された情報はありません"
+QString itemCount(int count);                      // N + "件の情報があります"
+QString cancelled();                               // "ダウンロードを中止しました。"
+QString completed();                               // "ダウンロードは完了しました。"
+QString finalProgress(int pages, int failedPages); // "2 / 2", then " (エラー 1 件)" when pages failed
+QString withFailedPages(const QString& status, int failedPages); // status + "。1 ページでエラー"
+QString finalProgress(int pages, int failedPages); // "2 / 2", then " (エラー 1 件)" when pages failed
+QString withFailedPages(const QString& status, int failedPages); // status + "。1 ページでエラー"
 QString offline();                                // the message box text when there is no connection
 QString updating(const QString& name);            // "'" name "' を更新中"
 QString progress(int page, int pages);            // "k / n"

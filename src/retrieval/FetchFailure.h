@@ -14,3 +14,17 @@ enum class FetchFailure {
     TooLarge,                // the body went beyond the size cap
     Stopped,                 // the stop signal ended the download
 };
+
+// Why an address could not be opened (FetchFailure::CannotOpen), as far as the transfer tells.
+enum class OpenCause {
+    Unknown,
+    Refused,          // nobody listens at the address's port
+    HostNotFound,     // the name does not resolve
+    Certificate,      // the server's certificate could not be verified
+    TlsHandshake,     // no secure connection could be agreed
+    NoConnectAnswer,  // no connection within the connect time-out
+    NoAnswer,         // connected, then nothing within the receive time-out
+    TooManyRedirects, // redirected in circles
+    BadAddress,       // not an http or https address libcurl can use
+    ConnectionLost,   // the server closed or reset the connection mid-answer
+};

@@ -10,5 +10,6 @@ std::optional<PageError> downloadFailure(const FetchResult& result, const FetchR
                      result.httpStatus,
                      request.url,
                      userNameGiven,
-                     request.limits};
+                     request.limits,
+                     result.cause};
 }

@@ -21,6 +21,7 @@ struct PageError {
     QString url;                               // the page's address
     bool userNameGiven = false;                // for a 401 the page's user name, for a 407 the proxy's
     FetchLimits limits;                        // the limits a download was cut by
+    OpenCause cause = OpenCause::Unknown;      // why the address could not be opened
 
     // An error of a kind that needs nothing but the address.
     static PageError about(Kind kind, QString url) {

@@ -60,6 +60,38 @@ size_t writeBody(char* data, size_t size, size_t count, void* userData) {
     return bytes;
 }
 
+OpenCause openCause(CURLcode code, bool connected) {
+    switch (code) {
+    case CURLE_COULDNT_CONNECT:
+        return OpenCause::Refused;
+    case CURLE_COULDNT_RESOLVE_HOST:
+    case CURLE_COULDNT_RESOLVE_PROXY:
+        return OpenCause::HostNotFound;
+    case CURLE_SSL_CONNECT_ERROR:
+        return OpenCause::TlsHandshake;
+    case CURLE_PEER_FAILED_VERIFICATION:
+    case CURLE_SSL_CERTPROBLEM:
+    case CURLE_SSL_CACERT_BADFILE:
+    case CURLE_SSL_PINNEDPUBKEYNOTMATCH:
+    case CURLE_SSL_INVALIDCERTSTATUS:
+        return OpenCause::Certificate;
+    case CURLE_OPERATION_TIMEDOUT:
+        return connected ? OpenCause::NoAnswer : OpenCause::NoConnectAnswer;
+    case CURLE_TOO_MANY_REDIRECTS:
+        return OpenCause::TooManyRedirects;
+    case CURLE_URL_MALFORMAT:
+    case CURLE_UNSUPPORTED_PROTOCOL:
+        return OpenCause::BadAddress;
+    case CURLE_RECV_ERROR:
+    case CURLE_SEND_ERROR:
+    case CURLE_GOT_NOTHING:
+    case CURLE_PARTIAL_FILE:
+        return OpenCause::ConnectionLost;
+    default:
+        return OpenCause::Unknown;
+    }
+}
+
 // One call of fetchPage: the handle, the attempt counter and the result being built.
 class PageDownload {
 public:
@@ -154,6 +186,9 @@ std::optional<FetchFailure> PageDownload::perform() {
     if (*code == CURLE_WRITE_ERROR && m_sink.tooLarge)
         return FetchFailure::TooLarge;
     // Name resolution, connection, TLS, time-out, broken connection, redirect loop, bad URL.
+    curl_off_t connected = 0;
+    curl_easy_getinfo(m_curl.handle(), CURLINFO_CONNECT_TIME_T, &connected);
+    m_result.cause = openCause(*code, connected > 0);
     return FetchFailure::CannotOpen;
 }
 

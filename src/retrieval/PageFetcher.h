@@ -56,8 +56,9 @@ struct FetchResult {
     FetchFailure failure = FetchFailure::None;
     int httpStatus = 0; // status of the last answer (407 for a refused proxy tunnel); 0 when none came
     QString finalUrl{}; // the address the page came from after redirects
-    PageValidators validators{}; // of the page that came
-    bool notModified = false;    // 304 to a request with validators: the page is as it was, no body
+    PageValidators validators{};          // of the page that came
+    bool notModified = false;             // 304 to a request with validators: the page is as it was, no body
+    OpenCause cause = OpenCause::Unknown; // why, with CannotOpen
 
     bool stopped() const { return failure == FetchFailure::Stopped; }
 };

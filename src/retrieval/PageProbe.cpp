@@ -2,7 +2,7 @@
 
 #include "base/StopSignal.h"
 #include "retrieval/CycleTexts.h"
-#include "retrieval/PageDecoder.h"
+#include "retrieval/PageContent.h"
 #include "retrieval/PageText.h"
 
 #include <QMutex>
@@ -18,10 +18,15 @@ ProbedPage probePage(const PageRequest& page, const Fetcher& fetcher, const Stop
         errors.append(*page.passwordError);
     if (const std::optional<PageError> failure = downloadFailure(fetched, page.request))
         errors.append(*failure);
-    if (!fetched.body.isEmpty()) {
-        const EncodingChoice encoding = choosePageEncoding(fetched.body, fetched.contentType);
-        probed.charset = CycleTexts::encodingUsed(encoding);
-        probed.text = normaliseText(decodePageBytesAs(fetched.body, encoding.encoding).value_or(QString()));
+    PageContent content = readPageContent(fetched.body, fetched.contentType, shouldStop);
+    if (content.encoding)
+        probed.charset = CycleTexts::encodingUsed(*content.encoding);
+    probed.text = std::move(content.text);
+    if (content.feed) {
+        probed.feedTitles =
+            std::count_if(content.feed->cbegin(), content.feed->cend(),
+                          [](const FeedEntry& entry) { return !normaliseText(entry.title).isEmpty(); });
+        probed.feedMarkup = std::move(content.feedMarkup);
     }
     if (probed.text.isEmpty())
         errors.append(PageError::about(PageError::Kind::EmptyPage, page.request.url));

@@ -15,6 +15,10 @@ struct ProbedPage {
     QString text;    // the normalised text; empty when nothing usable arrived
     QString charset; // the encoding the page was read in and where it came from; empty when no body arrived
     QString error;   // the error blocks the update would log for the page, never hidden
+    // A feed: how many entries have a title, and the markup a rule must find something in to take
+    // the feed over (see extractPageItems).
+    std::optional<qsizetype> feedTitles;
+    QString feedMarkup;
 };
 
 // Fetches with the page's request, then decodes and normalises the body. Blocking; meant for a

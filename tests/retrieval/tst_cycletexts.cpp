@@ -12,10 +12,11 @@ namespace {
 
 const QString Url = u"http://example.jp/info"_s;
 
-PageError download(FetchFailure failure, int status) {
+PageError download(FetchFailure failure, int status, OpenCause cause = OpenCause::Unknown) {
     PageError error = PageError::about(PageError::Kind::Download, Url);
     error.failure = failure;
     error.httpStatus = status;
+    error.cause = cause;
     return error;
 }
 
@@ -28,6 +29,7 @@ private slots:
     void downloadError();
     void errorLine_data();
     void errorLine();
+    void failureToldOnceWithItsCause();
     void httpStatusText_data();
     void httpStatusText();
 };
@@ -146,6 +148,22 @@ void TestCycleTexts::errorLine() {
     QFETCH(PageError, error);
     QFETCH(QString, line);
     QCOMPARE(CycleTexts::errorLine(error), line);
+}
+
+// A failure is told once, with its cause: by its own block, or where that is hidden, by the empty page's.
+void TestCycleTexts::failureToldOnceWithItsCause() {
+    const PageError refused = download(FetchFailure::CannotOpen, 0, OpenCause::Refused);
+    const PageError empty = PageError::about(PageError::Kind::EmptyPage, Url);
+    const QString opening = u"'http://example.jp/info' が開けません。ダウンロードを中止しました。"_s;
+    QCOMPARE(
+        CycleTexts::errorBlocks({refused, empty}, false),
+        opening +
+            u"\r\nダウンロードの設定が正しいか確認してください。\r\n原因: 接続を拒否されました\r\n\r\n"_s);
+    QCOMPARE(
+        CycleTexts::errorBlocks({download(FetchFailure::CannotOpen, 0, OpenCause::NoAnswer), empty}, true),
+        u"エラー : \r\nhttp://example.jp/info が正常にダウンロードできませんでした。\r\n原因: 応答がありません (15 秒)\r\n\r\n"_s);
+    QCOMPARE(CycleTexts::errorDetail(refused), opening + u"\n原因: 接続を拒否されました"_s);
+    QCOMPARE(CycleTexts::finalProgress(2, 1), u"2 / 2 (エラー 1 件)"_s);
 }
 
 void TestCycleTexts::httpStatusText_data() {

@@ -224,17 +224,22 @@ void TestPageFetcher::resetMidBody() {
 
 void TestPageFetcher::cannotOpen_data() {
     QTest::addColumn<QString>("url");
-    QTest::newRow("connection refused") << u"http://127.0.0.1:%1/page"_s.arg(TestHttpServer::unusedPort());
-    QTest::newRow("unsupported scheme") << u"file:///etc/hostname"_s;
-    QTest::newRow("malformed address") << u"http://[::1/"_s;
+    QTest::addColumn<OpenCause>("cause");
+    QTest::newRow("connection refused")
+        << u"http://127.0.0.1:%1/page"_s.arg(TestHttpServer::unusedPort()) << OpenCause::Refused;
+    QTest::newRow("unknown host") << u"http://no-such-host.invalid/"_s << OpenCause::HostNotFound;
+    QTest::newRow("unsupported scheme") << u"file:///etc/hostname"_s << OpenCause::BadAddress;
+    QTest::newRow("malformed address") << u"http://[::1/"_s << OpenCause::BadAddress;
 }
 
 void TestPageFetcher::cannotOpen() {
     QFETCH(QString, url);
+    QFETCH(OpenCause, cause);
     const FetchResult result = fetchPage(requestFor(url));
     QVERIFY(result.body.isEmpty());
     QCOMPARE(result.failure, FetchFailure::CannotOpen);
     QCOMPARE(result.httpStatus, 0);
+    QCOMPARE(result.cause, cause);
 }
 
 void TestPageFetcher::silenceEndsDownload() {
@@ -247,6 +252,7 @@ void TestPageFetcher::silenceEndsDownload() {
     const FetchResult result = fetchPage(request);
     QVERIFY(result.body.isEmpty());
     QCOMPARE(result.failure, FetchFailure::CannotOpen);
+    QCOMPARE(result.cause, OpenCause::NoAnswer);
 }
 
 // The speed and time limits (a 1 s window at 1000 bytes a second, 3 s in all) and a busy server
@@ -466,6 +472,7 @@ void TestPageFetcher::redirectLoopCannotOpen() {
     const FetchResult result = fetchPage(requestFor(server.url(u"/a"_s)));
     QVERIFY(result.body.isEmpty());
     QCOMPARE(result.failure, FetchFailure::CannotOpen);
+    QCOMPARE(result.cause, OpenCause::TooManyRedirects);
     QCOMPARE(server.requestCount(), 11); // the first request and ten redirections
 }
 

@@ -72,10 +72,6 @@ QMap<int, QString> statusLines(const CycleResult& result) {
     return lines;
 }
 
-PageError emptyPage(const QString& url) {
-    return PageError::about(PageError::Kind::EmptyPage, url);
-}
-
 DataSet tables(int pageCount, const QList<int>& disabled = {}) {
     DataSet tables;
     for (int i = 1; i <= pageCount; ++i) {
@@ -159,11 +155,10 @@ void TestUpdateCycle::failingPageIsReportedAndOthersPublished() {
     QCOMPARE(int(result.outcome), int(CycleResult::Outcome::Completed));
     const FetchRequest request = f.web.requestFor(pageUrl(1));
     QCOMPARE(request.url, pageUrl(1));
-    // The fetcher's block first, then the cycle's own line for the page that did not arrive.
+    // The fetcher's block alone: the page that did not arrive is the same failure.
     QCOMPARE(result.errorLog,
-             CycleTexts::errorBlocks({*downloadFailure({{}, {}, notFound.failure, notFound.status}, request),
-                                      emptyPage(pageUrl(1))},
-                                     false));
+             CycleTexts::errorBlock(*downloadFailure({{}, {}, notFound.failure, notFound.status}, request),
+                                    false));
     QCOMPARE(result.items, (InfoItems{{u"運転見合わせ"_s, 2, 1}, {u"遅延"_s, 2, 1}}));
     QCOMPARE(result.status, u"2件の情報があります"_s);
     QCOMPARE(result.infoExpires, f.clock.now().addSecs(15 * 60));
@@ -194,9 +189,11 @@ void TestUpdateCycle::hideErrorDialogLeavesOutSomeBlocks() {
     const QString block =
         CycleTexts::errorBlock(*downloadFailure(fetched, f.web.requestFor(pageUrl(1))), false);
     QVERIFY(!block.isEmpty());
-    // The cycle's own line for the page that did not arrive is never left out.
-    QCOMPARE(result.errorLog,
-             (told ? block : QString()) + CycleTexts::errorBlock(emptyPage(pageUrl(1)), false));
+    // Told once: by the failure's own block or, where that is left out, by the line for the page that
+    // did not arrive, with the failure's cause.
+    const QString untold = u"エラー : \r\n"_s + pageUrl(1) +
+                           u" が正常にダウンロードできませんでした。\r\n原因: HTTP 404 Not Found\r\n\r\n"_s;
+    QCOMPARE(result.errorLog, told ? block : untold);
 }
 
 void TestUpdateCycle::resultsComeInPageOrder() {

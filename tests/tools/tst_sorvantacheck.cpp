@@ -188,9 +188,8 @@ void TestSorvantaCheck::printsItemsInPageOrderAndErrorsOnStderr() {
                       u"4\t1\t強風で徐行運転&遅延\n"
                       u"4\t2\t阪神線\n"
                       u"5\t2\t人身事故運休\n"_s);
-    QCOMPARE(run.err, u"エラー :404 Not Found\n'"_s + missing +
-                          u"' が正常にダウンロードできませんでした。\n\n"_s + u"エラー : \n"_s + missing +
-                          u" が正常にダウンロードできませんでした。\n\n"_s);
+    QCOMPARE(run.err,
+             u"エラー :404 Not Found\n'"_s + missing + u"' が正常にダウンロードできませんでした。\n\n"_s);
     QVERIFY(!requestedPaths(server).contains(u"/disabled"_s));
     QCOMPARE(server.requestCount(), 4);
     QVERIFY(!QFileInfo::exists(folder.configHome() + u"/kwSorvanta"_s));

@@ -185,14 +185,21 @@ bool MainWindow::handleMouse(QObject* watched, QEvent* event) {
     switch (event->type()) {
     case QEvent::MouseButtonPress:
         m_dragging = false;
+        m_grabOffset = static_cast<QMouseEvent*>(event)->globalPosition().toPoint() - pos();
         return false;
-    case QEvent::MouseMove:
-        if ((static_cast<QMouseEvent*>(event)->buttons() & Qt::LeftButton) && windowHandle()) {
-            m_dragging = true;
-            windowHandle()->startSystemMove();
-            return true;
-        }
-        return false;
+    case QEvent::MouseMove: {
+        const auto* mouse = static_cast<QMouseEvent*>(event);
+        if (!(mouse->buttons() & Qt::LeftButton) || !windowHandle())
+            return false;
+        // The window manager moves the window; without one, the move is refused and we follow the
+        // mouse ourselves.
+        if (!m_dragging)
+            m_movingOurselves = !windowHandle()->startSystemMove();
+        m_dragging = true;
+        if (m_movingOurselves)
+            move(mouse->globalPosition().toPoint() - m_grabOffset);
+        return true;
+    }
     case QEvent::MouseButtonRelease: {
         const auto* mouse = static_cast<QMouseEvent*>(event);
         if (mouse->button() == Qt::RightButton) {

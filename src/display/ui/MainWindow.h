@@ -71,6 +71,8 @@ private:
     int m_zoom = 1;
     bool m_lampLit = false;
     bool m_dragging = false;
+    bool m_movingOurselves = false; // the window system refused to move the window
+    QPoint m_grabOffset;            // where the left button went down, from the window's corner
     bool m_handlingWheel = false;
     bool m_painted = false;
 };

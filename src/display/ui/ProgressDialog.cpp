@@ -92,6 +92,10 @@ void ProgressDialog::setStatus(const QString& text) {
     m_status->setText(text);
 }
 
+void ProgressDialog::setProgressText(const QString& text) {
+    m_progress->setText(text);
+}
+
 void ProgressDialog::setPage(int position, int pageCount, const QString& name) {
     m_status->setText(CycleTexts::updating(name));
     m_progress->setText(CycleTexts::progress(position, pageCount));

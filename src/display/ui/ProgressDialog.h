@@ -17,6 +17,7 @@ public:
     // A fresh dialog for a new cycle: empty log, normal size, cancel enabled.
     void reset(int pageCount);
     void setStatus(const QString& text);
+    void setProgressText(const QString& text); // "k / n" and what follows
     void setPage(int position, int pageCount, const QString& name);
     void setDownloadTotal(qint64 characters);
     void setHandled(int handledCount);

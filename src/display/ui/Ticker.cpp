@@ -89,7 +89,8 @@ void Ticker::showWindow(bool restorePosition) {
     m_window->setWindowFlag(Qt::Tool, !m_settings.ShowInTaskbar);
     if (restorePosition && m_settings.FixWindowPosition) {
         const QRect screen = QGuiApplication::primaryScreen()->geometry();
-        m_window->move(int(screen.width() * m_settings.XPosR), int(screen.height() * m_settings.YPosR));
+        // Rounded: the saved fraction may fall a hair short of the pixel it came from.
+        m_window->move(qRound(screen.width() * m_settings.XPosR), qRound(screen.height() * m_settings.YPosR));
     }
     clockTick();
     m_window->show();
@@ -183,8 +184,23 @@ void Ticker::httpTick() {
         return;
     if (m_settings.PlaySound1)
         m_services.sound.playSoundFile(m_settings.SoundFile1);
-    if (m_cycle.start(m_services.dataFiles.tables(), m_settings) && m_downloadCancelled)
-        m_cycle.cancel();
+    if (m_cycle.start(m_services.dataFiles.tables(), m_settings)) {
+        if (m_downloadCancelled)
+            m_cycle.cancel();
+    } else if (!m_cycle.isRunning()) {
+        showNoPageGuidance();
+    }
+}
+
+void Ticker::showNoPageGuidance() {
+    CycleResult guidance;
+    guidance.status = DisplayTexts::noEnabledPage();
+    guidance.items.append({guidance.status, 0, 0});
+    guidance.infoExpires = m_services.clock.now().addSecs(qint64(m_settings.DefaultExpiresMinute) * 60);
+    carryOut(m_rotation.applyCycleResult(guidance, true));
+    m_window->setStatusCaption(guidance.status);
+    m_tray->show(TrayNotices::status(guidance.status));
+    m_menu->setShowNews(guidance.status, true);
 }
 
 void Ticker::clockTick() {

@@ -132,6 +132,8 @@ private:
     void onCycleFinished(const CycleResult& result);
     void publish(const CycleResult& result);
     void announceNews(const CycleResult& result);
+    // An update found no page to fetch: the sign says so and where to add one.
+    void showNoPageGuidance();
     void switchTaskbarEntry();
     void escape();
     // The exit the menu, a double-click or the window's close asked for, after delay ms.

@@ -59,6 +59,8 @@ void UpdateCycleView::showEnded(const CycleResult& result) {
     case CycleResult::Outcome::Completed:
         m_parts.progress.disableCancel();
         m_parts.progress.setStatus(CycleTexts::completed());
+        m_parts.progress.setProgressText(
+            CycleTexts::finalProgress(int(result.pageStatuses.size()), result.failedPages()));
         if (result.errorLog.isEmpty())
             m_parts.progress.hide();
         break;
@@ -75,6 +77,6 @@ void UpdateCycleView::showEnded(const CycleResult& result) {
 void UpdateCycleView::showFound(const CycleResult& result, int itemCount) {
     if (const auto notice = TrayNotices::cycleEnd(result, m_settings.DefaultMSG))
         m_parts.tray.show(*notice);
-    m_parts.window.setStatusCaption(result.status);
+    m_parts.window.setStatusCaption(CycleTexts::withFailedPages(result.status, result.failedPages()));
     m_parts.menu.setShowNews(DisplayTexts::showNewsCaption(itemCount), true);
 }

@@ -92,13 +92,15 @@ void KeywordListDialog::updateButtons() {
     m_down->setEnabled(buttons.down);
 }
 
-// Taken as typed: neither trimmed nor checked for a keyword already listed.
+// Taken as typed, not trimmed; a keyword already listed is selected instead of added twice.
 void KeywordListDialog::addKeyword() {
     if (m_input->text().isEmpty())
         return;
-    m_entries.append(m_input->text());
+    const qsizetype listed = m_entries.indexOf(m_input->text());
+    if (listed < 0)
+        m_entries.append(m_input->text());
     m_input->clear();
-    rebuild(selectedRow(m_list));
+    rebuild(listed < 0 ? selectedRow(m_list) : int(listed));
 }
 
 void KeywordListDialog::removeKeyword() {

@@ -36,7 +36,7 @@ QTreeWidgetItem* pageItem(const PageRecord& page, const std::optional<PageStatus
     if (status) {
         item->setText(StatusColumn, CycleTexts::pageStatusText(*status));
         if (status->kind == PageStatus::Kind::Error)
-            item->setToolTip(StatusColumn, CycleTexts::errorLine(status->error));
+            item->setToolTip(StatusColumn, CycleTexts::errorDetail(status->error));
     }
     return item;
 }
@@ -53,6 +53,7 @@ PageListDialog::PageListDialog(DataFiles& dataFiles, UserPrompter& prompter,
     setObjectName(u"frmURL"_s);
     setWindowTitle(u"更新の設定"_s);
     addControls();
+    // The first page is picked on opening: the row that looks selected is the one the buttons act on.
     rebuild(m_pages.count() > 0 ? 0 : -1);
     connectControls();
 }
@@ -103,12 +104,13 @@ void PageListDialog::connectControls() {
         m_pages.setEnabled(row, item->checkState(NameColumn) == Qt::Checked);
         synchronise();
     });
-    const auto picked = [this] {
-        m_pagePicked = true;
-        synchronise();
-    };
-    connect(m_list, &QTreeWidget::itemClicked, this, picked);
-    connect(m_list, &QTreeWidget::itemSelectionChanged, this, picked);
+    connect(m_list, &QTreeWidget::itemSelectionChanged, this, &PageListDialog::synchronise);
+    // The row the keyboard is on is the row picked: after a removal, tabbing into the list must not
+    // highlight a row that 編集 and 削除 know nothing of.
+    connect(m_list, &QTreeWidget::currentItemChanged, this, [](QTreeWidgetItem* current) {
+        if (current && !current->isSelected())
+            current->setSelected(true);
+    });
     connect(m_list, &QTreeWidget::itemDoubleClicked, this, &PageListDialog::editPage);
     connect(m_add, &QPushButton::clicked, this, &PageListDialog::addPage);
     connect(m_edit, &QPushButton::clicked, this, &PageListDialog::editPage);
@@ -135,8 +137,8 @@ void PageListDialog::rebuild(int selected) {
 
 void PageListDialog::synchronise() {
     const RowButtons buttons = buttonsFor(selectedRow(m_list), m_pages.count());
-    m_remove->setEnabled(m_pagePicked && buttons.selected);
-    m_edit->setEnabled(m_pagePicked && buttons.selected);
+    m_remove->setEnabled(buttons.selected);
+    m_edit->setEnabled(buttons.selected);
     m_up->setEnabled(buttons.up);
     m_down->setEnabled(buttons.down);
     m_allClear->setEnabled(m_pages.anyEnabled());
@@ -163,7 +165,6 @@ void PageListDialog::runEditor(const PageRecord* page, int row) {
         m_pages.replace(row, editor.page());
     else
         row = m_pages.append(editor.page());
-    m_pagePicked = true;
     rebuild(row);
 }
 
@@ -175,7 +176,6 @@ void PageListDialog::removePage() {
     if (!m_prompter.askYesNo(u"削除の確認"_s, question))
         return;
     m_pages.remove(row);
-    m_pagePicked = false;
     rebuild(-1);
 }
 

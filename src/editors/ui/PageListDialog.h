@@ -46,7 +46,6 @@ private:
     EditPages m_pages;
     bool m_saved = false;
     // Removing and editing wait for the user to pick a page, not the one selected on opening.
-    bool m_pagePicked = false;
     QTreeWidget* m_list = nullptr;
     QPushButton* m_add = nullptr;
     QPushButton* m_remove = nullptr;

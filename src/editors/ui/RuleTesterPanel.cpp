@@ -57,6 +57,11 @@ RuleTesterPanel::RuleTesterPanel(QList<PageRecord> pages, AppSettings settings, 
         m_chooser->addItem(page.Name.isEmpty() ? page.URL : page.Name);
         m_chooser->setItemData(m_chooser->count() - 1, page.URL, Qt::ToolTipRole);
     }
+    // The first page the update fetches, rather than one switched off.
+    const auto enabled =
+        std::find_if(m_pages.cbegin(), m_pages.cend(), [](const PageRecord& page) { return page.Enabled; });
+    if (enabled != m_pages.cend())
+        m_chooser->setCurrentIndex(int(enabled - m_pages.cbegin()));
     layOut();
     connect(m_fetch, &QPushButton::clicked, this, &RuleTesterPanel::fetchOrCancel);
     connect(m_probe, &PageProbe::finished, this, &RuleTesterPanel::takePage);
@@ -109,6 +114,8 @@ void RuleTesterPanel::forgetPage(const QString& status) {
     m_text.clear();
     m_pageSummary.clear();
     m_pageError.clear();
+    m_feedTitles.reset();
+    m_feedMarkup.clear();
     m_results->clear();
     m_status->setText(status);
     m_fetch->setText(u"取得"_s);
@@ -122,6 +129,8 @@ void RuleTesterPanel::takePage(const ProbedPage& page) {
         return;
     }
     m_text = page.text;
+    m_feedTitles = page.feedTitles;
+    m_feedMarkup = page.feedMarkup;
     m_pageSummary = u"文字コード: "_s + page.charset + u"　文字数: "_s + number(page.text.size());
     showFragments();
 }
@@ -148,6 +157,9 @@ void RuleTesterPanel::showFragments() {
         }
         status += u"　抽出: "_s + number(fragments.size() - excluded) + u"件　除外: "_s + number(excluded) +
                   u"件"_s;
+        // A rule takes a feed over only when it finds something in the feed's own markup.
+        if (m_feedTitles && testRule(m_feedMarkup, m_rule, extractionOptionsFor(m_settings)).isEmpty())
+            status += u"\nフィードの見出し "_s + number(*m_feedTitles) + u" 件を表示します"_s;
     }
     // What went wrong on the way without stopping the page (a password that could not be restored).
     if (!m_pageError.isEmpty())

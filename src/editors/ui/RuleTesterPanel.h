@@ -39,9 +39,11 @@ private:
     QList<PageRecord> m_pages; // those in the chooser, in its order
     AppSettings m_settings;
     RuleRecord m_rule;
-    QString m_text;        // the normalised text of the page fetched last
-    QString m_pageSummary; // its charset and size
-    QString m_pageError;   // what went wrong fetching it
+    QString m_text;                        // the normalised text of the page fetched last
+    QString m_pageSummary;                 // its charset and size
+    std::optional<qsizetype> m_feedTitles; // when the page is a feed
+    QString m_feedMarkup;
+    QString m_pageError; // what went wrong fetching it
     PageProbe* m_probe;
     QComboBox* m_chooser;
     QPushButton* m_fetch;

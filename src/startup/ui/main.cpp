@@ -1,5 +1,6 @@
 #include "base/StartupMode.h"
 #include "startup/DisplayPlatform.h"
+#include "startup/ui/DialogFont.h"
 #include "startup/ui/QtTexts.h"
 #include "startup/ui/TickerApp.h"
 #include "startup/ui/XServerProbe.h"
@@ -28,6 +29,7 @@ int main(int argc, char* argv[]) {
     QApplication::setApplicationName(QStringLiteral("Sorvanta"));
     QApplication::setQuitOnLastWindowClosed(false);
     installJapaneseQtTexts(application);
+    useDesktopFontForDialogs();
 
     TickerApp ticker(argumentText(QApplication::arguments()));
     ticker.main();

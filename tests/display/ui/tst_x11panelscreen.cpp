@@ -1,5 +1,6 @@
 // The message panel's own X window shows what the plain path paints: the panel's image, dot for dot,
 // after every scroll step. Runs on an Xvfb server of its own and skips where Xvfb is not installed.
+#include "display/ui/MainWindow.h"
 #include "display/ui/MessagePanel.h"
 #include "display/ui/MessageScroller.h"
 #include "display/ui/X11PanelScreen.h"
@@ -103,6 +104,7 @@ private slots:
     void screenShowsEveryStep();
     void exposedScreenIsRedrawn();
     void wholeDotsOnlyOnTheScreen();
+    void signDraggedWithoutAWindowManager();
 };
 
 void TestX11PanelScreen::init() {
@@ -222,6 +224,19 @@ std::optional<qint64> startOwnXServer() {
 }
 
 } // namespace
+
+// Our X server has no window manager to move the window: the sign follows the mouse itself.
+void TestX11PanelScreen::signDraggedWithoutAWindowManager() {
+    MainWindow window(QPoint(0, 16));
+    window.move(100, 100);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    const QPoint before = window.pos();
+    QTest::mousePress(&window, Qt::LeftButton, {}, QPoint(10, 10));
+    QTest::mouseMove(&window, QPoint(60, 40));
+    QTest::mouseRelease(&window, Qt::LeftButton, {}, QPoint(60, 40));
+    QTRY_COMPARE(window.pos(), before + QPoint(50, 30));
+}
 
 int main(int argc, char* argv[]) {
     const std::optional<qint64> server = startOwnXServer();

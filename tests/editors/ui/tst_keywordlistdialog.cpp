@@ -42,6 +42,10 @@ void TestKeywordListDialog::addMoveAndRemove() {
     QCOMPARE(f.input->text(), QString());
     QTest::keyClick(f.input, Qt::Key_Return); // nothing typed: nothing added
     QCOMPARE(f.list->count(), 2);
+    f.input->insert(u"遅れ"_s); // already listed: selected, not added again
+    QTest::keyClick(f.input, Qt::Key_Return);
+    QCOMPARE(texts(f.list), (QStringList{u"遅れ"_s, u" 運休"_s}));
+    QCOMPARE(f.list->currentRow(), 0);
     f.list->setCurrentRow(0);
     QCOMPARE(f.enabled(), (QStringList{u"cmdRemove"_s, u"cmdDown"_s}));
     find(&f.dialog, "cmdDown")->click();

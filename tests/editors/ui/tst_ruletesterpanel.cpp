@@ -15,6 +15,7 @@ class TestRuleTesterPanel : public QObject {
 private slots:
     void ruleRunsAgainOnTheFetchedText_data();
     void ruleRunsAgainOnTheFetchedText();
+    void opensOnTheFirstEnabledPageAndTellsOfFeedTitles();
 };
 
 void TestRuleTesterPanel::ruleRunsAgainOnTheFetchedText_data() {
@@ -59,6 +60,26 @@ void TestRuleTesterPanel::ruleRunsAgainOnTheFetchedText() {
     QCOMPARE(shown, rows);
     QCOMPARE(status->text().contains(u"ヘッダーを入力してください。"_s), rule.Header.isEmpty());
     QCOMPARE(server.requestCount(), 1);
+}
+
+// A rule that finds nothing in a feed's own markup leaves the feed's titles to be shown.
+void TestRuleTesterPanel::opensOnTheFirstEnabledPageAndTellsOfFeedTitles() {
+    TestHttpServer server;
+    server.route("/rss",
+                 Reply::ok("<rss version=\"2.0\"><channel><item><title>&lt;b&gt;運休&lt;/b&gt;</title></item>"
+                           "<item><title>遅延</title></item></channel></rss>",
+                           "application/rss+xml"));
+    const QList<PageRecord> pages{{false, server.url(u"/off"_s), u"停止中"_s, {}, {}, {}},
+                                  {true, server.url(u"/rss"_s), u"ニュース"_s, {}, {}, {}}};
+    RuleTesterPanel panel(pages, AppSettings{});
+    QCOMPARE(panel.findChild<QComboBox*>(u"cboPage"_s)->currentIndex(), 1);
+    panel.setRule({true, {}, u"<b>"_s, u"</b>"_s, {}});
+    auto* fetch = panel.findChild<QPushButton*>(u"cmdFetch"_s);
+    fetch->click();
+    QTRY_COMPARE(fetch->text(), u"取得"_s);
+    QVERIFY(panel.findChild<QLabel*>(u"lblTestStatus"_s)
+                ->text()
+                .endsWith(u"フィードの見出し 2 件を表示します"_s));
 }
 
 QTEST_MAIN(TestRuleTesterPanel)
