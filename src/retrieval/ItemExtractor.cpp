@@ -52,12 +52,14 @@ const QString* excludingWord(const QString& fragment, const PreparedRule& rule,
 }
 
 // The link of a fragment: the first anchor's href in it, counting the tag its start cuts into (a
-// header that ends inside <a href="...">).
+// header that ends inside <a href="...">) and reading a tag its end cuts into to the tag's end.
 QString fragmentLink(const QString& page, qsizetype start, qsizetype end) {
-    const qsizetype open = start > 0 ? page.lastIndexOf(u'<', start - 1) : -1;
-    if (open >= 0 && page.indexOf(u'>', open) >= start)
-        start = open;
-    return ItemLinks::firstAnchorHref(QStringView(page).sliced(start, end - start));
+    const qsizetype lookedFrom = std::max<qsizetype>(0, start - ItemLinks::LongestTag);
+    const QStringView before = QStringView(page).sliced(lookedFrom, start - lookedFrom);
+    const qsizetype open = before.lastIndexOf(u'<');
+    if (open > before.lastIndexOf(u'>'))
+        start = lookedFrom + open;
+    return ItemLinks::firstAnchorHref(QStringView(page).sliced(start), end - start);
 }
 
 // Hands every non-empty fragment, in page order, to take(fragment, excluding word or nullptr, the

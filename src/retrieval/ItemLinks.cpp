@@ -1,6 +1,7 @@
 #include "retrieval/ItemLinks.h"
 
 #include <QStringMatcher>
+#include <algorithm>
 #include <optional>
 
 using namespace Qt::StringLiterals;
@@ -67,9 +68,13 @@ QStringList anchorHrefs(QStringView text) {
     return hrefs;
 }
 
-QString firstAnchorHref(QStringView text) {
+QString firstAnchorHref(QStringView text, qsizetype startsBefore) {
+    text = text.first(std::min(text.size(), startsBefore + LongestTag));
+    // A tag cut off by the limit is still read to its end; no tag is looked for beyond it.
+    const QStringView searched = text.first(std::min(text.size(), startsBefore + 2));
     qsizetype end = 0;
-    for (qsizetype at = findTag(text, u"a", 0); at >= 0; at = end < 0 ? -1 : findTag(text, u"a", end)) {
+    for (qsizetype at = findTag(searched, u"a", 0); at >= 0 && at < startsBefore;
+         at = end < 0 ? -1 : findTag(searched, u"a", end)) {
         if (std::optional<QString> href = attribute(text, at, u"href", end))
             return *std::move(href);
     }

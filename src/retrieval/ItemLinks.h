@@ -9,9 +9,13 @@
 // breaks gone) and resolved to an address a browser may be given.
 namespace ItemLinks {
 
-// The href of the first <a> tag in text, as written; "" when there is none. Tag and attribute names
+// How far a tag is read past a limit, or looked for before a point: longer tags are not links.
+inline constexpr qsizetype LongestTag = 4096;
+
+// The href of the first <a> tag that starts in text before startsBefore, as written; "" when there is
+// none. A tag is read to its end even past startsBefore, up to LongestTag characters. Tag and attribute names
 // are matched without case; the value may be in double or single quotes or bare.
-QString firstAnchorHref(QStringView text);
+QString firstAnchorHref(QStringView text, qsizetype startsBefore);
 // The href of every <a> tag, in page order.
 QStringList anchorHrefs(QStringView text);
 // The address the page's links are relative to: its <base href> resolved against where the page came

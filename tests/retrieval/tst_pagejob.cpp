@@ -73,6 +73,9 @@ void TestPageJob::itemLinks_data() {
     QTest::newRow("header cuts into the anchor")
         << u"<a class=n href='/n/1.html'>運休</a>"_s << u"<a class=n href='"_s << u"</a>"_s << false
         << u"http://final.test/n/1.html"_s;
+    QTest::newRow("footer cuts into the anchor: read to the tag's end")
+        << u"<p>運休 <a href=/n/2.html>詳細</a>"_s << u"<p>"_s << u".html"_s << false
+        << u"http://final.test/n/2.html"_s;
     QTest::newRow("base href") << u"<base href=\"https://cdn.test/b/\"><p><a href=y>Y</a></p>"_s << u"<p>"_s
                                << u"</p>"_s << false << u"https://cdn.test/b/y"_s;
     QTest::newRow("case and quotes ignored: the address as written")
