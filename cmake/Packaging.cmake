@@ -90,7 +90,9 @@ install(DIRECTORY ${PACKAGING_OUTPUT}/icons/ DESTINATION share/icons/hicolor)
 install(FILES ${PACKAGING_OUTPUT}/sorvanta.1.gz ${PACKAGING_OUTPUT}/sorvanta-check.1.gz
     DESTINATION share/man/man1)
 install(FILES ${PACKAGING_OUTPUT}/${SORVANTA_APP_ID}.metainfo.xml DESTINATION share/metainfo)
-install(FILES ${PACKAGING_SOURCE}/copyright ${PACKAGING_OUTPUT}/changelog.gz DESTINATION share/doc/sorvanta)
+# The about box links the README here.
+install(FILES ${PACKAGING_SOURCE}/copyright ${PACKAGING_OUTPUT}/changelog.gz ${PROJECT_SOURCE_DIR}/README.md
+    DESTINATION share/doc/sorvanta)
 
 # The Debian package: sorvanta_<version>_<arch>.deb, its dependencies read from the executables.
 set(CPACK_GENERATOR DEB)

@@ -1,5 +1,6 @@
 #include "display/BrowseUrl.h"
 
+#include <QCoreApplication>
 #include <QStringList>
 #include <QUrl>
 
@@ -44,8 +45,10 @@ QString checkBrowseUrl(const QString& url, const QString& nonHtmlExtensions, con
         return url;
     if (!ask) // no one to ask: open nothing rather than guess
         return QString();
-    switch (ask(u"ブラウザで開く"_s, u"このURLはHTMLでない可能性のあるファイルを参照しています。\r\n"
-                                     u"代替URLを開きますか?"_s)) {
+    switch (ask(QCoreApplication::translate("BrowseUrl", "ブラウザで開く"),
+                QCoreApplication::translate("BrowseUrl",
+                                            "このURLはHTMLでない可能性のあるファイルを参照しています。\r\n"
+                                            "代替URLを開きますか?"))) {
     case BrowseAnswer::Yes:
         return siteRoot(path);
     case BrowseAnswer::No:

@@ -2,6 +2,7 @@
 
 #include "display/BrowseUrl.h"
 
+#include <QCoreApplication>
 #include <unicode/uversion.h>
 
 using namespace Qt::StringLiterals;
@@ -26,27 +27,29 @@ QString trayTip(const QString& status) {
 }
 
 QString updatingTip() {
-    return trayTip(u"更新中"_s);
+    return trayTip(QCoreApplication::translate("DisplayTexts", "更新中"));
 }
 
 QString notDownloaded() {
-    return u"ダウンロードしていません"_s;
+    return QCoreApplication::translate("DisplayTexts", "ダウンロードしていません");
 }
 
 QString notUpdated() {
-    return u"未更新"_s;
+    return QCoreApplication::translate("DisplayTexts", "未更新");
 }
 
 QString noEnabledPage() {
-    return u"取得するページがありません。右クリックして「更新の設定」からページを追加してください。"_s;
+    return QCoreApplication::translate(
+        "DisplayTexts",
+        "取得するページがありません。右クリックして「更新の設定」からページを追加してください。");
 }
 
 QString showNewsCaption(int count) {
-    return u"情報を表示(全"_s + QString::number(count) + u"件)"_s;
+    return QCoreApplication::translate("DisplayTexts", "情報を表示(全%1件)").arg(count);
 }
 
 QString updatingUrl(const QString& url) {
-    return url + u" を更新中"_s;
+    return QCoreApplication::translate("DisplayTexts", "%1 を更新中").arg(url);
 }
 
 QString itemToolTip(const InfoItem& item, int current, int count, const QList<PageRecord>& pages) {
@@ -70,12 +73,12 @@ QString versionNumber(int major, int minor, int revision) {
 }
 
 QString aboutVersion() {
-    return u"バージョン "_s +
-           versionNumber(SORVANTA_VERSION_MAJOR, SORVANTA_VERSION_MINOR, SORVANTA_VERSION_REVISION);
+    return QCoreApplication::translate("DisplayTexts", "バージョン %1")
+        .arg(versionNumber(SORVANTA_VERSION_MAJOR, SORVANTA_VERSION_MINOR, SORVANTA_VERSION_REVISION));
 }
 
 QString aboutCaption() {
-    return programTitle() + u" のバージョン情報"_s;
+    return QCoreApplication::translate("DisplayTexts", "%1 のバージョン情報").arg(programTitle());
 }
 
 QString converterVersion() {

@@ -3,6 +3,8 @@
 #include "display/BrowseUrl.h"
 #include "display/MessageSegments.h"
 
+#include <QCoreApplication>
+
 using namespace Qt::StringLiterals;
 
 namespace NewsNotices {
@@ -24,7 +26,11 @@ QList<DesktopNotice> forNewKeywordItems(const InfoItems& items, const DataSet& t
         notices.append({summary, item.text, itemAddress(item, tables.pages)});
     }
     if (more > 0)
-        notices.append({u"Sorvanta"_s, u"ほかに新着のキーワード情報が %1 件あります。"_s.arg(more), {}});
+        notices.append(
+            {u"Sorvanta"_s,
+             QCoreApplication::translate("NewsNotices", "ほかに新着のキーワード情報が %1 件あります。")
+                 .arg(more),
+             {}});
     return notices;
 }
 

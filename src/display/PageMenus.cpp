@@ -1,5 +1,7 @@
 #include "display/PageMenus.h"
 
+#include <QCoreApplication>
+
 using namespace Qt::StringLiterals;
 
 namespace {
@@ -11,7 +13,7 @@ PageMenuEntry entryFor(const PageRecord& record, int page) {
 } // namespace
 
 QString noPagesCaption() {
-    return u"（なし）"_s;
+    return QCoreApplication::translate("PageMenus", "（なし）");
 }
 
 PageMenus buildPageMenus(const QList<PageRecord>& pages) {

@@ -2,6 +2,8 @@
 
 #include "settings/PasswordScrambler.h"
 
+#include <QCoreApplication>
+
 using namespace Qt::StringLiterals;
 
 namespace {
@@ -17,7 +19,9 @@ bool isFetchableUrl(const QString& url) {
 }
 
 QString badUrlMessage() {
-    return u"URL が正しく入力されていません。\r\n「http://」もしくは「https://」から入力してください。"_s;
+    return QCoreApplication::translate(
+        "PageFields",
+        "URL が正しく入力されていません。\r\n「http://」もしくは「https://」から入力してください。");
 }
 
 PageFields fieldsOf(const PageRecord& page) {

@@ -2,6 +2,8 @@
 
 #include "retrieval/RecordCodec.h"
 
+#include <QCoreApplication>
+
 using namespace Qt::StringLiterals;
 
 namespace {
@@ -22,10 +24,12 @@ QString shortenedText(const QString& text) {
 }
 
 QStringList ruleDescription(const RuleRecord& rule) {
-    QStringList lines{quoted(shortenedText(rule.Header)) + u" から"_s,
-                      quoted(rule.Footer) + u" までの間を抽出する"_s};
+    QStringList lines{
+        QCoreApplication::translate("RuleDescription", "%1 から").arg(quoted(shortenedText(rule.Header))),
+        QCoreApplication::translate("RuleDescription", "%1 までの間を抽出する").arg(quoted(rule.Footer))};
     if (!rule.Exclusions.isEmpty())
-        lines.append(u"ただし "_s + quoted(shortenedText(formatExclusions(rule.Exclusions))) +
-                     u" のいずれかを含んでいたら抽出しない"_s);
+        lines.append(
+            QCoreApplication::translate("RuleDescription", "ただし %1 のいずれかを含んでいたら抽出しない")
+                .arg(quoted(shortenedText(formatExclusions(rule.Exclusions)))));
     return lines;
 }

@@ -1,5 +1,6 @@
 #include "retrieval/CycleTexts.h"
 
+#include <QCoreApplication>
 #include <QHash>
 #include <QLocale>
 #include <iterator>
@@ -10,26 +11,36 @@ namespace {
 
 const QString CrLf = u"\r\n"_s;
 const QString BlockEnd = u"\r\n\r\n"_s;
-const QString NotDownloaded = u" が正常にダウンロードできませんでした。"_s;
+// "<where> が正常にダウンロードできませんでした。"
+QString notDownloaded(const QString& where) {
+    return QCoreApplication::translate("CycleTexts", "%1 が正常にダウンロードできませんでした。").arg(where);
+}
 
 QString cannotConnectError() {
-    return u"インターネットに接続できません。ダウンロードを中止しました。"_s + CrLf +
-           u"インターネットの設定が正しいか確認してください。"_s + BlockEnd;
+    return QCoreApplication::translate("CycleTexts",
+                                       "インターネットに接続できません。ダウンロードを中止しました。") +
+           CrLf +
+           QCoreApplication::translate("CycleTexts", "インターネットの設定が正しいか確認してください。") +
+           BlockEnd;
 }
 
 // The line that says why, when there is something to say.
 QString causeLine(const QString& cause) {
-    return cause.isEmpty() ? QString() : CrLf + u"原因: "_s + cause;
+    return cause.isEmpty() ? QString()
+                           : CrLf + QCoreApplication::translate("CycleTexts", "原因: %1").arg(cause);
 }
 
 QString cannotOpenError(const PageError& error) {
-    return u"'"_s + error.url + u"' が開けません。ダウンロードを中止しました。"_s + CrLf +
-           u"ダウンロードの設定が正しいか確認してください。"_s + causeLine(CycleTexts::cause(error)) +
-           BlockEnd;
+    return QCoreApplication::translate("CycleTexts", "'%1' が開けません。ダウンロードを中止しました。")
+               .arg(error.url) +
+           CrLf +
+           QCoreApplication::translate("CycleTexts", "ダウンロードの設定が正しいか確認してください。") +
+           causeLine(CycleTexts::cause(error)) + BlockEnd;
 }
 
 QString emptyPageError(const QString& url, const QString& cause) {
-    return u"エラー : "_s + CrLf + url + NotDownloaded + causeLine(cause) + BlockEnd;
+    return QCoreApplication::translate("CycleTexts", "エラー : ") + CrLf + notDownloaded(url) +
+           causeLine(cause) + BlockEnd;
 }
 
 QString wholeSeconds(std::chrono::milliseconds duration) {
@@ -41,59 +52,80 @@ QString wholeSeconds(std::chrono::milliseconds duration) {
 QString statusError(int status, const QString& url) {
     if (status != 404 && status != 429 && status != 503)
         return {};
-    return u"エラー :"_s + QString::number(status) + u' ' + CycleTexts::httpStatusText(status) + CrLf +
-           u"'"_s + url + u"'"_s + NotDownloaded + BlockEnd;
+    return QCoreApplication::translate("CycleTexts", "エラー :%1")
+               .arg(QString::number(status) + u' ' + CycleTexts::httpStatusText(status)) +
+           CrLf + notDownloaded(u"'"_s + url + u"'"_s) + BlockEnd;
 }
 
 QString slowError(const QString& url, const FetchLimits& limits) {
     const qint64 window = std::chrono::duration_cast<std::chrono::seconds>(limits.speedWindow).count();
-    return u"'"_s + url + u"' のダウンロードが遅すぎるため、中止しました。"_s + CrLf + u"("_s +
-           QString::number(window) + u" 秒間の平均が毎秒 "_s + QString::number(limits.minimumBytesPerSecond) +
-           u" バイト未満)"_s + BlockEnd;
+    return QCoreApplication::translate("CycleTexts", "'%1' のダウンロードが遅すぎるため、中止しました。")
+               .arg(url) +
+           CrLf +
+           QCoreApplication::translate("CycleTexts", "(%1 秒間の平均が毎秒 %2 バイト未満)")
+               .arg(QString::number(window), QString::number(limits.minimumBytesPerSecond)) +
+           BlockEnd;
 }
 
 QString longError(const QString& url, const FetchLimits& limits) {
     const qint64 seconds = std::chrono::duration_cast<std::chrono::seconds>(limits.totalDeadline).count();
-    const QString limit =
-        seconds % 60 == 0 ? QString::number(seconds / 60) + u" 分"_s : QString::number(seconds) + u" 秒"_s;
-    return u"'"_s + url + u"' のダウンロードが "_s + limit + u"を超えたため、中止しました。"_s + CrLf +
-           u"(ダウンロードにかけられる時間の上限)"_s + BlockEnd;
+    const QString limit = seconds % 60 == 0
+                              ? QCoreApplication::translate("CycleTexts", "%1 分").arg(seconds / 60)
+                              : QCoreApplication::translate("CycleTexts", "%1 秒").arg(seconds);
+    return QCoreApplication::translate("CycleTexts", "'%1' のダウンロードが %2を超えたため、中止しました。")
+               .arg(url, limit) +
+           CrLf + QCoreApplication::translate("CycleTexts", "(ダウンロードにかけられる時間の上限)") +
+           BlockEnd;
 }
 
 QString pageAuthenticationError(const QString& url, bool hasUserName) {
     const QString advice =
-        hasUserName ? u"' の認証に失敗しました。ユーザー名とパスワードが正しいか確認してください。"_s
-                    : u"' のダウンロードには認証が必要です。ユーザー名とパスワードを指定してください。"_s;
-    return u"エラー : 401 Authorization Required"_s + CrLf + u"'"_s + url + advice + BlockEnd;
+        hasUserName
+            ? QCoreApplication::translate(
+                  "CycleTexts",
+                  "'%1' の認証に失敗しました。ユーザー名とパスワードが正しいか確認してください。")
+            : QCoreApplication::translate(
+                  "CycleTexts",
+                  "'%1' のダウンロードには認証が必要です。ユーザー名とパスワードを指定してください。");
+    return QCoreApplication::translate("CycleTexts", "エラー : 401 Authorization Required") + CrLf +
+           advice.arg(url) + BlockEnd;
 }
 
 QString proxyAuthenticationError(bool hasUserName) {
     const QString advice =
-        hasUserName ? u"プロキシ認証に失敗しました。ユーザー名とパスワードが正しいか確認してください。"_s
-                    : u"プロキシ認証が必要です。ユーザー名とパスワードを指定してください。"_s;
-    return u"エラー :407 "_s + CycleTexts::httpStatusText(407) + CrLf + advice + BlockEnd;
+        hasUserName ? QCoreApplication::translate(
+                          "CycleTexts",
+                          "プロキシ認証に失敗しました。ユーザー名とパスワードが正しいか確認してください。")
+                    : QCoreApplication::translate(
+                          "CycleTexts", "プロキシ認証が必要です。ユーザー名とパスワードを指定してください。");
+    return QCoreApplication::translate("CycleTexts", "エラー :%1")
+               .arg(u"407 "_s + CycleTexts::httpStatusText(407)) +
+           CrLf + advice + BlockEnd;
 }
 
 QString sizeLimit(qint64 maxBytes) {
     constexpr qint64 mebibyte = 1024 * 1024;
     if (maxBytes % mebibyte == 0)
-        return u"(上限 "_s + QString::number(maxBytes / mebibyte) + u" MB)"_s;
-    return u"(上限 "_s + QString::number(maxBytes) + u" バイト)"_s;
+        return QCoreApplication::translate("CycleTexts", "(上限 %1 MB)").arg(maxBytes / mebibyte);
+    return QCoreApplication::translate("CycleTexts", "(上限 %1 バイト)").arg(maxBytes);
 }
 
 QString tooLargeError(const QString& url, qint64 maxBytes) {
-    return u"'"_s + url + u"' は大きすぎるため、ダウンロードを中止しました。"_s + CrLf + sizeLimit(maxBytes) +
-           BlockEnd;
+    return QCoreApplication::translate("CycleTexts", "'%1' は大きすぎるため、ダウンロードを中止しました。")
+               .arg(url) +
+           CrLf + sizeLimit(maxBytes) + BlockEnd;
 }
 
 QString failedStepError(int number, const QString& description, const QString& url) {
-    return u"エラー"_s + QString::number(number) + u" : "_s + description + CrLf + url + NotDownloaded +
-           BlockEnd;
+    return QCoreApplication::translate("CycleTexts", "エラー%1 : %2")
+               .arg(QString::number(number), description) +
+           CrLf + notDownloaded(url) + BlockEnd;
 }
 
 QString brokenPasswordError(const QString& url) {
     // Reported as error 5, with the text users know for it.
-    return failedStepError(5, u"プロシージャの呼び出し、または引数が不正です。"_s, url);
+    return failedStepError(
+        5, QCoreApplication::translate("CycleTexts", "プロシージャの呼び出し、または引数が不正です。"), url);
 }
 
 } // namespace
@@ -161,7 +193,7 @@ QString errorBlocks(const QList<PageError>& errors, bool hideErrorDialog) {
 
 QString cause(const PageError& error) {
     if (error.kind == PageError::Kind::EmptyPage)
-        return u"受け取ったページが空でした"_s;
+        return QCoreApplication::translate("CycleTexts", "受け取ったページが空でした");
     if (error.kind != PageError::Kind::Download)
         return {};
     if (error.failure == FetchFailure::HttpStatus)
@@ -170,23 +202,25 @@ QString cause(const PageError& error) {
         return {};
     switch (error.cause) {
     case OpenCause::Refused:
-        return u"接続を拒否されました"_s;
+        return QCoreApplication::translate("CycleTexts", "接続を拒否されました");
     case OpenCause::HostNotFound:
-        return u"ホストが見つかりません"_s;
+        return QCoreApplication::translate("CycleTexts", "ホストが見つかりません");
     case OpenCause::Certificate:
-        return u"証明書を確認できません"_s;
+        return QCoreApplication::translate("CycleTexts", "証明書を確認できません");
     case OpenCause::TlsHandshake:
-        return u"安全な接続 (TLS) を確立できません"_s;
+        return QCoreApplication::translate("CycleTexts", "安全な接続 (TLS) を確立できません");
     case OpenCause::NoConnectAnswer:
-        return u"応答がありません ("_s + wholeSeconds(error.limits.connectTimeout) + u" 秒)"_s;
+        return QCoreApplication::translate("CycleTexts", "応答がありません (%1 秒)")
+            .arg(wholeSeconds(error.limits.connectTimeout));
     case OpenCause::NoAnswer:
-        return u"応答がありません ("_s + wholeSeconds(error.limits.receiveTimeout) + u" 秒)"_s;
+        return QCoreApplication::translate("CycleTexts", "応答がありません (%1 秒)")
+            .arg(wholeSeconds(error.limits.receiveTimeout));
     case OpenCause::TooManyRedirects:
-        return u"リダイレクトが多すぎます"_s;
+        return QCoreApplication::translate("CycleTexts", "リダイレクトが多すぎます");
     case OpenCause::BadAddress:
-        return u"アドレスが正しくありません"_s;
+        return QCoreApplication::translate("CycleTexts", "アドレスが正しくありません");
     case OpenCause::ConnectionLost:
-        return u"接続が途中で切れました"_s;
+        return QCoreApplication::translate("CycleTexts", "接続が途中で切れました");
     case OpenCause::Unknown:
         break;
     }
@@ -198,13 +232,14 @@ QString errorDetail(const PageError& error) {
     const QString why = cause(error);
     if (why.isEmpty() || error.failure == FetchFailure::HttpStatus)
         return line;
-    return line + u"\n原因: "_s + why;
+    return line + u"\n"_s + QCoreApplication::translate("CycleTexts", "原因: %1").arg(why);
 }
 
 QString errorLine(const PageError& error) {
     if (error.kind == PageError::Kind::Download && error.failure == FetchFailure::HttpStatus &&
         error.httpStatus != 404)
-        return u"エラー :"_s + QString::number(error.httpStatus) + u' ' + httpStatusText(error.httpStatus);
+        return QCoreApplication::translate("CycleTexts", "エラー :%1")
+            .arg(QString::number(error.httpStatus) + u' ' + httpStatusText(error.httpStatus));
     QStringList lines = errorBlock(error, false).split(u'\n');
     for (QString& line : lines)
         line = line.trimmed();
@@ -241,46 +276,50 @@ QString httpStatusText(int status) {
         {504, u"Gateway Time - out"_s},
         {505, u"HTTP Not Version"_s},
     };
-    return texts.value(status, u"(不明なエラー)"_s);
+    return texts.value(status, QCoreApplication::translate("CycleTexts", "(不明なエラー)"));
 }
 
 QString noInformation() {
-    return u"情報はありません"_s;
+    return QCoreApplication::translate("CycleTexts", "情報はありません");
 }
 
 QString nothingExtracted() {
-    return u"抽出された情報はありません"_s;
+    return QCoreApplication::translate("CycleTexts", "抽出された情報はありません");
 }
 
 QString itemCount(int count) {
-    return QString::number(count) + u"件の情報があります"_s;
+    return QCoreApplication::translate("CycleTexts", "%1件の情報があります").arg(count);
 }
 
 QString cancelled() {
-    return u"ダウンロードを中止しました。"_s;
+    return QCoreApplication::translate("CycleTexts", "ダウンロードを中止しました。");
 }
 
 QString completed() {
-    return u"ダウンロードは完了しました。"_s;
+    return QCoreApplication::translate("CycleTexts", "ダウンロードは完了しました。");
 }
 
 QString finalProgress(int pages, int failedPages) {
     const QString done = progress(pages, pages);
-    return failedPages == 0 ? done : done + u" (エラー "_s + QString::number(failedPages) + u" 件)"_s;
+    return failedPages == 0 ? done
+                            : QCoreApplication::translate("CycleTexts", "%1 (エラー %2 件)")
+                                  .arg(done, QString::number(failedPages));
 }
 
 QString withFailedPages(const QString& status, int failedPages) {
     if (failedPages == 0)
         return status;
-    return status + u"。"_s + QString::number(failedPages) + u" ページでエラー"_s;
+    return QCoreApplication::translate("CycleTexts", "%1。%2 ページでエラー")
+        .arg(status, QString::number(failedPages));
 }
 
 QString offline() {
-    return u"インターネットに接続されていません。\r\n\r\n情報のダウンロードはできません。"_s;
+    return QCoreApplication::translate(
+        "CycleTexts", "インターネットに接続されていません。\r\n\r\n情報のダウンロードはできません。");
 }
 
 QString updating(const QString& name) {
-    return u"'"_s + name + u"' を更新中"_s;
+    return QCoreApplication::translate("CycleTexts", "'%1' を更新中").arg(name);
 }
 
 QString progress(int page, int pages) {
@@ -288,27 +327,32 @@ QString progress(int page, int pages) {
 }
 
 QString byteCount(qint64 count) {
-    return QLocale(QLocale::English).toString(count) + u" バイト"_s;
+    return QCoreApplication::translate("CycleTexts", "%1 バイト")
+        .arg(QLocale(QLocale::English).toString(count));
 }
 
 QString pageStatusText(const PageStatus& status) {
     switch (status.kind) {
     case PageStatus::Kind::Items:
-        return QString::number(status.itemCount) + u"件"_s;
+        return QCoreApplication::translate("CycleTexts", "%1件").arg(status.itemCount);
     case PageStatus::Kind::NoMatch:
-        return u"該当なし"_s;
+        return QCoreApplication::translate("CycleTexts", "該当なし");
     case PageStatus::Kind::Error:
         break;
     }
-    return u"エラー"_s;
+    return QCoreApplication::translate("CycleTexts", "エラー");
 }
 
 QString encodingUsed(const EncodingChoice& choice) {
     // In the order of EncodingSource.
-    static constexpr QStringView Sources[] = {u"BOM", u"HTTP ヘッダー", u"meta タグ", u"XML 宣言",
-                                              u"自動判別"};
+    static constexpr const char* Sources[] = {
+        QT_TRANSLATE_NOOP("CycleTexts", "BOM"), QT_TRANSLATE_NOOP("CycleTexts", "HTTP ヘッダー"),
+        QT_TRANSLATE_NOOP("CycleTexts", "meta タグ"), QT_TRANSLATE_NOOP("CycleTexts", "XML 宣言"),
+        QT_TRANSLATE_NOOP("CycleTexts", "自動判別")};
     static_assert(std::size(Sources) == int(EncodingSource::Detected) + 1);
-    return pageEncodingName(choice.encoding) + u"（"_s + Sources[int(choice.source)].toString() + u"）"_s;
+    return QCoreApplication::translate("CycleTexts", "%1（%2）")
+        .arg(pageEncodingName(choice.encoding),
+             QCoreApplication::translate("CycleTexts", Sources[int(choice.source)]));
 }
 
 } // namespace CycleTexts

@@ -4,6 +4,7 @@
 #include "base/AtomicFile.h"
 #include "retrieval/RecordCodec.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -17,16 +18,13 @@ const QString PagesFile = u"url.txt"_s;
 const QString RulesFile = u"filter.txt"_s;
 const QString KeywordsFile = u"keywords.txt"_s;
 
-const QString PagesQuestion =
-    u"新しい URL.TXT がインストールされました。\r\n\r\n新しい設定に置き換えますか?"_s;
-const QString RulesQuestion =
-    u"新しい filter.txt がインストールされました。\r\n\r\n新しい設定に置き換えますか？"_s;
-const QString KeywordsQuestion =
-    u"新しい keywords.txt がインストールされました。\r\n\r\n新しい設定に置き換えますか？"_s;
-
-const QString ErrorTitle = u"エラー"_s;
-const QString ChangesLostMessage =
-    u"設定の変更は反映されません。\r\n必要な場合は、もう一度設定しなおしてください。"_s;
+// Translated when asked, after the program's texts are installed.
+constexpr const char* PagesQuestion = QT_TRANSLATE_NOOP(
+    "DataFiles", "新しい URL.TXT がインストールされました。\r\n\r\n新しい設定に置き換えますか?");
+constexpr const char* RulesQuestion = QT_TRANSLATE_NOOP(
+    "DataFiles", "新しい filter.txt がインストールされました。\r\n\r\n新しい設定に置き換えますか？");
+constexpr const char* KeywordsQuestion = QT_TRANSLATE_NOOP(
+    "DataFiles", "新しい keywords.txt がインストールされました。\r\n\r\n新しい設定に置き換えますか？");
 
 // Data file names are matched without case: "URL.txt" must find an existing "url.txt" (or a
 // copied "Url.TXT") rather than start a second file.
@@ -77,7 +75,7 @@ void DataFiles::loadDataFiles() {
     emit tablesReplaced();
 }
 
-QString DataFiles::chooseCopy(const QString& fileName, const QString& newerCopyQuestion) const {
+QString DataFiles::chooseCopy(const QString& fileName, const char* newerCopyQuestion) const {
     const QString programCopy = pathInFolder(m_folders.programFolder(), fileName);
     if (m_folders.isSingleUser())
         return programCopy;
@@ -89,7 +87,7 @@ QString DataFiles::chooseCopy(const QString& fileName, const QString& newerCopyQ
     // Nothing is copied: answering No keeps the user's list, and the question comes back at the
     // next load until the user saves that list.
     if (m_prompter && isNewer(QFileInfo(programCopy), userFile) &&
-        m_prompter->askYesNo(u"Sorvanta"_s, newerCopyQuestion))
+        m_prompter->askYesNo(u"Sorvanta"_s, QCoreApplication::translate("DataFiles", newerCopyQuestion)))
         return programCopy;
     return userCopy;
 }
@@ -118,9 +116,15 @@ bool DataFiles::writeSettingsFile(const QString& fileName, const QString& text) 
             return true;
         if (!m_prompter)
             return false;
-        const QString question = u"ファイル '"_s + QDir::toNativeSeparators(path) + u"' に書き込めません。"_s;
-        if (m_prompter->askRetryCancel(ErrorTitle, question) == UserPrompter::RetryAnswer::Cancel) {
-            m_prompter->showWarning(ErrorTitle, ChangesLostMessage);
+        const QString errorTitle = QCoreApplication::translate("DataFiles", "エラー");
+        const QString question = QCoreApplication::translate("DataFiles", "ファイル '%1' に書き込めません。")
+                                     .arg(QDir::toNativeSeparators(path));
+        if (m_prompter->askRetryCancel(errorTitle, question) == UserPrompter::RetryAnswer::Cancel) {
+            m_prompter->showWarning(
+                errorTitle,
+                QCoreApplication::translate(
+                    "DataFiles",
+                    "設定の変更は反映されません。\r\n必要な場合は、もう一度設定しなおしてください。"));
             return false;
         }
     }

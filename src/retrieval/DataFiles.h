@@ -36,7 +36,7 @@ private:
     bool writeSettingsFile(const QString& fileName, const QString& text);
     // The path to read fileName from: the user's copy, or the program folder's when the user has
     // none, when running single-user, or when the user takes a newer installed copy.
-    QString chooseCopy(const QString& fileName, const QString& newerCopyQuestion) const;
+    QString chooseCopy(const QString& fileName, const char* newerCopyQuestion) const;
 
     AppFolders m_folders;
     UserPrompter* m_prompter;

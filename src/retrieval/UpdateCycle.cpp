@@ -232,15 +232,16 @@ void UpdateCycle::finish(CycleResult::Outcome outcome) {
             keys.insert(pageMemoryKey(page, m_tables.rules, extraction, m_settings.ShowTextInstead));
         m_memory->keepOnly(keys);
     }
+    const QString defaultMessage = shownDefaultMessage(m_settings.DefaultMSG);
     switch (outcome) {
     case CycleResult::Outcome::Completed:
-        if (m_result.items.isEmpty() && !m_settings.DefaultMSG.isEmpty() && m_settings.ShowDefaultMSG)
-            m_result.items.append({m_settings.DefaultMSG, 0, 0});
+        if (m_result.items.isEmpty() && !defaultMessage.isEmpty() && m_settings.ShowDefaultMSG)
+            m_result.items.append({defaultMessage, 0, 0});
         m_result.infoExpires = m_clock.now().addSecs(qint64(m_settings.DefaultExpiresMinute) * 60);
-        m_result.status = statusFor(m_result.items, m_settings.DefaultMSG);
+        m_result.status = statusFor(m_result.items, defaultMessage);
         break;
     case CycleResult::Outcome::Cancelled:
-        m_result.status = statusFor(m_result.items, m_settings.DefaultMSG);
+        m_result.status = statusFor(m_result.items, defaultMessage);
         break;
     case CycleResult::Outcome::Offline:
         m_result.status = CycleTexts::noInformation();

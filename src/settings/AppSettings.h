@@ -1,5 +1,7 @@
 #pragma once
 
+#include "settings/DefaultMessage.h"
+
 #include <QString>
 #include <cstdint>
 
@@ -65,7 +67,7 @@ struct AppSettings {
     QString SoundFile2;
     QString SoundFile3;
     QString SoundFile4;
-    QString DefaultMSG = QStringLiteral("現在、遅れに関する情報はありません。");
+    QString DefaultMSG = QString::fromUtf8(ShippedDefaultMessage);
     bool ShowDefaultMSG = true;
     std::int32_t DefaultExpiresMinute = 15;
     bool IgnoreExcept = false;

@@ -2,6 +2,7 @@
 
 #include "settings/SettingsKeys.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 
@@ -31,11 +32,15 @@ OptionsEnabling enablingFor(const AppSettings& form) {
 
 std::optional<DelayProblem> findDelayProblem(const QString& autoReloadDelay, const QString& showInfoDelay) {
     if (!inRangeOf(autoReloadDelay, u"AutoReloadDelay"))
-        return DelayProblem{DelayProblem::Box::AutoReloadDelay,
-                            u"情報をダウンロードする間隔は 1 から 60 分の間で指定してください。"_s};
+        return DelayProblem{
+            DelayProblem::Box::AutoReloadDelay,
+            QCoreApplication::translate("OptionsRules",
+                                        "情報をダウンロードする間隔は 1 から 60 分の間で指定してください。")};
     if (!inRangeOf(showInfoDelay, u"ShowInfoDelay"))
-        return DelayProblem{DelayProblem::Box::ShowInfoDelay,
-                            u"情報を表示する間隔は 1 から 600 秒の間で指定してください。"_s};
+        return DelayProblem{
+            DelayProblem::Box::ShowInfoDelay,
+            QCoreApplication::translate("OptionsRules",
+                                        "情報を表示する間隔は 1 から 600 秒の間で指定してください。")};
     return std::nullopt;
 }
 

@@ -2,6 +2,7 @@
 
 #include "base/AnsiText.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 #include <atomic>
 #include <chrono>
@@ -167,6 +168,7 @@ bool passwordSurvivesScrambling(const QString& password) {
 }
 
 QString passwordNotCarriedMessage() {
-    return u"このパスワードには保存できない文字が含まれています。\r\n"
-           u"半角の英数字と記号だけで入力してください。"_s;
+    return QCoreApplication::translate(
+        "PasswordScrambler",
+        "このパスワードには保存できない文字が含まれています。\r\n半角の英数字と記号だけで入力してください。");
 }

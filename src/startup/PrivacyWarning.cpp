@@ -3,6 +3,7 @@
 #include "base/PrivateFiles.h"
 #include "base/RunLog.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <algorithm>
 #include <cstdio>
@@ -17,9 +18,11 @@ std::optional<QString> exposedPasswordsWarning(const AppFolders& folders, const 
     if ((!pagePassword && settings.Password.isEmpty()) || !readableByOthers(folder))
         return std::nullopt;
     const QString shown = QDir::toNativeSeparators(folder);
-    return u"設定フォルダー '"_s + shown + u"' はほかのユーザーも読めるようになっていますが、"_s +
-           u"パスワードを含むファイルがあります。自分だけが読めるようにするには chmod 700 '"_s + shown +
-           u"' を実行してください。"_s;
+    return QCoreApplication::translate(
+               "PrivacyWarning", "設定フォルダー '%1' "
+                                 "はほかのユーザーも読めるようになっていますが、パスワードを含むファイルがあ"
+                                 "ります。自分だけが読めるようにするには chmod 700 '%1' を実行してください。")
+        .arg(shown);
 }
 
 void warnOfExposedPasswords(const AppFolders& folders, const DataSet& tables, const AppSettings& settings,

@@ -1,5 +1,6 @@
 #include "base/ui/DialogButtons.h"
 
+#include <QCoreApplication>
 #include <QDialog>
 #include <QPushButton>
 
@@ -11,9 +12,11 @@ QDialogButtonBox* dialogButtons(QDialog* dialog, QDialogButtonBox::StandardButto
         QDialogButtonBox::StandardButton button;
         QString name;
         QString caption;
-    } named[] = {{QDialogButtonBox::Ok, u"cmdOK"_s, u"OK"_s},
-                 {QDialogButtonBox::Cancel, u"cmdCancel"_s, u"キャンセル"_s},
-                 {QDialogButtonBox::Apply, u"cmdApply"_s, u"適用(&A)"_s}};
+    } named[] = {
+        {QDialogButtonBox::Ok, u"cmdOK"_s, u"OK"_s},
+        {QDialogButtonBox::Cancel, u"cmdCancel"_s,
+         QCoreApplication::translate("DialogButtons", "キャンセル")},
+        {QDialogButtonBox::Apply, u"cmdApply"_s, QCoreApplication::translate("DialogButtons", "適用(&A)")}};
     for (const auto& [button, name, caption] : named) {
         if (QPushButton* pushButton = box->button(button)) {
             pushButton->setObjectName(name);

@@ -4,22 +4,33 @@
 #include "display/DisplayTexts.h"
 #include "resources/builtin/BuiltinImages.h"
 
+#include <QCoreApplication>
 #include <QDialogButtonBox>
+#include <QDir>
+#include <QFileInfo>
 #include <QGridLayout>
 #include <QLabel>
 #include <QPushButton>
+#include <QUrl>
 
 using namespace Qt::StringLiterals;
 
 namespace {
 
-// Links open only web and mail addresses, through the desktop.
+// The link opens through the desktop.
 QLabel* link(QWidget* parent, const QString& name, const QString& target, const QString& text) {
     QLabel* label =
         namedLabel(parent, name, u"<a href=\""_s + target + u"\">"_s + text.toHtmlEscaped() + u"</a>"_s);
     label->setTextFormat(Qt::RichText);
     label->setOpenExternalLinks(true);
     return label;
+}
+
+// The README the package installs in its documentation folder (<prefix>/share/doc/sorvanta, beside
+// <prefix>/lib/sorvanta); "" where there is none, as in the build tree.
+QString installedReadme(const QString& programFolder) {
+    const QString path = QDir(programFolder).absoluteFilePath(u"../../share/doc/sorvanta/README.md"_s);
+    return QFileInfo::exists(path) ? QDir::cleanPath(path) : QString();
 }
 
 } // namespace
@@ -36,20 +47,23 @@ AboutBox::AboutBox(QWidget* parent)
     layout->addWidget(namedLabel(this, u"lblTitle"_s, DisplayTexts::programTitle()), 0, 1, 1, 2);
     layout->addWidget(namedLabel(this, u"lblVersion"_s, DisplayTexts::aboutVersion()), 1, 1, 1, 2);
     layout->addWidget(
-        namedLabel(this, u"lblDescription"_s,
-                   u"Copyright (C) Sorvanta の開発者。このプログラムは無保証で提供されます。"_s),
+        namedLabel(
+            this, u"lblDescription"_s,
+            QCoreApplication::translate(
+                "AboutBox", "Copyright (C) Sorvanta の開発者。このプログラムは無保証で提供されます。")),
         2, 1, 1, 2);
     layout->addWidget(namedLabel(this, u"lblNKF"_s, DisplayTexts::converterVersion()), 3, 1, 1, 2);
-    layout->addWidget(
-        namedLabel(this, u"lblUpdate"_s, u"最新版の情報は、定期的にサポートページでご確認ください。"_s), 4, 1,
-        1, 2);
-    layout->addWidget(namedLabel(this, u"Label3"_s, u"サポート情報:"_s), 5, 1);
-    layout->addWidget(link(this, u"lblURL1"_s, u"https://sorvanta.example/support/"_s,
-                           u"https://sorvanta.example/support/"_s),
+    layout->addWidget(namedLabel(this, u"lblUpdate"_s,
+                                 QCoreApplication::translate(
+                                     "AboutBox", "最新版の情報は、定期的にサポートページでご確認ください。")),
+                      4, 1, 1, 2);
+    layout->addWidget(namedLabel(this, u"Label3"_s, QCoreApplication::translate("AboutBox", "サポート情報:")),
+                      5, 1);
+    const QString readme = installedReadme(QCoreApplication::applicationDirPath());
+    layout->addWidget(readme.isEmpty() ? namedLabel(this, u"lblURL1"_s, u"man sorvanta"_s)
+                                       : link(this, u"lblURL1"_s, QUrl::fromLocalFile(readme).toString(),
+                                              QCoreApplication::translate("AboutBox", "説明書 (README)")),
                       5, 2);
-    layout->addWidget(namedLabel(this, u"Label4"_s, u"E-Mail:"_s), 6, 1);
-    layout->addWidget(
-        link(this, u"lblURL0"_s, u"mailto:support@sorvanta.example"_s, u"support@sorvanta.example"_s), 6, 2);
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok, this);
     buttons->button(QDialogButtonBox::Ok)->setObjectName(u"cmdOK"_s);

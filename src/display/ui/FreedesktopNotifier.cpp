@@ -2,6 +2,7 @@
 
 #include "display/ui/TrayStatus.h"
 
+#include <QCoreApplication>
 #include <QDBusConnection>
 #include <QDBusMessage>
 #include <QDBusPendingCallWatcher>
@@ -40,7 +41,9 @@ void FreedesktopNotifier::notify(const DesktopNotice& notice) {
         return;
     }
     QDBusMessage call = QDBusMessage::createMethodCall(Service, Path, Interface, u"Notify"_s);
-    const QStringList actions = notice.link.isEmpty() ? QStringList() : QStringList{OpenAction, u"開く"_s};
+    QStringList actions;
+    if (!notice.link.isEmpty())
+        actions << OpenAction << QCoreApplication::translate("FreedesktopNotifier", "開く");
     call << u"Sorvanta"_s << uint(0) << u"sorvanta"_s << notice.summary << notice.body.toHtmlEscaped()
          << actions << QVariantMap{{u"desktop-entry"_s, u"sorvanta"_s}} << qint32(-1);
     auto* watcher = new QDBusPendingCallWatcher(bus.asyncCall(call), this);

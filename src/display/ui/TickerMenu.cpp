@@ -2,6 +2,8 @@
 
 #include "display/DisplayTexts.h"
 
+#include <QCoreApplication>
+
 using namespace Qt::StringLiterals;
 
 namespace {
@@ -29,18 +31,20 @@ QString menuCaption(const QString& text) {
 
 TickerMenu::TickerMenu(QObject* parent)
     : QObject(parent)
-    , m_menu(std::make_unique<QMenu>(u"メニュー(&M)"_s)) {
+    , m_menu(std::make_unique<QMenu>(QCoreApplication::translate("TickerMenu", "メニュー(&M)"))) {
     QMenu* menu = m_menu.get();
     menu->setObjectName(u"mnuMenus"_s);
     m_showNews = entry(menu, u"mnuShowNews"_s, DisplayTexts::notDownloaded(), false);
     menu->setDefaultAction(m_showNews);
-    QAction* pause = entry(menu, u"mnuPause"_s, u"中止(&P)"_s);
-    m_openItem = entry(menu, u"mnuOpenItem"_s, u"この情報を開く(&I)"_s, false);
-    m_reload = entry(menu, u"mnuReload"_s, u"更新(&R)"_s);
+    QAction* pause = entry(menu, u"mnuPause"_s, QCoreApplication::translate("TickerMenu", "中止(&P)"));
+    m_openItem =
+        entry(menu, u"mnuOpenItem"_s, QCoreApplication::translate("TickerMenu", "この情報を開く(&I)"), false);
+    m_reload = entry(menu, u"mnuReload"_s, QCoreApplication::translate("TickerMenu", "更新(&R)"));
     m_reload->setShortcut(Qt::Key_F5);
     separator(menu, u"mnuBar2"_s, false);
-    QAction* setDownload = entry(menu, u"mnuSetDownload"_s, u"更新の設定(&P)"_s);
-    m_browse = menu->addMenu(u"ブラウザで開く(&B)"_s);
+    QAction* setDownload =
+        entry(menu, u"mnuSetDownload"_s, QCoreApplication::translate("TickerMenu", "更新の設定(&P)"));
+    m_browse = menu->addMenu(QCoreApplication::translate("TickerMenu", "ブラウザで開く(&B)"));
     m_browse->menuAction()->setObjectName(u"mnuTitleBrowse"_s);
     m_download = menu->addMenu(QString());
     m_download->menuAction()->setObjectName(u"mnuEmpty"_s);
@@ -48,13 +52,16 @@ TickerMenu::TickerMenu(QObject* parent)
     separator(menu, u"mnuBar4"_s, false);
     separator(menu, u"mnuBar5"_s, false);
     separator(menu, u"mnuBar6"_s, true);
-    QAction* skin = entry(menu, u"mnuSelectSkin"_s, u"スキン(&S)..."_s);
+    QAction* skin =
+        entry(menu, u"mnuSelectSkin"_s, QCoreApplication::translate("TickerMenu", "スキン(&S)..."));
     separator(menu, u"mnuBar7"_s, false);
-    QAction* options = entry(menu, u"mnuOption"_s, u"オプション(&O)..."_s);
+    QAction* options =
+        entry(menu, u"mnuOption"_s, QCoreApplication::translate("TickerMenu", "オプション(&O)..."));
     separator(menu, u"mnuBar3"_s, true);
-    QAction* about = entry(menu, u"mnuVerInfo"_s, u"バージョン情報(&A)..."_s);
+    QAction* about =
+        entry(menu, u"mnuVerInfo"_s, QCoreApplication::translate("TickerMenu", "バージョン情報(&A)..."));
     separator(menu, u"mnuBar1"_s, true);
-    QAction* exitEntry = entry(menu, u"mnuExit"_s, u"終了(&X)"_s);
+    QAction* exitEntry = entry(menu, u"mnuExit"_s, QCoreApplication::translate("TickerMenu", "終了(&X)"));
 
     connect(m_showNews, &QAction::triggered, this, &TickerMenu::showNewsTriggered);
     connect(pause, &QAction::triggered, this, &TickerMenu::pauseTriggered);

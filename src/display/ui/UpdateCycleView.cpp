@@ -10,6 +10,7 @@
 #include "retrieval/CycleTexts.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 
 using namespace Qt::StringLiterals;
 
@@ -51,7 +52,8 @@ void UpdateCycleView::showEnded(const CycleResult& result) {
     switch (result.outcome) {
     case CycleResult::Outcome::Offline:
         m_parts.window.messagePanel()->hide();
-        m_parts.prompter.showWarning(u"エラー"_s, CycleTexts::offline());
+        m_parts.prompter.showWarning(QCoreApplication::translate("UpdateCycleView", "エラー"),
+                                     CycleTexts::offline());
         break;
     case CycleResult::Outcome::Cancelled:
         m_parts.progress.setStatus(CycleTexts::cancelled());
@@ -75,7 +77,7 @@ void UpdateCycleView::showEnded(const CycleResult& result) {
 }
 
 void UpdateCycleView::showFound(const CycleResult& result, int itemCount) {
-    if (const auto notice = TrayNotices::cycleEnd(result, m_settings.DefaultMSG))
+    if (const auto notice = TrayNotices::cycleEnd(result, shownDefaultMessage(m_settings.DefaultMSG)))
         m_parts.tray.show(*notice);
     m_parts.window.setStatusCaption(CycleTexts::withFailedPages(result.status, result.failedPages()));
     m_parts.menu.setShowNews(DisplayTexts::showNewsCaption(itemCount), true);

@@ -5,6 +5,7 @@
 #include "retrieval/PageRequest.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QListWidget>
@@ -25,12 +26,18 @@ QString number(qsizetype count) {
 
 QListWidgetItem* excludedRow(const RuleFragment& fragment, const QColor& grey) {
     const QString& word = *fragment.excludedBy;
-    auto* row = new QListWidgetItem((word.isEmpty() ? u"除外(空の語) "_s : u"除外「"_s + word + u"」 "_s) +
-                                    fragment.text);
+    auto* row = new QListWidgetItem(
+        (word.isEmpty() ? QCoreApplication::translate("RuleTesterPanel", "除外(空の語) ")
+                        : QCoreApplication::translate("RuleTesterPanel", "除外「%1」 ").arg(word)) +
+        fragment.text);
     row->setForeground(grey);
-    row->setToolTip(word.isEmpty() ? u"除外条件に空の語があります(空白が続いているか、末尾にあります)。"
-                                     u"すべての情報が除外されます。"_s
-                                   : u"除外条件の「"_s + word + u"」を含むため、表示されません。"_s);
+    row->setToolTip(
+        word.isEmpty()
+            ? QCoreApplication::translate("RuleTesterPanel",
+                                          "除外条件に空の語があります(空白が続いているか、末尾にあります)。"
+                                          "すべての情報が除外されます。")
+            : QCoreApplication::translate("RuleTesterPanel", "除外条件の「%1」を含むため、表示されません。")
+                  .arg(word));
     return row;
 }
 
@@ -38,11 +45,11 @@ QListWidgetItem* excludedRow(const RuleFragment& fragment, const QColor& grey) {
 
 RuleTesterPanel::RuleTesterPanel(QList<PageRecord> pages, AppSettings settings, Fetcher fetcher,
                                  QWidget* parent)
-    : QGroupBox(u"テスト"_s, parent)
+    : QGroupBox(QCoreApplication::translate("RuleTesterPanel", "テスト"), parent)
     , m_settings(std::move(settings))
     , m_probe(new PageProbe(std::move(fetcher), this))
     , m_chooser(new QComboBox(this))
-    , m_fetch(new QPushButton(u"取得"_s, this))
+    , m_fetch(new QPushButton(QCoreApplication::translate("RuleTesterPanel", "取得"), this))
     , m_status(new QLabel(this))
     , m_results(new QListWidget(this)) {
     setObjectName(u"fraTest"_s);
@@ -67,13 +74,16 @@ RuleTesterPanel::RuleTesterPanel(QList<PageRecord> pages, AppSettings settings, 
     connect(m_probe, &PageProbe::finished, this, &RuleTesterPanel::takePage);
     connect(m_chooser, &QComboBox::currentIndexChanged, this, [this] {
         m_probe->cancel();
-        forgetPage(u"「取得」を押すと、このページにルールを当てた結果を表示します。"_s);
+        forgetPage(QCoreApplication::translate(
+            "RuleTesterPanel", "「取得」を押すと、このページにルールを当てた結果を表示します。"));
     });
     m_chooser->setEnabled(!m_pages.isEmpty());
     m_fetch->setEnabled(!m_pages.isEmpty());
     forgetPage(m_pages.isEmpty()
-                   ? u"ページが登録されていません。"_s
-                   : u"ページを選んで「取得」を押すと、このルールで抽出される情報を表示します。"_s);
+                   ? QCoreApplication::translate("RuleTesterPanel", "ページが登録されていません。")
+                   : QCoreApplication::translate(
+                         "RuleTesterPanel",
+                         "ページを選んで「取得」を押すと、このルールで抽出される情報を表示します。"));
 }
 
 void RuleTesterPanel::layOut() {
@@ -82,7 +92,7 @@ void RuleTesterPanel::layOut() {
     m_results->setWordWrap(true);
     m_results->setTextElideMode(Qt::ElideNone);
     auto* pageLine = new QHBoxLayout;
-    auto* pageLabel = new QLabel(u"ページ(&P):"_s, this);
+    auto* pageLabel = new QLabel(QCoreApplication::translate("RuleTesterPanel", "ページ(&P):"), this);
     pageLabel->setBuddy(m_chooser);
     pageLine->addWidget(pageLabel);
     pageLine->addWidget(m_chooser, 1);
@@ -102,12 +112,13 @@ void RuleTesterPanel::setRule(const RuleRecord& rule) {
 void RuleTesterPanel::fetchOrCancel() {
     if (m_probe->isRunning()) {
         m_probe->cancel();
-        forgetPage(u"取得を中止しました。"_s);
+        forgetPage(QCoreApplication::translate("RuleTesterPanel", "取得を中止しました。"));
         return;
     }
-    forgetPage(u"'"_s + m_chooser->currentText() + u"' を取得中…"_s);
+    forgetPage(
+        QCoreApplication::translate("RuleTesterPanel", "'%1' を取得中…").arg(m_chooser->currentText()));
     m_probe->start(m_pages.at(m_chooser->currentIndex()), m_settings);
-    m_fetch->setText(u"中止"_s);
+    m_fetch->setText(QCoreApplication::translate("RuleTesterPanel", "中止"));
 }
 
 void RuleTesterPanel::forgetPage(const QString& status) {
@@ -118,20 +129,22 @@ void RuleTesterPanel::forgetPage(const QString& status) {
     m_feedMarkup.clear();
     m_results->clear();
     m_status->setText(status);
-    m_fetch->setText(u"取得"_s);
+    m_fetch->setText(QCoreApplication::translate("RuleTesterPanel", "取得"));
 }
 
 void RuleTesterPanel::takePage(const ProbedPage& page) {
-    m_fetch->setText(u"取得"_s);
+    m_fetch->setText(QCoreApplication::translate("RuleTesterPanel", "取得"));
     m_pageError = page.error.trimmed().replace(u"\r\n"_s, u"\n"_s);
     if (page.text.isEmpty()) {
-        m_status->setText(u"取得できませんでした。\n"_s + m_pageError);
+        m_status->setText(QCoreApplication::translate("RuleTesterPanel", "取得できませんでした。") + u"\n"_s +
+                          m_pageError);
         return;
     }
     m_text = page.text;
     m_feedTitles = page.feedTitles;
     m_feedMarkup = page.feedMarkup;
-    m_pageSummary = u"文字コード: "_s + page.charset + u"　文字数: "_s + number(page.text.size());
+    m_pageSummary = QCoreApplication::translate("RuleTesterPanel", "文字コード: %1　文字数: %2")
+                        .arg(page.charset, number(page.text.size()));
     showFragments();
 }
 
@@ -139,7 +152,7 @@ void RuleTesterPanel::showFragments() {
     m_results->clear();
     QString status = m_pageSummary;
     if (m_rule.Header.isEmpty()) {
-        status += u"\nヘッダーを入力してください。"_s;
+        status += QCoreApplication::translate("RuleTesterPanel", "\nヘッダーを入力してください。");
     } else {
         const QList<RuleFragment> fragments = testRule(m_text, m_rule, extractionOptionsFor(m_settings));
         const QColor grey = palette().color(QPalette::Disabled, QPalette::Text);
@@ -151,15 +164,18 @@ void RuleTesterPanel::showFragments() {
                                                        : new QListWidgetItem(fragment.text));
         }
         if (fragments.size() > MaxRows) {
-            auto* rest = new QListWidgetItem(u"…ほか "_s + number(fragments.size() - MaxRows) + u" 件"_s);
+            auto* rest = new QListWidgetItem(QCoreApplication::translate("RuleTesterPanel", "…ほか %1 件")
+                                                 .arg(number(fragments.size() - MaxRows)));
             rest->setForeground(grey);
             m_results->addItem(rest);
         }
-        status += u"　抽出: "_s + number(fragments.size() - excluded) + u"件　除外: "_s + number(excluded) +
-                  u"件"_s;
+        status += QCoreApplication::translate("RuleTesterPanel", "　抽出: %1件　除外: %2件")
+                      .arg(number(fragments.size() - excluded), number(excluded));
         // A rule takes a feed over only when it finds something in the feed's own markup.
         if (m_feedTitles && testRule(m_feedMarkup, m_rule, extractionOptionsFor(m_settings)).isEmpty())
-            status += u"\nフィードの見出し "_s + number(*m_feedTitles) + u" 件を表示します"_s;
+            status +=
+                u"\n"_s + QCoreApplication::translate("RuleTesterPanel", "フィードの見出し %1 件を表示します")
+                              .arg(number(*m_feedTitles));
     }
     // What went wrong on the way without stopping the page (a password that could not be restored).
     if (!m_pageError.isEmpty())

@@ -2,6 +2,7 @@
 
 #include "base/ui/StaysOnTop.h"
 
+#include <QCoreApplication>
 #include <QFileDialog>
 #include <QFontDialog>
 
@@ -19,7 +20,8 @@ std::optional<QFont> DesktopChooserDialogs::chooseFontDialog(QWidget* parent, co
 }
 
 QString DesktopChooserDialogs::openSoundFileDialog(QWidget* parent, const QString& startFolder) {
-    QFileDialog dialog(parent, u"ファイルを開く"_s, startFolder, u"サウンド (*.wav)"_s);
+    QFileDialog dialog(parent, QCoreApplication::translate("ChooserDialogs", "ファイルを開く"), startFolder,
+                       QCoreApplication::translate("ChooserDialogs", "サウンド (*.wav)"));
     dialog.setOption(QFileDialog::DontUseNativeDialog);
     dialog.setFileMode(QFileDialog::ExistingFile);
     dialog.setAcceptMode(QFileDialog::AcceptOpen);

@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QLabel>
@@ -89,38 +90,53 @@ void addButtonRow(QGridLayout* grid, const QString& text, QPushButton* button) {
 
 QGroupBox* updateGroup(OptionsForm& form) {
     QGridLayout* grid = nullptr;
-    QGroupBox* group = headedGroup(u"更新"_s, grid);
-    form.autoReload = check(u"chkAutoReload"_s, u"定期的に更新する(&C)"_s);
+    QGroupBox* group = headedGroup(QCoreApplication::translate("OptionsPages", "更新"), grid);
+    form.autoReload =
+        check(u"chkAutoReload"_s, QCoreApplication::translate("OptionsPages", "定期的に更新する(&C)"));
     form.autoReloadDelay = named(new DelayBox(1, 60), u"txtAutoReloadDelay"_s);
-    addDelayRow(grid, form.autoReload, form.autoReloadDelay, u"分ごと(&T)"_s);
+    addDelayRow(grid, form.autoReload, form.autoReloadDelay,
+                QCoreApplication::translate("OptionsPages", "分ごと(&T)"));
     // The quiet hours belong to the periodic update: indented under it.
     auto* quiet = new QHBoxLayout;
     quiet->addSpacing(subItemIndent());
-    form.quietHours = check(u"chkAutoReloadOff"_s, u"次の時間帯は更新しない(&F)"_s);
+    form.quietHours = check(u"chkAutoReloadOff"_s,
+                            QCoreApplication::translate("OptionsPages", "次の時間帯は更新しない(&F)"));
     quiet->addWidget(form.quietHours);
     const int row = grid->rowCount();
     grid->addLayout(quiet, row, 0);
     form.quietFrom = hourBox(u"txtAutoReloadOffFrom"_s);
     form.quietTo = hourBox(u"txtAutoReloadOffTo"_s);
     grid->addWidget(form.quietFrom, row, 1);
-    grid->addWidget(buddyLabel(u"時 から(&R)"_s, form.quietFrom), row, 2);
+    grid->addWidget(buddyLabel(QCoreApplication::translate("OptionsPages", "時 から(&R)"), form.quietFrom),
+                    row, 2);
     grid->addWidget(form.quietTo, row, 3);
-    grid->addWidget(buddyLabel(u"時 まで(&T)"_s, form.quietTo), row, 4);
-    addRow(grid, form.loadAtFirst = check(u"chkLoadAtFirst"_s, u"起動時に更新する(&S)"_s));
-    addRow(grid, form.showProgress = check(u"chkShowProgressDialog"_s, u"進捗を表示する(&P)"_s));
-    addRow(grid, form.hideErrors = check(u"chkHideErrorDialog"_s, u"エラーを通知しない(&E)"_s));
+    grid->addWidget(buddyLabel(QCoreApplication::translate("OptionsPages", "時 まで(&T)"), form.quietTo), row,
+                    4);
+    addRow(grid, form.loadAtFirst = check(u"chkLoadAtFirst"_s, QCoreApplication::translate(
+                                                                   "OptionsPages", "起動時に更新する(&S)")));
+    addRow(grid,
+           form.showProgress = check(u"chkShowProgressDialog"_s,
+                                     QCoreApplication::translate("OptionsPages", "進捗を表示する(&P)")));
+    addRow(grid,
+           form.hideErrors = check(u"chkHideErrorDialog"_s,
+                                   QCoreApplication::translate("OptionsPages", "エラーを通知しない(&E)")));
     return group;
 }
 
 QGroupBox* showGroup(OptionsForm& form) {
     QGridLayout* grid = nullptr;
-    QGroupBox* group = headedGroup(u"表示"_s, grid);
-    addRow(grid, form.showOnUpdate = check(u"chkNotify"_s, u"更新時に表示する(&N)"_s));
-    form.showInTurn = check(u"chkShowInfo"_s, u"定期的に情報を表示する(&H)"_s);
+    QGroupBox* group = headedGroup(QCoreApplication::translate("OptionsPages", "表示"), grid);
+    addRow(grid, form.showOnUpdate = check(
+                     u"chkNotify"_s, QCoreApplication::translate("OptionsPages", "更新時に表示する(&N)")));
+    form.showInTurn =
+        check(u"chkShowInfo"_s, QCoreApplication::translate("OptionsPages", "定期的に情報を表示する(&H)"));
     form.showInfoDelay = named(new DelayBox(1, 600), u"txtShowInfoDelay"_s);
-    addDelayRow(grid, form.showInTurn, form.showInfoDelay, u"秒ごと(&I)"_s);
-    addRow(grid, form.showDefaultMessage =
-                     check(u"chkShowDefaultMSG"_s, u"情報がない場合、固定メッセージを表示する(&D)"_s));
+    addDelayRow(grid, form.showInTurn, form.showInfoDelay,
+                QCoreApplication::translate("OptionsPages", "秒ごと(&I)"));
+    addRow(grid,
+           form.showDefaultMessage = check(
+               u"chkShowDefaultMSG"_s,
+               QCoreApplication::translate("OptionsPages", "情報がない場合、固定メッセージを表示する(&D)")));
     return group;
 }
 
@@ -137,7 +153,7 @@ SoundRow addSoundRow(QGridLayout* grid, int index, const QString& caption = {}) 
     sound.browse = named(new QToolButton, u"cmdBrowseSoundFile"_s + number);
     sound.browse->setText(u"..."_s);
     grid->addWidget(sound.browse, row, 2);
-    sound.test = button(u"cmdTestSound"_s + number, u"テスト"_s);
+    sound.test = button(u"cmdTestSound"_s + number, QCoreApplication::translate("OptionsPages", "テスト"));
     grid->addWidget(sound.test, row, 3);
     return sound;
 }
@@ -152,35 +168,59 @@ QWidget* general(OptionsForm& form) {
 
 QWidget* extraction(OptionsForm& form) {
     QGridLayout* grid = nullptr;
-    QGroupBox* extraction = headedGroup(u"情報の抽出"_s, grid);
-    form.rules = button(u"cmdFilter"_s, u"詳細設定(&D)..."_s);
-    addButtonRow(grid, u"取得したページから特定の部分を抽出して表示します。"_s, form.rules);
-    addRow(grid, form.ignoreExclusions = check(u"chkIgnoreExcept"_s, u"除外条件を無効化する(&E)"_s));
-    addRow(grid, form.wholeTextInstead =
-                     check(u"chkShowTextInstead"_s, u"抽出できないページは全文を表示する(&B)"_s));
+    QGroupBox* extraction = headedGroup(QCoreApplication::translate("OptionsPages", "情報の抽出"), grid);
+    form.rules = button(u"cmdFilter"_s, QCoreApplication::translate("OptionsPages", "詳細設定(&D)..."));
+    addButtonRow(
+        grid,
+        QCoreApplication::translate("OptionsPages", "取得したページから特定の部分を抽出して表示します。"),
+        form.rules);
+    addRow(grid, form.ignoreExclusions =
+                     check(u"chkIgnoreExcept"_s,
+                           QCoreApplication::translate("OptionsPages", "除外条件を無効化する(&E)")));
+    addRow(grid, form.wholeTextInstead = check(
+                     u"chkShowTextInstead"_s,
+                     QCoreApplication::translate("OptionsPages", "抽出できないページは全文を表示する(&B)")));
 
-    QGroupBox* display = headedGroup(u"情報の表示"_s, grid);
-    form.keywords = button(u"cmdKeywords"_s, u"キーワード(&W)..."_s);
-    addButtonRow(grid, u"指定したキーワードを赤色で表示します。"_s, form.keywords);
-    addRow(grid, form.showLabel = check(u"chkShowTitle"_s, u"ページのラベルを橙色で表示する(&H)"_s));
+    QGroupBox* display = headedGroup(QCoreApplication::translate("OptionsPages", "情報の表示"), grid);
+    form.keywords =
+        button(u"cmdKeywords"_s, QCoreApplication::translate("OptionsPages", "キーワード(&W)..."));
+    addButtonRow(grid, QCoreApplication::translate("OptionsPages", "指定したキーワードを赤色で表示します。"),
+                 form.keywords);
+    addRow(grid, form.showLabel = check(
+                     u"chkShowTitle"_s,
+                     QCoreApplication::translate("OptionsPages", "ページのラベルを橙色で表示する(&H)")));
+    addRow(grid, form.showRuleName = check(
+                     u"chkShowFilter"_s, QCoreApplication::translate(
+                                             "OptionsPages", "適用された抽出ルール名を緑色で表示する(&R)")));
     addRow(grid,
-           form.showRuleName = check(u"chkShowFilter"_s, u"適用された抽出ルール名を緑色で表示する(&R)"_s));
-    addRow(grid, form.allOrange = check(u"chkScroll_MonoColor"_s, u"すべて橙色で表示する(&O)"_s));
-    addRow(grid, form.lessFlicker = check(u"chkScroll_Shadow"_s, u"ちらつきを低減する(&S)"_s));
-    form.font = button(u"cmdFont"_s, u"フォント(&F)..."_s);
-    addButtonRow(grid, u"情報の表示に使うフォントを変更します。"_s, form.font);
+           form.allOrange = check(u"chkScroll_MonoColor"_s,
+                                  QCoreApplication::translate("OptionsPages", "すべて橙色で表示する(&O)")));
+    addRow(grid,
+           form.lessFlicker = check(u"chkScroll_Shadow"_s,
+                                    QCoreApplication::translate("OptionsPages", "ちらつきを低減する(&S)")));
+    form.font = button(u"cmdFont"_s, QCoreApplication::translate("OptionsPages", "フォント(&F)..."));
+    addButtonRow(grid, QCoreApplication::translate("OptionsPages", "情報の表示に使うフォントを変更します。"),
+                 form.font);
     return stackedPage({extraction, display});
 }
 
 QWidget* network(OptionsForm& form) {
     QGridLayout* grid = nullptr;
-    QGroupBox* configuration = headedGroup(u"構成"_s, grid);
-    form.proxy = button(u"cmdProxy"_s, u"プロキシ サーバー(&X)..."_s);
-    addButtonRow(grid, u"アクセスに使用するプロキシ サーバーを設定できます。"_s, form.proxy);
-    QGroupBox* dialUp = headedGroup(u"ダイヤルアップ"_s, grid);
+    QGroupBox* configuration = headedGroup(QCoreApplication::translate("OptionsPages", "構成"), grid);
+    form.proxy =
+        button(u"cmdProxy"_s, QCoreApplication::translate("OptionsPages", "プロキシ サーバー(&X)..."));
+    addButtonRow(
+        grid,
+        QCoreApplication::translate("OptionsPages", "アクセスに使用するプロキシ サーバーを設定できます。"),
+        form.proxy);
+    QGroupBox* dialUp = headedGroup(QCoreApplication::translate("OptionsPages", "ダイヤルアップ"), grid);
     addRow(grid, form.autoDialing =
-                     check(u"chkAutoDialing"_s, u"インターネットに接続していない場合は接続する(&A)"_s));
-    addRow(grid, form.autoHangup = check(u"chkAutoHangup"_s, u"ダウンロードが終了したら切断する(&D)"_s));
+                     check(u"chkAutoDialing"_s,
+                           QCoreApplication::translate("OptionsPages",
+                                                       "インターネットに接続していない場合は接続する(&A)")));
+    addRow(grid, form.autoHangup = check(
+                     u"chkAutoHangup"_s,
+                     QCoreApplication::translate("OptionsPages", "ダウンロードが終了したら切断する(&D)")));
     return stackedPage({configuration, dialUp});
 }
 
@@ -189,39 +229,57 @@ QWidget* sound(OptionsForm& form) {
     auto* grid = new QGridLayout(page);
     grid->setColumnStretch(1, 1);
     grid->setColumnMinimumWidth(0, subItemIndent());
-    form.updateSoundOn = check(u"chkPlaySound1"_s, u"更新時に音を鳴らす(&D)"_s);
+    form.updateSoundOn =
+        check(u"chkPlaySound1"_s, QCoreApplication::translate("OptionsPages", "更新時に音を鳴らす(&D)"));
     grid->addWidget(form.updateSoundOn, 0, 0, 1, 4);
     form.updateSound = addSoundRow(grid, 0);
-    form.itemSoundOn = check(u"chkPlaySound2"_s, u"情報表示時に音を鳴らす(&S)"_s);
+    form.itemSoundOn =
+        check(u"chkPlaySound2"_s, QCoreApplication::translate("OptionsPages", "情報表示時に音を鳴らす(&S)"));
     grid->addWidget(form.itemSoundOn, grid->rowCount(), 0, 1, 4);
-    form.keywordSound = addSoundRow(grid, 1, u"キーワードが含まれる場合(&K):"_s);
-    form.plainSound = addSoundRow(grid, 2, u"キーワードが含まれない場合(&N):"_s);
-    form.noMatchSound = addSoundRow(grid, 3, u"抽出できない場合(&I):"_s);
+    form.keywordSound =
+        addSoundRow(grid, 1, QCoreApplication::translate("OptionsPages", "キーワードが含まれる場合(&K):"));
+    form.plainSound =
+        addSoundRow(grid, 2, QCoreApplication::translate("OptionsPages", "キーワードが含まれない場合(&N):"));
+    form.noMatchSound =
+        addSoundRow(grid, 3, QCoreApplication::translate("OptionsPages", "抽出できない場合(&I):"));
     grid->setRowStretch(grid->rowCount(), 1);
     return page;
 }
 
 QWidget* other(OptionsForm& form) {
     QGridLayout* grid = nullptr;
-    QGroupBox* window = headedGroup(u"ウィンドウ"_s, grid);
+    QGroupBox* window = headedGroup(QCoreApplication::translate("OptionsPages", "ウィンドウ"), grid);
     addRow(grid, form.nextOnClick =
-                     check(u"chkShowInfoByClick"_s, u"ウィンドウの左クリックで次の情報を表示する(&C)"_s));
-    addRow(grid, form.taskbarEntry = check(u"chkShowInTaskBar"_s, u"タスクバーに情報を表示する(&B)"_s));
-    addRow(grid, form.keepPosition =
-                     check(u"chkFixWindowPosition"_s, u"終了時と同じ位置にウィンドウを表示する(&P)"_s));
-    addRow(grid, form.topMost = check(u"chkTopMost"_s, u"常に手前に表示する(&T)"_s));
-    addRow(grid, form.exitOnDoubleClick =
-                     check(u"chkShutdownByDblclick"_s, u"ウィンドウのダブルクリックで終了する(&D)"_s));
+                     check(u"chkShowInfoByClick"_s,
+                           QCoreApplication::translate("OptionsPages",
+                                                       "ウィンドウの左クリックで次の情報を表示する(&C)")));
+    addRow(grid, form.taskbarEntry =
+                     check(u"chkShowInTaskBar"_s,
+                           QCoreApplication::translate("OptionsPages", "タスクバーに情報を表示する(&B)")));
+    addRow(grid,
+           form.keepPosition = check(
+               u"chkFixWindowPosition"_s,
+               QCoreApplication::translate("OptionsPages", "終了時と同じ位置にウィンドウを表示する(&P)")));
+    addRow(grid, form.topMost = check(u"chkTopMost"_s,
+                                      QCoreApplication::translate("OptionsPages", "常に手前に表示する(&T)")));
+    addRow(grid,
+           form.exitOnDoubleClick = check(
+               u"chkShutdownByDblclick"_s,
+               QCoreApplication::translate("OptionsPages", "ウィンドウのダブルクリックで終了する(&D)")));
     form.zoom = named(new QSpinBox, u"txtZoom"_s);
     form.zoom->setRange(1, 4);
     const int row = grid->rowCount();
-    grid->addWidget(buddyLabel(u"表示倍率(&Z):"_s, form.zoom), row, 0);
+    grid->addWidget(buddyLabel(QCoreApplication::translate("OptionsPages", "表示倍率(&Z):"), form.zoom), row,
+                    0);
     grid->addWidget(form.zoom, row, 1);
-    QGroupBox* startup = headedGroup(u"起動"_s, grid);
-    addRow(grid, form.runAtLogon = check(u"chkAutoRun"_s, u"ログオン時に Sorvanta を実行する(&R)"_s));
-    QGroupBox* news = headedGroup(u"通知"_s, grid);
-    addRow(grid,
-           form.notifyNewKeyword = check(u"chkNotifyNewKeyword"_s, u"新着のキーワードを通知する(&N)"_s));
+    QGroupBox* startup = headedGroup(QCoreApplication::translate("OptionsPages", "起動"), grid);
+    addRow(grid, form.runAtLogon = check(
+                     u"chkAutoRun"_s,
+                     QCoreApplication::translate("OptionsPages", "ログオン時に Sorvanta を実行する(&R)")));
+    QGroupBox* news = headedGroup(QCoreApplication::translate("OptionsPages", "通知"), grid);
+    addRow(grid, form.notifyNewKeyword =
+                     check(u"chkNotifyNewKeyword"_s,
+                           QCoreApplication::translate("OptionsPages", "新着のキーワードを通知する(&N)")));
     return stackedPage({window, startup, news});
 }
 

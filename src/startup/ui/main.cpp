@@ -1,8 +1,8 @@
 #include "base/StartupMode.h"
 #include "startup/DisplayPlatform.h"
 #include "startup/ui/DialogFont.h"
-#include "startup/ui/QtTexts.h"
 #include "startup/ui/TickerApp.h"
+#include "startup/ui/UiLanguage.h"
 #include "startup/ui/XServerProbe.h"
 
 #include <QApplication>
@@ -28,7 +28,7 @@ int main(int argc, char* argv[]) {
         qunsetenv("QT_XCB_NO_MITSHM");
     QApplication::setApplicationName(QStringLiteral("Sorvanta"));
     QApplication::setQuitOnLastWindowClosed(false);
-    installJapaneseQtTexts(application);
+    installUiTexts(application);
     useDesktopFontForDialogs();
 
     TickerApp ticker(argumentText(QApplication::arguments()));
