@@ -36,9 +36,9 @@ add_custom_command(OUTPUT ${ICONS_STAMP}
 find_program(GZIP_PROGRAM gzip REQUIRED)
 set(COMPRESSED_SOURCES)
 set(COMPRESSED_OUTPUTS)
-foreach(page sorvanta.1 sorvanta-check.1)
-    configure_file(${PACKAGING_SOURCE}/man/${page}.in ${PACKAGING_OUTPUT}/${page} @ONLY)
-    list(APPEND COMPRESSED_SOURCES ${PACKAGING_OUTPUT}/${page})
+foreach(page sorvanta.1 sorvanta-check.1 ja/sorvanta.1 ja/sorvanta-check.1)
+    configure_file(${PACKAGING_SOURCE}/man/${page}.in ${PACKAGING_OUTPUT}/man/${page} @ONLY)
+    list(APPEND COMPRESSED_SOURCES ${PACKAGING_OUTPUT}/man/${page})
 endforeach()
 configure_file(${PACKAGING_SOURCE}/changelog ${PACKAGING_OUTPUT}/changelog COPYONLY)
 foreach(source ${COMPRESSED_SOURCES} ${PACKAGING_OUTPUT}/changelog)
@@ -87,8 +87,10 @@ install(FILES ${PACKAGING_OUTPUT}/bin/sorvanta ${PACKAGING_OUTPUT}/bin/sorvanta-
 install(FILES ${PACKAGING_SOURCE}/sorvanta.desktop DESTINATION share/applications
     RENAME ${SORVANTA_APP_ID}.desktop)
 install(DIRECTORY ${PACKAGING_OUTPUT}/icons/ DESTINATION share/icons/hicolor)
-install(FILES ${PACKAGING_OUTPUT}/sorvanta.1.gz ${PACKAGING_OUTPUT}/sorvanta-check.1.gz
+install(FILES ${PACKAGING_OUTPUT}/man/sorvanta.1.gz ${PACKAGING_OUTPUT}/man/sorvanta-check.1.gz
     DESTINATION share/man/man1)
+install(FILES ${PACKAGING_OUTPUT}/man/ja/sorvanta.1.gz ${PACKAGING_OUTPUT}/man/ja/sorvanta-check.1.gz
+    DESTINATION share/man/ja/man1)
 install(FILES ${PACKAGING_OUTPUT}/${SORVANTA_APP_ID}.metainfo.xml DESTINATION share/metainfo)
 # The about box links the README here.
 install(FILES ${PACKAGING_SOURCE}/copyright ${PACKAGING_OUTPUT}/changelog.gz ${PROJECT_SOURCE_DIR}/README.md

@@ -2,12 +2,13 @@
 
 #include "retrieval/DataSet.h"
 
+#include <QCoreApplication>
 #include <QString>
 
 // The boxes of the page edit dialog, with the password in plain text. The defaults are those of a
 // new page.
 struct PageFields {
-    QString name = QStringLiteral("新しいページ");
+    QString name = QCoreApplication::translate("PageFields", "新しいページ");
     QString url = QStringLiteral("http://");
     bool enabled = true;
     QString label;

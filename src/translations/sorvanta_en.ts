@@ -164,7 +164,7 @@ Open the site&apos;s top page instead?</translation>
     </message>
     <message>
         <source>応答がありません (%1 秒)</source>
-        <translation>No answer (%1 seconds)</translation>
+        <translation>No answer (%1 s)</translation>
     </message>
     <message>
         <source>リダイレクトが多すぎます</source>
@@ -192,7 +192,7 @@ Open the site&apos;s top page instead?</translation>
     </message>
     <message>
         <source>%1件の情報があります</source>
-        <translation>%1 items</translation>
+        <translation>Items: %1</translation>
     </message>
     <message>
         <source>ダウンロードを中止しました。</source>
@@ -204,11 +204,11 @@ Open the site&apos;s top page instead?</translation>
     </message>
     <message>
         <source>%1 (エラー %2 件)</source>
-        <translation>%1 (%2 errors)</translation>
+        <translation>%1 (errors: %2)</translation>
     </message>
     <message>
         <source>%1。%2 ページでエラー</source>
-        <translation>%1. Errors on %2 pages</translation>
+        <translation>%1. Pages with errors: %2</translation>
     </message>
     <message>
         <source>インターネットに接続されていません。<byte value="xd"/>
@@ -228,7 +228,7 @@ The information cannot be downloaded.</translation>
     </message>
     <message>
         <source>%1件</source>
-        <translation>%1 items</translation>
+        <translation>%1 found</translation>
     </message>
     <message>
         <source>該当なし</source>
@@ -403,7 +403,7 @@ If needed, make them again.</translation>
     <name>NewsNotices</name>
     <message>
         <source>ほかに新着のキーワード情報が %1 件あります。</source>
-        <translation>%1 more new keyword items.</translation>
+        <translation>More new keyword items: %1.</translation>
     </message>
 </context>
 <context>
@@ -709,6 +709,10 @@ If needed, make them again.</translation>
 「http://」もしくは「https://」から入力してください。</source>
         <translation>The URL is not entered correctly.<byte value="xd"/>
 It must start with &quot;http://&quot; or &quot;https://&quot;.</translation>
+    </message>
+    <message>
+        <source>新しいページ</source>
+        <translation>New page</translation>
     </message>
 </context>
 <context>
@@ -1034,7 +1038,7 @@ Enter a header.</translation>
     </message>
     <message>
         <source>フィードの見出し %1 件を表示します</source>
-        <translation>The feed&apos;s %1 titles are shown</translation>
+        <translation>The feed&apos;s titles are shown (%1)</translation>
     </message>
 </context>
 <context>
