@@ -43,6 +43,7 @@ AboutBox::AboutBox(QWidget* parent)
     icon->setPixmap(QPixmap(builtinImagePath(BuiltinImage::App)));
 
     auto* layout = new QGridLayout(this);
+    layout->setColumnStretch(2, 1); // the support line's link right after its caption
     layout->addWidget(icon, 0, 0, 4, 1, Qt::AlignTop);
     layout->addWidget(namedLabel(this, u"lblTitle"_s, DisplayTexts::programTitle()), 0, 1, 1, 2);
     layout->addWidget(namedLabel(this, u"lblVersion"_s, DisplayTexts::aboutVersion()), 1, 1, 1, 2);
