@@ -12,8 +12,9 @@ void keepDebugLogOf(UpdateCycle& cycle, const AppFolders& folders, const Clock& 
                                        const std::optional<EncodingChoice>& encoding) {
                          const QDateTime now = clock.now();
                          appendPageDump(folders.pageDumpPath(), now, url, pageText);
-                         const QString used =
-                             encoding ? u" 文字コード: "_s + CycleTexts::encodingUsed(*encoding) : QString();
+                         const QString used = encoding
+                                                  ? u" 文字コード: "_s + CycleTexts::encodingLogged(*encoding)
+                                                  : QString();
                          writeRunLogLine(folders.runLogPath(), now, RunLogTag::Get, url + used);
                      });
 }

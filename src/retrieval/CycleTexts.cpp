@@ -128,6 +128,21 @@ QString brokenPasswordError(const QString& url) {
         5, QCoreApplication::translate("CycleTexts", "プロシージャの呼び出し、または引数が不正です。"), url);
 }
 
+// The encoding of a page and where it was read from, as shown (translated) or as the run log keeps it.
+QString encodingText(const EncodingChoice& choice, bool shown) {
+    // In the order of EncodingSource.
+    static constexpr const char* Sources[] = {
+        QT_TRANSLATE_NOOP("CycleTexts", "BOM"), QT_TRANSLATE_NOOP("CycleTexts", "HTTP ヘッダー"),
+        QT_TRANSLATE_NOOP("CycleTexts", "meta タグ"), QT_TRANSLATE_NOOP("CycleTexts", "XML 宣言"),
+        QT_TRANSLATE_NOOP("CycleTexts", "自動判別")};
+    static_assert(std::size(Sources) == int(EncodingSource::Detected) + 1);
+    static constexpr const char* Form = QT_TRANSLATE_NOOP("CycleTexts", "%1（%2）");
+    const auto text = [shown](const char* source) {
+        return shown ? QCoreApplication::translate("CycleTexts", source) : QString::fromUtf8(source);
+    };
+    return text(Form).arg(pageEncodingName(choice.encoding), text(Sources[int(choice.source)]));
+}
+
 } // namespace
 
 namespace CycleTexts {
@@ -344,15 +359,11 @@ QString pageStatusText(const PageStatus& status) {
 }
 
 QString encodingUsed(const EncodingChoice& choice) {
-    // In the order of EncodingSource.
-    static constexpr const char* Sources[] = {
-        QT_TRANSLATE_NOOP("CycleTexts", "BOM"), QT_TRANSLATE_NOOP("CycleTexts", "HTTP ヘッダー"),
-        QT_TRANSLATE_NOOP("CycleTexts", "meta タグ"), QT_TRANSLATE_NOOP("CycleTexts", "XML 宣言"),
-        QT_TRANSLATE_NOOP("CycleTexts", "自動判別")};
-    static_assert(std::size(Sources) == int(EncodingSource::Detected) + 1);
-    return QCoreApplication::translate("CycleTexts", "%1（%2）")
-        .arg(pageEncodingName(choice.encoding),
-             QCoreApplication::translate("CycleTexts", Sources[int(choice.source)]));
+    return encodingText(choice, true);
+}
+
+QString encodingLogged(const EncodingChoice& choice) {
+    return encodingText(choice, false);
 }
 
 } // namespace CycleTexts

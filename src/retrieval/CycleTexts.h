@@ -45,5 +45,7 @@ QString byteCount(qint64 count);                  // "1,234 バイト"
 QString pageStatusText(const PageStatus& status); // "3件", "該当なし" or "エラー"
 // The encoding a page was read in and where it came from: "windows-1252（HTTP ヘッダー）".
 QString encodingUsed(const EncodingChoice& choice);
+// The same in Japanese whatever the language shown, as the run log keeps it.
+QString encodingLogged(const EncodingChoice& choice);
 
 } // namespace CycleTexts
