@@ -48,22 +48,18 @@ AboutBox::AboutBox(QWidget* parent)
     layout->addWidget(namedLabel(this, u"lblTitle"_s, DisplayTexts::programTitle()), 0, 1, 1, 2);
     layout->addWidget(namedLabel(this, u"lblVersion"_s, DisplayTexts::aboutVersion()), 1, 1, 1, 2);
     layout->addWidget(
-        namedLabel(
-            this, u"lblDescription"_s,
-            QCoreApplication::translate(
-                "AboutBox", "Copyright (C) Sorvanta の開発者。このプログラムは無保証で提供されます。")),
+        namedLabel(this, u"lblDescription"_s,
+                   tr("Copyright (C) Sorvanta の開発者。このプログラムは無保証で提供されます。")),
         2, 1, 1, 2);
     layout->addWidget(namedLabel(this, u"lblNKF"_s, DisplayTexts::converterVersion()), 3, 1, 1, 2);
-    layout->addWidget(namedLabel(this, u"lblUpdate"_s,
-                                 QCoreApplication::translate(
-                                     "AboutBox", "最新版の情報は、定期的にサポートページでご確認ください。")),
-                      4, 1, 1, 2);
-    layout->addWidget(namedLabel(this, u"Label3"_s, QCoreApplication::translate("AboutBox", "サポート情報:")),
-                      5, 1);
+    layout->addWidget(
+        namedLabel(this, u"lblUpdate"_s, tr("最新版の情報は、定期的にサポートページでご確認ください。")), 4,
+        1, 1, 2);
+    layout->addWidget(namedLabel(this, u"Label3"_s, tr("サポート情報:")), 5, 1);
     const QString readme = installedReadme(QCoreApplication::applicationDirPath());
     layout->addWidget(readme.isEmpty() ? namedLabel(this, u"lblURL1"_s, u"man sorvanta"_s)
                                        : link(this, u"lblURL1"_s, QUrl::fromLocalFile(readme).toString(),
-                                              QCoreApplication::translate("AboutBox", "説明書 (README)")),
+                                              tr("説明書 (README)")),
                       5, 2);
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok, this);

@@ -2,7 +2,6 @@
 
 #include "display/ui/TrayStatus.h"
 
-#include <QCoreApplication>
 #include <QDBusConnection>
 #include <QDBusMessage>
 #include <QDBusPendingCallWatcher>
@@ -43,7 +42,7 @@ void FreedesktopNotifier::notify(const DesktopNotice& notice) {
     QDBusMessage call = QDBusMessage::createMethodCall(Service, Path, Interface, u"Notify"_s);
     QStringList actions;
     if (!notice.link.isEmpty())
-        actions << OpenAction << QCoreApplication::translate("FreedesktopNotifier", "開く");
+        actions << OpenAction << tr("開く");
     call << u"Sorvanta"_s << uint(0) << u"sorvanta"_s << notice.summary << notice.body.toHtmlEscaped()
          << actions << QVariantMap{{u"desktop-entry"_s, u"sorvanta"_s}} << qint32(-1);
     auto* watcher = new QDBusPendingCallWatcher(bus.asyncCall(call), this);

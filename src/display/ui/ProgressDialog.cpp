@@ -2,7 +2,6 @@
 
 #include "retrieval/CycleTexts.h"
 
-#include <QCoreApplication>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -26,8 +25,8 @@ ProgressDialog::ProgressDialog(QWidget* parent)
     , m_bar(new QProgressBar(this))
     , m_bytes(new QLabel(CycleTexts::byteCount(0), this))
     , m_errors(new QPlainTextEdit(this))
-    , m_hide(new QPushButton(QCoreApplication::translate("ProgressDialog", "表示しない(&H)"), this))
-    , m_cancel(new QPushButton(QCoreApplication::translate("ProgressDialog", "キャンセル"), this)) {
+    , m_hide(new QPushButton(tr("表示しない(&H)"), this))
+    , m_cancel(new QPushButton(tr("キャンセル"), this)) {
     setObjectName(u"frmStatus"_s);
     setWindowTitle(u"Sorvanta"_s);
     m_status->setObjectName(u"lblStatus"_s);

@@ -6,7 +6,6 @@
 #include "resources/builtin/BuiltinImages.h"
 
 #include <QApplication>
-#include <QCoreApplication>
 #include <QGridLayout>
 #include <QHeaderView>
 #include <QLabel>
@@ -38,11 +37,11 @@ SkinDialog::SkinDialog(QString imagesFolder, const AppSettings& settings, UserPr
     : QDialog(parent)
     , m_imagesFolder(std::move(imagesFolder))
     , m_folders(list(u"tvwFolder"_s, QString()))
-    , m_files(list(u"lvwImage"_s, QCoreApplication::translate("SkinDialog", "ファイル名")))
+    , m_files(list(u"lvwImage"_s, tr("ファイル名")))
     , m_preview(new SkinPreview)
     , m_picture(builtinImagePath(BuiltinImage::Skin)) {
     setObjectName(u"frmSelectSkin"_s);
-    setWindowTitle(QCoreApplication::translate("SkinDialog", "スキンの選択"));
+    setWindowTitle(tr("スキンの選択"));
     m_preview->setObjectName(u"picPreview"_s);
     m_preview->setPicture(m_picture);
     layOut();
@@ -54,14 +53,13 @@ SkinDialog::SkinDialog(QString imagesFolder, const AppSettings& settings, UserPr
     connect(m_folders, &QTreeWidget::currentItemChanged, this, &SkinDialog::showFolder);
     connect(m_files, &QTreeWidget::currentItemChanged, this, &SkinDialog::showFile);
     if (m_folders->topLevelItemCount() == 0)
-        prompter.showMessage(DisplayTexts::programTitle(),
-                             QCoreApplication::translate("SkinDialog", "画像ファイルが見つかりません。"));
+        prompter.showMessage(DisplayTexts::programTitle(), tr("画像ファイルが見つかりません。"));
     else
         preselect(preselectedSkin(settings));
 }
 
 void SkinDialog::layOut() {
-    auto* sample = new QLabel(QCoreApplication::translate("SkinDialog", "サンプル:"));
+    auto* sample = new QLabel(tr("サンプル:"));
     sample->setObjectName(u"lblPreview"_s);
     auto* layout = new QGridLayout(this);
     layout->addWidget(m_folders, 0, 0);

@@ -2,8 +2,6 @@
 
 #include "display/DisplayTexts.h"
 
-#include <QCoreApplication>
-
 using namespace Qt::StringLiterals;
 
 namespace {
@@ -31,20 +29,18 @@ QString menuCaption(const QString& text) {
 
 TickerMenu::TickerMenu(QObject* parent)
     : QObject(parent)
-    , m_menu(std::make_unique<QMenu>(QCoreApplication::translate("TickerMenu", "メニュー(&M)"))) {
+    , m_menu(std::make_unique<QMenu>(tr("メニュー(&M)"))) {
     QMenu* menu = m_menu.get();
     menu->setObjectName(u"mnuMenus"_s);
     m_showNews = entry(menu, u"mnuShowNews"_s, DisplayTexts::notDownloaded(), false);
     menu->setDefaultAction(m_showNews);
-    QAction* pause = entry(menu, u"mnuPause"_s, QCoreApplication::translate("TickerMenu", "中止(&P)"));
-    m_openItem =
-        entry(menu, u"mnuOpenItem"_s, QCoreApplication::translate("TickerMenu", "この情報を開く(&I)"), false);
-    m_reload = entry(menu, u"mnuReload"_s, QCoreApplication::translate("TickerMenu", "更新(&R)"));
+    QAction* pause = entry(menu, u"mnuPause"_s, tr("中止(&P)"));
+    m_openItem = entry(menu, u"mnuOpenItem"_s, tr("この情報を開く(&I)"), false);
+    m_reload = entry(menu, u"mnuReload"_s, tr("更新(&R)"));
     m_reload->setShortcut(Qt::Key_F5);
     separator(menu, u"mnuBar2"_s, false);
-    QAction* setDownload =
-        entry(menu, u"mnuSetDownload"_s, QCoreApplication::translate("TickerMenu", "更新の設定(&P)"));
-    m_browse = menu->addMenu(QCoreApplication::translate("TickerMenu", "ブラウザで開く(&B)"));
+    QAction* setDownload = entry(menu, u"mnuSetDownload"_s, tr("更新の設定(&P)"));
+    m_browse = menu->addMenu(tr("ブラウザで開く(&B)"));
     m_browse->menuAction()->setObjectName(u"mnuTitleBrowse"_s);
     m_download = menu->addMenu(QString());
     m_download->menuAction()->setObjectName(u"mnuEmpty"_s);
@@ -52,16 +48,13 @@ TickerMenu::TickerMenu(QObject* parent)
     separator(menu, u"mnuBar4"_s, false);
     separator(menu, u"mnuBar5"_s, false);
     separator(menu, u"mnuBar6"_s, true);
-    QAction* skin =
-        entry(menu, u"mnuSelectSkin"_s, QCoreApplication::translate("TickerMenu", "スキン(&S)..."));
+    QAction* skin = entry(menu, u"mnuSelectSkin"_s, tr("スキン(&S)..."));
     separator(menu, u"mnuBar7"_s, false);
-    QAction* options =
-        entry(menu, u"mnuOption"_s, QCoreApplication::translate("TickerMenu", "オプション(&O)..."));
+    QAction* options = entry(menu, u"mnuOption"_s, tr("オプション(&O)..."));
     separator(menu, u"mnuBar3"_s, true);
-    QAction* about =
-        entry(menu, u"mnuVerInfo"_s, QCoreApplication::translate("TickerMenu", "バージョン情報(&A)..."));
+    QAction* about = entry(menu, u"mnuVerInfo"_s, tr("バージョン情報(&A)..."));
     separator(menu, u"mnuBar1"_s, true);
-    QAction* exitEntry = entry(menu, u"mnuExit"_s, QCoreApplication::translate("TickerMenu", "終了(&X)"));
+    QAction* exitEntry = entry(menu, u"mnuExit"_s, tr("終了(&X)"));
 
     connect(m_showNews, &QAction::triggered, this, &TickerMenu::showNewsTriggered);
     connect(pause, &QAction::triggered, this, &TickerMenu::pauseTriggered);

@@ -10,7 +10,6 @@
 #include "retrieval/CycleTexts.h"
 
 #include <QApplication>
-#include <QCoreApplication>
 
 using namespace Qt::StringLiterals;
 
@@ -52,8 +51,7 @@ void UpdateCycleView::showEnded(const CycleResult& result) {
     switch (result.outcome) {
     case CycleResult::Outcome::Offline:
         m_parts.window.messagePanel()->hide();
-        m_parts.prompter.showWarning(QCoreApplication::translate("UpdateCycleView", "エラー"),
-                                     CycleTexts::offline());
+        m_parts.prompter.showWarning(tr("エラー"), CycleTexts::offline());
         break;
     case CycleResult::Outcome::Cancelled:
         m_parts.progress.setStatus(CycleTexts::cancelled());

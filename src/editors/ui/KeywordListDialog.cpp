@@ -6,7 +6,6 @@
 #include "editors/KeywordEntries.h"
 #include "editors/ListRows.h"
 
-#include <QCoreApplication>
 #include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -20,7 +19,7 @@ KeywordListDialog::KeywordListDialog(QStringList& keywords, QWidget* parent)
     , m_keywords(keywords)
     , m_entries(listedKeywords(keywords)) {
     setObjectName(u"frmKeywords"_s);
-    setWindowTitle(QCoreApplication::translate("KeywordListDialog", "キーワードの設定"));
+    setWindowTitle(tr("キーワードの設定"));
     addControls();
     connectControls();
     rebuild(-1);
@@ -40,33 +39,26 @@ void KeywordListDialog::addControls() {
     m_input = new QLineEdit(this);
     m_input->setObjectName(u"txtNewKeyword"_s);
     m_input->setMaxLength(256);
-    m_add = namedButton(this, u"cmdAdd"_s, QCoreApplication::translate("KeywordListDialog", "追加(&A)"));
+    m_add = namedButton(this, u"cmdAdd"_s, tr("追加(&A)"));
     m_add->setDefault(true);
     m_list = new QListWidget(this);
     m_list->setObjectName(u"lstKeywords"_s);
     m_list->setMinimumSize(260, 200);
-    m_remove =
-        namedButton(this, u"cmdRemove"_s, QCoreApplication::translate("KeywordListDialog", "削除(&R)"));
-    m_up = namedButton(this, u"cmdUp"_s, QCoreApplication::translate("KeywordListDialog", "上へ(&U)"));
-    m_down = namedButton(this, u"cmdDown"_s, QCoreApplication::translate("KeywordListDialog", "下へ(&D)"));
+    m_remove = namedButton(this, u"cmdRemove"_s, tr("削除(&R)"));
+    m_up = namedButton(this, u"cmdUp"_s, tr("上へ(&U)"));
+    m_down = namedButton(this, u"cmdDown"_s, tr("下へ(&D)"));
     auto* ok = namedButton(this, u"cmdOK"_s, u"OK"_s);
-    auto* cancel =
-        namedButton(this, u"cmdCancel"_s, QCoreApplication::translate("KeywordListDialog", "キャンセル"));
+    auto* cancel = namedButton(this, u"cmdCancel"_s, tr("キャンセル"));
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
 
     auto* layout = new QGridLayout(this);
-    layout->addWidget(
-        namedLabel(this, u"Label1"_s,
-                   QCoreApplication::translate("KeywordListDialog",
-                                               "キーワードを入力してから、[追加] をクリックしてください(&T)"),
-                   m_input),
-        0, 0, 1, 2);
+    layout->addWidget(namedLabel(this, u"Label1"_s,
+                                 tr("キーワードを入力してから、[追加] をクリックしてください(&T)"), m_input),
+                      0, 0, 1, 2);
     layout->addWidget(m_input, 1, 0);
     layout->addWidget(m_add, 1, 1);
-    layout->addWidget(namedLabel(this, u"Label2"_s,
-                                 QCoreApplication::translate("KeywordListDialog", "キーワード(&W):"), m_list),
-                      2, 0, 1, 2);
+    layout->addWidget(namedLabel(this, u"Label2"_s, tr("キーワード(&W):"), m_list), 2, 0, 1, 2);
     layout->addWidget(m_list, 3, 0);
     layout->addLayout(buttonColumn({{m_remove}, {m_up, m_down}}), 3, 1);
     layout->addLayout(buttonsAtRight({ok, cancel}), 4, 0, 1, 2);

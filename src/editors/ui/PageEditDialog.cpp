@@ -6,7 +6,6 @@
 #include "settings/PasswordScrambler.h"
 
 #include <QCheckBox>
-#include <QCoreApplication>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QLabel>
@@ -38,11 +37,10 @@ PageEditDialog::PageEditDialog(UserPrompter& prompter, QWidget* parent)
     : QDialog(parent)
     , m_prompter(prompter) {
     setObjectName(u"frmEditURL"_s);
-    setWindowTitle(QCoreApplication::translate("PageEditDialog", "取得するページの設定"));
+    setWindowTitle(tr("取得するページの設定"));
     addBoxes();
     auto* ok = namedButton(this, u"cmdOK"_s, u"OK"_s);
-    auto* cancel =
-        namedButton(this, u"cmdCancel"_s, QCoreApplication::translate("PageEditDialog", "キャンセル"));
+    auto* cancel = namedButton(this, u"cmdCancel"_s, tr("キャンセル"));
     ok->setDefault(true);
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
@@ -56,34 +54,24 @@ void PageEditDialog::addBoxes() {
     auto* grid = new QGridLayout(this);
     m_boxes[NameBox] = textBox(this, NameBox, 1024);
     m_boxes[UrlBox] = textBox(this, UrlBox, 1024);
-    m_fetch = new QCheckBox(QCoreApplication::translate("PageEditDialog", "このページを取得する(&I)"), this);
+    m_fetch = new QCheckBox(tr("このページを取得する(&I)"), this);
     m_fetch->setObjectName(u"chkFlag"_s);
     m_boxes[LabelBox] = textBox(this, LabelBox, 1024);
-    grid->addWidget(namedLabel(this, u"Label1"_s, QCoreApplication::translate("PageEditDialog", "名前(&N):"),
-                               m_boxes[NameBox]),
-                    0, 0);
+    grid->addWidget(namedLabel(this, u"Label1"_s, tr("名前(&N):"), m_boxes[NameBox]), 0, 0);
     grid->addWidget(m_boxes[NameBox], 0, 1);
     grid->addWidget(namedLabel(this, u"Label4"_s, u"URL(&U):"_s, m_boxes[UrlBox]), 1, 0);
     grid->addWidget(m_boxes[UrlBox], 1, 1);
     grid->addWidget(m_fetch, 2, 1);
-    grid->addWidget(namedLabel(this, u"Label6"_s,
-                               QCoreApplication::translate("PageEditDialog", "ラベル(&L):"),
-                               m_boxes[LabelBox]),
-                    3, 0);
+    grid->addWidget(namedLabel(this, u"Label6"_s, tr("ラベル(&L):"), m_boxes[LabelBox]), 3, 0);
     grid->addWidget(m_boxes[LabelBox], 3, 1);
-    grid->addWidget(
-        namedLabel(this, u"Label7"_s,
-                   QCoreApplication::translate("PageEditDialog", "情報を表示するとき、先頭に付加できます。")),
-        4, 1);
+    grid->addWidget(namedLabel(this, u"Label7"_s, tr("情報を表示するとき、先頭に付加できます。")), 4, 1);
 
-    auto* frame = new QGroupBox(QCoreApplication::translate("PageEditDialog", "認証情報"), this);
+    auto* frame = new QGroupBox(tr("認証情報"), this);
     frame->setObjectName(u"Frame1"_s);
     auto* login = new QGridLayout(frame);
     auto* explanation = namedLabel(
         frame, u"Label5"_s,
-        QCoreApplication::translate(
-            "PageEditDialog",
-            "このURLからのダウンロードに認証が必要な場合は、ユーザー名とパスワードを入力してください。"));
+        tr("このURLからのダウンロードに認証が必要な場合は、ユーザー名とパスワードを入力してください。"));
     explanation->setWordWrap(true);
     m_boxes[UserNameBox] = textBox(frame, UserNameBox, 256);
     m_boxes[PasswordBox] = textBox(frame, PasswordBox, 256);
@@ -91,15 +79,9 @@ void PageEditDialog::addBoxes() {
     makeLoginBox(m_boxes[UserNameBox]);
     makeLoginBox(m_boxes[PasswordBox]);
     login->addWidget(explanation, 0, 0, 1, 2);
-    login->addWidget(namedLabel(frame, u"Label2"_s,
-                                QCoreApplication::translate("PageEditDialog", "ユーザー名(&S):"),
-                                m_boxes[UserNameBox]),
-                     1, 0);
+    login->addWidget(namedLabel(frame, u"Label2"_s, tr("ユーザー名(&S):"), m_boxes[UserNameBox]), 1, 0);
     login->addWidget(m_boxes[UserNameBox], 1, 1);
-    login->addWidget(namedLabel(frame, u"Label3"_s,
-                                QCoreApplication::translate("PageEditDialog", "パスワード(&P):"),
-                                m_boxes[PasswordBox]),
-                     2, 0);
+    login->addWidget(namedLabel(frame, u"Label3"_s, tr("パスワード(&P):"), m_boxes[PasswordBox]), 2, 0);
     login->addWidget(m_boxes[PasswordBox], 2, 1);
     grid->addWidget(frame, 5, 0, 1, 2);
 }
@@ -142,7 +124,7 @@ void PageEditDialog::accept() {
 }
 
 void PageEditDialog::refuse(Box box, const QString& message) {
-    m_prompter.showWarning(QCoreApplication::translate("PageEditDialog", "エラー"), message);
+    m_prompter.showWarning(tr("エラー"), message);
     m_boxes[box]->setFocus(Qt::OtherFocusReason);
     m_boxes[box]->selectAll();
 }

@@ -7,7 +7,6 @@
 #include "editors/ui/PageEditDialog.h"
 #include "retrieval/CycleTexts.h"
 
-#include <QCoreApplication>
 #include <QGridLayout>
 #include <QHeaderView>
 #include <QPushButton>
@@ -52,7 +51,7 @@ PageListDialog::PageListDialog(DataFiles& dataFiles, UserPrompter& prompter,
     , m_givenStatuses(statuses)
     , m_pages(dataFiles.tables().pages, statuses) {
     setObjectName(u"frmURL"_s);
-    setWindowTitle(QCoreApplication::translate("PageListDialog", "更新の設定"));
+    setWindowTitle(tr("更新の設定"));
     addControls();
     // The first page is picked on opening: the row that looks selected is the one the buttons act on.
     rebuild(m_pages.count() > 0 ? 0 : -1);
@@ -63,8 +62,7 @@ PageListDialog::PageListDialog(DataFiles& dataFiles, UserPrompter& prompter,
 QWidget* PageListDialog::addList() {
     m_list = new QTreeWidget;
     m_list->setObjectName(u"lvwURLs"_s);
-    m_list->setHeaderLabels({QCoreApplication::translate("PageListDialog", "名前"), u"URL"_s,
-                             QCoreApplication::translate("PageListDialog", "状態")});
+    m_list->setHeaderLabels({tr("名前"), u"URL"_s, tr("状態")});
     m_list->setRootIsDecorated(false);
     m_list->setUniformRowHeights(true);
     m_list->setEditTriggers(QAbstractItemView::EditKeyPressed | QAbstractItemView::SelectedClicked);
@@ -75,21 +73,19 @@ QWidget* PageListDialog::addList() {
     m_list->setMinimumSize(600, 260);
     auto* tabs = new QTabWidget(this);
     tabs->setObjectName(u"TabStrip1"_s);
-    tabs->addTab(m_list, QCoreApplication::translate("PageListDialog", "取得するページ"));
+    tabs->addTab(m_list, tr("取得するページ"));
     return tabs;
 }
 
 void PageListDialog::addControls() {
     QWidget* tabs = addList();
-    m_add = namedButton(this, u"cmdNewURL"_s, QCoreApplication::translate("PageListDialog", "追加(&A)..."));
-    m_remove =
-        namedButton(this, u"cmdRemoveURL"_s, QCoreApplication::translate("PageListDialog", "削除(&D)"));
-    m_edit = namedButton(this, u"cmdEditURL"_s, QCoreApplication::translate("PageListDialog", "編集(&E)..."));
-    m_up = namedButton(this, u"cmdUp"_s, QCoreApplication::translate("PageListDialog", "上へ"));
-    m_down = namedButton(this, u"cmdDown"_s, QCoreApplication::translate("PageListDialog", "下へ"));
-    m_allClear =
-        namedButton(this, u"cmdAllClear"_s, QCoreApplication::translate("PageListDialog", "すべて未選択"));
-    auto* close = namedButton(this, u"cmdOK"_s, QCoreApplication::translate("PageListDialog", "閉じる"));
+    m_add = namedButton(this, u"cmdNewURL"_s, tr("追加(&A)..."));
+    m_remove = namedButton(this, u"cmdRemoveURL"_s, tr("削除(&D)"));
+    m_edit = namedButton(this, u"cmdEditURL"_s, tr("編集(&E)..."));
+    m_up = namedButton(this, u"cmdUp"_s, tr("上へ"));
+    m_down = namedButton(this, u"cmdDown"_s, tr("下へ"));
+    m_allClear = namedButton(this, u"cmdAllClear"_s, tr("すべて未選択"));
+    auto* close = namedButton(this, u"cmdOK"_s, tr("閉じる"));
     close->setDefault(true);
     connect(close, &QPushButton::clicked, this, &QDialog::accept);
 
@@ -176,10 +172,8 @@ void PageListDialog::removePage() {
     const int row = selectedRow(m_list);
     if (row < 0)
         return;
-    const QString question =
-        QCoreApplication::translate("PageListDialog", "URL '%1' を削除します。\r\nよろしいですか?")
-            .arg(m_pages.page(row).URL);
-    if (!m_prompter.askYesNo(QCoreApplication::translate("PageListDialog", "削除の確認"), question))
+    const QString question = tr("URL '%1' を削除します。\r\nよろしいですか?").arg(m_pages.page(row).URL);
+    if (!m_prompter.askYesNo(tr("削除の確認"), question))
         return;
     m_pages.remove(row);
     rebuild(-1);

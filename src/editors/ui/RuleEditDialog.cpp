@@ -39,21 +39,19 @@ RuleEditDialog::RuleEditDialog(UserPrompter& prompter, QWidget* parent)
     : QDialog(parent)
     , m_prompter(prompter) {
     setObjectName(u"frmDialogFilterDetail"_s);
-    setWindowTitle(QCoreApplication::translate("RuleEditDialog", "抽出ルールの編集"));
+    setWindowTitle(tr("抽出ルールの編集"));
     m_grid = new QGridLayout(this);
     m_grid->addWidget(
         namedLabel(this, u"Label1"_s,
-                   QCoreApplication::translate(
-                       "RuleEditDialog",
-                       "次のルールが、ダウンロードしたウェブページからの情報の抽出に適用されます。")),
+                   tr("次のルールが、ダウンロードしたウェブページからの情報の抽出に適用されます。")),
         0, 0, 1, 2);
     addBoxes(m_grid);
     auto* ok = button(this, u"cmdOK"_s, u"OK"_s);
-    auto* cancel = button(this, u"cmdCancel"_s, QCoreApplication::translate("RuleEditDialog", "キャンセル"));
+    auto* cancel = button(this, u"cmdCancel"_s, tr("キャンセル"));
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
     m_grid->addLayout(buttonsAtRight({ok, cancel}), ButtonRow, 0, 1, 2);
-    setRule({true, QCoreApplication::translate("RuleEditDialog", "新しいルール"), {}, {}, {}});
+    setRule({true, tr("新しいルール"), {}, {}, {}});
     for (QLineEdit* box : m_boxes)
         connect(box, &QLineEdit::textChanged, this, [this] { emit ruleEdited(rule()); });
     m_boxes[NameBox]->setFocus();
@@ -62,16 +60,12 @@ RuleEditDialog::RuleEditDialog(UserPrompter& prompter, QWidget* parent)
 // Created in tab order: the name first.
 void RuleEditDialog::addBoxes(QGridLayout* grid) {
     m_boxes[NameBox] = textBox(this, NameBox, 256);
-    m_boxes[HeaderBox] =
-        textBox(this, HeaderBox, 1024,
-                QCoreApplication::translate("RuleEditDialog", "この文字列より後の文字列を抽出します。"));
-    m_boxes[FooterBox] = textBox(
-        this, FooterBox, 1024,
-        QCoreApplication::translate("RuleEditDialog", "抽出した文字列から、次の文字列以降を切り捨てます。"));
-    m_boxes[ExclusionsBox] = textBox(
-        this, ExclusionsBox, 1024,
-        QCoreApplication::translate("RuleEditDialog",
-                                    "抽出された文字列が次のいずれかの文字列を含む場合は抽出を中止します。"));
+    m_boxes[HeaderBox] = textBox(this, HeaderBox, 1024, tr("この文字列より後の文字列を抽出します。"));
+    m_boxes[FooterBox] =
+        textBox(this, FooterBox, 1024, tr("抽出した文字列から、次の文字列以降を切り捨てます。"));
+    m_boxes[ExclusionsBox] =
+        textBox(this, ExclusionsBox, 1024,
+                tr("抽出された文字列が次のいずれかの文字列を含む場合は抽出を中止します。"));
     const struct {
         const char16_t* name;
         const char* caption;
@@ -83,8 +77,7 @@ void RuleEditDialog::addBoxes(QGridLayout* grid) {
     int gridRow = 1;
     for (const auto& row : rows) {
         QLineEdit* box = m_boxes[row.box];
-        QLabel* label = namedLabel(this, QString::fromUtf16(row.name),
-                                   QCoreApplication::translate("RuleEditDialog", row.caption), box);
+        QLabel* label = namedLabel(this, QString::fromUtf16(row.name), tr(row.caption), box);
         label->setToolTip(box->toolTip());
         grid->addWidget(label, gridRow, 0);
         grid->addWidget(box, gridRow++, 1);
@@ -110,8 +103,7 @@ void RuleEditDialog::setTester(QWidget* tester) {
 
 void RuleEditDialog::accept() {
     if (m_boxes[HeaderBox]->text().isEmpty()) {
-        m_prompter.showWarning(u"Sorvanta"_s, QCoreApplication::translate(
-                                                  "RuleEditDialog", "1. の項目は必ず入力してください。"));
+        m_prompter.showWarning(u"Sorvanta"_s, tr("1. の項目は必ず入力してください。"));
         m_boxes[HeaderBox]->setFocus(Qt::OtherFocusReason);
         return;
     }

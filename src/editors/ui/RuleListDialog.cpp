@@ -9,7 +9,6 @@
 #include "editors/ui/RuleTesterPanel.h"
 
 #include <QCloseEvent>
-#include <QCoreApplication>
 #include <QGridLayout>
 #include <QLabel>
 #include <QListWidget>
@@ -25,7 +24,7 @@ RuleListDialog::RuleListDialog(QList<RuleRecord>& rules, const QList<RuleRecord>
     , m_liveRules(liveRules)
     , m_prompter(prompter) {
     setObjectName(u"frmDialogFilter"_s);
-    setWindowTitle(QCoreApplication::translate("RuleListDialog", "情報の抽出"));
+    setWindowTitle(tr("情報の抽出"));
     addControls();
     connectControls();
     rebuild(-1);
@@ -50,30 +49,23 @@ void RuleListDialog::addControls() {
     m_detail->setReadOnly(true);
     m_detail->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     m_detail->setFixedHeight(5 * fontMetrics().lineSpacing());
-    m_new = namedButton(this, u"cmdNew"_s, QCoreApplication::translate("RuleListDialog", "新規作成(&N)..."));
-    m_modify =
-        namedButton(this, u"cmdModify"_s, QCoreApplication::translate("RuleListDialog", "変更(&M)..."));
-    m_remove = namedButton(this, u"cmdRemove"_s, QCoreApplication::translate("RuleListDialog", "削除(&R)"));
-    m_up = namedButton(this, u"cmdUp"_s, QCoreApplication::translate("RuleListDialog", "上へ(&U)"));
-    m_down = namedButton(this, u"cmdDown"_s, QCoreApplication::translate("RuleListDialog", "下へ(&D)"));
+    m_new = namedButton(this, u"cmdNew"_s, tr("新規作成(&N)..."));
+    m_modify = namedButton(this, u"cmdModify"_s, tr("変更(&M)..."));
+    m_remove = namedButton(this, u"cmdRemove"_s, tr("削除(&R)"));
+    m_up = namedButton(this, u"cmdUp"_s, tr("上へ(&U)"));
+    m_down = namedButton(this, u"cmdDown"_s, tr("下へ(&D)"));
     auto* ok = namedButton(this, u"cmdOK"_s, u"OK"_s);
-    auto* cancel =
-        namedButton(this, u"cmdCancel"_s, QCoreApplication::translate("RuleListDialog", "キャンセル"));
+    auto* cancel = namedButton(this, u"cmdCancel"_s, tr("キャンセル"));
     ok->setDefault(true);
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
     connect(cancel, &QPushButton::clicked, this, &RuleListDialog::reject);
 
     auto* layout = new QGridLayout(this);
-    layout->addWidget(
-        namedLabel(this, u"Label1"_s,
-                   QCoreApplication::translate("RuleListDialog", "次のルールが情報の抽出に適用されます。")),
-        0, 0, 1, 2);
+    layout->addWidget(namedLabel(this, u"Label1"_s, tr("次のルールが情報の抽出に適用されます。")), 0, 0, 1,
+                      2);
     layout->addWidget(m_list, 1, 0);
     layout->addLayout(buttonColumn({{m_new, m_modify, m_remove}, {m_up, m_down}}), 1, 1);
-    layout->addWidget(namedLabel(this, u"Label2"_s,
-                                 QCoreApplication::translate("RuleListDialog", "抽出ルールの説明(&L):"),
-                                 m_detail),
-                      2, 0, 1, 2);
+    layout->addWidget(namedLabel(this, u"Label2"_s, tr("抽出ルールの説明(&L):"), m_detail), 2, 0, 1, 2);
     layout->addWidget(m_detail, 3, 0, 1, 2);
     layout->addLayout(buttonsAtRight({ok, cancel}), 4, 0, 1, 2);
 }
@@ -152,10 +144,8 @@ void RuleListDialog::removeRule() {
     const int row = selectedRow(m_list);
     if (row < 0)
         return;
-    const QString question =
-        QCoreApplication::translate("RuleListDialog", "ルール '%1' を削除します。\r\nよろしいですか?")
-            .arg(m_rules[row].Name);
-    if (!m_prompter.askYesNo(QCoreApplication::translate("RuleListDialog", "削除の確認"), question))
+    const QString question = tr("ルール '%1' を削除します。\r\nよろしいですか?").arg(m_rules[row].Name);
+    if (!m_prompter.askYesNo(tr("削除の確認"), question))
         return;
     m_rules.removeAt(row);
     rebuild(-1);

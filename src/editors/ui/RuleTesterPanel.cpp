@@ -45,11 +45,11 @@ QListWidgetItem* excludedRow(const RuleFragment& fragment, const QColor& grey) {
 
 RuleTesterPanel::RuleTesterPanel(QList<PageRecord> pages, AppSettings settings, Fetcher fetcher,
                                  QWidget* parent)
-    : QGroupBox(QCoreApplication::translate("RuleTesterPanel", "テスト"), parent)
+    : QGroupBox(tr("テスト"), parent)
     , m_settings(std::move(settings))
     , m_probe(new PageProbe(std::move(fetcher), this))
     , m_chooser(new QComboBox(this))
-    , m_fetch(new QPushButton(QCoreApplication::translate("RuleTesterPanel", "取得"), this))
+    , m_fetch(new QPushButton(tr("取得"), this))
     , m_status(new QLabel(this))
     , m_results(new QListWidget(this)) {
     setObjectName(u"fraTest"_s);
@@ -74,16 +74,13 @@ RuleTesterPanel::RuleTesterPanel(QList<PageRecord> pages, AppSettings settings, 
     connect(m_probe, &PageProbe::finished, this, &RuleTesterPanel::takePage);
     connect(m_chooser, &QComboBox::currentIndexChanged, this, [this] {
         m_probe->cancel();
-        forgetPage(QCoreApplication::translate(
-            "RuleTesterPanel", "「取得」を押すと、このページにルールを当てた結果を表示します。"));
+        forgetPage(tr("「取得」を押すと、このページにルールを当てた結果を表示します。"));
     });
     m_chooser->setEnabled(!m_pages.isEmpty());
     m_fetch->setEnabled(!m_pages.isEmpty());
     forgetPage(m_pages.isEmpty()
-                   ? QCoreApplication::translate("RuleTesterPanel", "ページが登録されていません。")
-                   : QCoreApplication::translate(
-                         "RuleTesterPanel",
-                         "ページを選んで「取得」を押すと、このルールで抽出される情報を表示します。"));
+                   ? tr("ページが登録されていません。")
+                   : tr("ページを選んで「取得」を押すと、このルールで抽出される情報を表示します。"));
 }
 
 void RuleTesterPanel::layOut() {
@@ -92,7 +89,7 @@ void RuleTesterPanel::layOut() {
     m_results->setWordWrap(true);
     m_results->setTextElideMode(Qt::ElideNone);
     auto* pageLine = new QHBoxLayout;
-    auto* pageLabel = new QLabel(QCoreApplication::translate("RuleTesterPanel", "ページ(&P):"), this);
+    auto* pageLabel = new QLabel(tr("ページ(&P):"), this);
     pageLabel->setBuddy(m_chooser);
     pageLine->addWidget(pageLabel);
     pageLine->addWidget(m_chooser, 1);
@@ -112,13 +109,12 @@ void RuleTesterPanel::setRule(const RuleRecord& rule) {
 void RuleTesterPanel::fetchOrCancel() {
     if (m_probe->isRunning()) {
         m_probe->cancel();
-        forgetPage(QCoreApplication::translate("RuleTesterPanel", "取得を中止しました。"));
+        forgetPage(tr("取得を中止しました。"));
         return;
     }
-    forgetPage(
-        QCoreApplication::translate("RuleTesterPanel", "'%1' を取得中…").arg(m_chooser->currentText()));
+    forgetPage(tr("'%1' を取得中…").arg(m_chooser->currentText()));
     m_probe->start(m_pages.at(m_chooser->currentIndex()), m_settings);
-    m_fetch->setText(QCoreApplication::translate("RuleTesterPanel", "中止"));
+    m_fetch->setText(tr("中止"));
 }
 
 void RuleTesterPanel::forgetPage(const QString& status) {
@@ -129,22 +125,20 @@ void RuleTesterPanel::forgetPage(const QString& status) {
     m_feedMarkup.clear();
     m_results->clear();
     m_status->setText(status);
-    m_fetch->setText(QCoreApplication::translate("RuleTesterPanel", "取得"));
+    m_fetch->setText(tr("取得"));
 }
 
 void RuleTesterPanel::takePage(const ProbedPage& page) {
-    m_fetch->setText(QCoreApplication::translate("RuleTesterPanel", "取得"));
+    m_fetch->setText(tr("取得"));
     m_pageError = page.error.trimmed().replace(u"\r\n"_s, u"\n"_s);
     if (page.text.isEmpty()) {
-        m_status->setText(QCoreApplication::translate("RuleTesterPanel", "取得できませんでした。") + u"\n"_s +
-                          m_pageError);
+        m_status->setText(tr("取得できませんでした。") + u"\n"_s + m_pageError);
         return;
     }
     m_text = page.text;
     m_feedTitles = page.feedTitles;
     m_feedMarkup = page.feedMarkup;
-    m_pageSummary = QCoreApplication::translate("RuleTesterPanel", "文字コード: %1　文字数: %2")
-                        .arg(page.charset, number(page.text.size()));
+    m_pageSummary = tr("文字コード: %1　文字数: %2").arg(page.charset, number(page.text.size()));
     showFragments();
 }
 
@@ -152,7 +146,7 @@ void RuleTesterPanel::showFragments() {
     m_results->clear();
     QString status = m_pageSummary;
     if (m_rule.Header.isEmpty()) {
-        status += QCoreApplication::translate("RuleTesterPanel", "\nヘッダーを入力してください。");
+        status += tr("\nヘッダーを入力してください。");
     } else {
         const QList<RuleFragment> fragments = testRule(m_text, m_rule, extractionOptionsFor(m_settings));
         const QColor grey = palette().color(QPalette::Disabled, QPalette::Text);
@@ -164,18 +158,14 @@ void RuleTesterPanel::showFragments() {
                                                        : new QListWidgetItem(fragment.text));
         }
         if (fragments.size() > MaxRows) {
-            auto* rest = new QListWidgetItem(QCoreApplication::translate("RuleTesterPanel", "…ほか %1 件")
-                                                 .arg(number(fragments.size() - MaxRows)));
+            auto* rest = new QListWidgetItem(tr("…ほか %1 件").arg(number(fragments.size() - MaxRows)));
             rest->setForeground(grey);
             m_results->addItem(rest);
         }
-        status += QCoreApplication::translate("RuleTesterPanel", "　抽出: %1件　除外: %2件")
-                      .arg(number(fragments.size() - excluded), number(excluded));
+        status += tr("　抽出: %1件　除外: %2件").arg(number(fragments.size() - excluded), number(excluded));
         // A rule takes a feed over only when it finds something in the feed's own markup.
         if (m_feedTitles && testRule(m_feedMarkup, m_rule, extractionOptionsFor(m_settings)).isEmpty())
-            status +=
-                u"\n"_s + QCoreApplication::translate("RuleTesterPanel", "フィードの見出し %1 件を表示します")
-                              .arg(number(*m_feedTitles));
+            status += u"\n"_s + tr("フィードの見出し %1 件を表示します").arg(number(*m_feedTitles));
     }
     // What went wrong on the way without stopping the page (a password that could not be restored).
     if (!m_pageError.isEmpty())

@@ -8,7 +8,6 @@
 #include "settings/ui/ProxyDialog.h"
 
 #include <QCheckBox>
-#include <QCoreApplication>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSpinBox>
@@ -41,7 +40,7 @@ OptionsDialog::OptionsDialog(const AppSettings& settings, Services services, QWi
     , m_liveTopMost(settings.TopMost)
     , m_tabs(buildTabs()) {
     setObjectName(u"frmOption"_s);
-    setWindowTitle(QCoreApplication::translate("OptionsDialog", "オプション"));
+    setWindowTitle(tr("オプション"));
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(m_tabs);
     layout->addWidget(buildButtons());
@@ -57,11 +56,11 @@ QTabWidget* OptionsDialog::buildTabs() {
     auto* tabs = new QTabWidget;
     tabs->setObjectName(u"TabStrip1"_s);
     const QList<std::pair<QWidget*, QString>> pages = {
-        {OptionsPages::general(m_form), QCoreApplication::translate("OptionsDialog", "全般")},
-        {OptionsPages::extraction(m_form), QCoreApplication::translate("OptionsDialog", "抽出と表示")},
-        {OptionsPages::network(m_form), QCoreApplication::translate("OptionsDialog", "ネットワーク")},
-        {OptionsPages::sound(m_form), QCoreApplication::translate("OptionsDialog", "サウンド")},
-        {OptionsPages::other(m_form), QCoreApplication::translate("OptionsDialog", "その他")},
+        {OptionsPages::general(m_form), tr("全般")},
+        {OptionsPages::extraction(m_form), tr("抽出と表示")},
+        {OptionsPages::network(m_form), tr("ネットワーク")},
+        {OptionsPages::sound(m_form), tr("サウンド")},
+        {OptionsPages::other(m_form), tr("その他")},
     };
     for (const auto& [page, caption] : pages) {
         page->setObjectName(u"picFrame"_s + QString::number(tabs->count() + 1));
@@ -151,7 +150,7 @@ bool OptionsDialog::refuseDelays() {
         findDelayProblem(m_form.autoReloadDelay->cleanText(), m_form.showInfoDelay->cleanText());
     if (!problem)
         return false;
-    m_services.prompter.showWarning(QCoreApplication::translate("OptionsDialog", "エラー"), problem->message);
+    m_services.prompter.showWarning(tr("エラー"), problem->message);
     m_tabs->setCurrentIndex(0);
     QSpinBox* box =
         problem->box == DelayProblem::Box::AutoReloadDelay ? m_form.autoReloadDelay : m_form.showInfoDelay;

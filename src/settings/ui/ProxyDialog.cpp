@@ -7,7 +7,6 @@
 #include "settings/ProxyParts.h"
 
 #include <QCheckBox>
-#include <QCoreApplication>
 #include <QFormLayout>
 #include <QGroupBox>
 #include <QLabel>
@@ -26,10 +25,9 @@ ProxyDialog::ProxyDialog(AppSettings& workingCopy, UserPrompter& prompter, QWidg
     : QDialog(parent)
     , m_settings(workingCopy)
     , m_prompter(prompter)
-    , m_useProxy(new QCheckBox(
-          QCoreApplication::translate("ProxyDialog", "ダウンロードにプロキシサーバーを使用する(&X)"))) {
+    , m_useProxy(new QCheckBox(tr("ダウンロードにプロキシサーバーを使用する(&X)"))) {
     setObjectName(u"frmProxy"_s);
-    setWindowTitle(QCoreApplication::translate("ProxyDialog", "プロキシ サーバーの設定"));
+    setWindowTitle(tr("プロキシ サーバーの設定"));
     m_useProxy->setObjectName(u"chkUseProxy"_s);
     for (const int maxLength : {1024, ProxyPortBoxLength, 256, 256})
         addTextBox(maxLength);
@@ -51,24 +49,17 @@ QWidget* ProxyDialog::buildFrame() {
     form->addRow(m_useProxy);
     auto* server = new QHBoxLayout;
     server->addWidget(m_boxes[Address], 4);
-    server->addWidget(namedLabel(nullptr, u"Label6"_s,
-                                 QCoreApplication::translate("ProxyDialog", "ポート(&T):"), m_boxes[Port]));
+    server->addWidget(namedLabel(nullptr, u"Label6"_s, tr("ポート(&T):"), m_boxes[Port]));
     server->addWidget(m_boxes[Port], 1);
-    form->addRow(namedLabel(nullptr, u"Label4"_s, QCoreApplication::translate("ProxyDialog", "アドレス(&E):"),
-                            m_boxes[Address]),
-                 server);
+    form->addRow(namedLabel(nullptr, u"Label4"_s, tr("アドレス(&E):"), m_boxes[Address]), server);
     form->addRow(
         namedLabel(nullptr, u"Label5"_s,
-                   QCoreApplication::translate(
-                       "ProxyDialog",
-                       "このサーバーが認証を必要とする場合は、ユーザー名とパスワードを入力してください。")));
-    form->addRow(namedLabel(nullptr, u"Label2"_s,
-                            QCoreApplication::translate("ProxyDialog", "ユーザー名(&S):"), m_boxes[UserName]),
+                   tr("このサーバーが認証を必要とする場合は、ユーザー名とパスワードを入力してください。")));
+    form->addRow(namedLabel(nullptr, u"Label2"_s, tr("ユーザー名(&S):"), m_boxes[UserName]),
                  m_boxes[UserName]);
-    form->addRow(namedLabel(nullptr, u"Label3"_s,
-                            QCoreApplication::translate("ProxyDialog", "パスワード(&P):"), m_boxes[Password]),
+    form->addRow(namedLabel(nullptr, u"Label3"_s, tr("パスワード(&P):"), m_boxes[Password]),
                  m_boxes[Password]);
-    auto* frame = new QGroupBox(QCoreApplication::translate("ProxyDialog", "構成"));
+    auto* frame = new QGroupBox(tr("構成"));
     frame->setObjectName(u"Frame2"_s);
     frame->setLayout(form);
     return frame;
@@ -101,8 +92,7 @@ void ProxyDialog::enableBoxes(bool enabled) {
 void ProxyDialog::accept() {
     const QString password = m_boxes[Password]->text();
     if (!passwordSurvivesScrambling(password)) {
-        m_prompter.showWarning(QCoreApplication::translate("ProxyDialog", "エラー"),
-                               passwordNotCarriedMessage());
+        m_prompter.showWarning(tr("エラー"), passwordNotCarriedMessage());
         m_boxes[Password]->setFocus(Qt::OtherFocusReason);
         return;
     }
